@@ -1,0 +1,51 @@
+// errors_internal.hpp - the common error reporter and the debug log writers (library-internal).
+#pragma once
+
+#include <string_view>
+
+// Records the error number in slot 1 and reports it by the debug level. routine is the failing
+// routine's public name (internal routines pass names starting with yy/YY/xx/XX).
+void yyerror(int number, std::string_view routine);
+// Records the error number in slot 1 without reporting it.
+void yyseterror(int number);
+
+// Debug log writers: one line each, ended by CR LF.
+void yydebug(const char* text);
+void yydebugc(const char* text);
+void yydebugi(const char* name, int value);
+void yydebugopen();
+// Closes the debug log and forgets that it was opened, so the next line creates it again. For tests.
+void yydebugreset();
+
+// Delivery of debug levels 3 and 4, installed by the window manager when the root window opens.
+// While a hook is missing, level 3 reports nowhere and level 4 behaves as a box that could not be
+// shown (the previous message-box answer decides).
+struct ErrorReportOutputs {
+    void (*statusBar)(std::string_view line) = nullptr;   // part 1 of the root window's status bar
+    void (*messageBox)(std::string_view text) = nullptr;  // "Library Error" box; answer in WInfoDialog item 4
+    void (*exitProgram)(int code) = nullptr;              // ends the program (Cancel in the box)
+};
+extern ErrorReportOutputs yyerroroutputs;
+
+// Keeps error slot 1 and the debug level as they were, with reporting off in between: for
+// routines that must not report (readers of edit-control texts, re-formatters).
+class ErrorSilence {
+public:
+    ErrorSilence();
+    ~ErrorSilence();
+    ErrorSilence(const ErrorSilence&) = delete;
+    ErrorSilence& operator=(const ErrorSilence&) = delete;
+
+private:
+    int savedError_;
+    int savedLevel_;
+};
+
+// The operating system's message for an error code, NUL-terminated in buffer (at most size
+// characters with the NUL, its own line end included); an empty text when it has none.
+void yyossystemmessage(int code, char* buffer, int size);
+
+// State and message of the database interface's last failed call (NUL-terminated, empty at
+// start); WInfoErrorMessage type 5 reads them.
+extern char cSqlState[6];
+extern char cSqlMsg[506];

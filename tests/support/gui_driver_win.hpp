@@ -1,0 +1,30 @@
+// gui_driver_win.hpp - test helpers that play the user: answering modal boxes and dialogs, and
+// waiting with a deadline while the message queue keeps running.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// While alive, answers every visible dialog of this thread whose title contains titlePart
+// (any dialog when empty) by posting a click on the button with identifier buttonId. It polls
+// from a thread timer, so it also answers boxes shown inside nested modal loops. The texts of
+// the answered dialogs are kept for the test to check.
+class AutoAnswer {
+public:
+    AutoAnswer(int buttonId, std::string titlePart = "");
+    ~AutoAnswer();
+    AutoAnswer(const AutoAnswer&) = delete;
+    AutoAnswer& operator=(const AutoAnswer&) = delete;
+
+    int answered() const;                 // how many dialogs were answered
+    const std::string& lastTitle() const; // title of the last answered dialog
+    const std::string& lastText() const;  // static texts of the last answered dialog, joined by '\n'
+};
+
+// Pumps this thread's messages until done() is true or timeoutMs have passed; true when done.
+bool pumpUntil(const std::function<bool()>& done, int timeoutMs);
+
+// The visible top-level dialogs (class "#32770") of this thread, by title.
+std::string visibleDialogTitles();

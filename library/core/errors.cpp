@@ -83,13 +83,13 @@ bool detailFor(int number, std::string& detail) {
     }
 }
 
+// Cancel in the box ends the program with exit code 0. A box that could not be shown is not an
+// answer: the program goes on rather than ending silently.
 void showErrorBox(std::string_view text) {
-    if (yyerroroutputs.messageBox != nullptr) yyerroroutputs.messageBox(text);
-    // The answer of this box, or of the previous one when this one could not be shown.
-    if (gravim.dialogs.lastAnswer == 0) {
-        if (yyerroroutputs.exitProgram != nullptr) yyerroroutputs.exitProgram(0);
-        std::exit(0);
-    }
+    if (yyerroroutputs.messageBox == nullptr) return;
+    if (yyerroroutputs.messageBox(text) != 0) return;
+    if (yyerroroutputs.exitProgram != nullptr) yyerroroutputs.exitProgram(0);
+    std::exit(0);
 }
 
 }  // namespace

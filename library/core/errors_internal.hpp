@@ -18,12 +18,14 @@ void yydebugopen();
 void yydebugreset();
 
 // Delivery of debug levels 3 and 4, installed by the window manager when the root window opens.
-// While a hook is missing, level 3 reports nowhere and level 4 behaves as a box that could not be
-// shown (the previous message-box answer decides).
+// While a hook is missing, level 3 reports nowhere and level 4 acts as a box that could not be
+// shown: the report is only recorded and the program goes on.
 struct ErrorReportOutputs {
-    void (*statusBar)(std::string_view line) = nullptr;   // part 1 of the root window's status bar
-    void (*messageBox)(std::string_view text) = nullptr;  // "Library Error" box; answer in WInfoDialog item 4
-    void (*exitProgram)(int code) = nullptr;              // ends the program (Cancel in the box)
+    void (*statusBar)(std::string_view line) = nullptr;  // part 1 of the root window's status bar
+    // Shows the "Library Error" box (OK and Cancel) and returns its answer: 1 OK, 0 Cancel, -1
+    // when it could not be shown.
+    int (*messageBox)(std::string_view text) = nullptr;
+    void (*exitProgram)(int code) = nullptr;  // ends the program after Cancel (default std::exit)
 };
 extern ErrorReportOutputs yyerroroutputs;
 

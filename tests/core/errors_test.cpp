@@ -172,7 +172,7 @@ std::string boxText;
 TEST_F(ErrorReporting, LevelFourBoxHasThreeLinesAndOkReturns) {
     yyerroroutputs.messageBox = [](std::string_view text) {
         boxText = std::string(text);
-        gravim.dialogs.lastAnswer = 1;
+        return 1;
     };
     IDebugLevel(4);
     yyerror(1088, "WindowOpen");
@@ -185,25 +185,25 @@ TEST_F(ErrorReporting, LevelFourBoxHasThreeLinesAndOkReturns) {
 TEST_F(ErrorReporting, LevelFourCancelEndsTheProgramWithCodeZero) {
     EXPECT_EXIT(
         {
-            yyerroroutputs.messageBox = [](std::string_view) { gravim.dialogs.lastAnswer = 0; };
+            yyerroroutputs.messageBox = [](std::string_view) { return 0; };
             IDebugLevel(4);
             yyerror(1088, "WindowOpen");
             std::exit(3);
         },
         ::testing::ExitedWithCode(0), "");
-    // A box that cannot be shown is decided by the previous answer.
-    EXPECT_EXIT(
-        {
-            gravim.dialogs.lastAnswer = 0;
-            IDebugLevel(4);
-            yyerror(1003, "WindowSelect");
-            std::exit(3);
-        },
-        ::testing::ExitedWithCode(0), "");
-    gravim.dialogs.lastAnswer = 1;
+}
+
+TEST_F(ErrorReporting, LevelFourBoxThatCannotBeShownDoesNotEndTheProgram) {
     IDebugLevel(4);
-    yyerror(1003, "WindowSelect");
+    yyerror(1003, "WindowSelect");  // no box yet: the root window is not open
     EXPECT_EQ(WInfoError(1), 1003);
+    yyerroroutputs.messageBox = [](std::string_view) {
+        yyerror(1004, "WMessageBox");  // the box fails, and that failure is not reported again
+        return -1;
+    };
+    yyerror(1006, "WDialogGetString");
+    EXPECT_EQ(WInfoError(1), 1006);
+    EXPECT_EQ(WInfoError(4), 4);
 }
 
 TEST_F(ErrorReporting, DebugLogWritersAndFallBackNames) {

@@ -1,0 +1,298 @@
+// editformat.cpp - the edit-format writer: parses one edit descriptor and writes an integer or
+// a floating value right-justified into a field at the start of a text.
+#include "core/editformat.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace {
+
+// Widths and digit counts saturate here while parsing, so a long run of digits cannot overflow;
+// a field this wide is wider than any text we are given.
+constexpr int NumberCap = 1000000;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Walks a format text skipping blanks, which are insignificant anywhere in a format.
+class FormatReader {
+public:
+    explicit FormatReader(std::string_view text) : text_(text.substr(0, text.find('\0'))) {}
+
+    // The next non-blank character, or NUL at the end.
+    char peek() {
+        while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
+        return pos_ < text_.size() ? text_[pos_] : '\0';
+    }
+    void skip() { ++pos_; }
+    bool take(char c) {
+        if (upperAscii(peek()) != c) return false;
+        skip();
+        return true;
+    }
+    std::optional<int> number() {
+        if (!isDigit(peek())) return std::nullopt;
+        int value = 0;
+        for (char c = peek(); isDigit(c); c = peek()) {
+            value = std::min(value * 10 + (c - '0'), NumberCap);
+            skip();
+        }
+        return value;
+    }
+    bool atEnd() { return peek() == '\0'; }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+std::optional<EditKind> kindOf(char letter) {
+    switch (upperAscii(letter)) {
+        case 'I': return EditKind::Integer;
+        case 'F': return EditKind::Fixed;
+        case 'E': return EditKind::Exponent;
+        case 'G': return EditKind::General;
+        default: return std::nullopt;
+    }
+}
+
+// The exact decimal expansion of a finite non-negative double: value = 0.digits x 10^exponent,
+// digits without leading or trailing zeros, empty for zero. Exact digits make the rounding below
+// the same on every platform, whatever its floating-point unit.
+struct Decimal {
+    std::string digits;
+    int exponent = 0;
+};
+
+Decimal exactDecimal(double magnitude) {
+    Decimal result;
+    if (magnitude == 0) return result;
+    // 780 places hold every digit of any double (at most 767 of them are significant).
+    char buffer[800];
+    auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                 std::chars_format::scientific, 780);
+    std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));  // d.ddd...e+xx
+    std::size_t e = text.find('e');
+    result.digits.assign(1, text[0]);
+    result.digits.append(text.substr(2, e - 2));
+    result.digits.erase(result.digits.find_last_not_of('0') + 1);
+    int power = 0;
+    for (char c : text.substr(e + 2)) power = power * 10 + (c - '0');
+    result.exponent = (text[e + 1] == '-' ? -power : power) + 1;
+    return result;
+}
+
+// Adds one to a string of digits; 999 becomes 1000.
+void increment(std::string& digits) {
+    for (std::size_t i = digits.size(); i-- > 0;) {
+        if (digits[i] != '9') {
+            ++digits[i];
+            return;
+        }
+        digits[i] = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+// The first count digits of the expansion (zeros past its end), rounded half away from zero at
+// the digit after them; one digit longer when the rounding carries. Empty when count < 0.
+std::string roundedDigits(const Decimal& exact, int count) {
+    if (count < 0) return {};
+    std::size_t keep = static_cast<std::size_t>(count);
+    std::string head = exact.digits.substr(0, std::min(keep, exact.digits.size()));
+    head.resize(keep, '0');
+    char following = keep < exact.digits.size() ? exact.digits[keep] : '0';
+    if (following >= '5') increment(head);
+    return head;
+}
+
+std::string padLeft(std::string field, int width, char pad = ' ') {
+    std::size_t size = static_cast<std::size_t>(width);
+    if (field.size() < size) field.insert(0, size - field.size(), pad);
+    return field;
+}
+
+// Each builder gives its field right-justified in exactly width characters, or nothing when the
+// value does not fit.
+using Field = std::optional<std::string>;
+
+Field integerField(int value, int width, int minimumDigits) {
+    if (minimumDigits > width) return std::nullopt;
+    std::int64_t wide = value;  // so that the most negative value has a magnitude
+    std::string text = padLeft(std::to_string(wide < 0 ? -wide : wide), minimumDigits, '0');
+    if (wide < 0) text.insert(text.begin(), '-');
+    if (text.size() > static_cast<std::size_t>(width)) return std::nullopt;
+    return padLeft(text, width);
+}
+
+Field fixedField(double value, int width, int decimals) {
+    if (width < 1 || decimals + 1 > width) return std::nullopt;
+    bool negative = value < 0;
+    Decimal exact = exactDecimal(std::fabs(value));
+    // round(|value| x 10^decimals) as digits
+    std::string units = exact.digits.empty() ? "" : roundedDigits(exact, exact.exponent + decimals);
+    std::size_t places = static_cast<std::size_t>(decimals);
+    std::string whole, fraction;
+    if (units.size() > places) {
+        whole = units.substr(0, units.size() - places);
+        fraction = units.substr(units.size() - places);
+    } else {
+        fraction = padLeft(units, decimals, '0');
+    }
+    std::size_t length = (negative ? 1 : 0) + whole.size() + 1 + places;
+    std::size_t size = static_cast<std::size_t>(width);
+    if (whole.empty() && length < size) {  // the leading 0 only where there is room for it
+        whole = "0";
+        ++length;
+    }
+    if (length > size) return std::nullopt;
+    return padLeft((negative ? "-" : "") + whole + "." + fraction, width);
+}
+
+// "E+dd" (or E and exponentDigits digits), or a sign and three digits without the letter when a
+// format without Ee meets an exponent beyond 99.
+std::optional<std::string> exponentText(int exponent, int exponentDigits) {
+    std::string magnitude = std::to_string(exponent < 0 ? -exponent : exponent);
+    std::string sign = exponent < 0 ? "-" : "+";
+    if (exponentDigits == 0) {
+        if (magnitude.size() <= 2) return "E" + sign + padLeft(magnitude, 2, '0');
+        if (magnitude.size() == 3) return sign + magnitude;
+        return std::nullopt;
+    }
+    if (magnitude.size() > static_cast<std::size_t>(exponentDigits)) return std::nullopt;
+    return "E" + sign + padLeft(magnitude, exponentDigits, '0');
+}
+
+Field exponentField(double value, int width, int digits, int exponentDigits) {
+    // the shortest possible field: point, digits and four exponent characters (or E, sign, e)
+    long shortest = 1L + digits + (exponentDigits == 0 ? 4L : 2L + exponentDigits);
+    if (shortest > width) return std::nullopt;
+    bool negative = value < 0;
+    Decimal exact = exactDecimal(std::fabs(value));
+    std::string mantissa(static_cast<std::size_t>(digits), '0');
+    int exponent = 0;  // zero is written with the exponent +00
+    if (!exact.digits.empty()) {
+        mantissa = roundedDigits(exact, digits);
+        exponent = exact.exponent;
+        if (mantissa.size() > static_cast<std::size_t>(digits)) {  // 0.999.. rounded up to 1.00..
+            mantissa.pop_back();
+            ++exponent;
+        }
+    }
+    auto tail = exponentText(exponent, exponentDigits);
+    if (!tail) return std::nullopt;
+    std::size_t length = (negative ? 1 : 0) + 1 + mantissa.size() + tail->size();
+    std::size_t size = static_cast<std::size_t>(width);
+    if (length > size) return std::nullopt;
+    std::string lead = length < size ? "0" : "";
+    return padLeft((negative ? "-" : "") + lead + "." + mantissa + *tail, width);
+}
+
+// Fixed form for magnitudes that round into 0.1 .. below 10^d, trailed by the blanks an
+// exponent would have taken; exponent form otherwise.
+Field generalField(double value, int width, int digits, int exponentDigits) {
+    if (digits + 1 > width) return std::nullopt;  // no form is shorter; bounds the work below
+    int trail = exponentDigits == 0 ? 4 : exponentDigits + 2;
+    int decimals = digits - 1;  // zero is written with d-1 decimals
+    if (value != 0) {
+        Decimal exact = exactDecimal(std::fabs(value));
+        std::string rounded = roundedDigits(exact, digits);
+        // 10^(k-1) <= rounded magnitude < 10^k
+        int k = exact.exponent + (rounded.size() > static_cast<std::size_t>(digits) ? 1 : 0);
+        if (k < 0 || k > digits) return exponentField(value, width, digits, exponentDigits);
+        decimals = digits - k;
+    }
+    Field fixed = fixedField(value, width - trail, decimals);
+    if (!fixed) return std::nullopt;
+    return *fixed + std::string(static_cast<std::size_t>(trail), ' ');
+}
+
+// The field at the start of the text, blanks after it; asterisks across the field when the
+// value did not fit.
+void placeField(TextRef text, int width, const Field& field) {
+    text.blank();
+    std::size_t size = static_cast<std::size_t>(width);
+    if (field) {
+        std::copy_n(field->data(), std::min(field->size(), text.size()), text.data());
+    } else {
+        std::fill(text.data(), text.data() + size, '*');
+    }
+}
+
+}  // namespace
+
+std::optional<EditFormat> yyparseeditformat(std::string_view format) {
+    FormatReader in(format);
+    if (!in.take('(')) return std::nullopt;
+    auto kind = kindOf(in.peek());
+    if (!kind) return std::nullopt;
+    in.skip();
+
+    EditFormat result;
+    result.kind = *kind;
+    auto width = in.number();
+    if (!width || *width < 1) return std::nullopt;
+    result.width = *width;
+
+    bool hasDigits = in.take('.');
+    if (hasDigits) {
+        auto digits = in.number();
+        if (!digits) return std::nullopt;
+        result.digits = *digits;
+    }
+    bool floating = result.kind == EditKind::Exponent || result.kind == EditKind::General;
+    if (floating && in.take('E')) {
+        auto exponentDigits = in.number();
+        if (!exponentDigits || *exponentDigits < 1) return std::nullopt;
+        result.exponentDigits = *exponentDigits;
+    }
+    if (!in.take(')') || !in.atEnd()) return std::nullopt;
+
+    if (result.kind != EditKind::Integer && !hasDigits) return std::nullopt;
+    if (floating && result.digits < 1) return std::nullopt;
+    return result;
+}
+
+int yyeditinteger(int value, TextRef text, std::string_view format) {
+    auto edit = yyparseeditformat(format);
+    if (!edit || edit->kind != EditKind::Integer) return EditBadFormat;
+    if (static_cast<std::size_t>(edit->width) > text.size()) return EditTooLong;
+    placeField(text, edit->width, integerField(value, edit->width, edit->digits));
+    return EditWritten;
+}
+
+int yyeditreal(double value, TextRef text, std::string_view format) {
+    auto edit = yyparseeditformat(format);
+    if (!edit || edit->kind == EditKind::Integer) return EditBadFormat;
+    if (static_cast<std::size_t>(edit->width) > text.size()) return EditTooLong;
+    Field field;  // infinities and NaN fit no field
+    if (std::isfinite(value)) {
+        switch (edit->kind) {
+            case EditKind::Fixed: field = fixedField(value, edit->width, edit->digits); break;
+            case EditKind::Exponent:
+                field = exponentField(value, edit->width, edit->digits, edit->exponentDigits);
+                break;
+            default:
+                field = generalField(value, edit->width, edit->digits, edit->exponentDigits);
+                break;
+        }
+    }
+    placeField(text, edit->width, field);
+    return EditWritten;
+}
+
+bool yyeditaccept(int status, TextRef text, std::string_view format) {
+    bool overflow = status == EditWritten && text.view().find('*') != std::string_view::npos &&
+                    format.find('*') == std::string_view::npos;
+    if (status == EditWritten && !overflow) return true;
+    yyeditasterisks(text);
+    return false;
+}
+
+void yyeditasterisks(TextRef text) {
+    text.blank();
+    std::fill(text.data(), text.data() + std::min<std::size_t>(10, text.size()), '*');
+}

@@ -19,6 +19,11 @@ struct CoreState {
 // Dialog manager (subsystem 3).
 struct DialogState {
     int lastAnswer = 0;     // WInfoDialog item 4: answer of the last message box or file dialog
+    int currentDialog = 0;  // DialogId of the current dialog, 0 none; WindowOpen, WindowClose
+    // What a get from an undefined field returns with error 1010; wdialogundefined.
+    int undefinedInteger = -999;
+    float undefinedReal = -999.0f;
+    double undefinedDouble = -999.0;
 };
 
 struct GravimState {

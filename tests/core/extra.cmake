@@ -1,0 +1,13 @@
+# extra.cmake - the stand-in mail library that the e-mail tests load in place of the system's.
+# Built next to core_tests.exe; Wine takes it for mapi32.dll when WINEDLLOVERRIDES says mapi32=n,
+# which must be in the environment when the process starts.
+if(WIN32)
+  add_library(mapi32_standin SHARED ${dir}/mail_standin/mapi32_standin.cpp)
+  set_target_properties(mapi32_standin PROPERTIES OUTPUT_NAME mapi32 PREFIX ""
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  target_compile_options(mapi32_standin PRIVATE ${GRAV_WARNINGS})
+  target_link_options(mapi32_standin PRIVATE -Wl,--kill-at -static -static-libgcc -static-libstdc++)
+  add_dependencies(${target} mapi32_standin)
+  set_property(TEST ${target} APPEND PROPERTY ENVIRONMENT
+               "WINEDLLOVERRIDES=mscoree,mshtml=\\;mapi32=n" "GRAV_MAIL_STANDIN=1")
+endif()

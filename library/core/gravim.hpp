@@ -14,6 +14,38 @@ struct CoreState {
                             //         or a compression status; cleared when read
     int debugLevel = 0;     // slot 4: DebugLevel 0..4, set only through IDebugLevel
     int errorCategory = 0;  // slot 5: what slot 2 holds: 0 nothing, 1 formatted-I/O status, 2 OS code
+
+    // Start-up facts, written once by WInitialise (core/startup.hpp) unless noted.
+    int initialisedMark = 0;     // -9999 once WInitialise has run; never goes back
+    int displayWidth = 0;        // desktop size in pixels
+    int displayHeight = 0;
+    int displayColours = 0;      // 2^(colour planes x bits per pixel), bits capped at 24
+    int graphicsColours = 0;     // 2, 8, 16 or 256 by the display; WindowOpen may replace it
+    char pathSeparator = '\\';
+    char decimalMark = '.';      // the user's locale decimal character
+    Text<260> homeDirectory;     // library home: GRAVIM with a separator appended, else cut from DUDA
+    Text<260> charDirectory;     // character-set files; ends in pathSeparator unless blank
+    Text<260> charSetFile;       // "standard.chr" unless the options file names another
+    int lfnGen = 40;             // file unit of general library input; never equals lfnPlot
+    int lfnPlot = 42;            // file unit of plot-file reading
+    Text<260> plotScratchFile;   // hardcopy scratch file: <scratch dir>kbn$$NN.plt, first free NN
+    Text<260> dumpScratchFile;   // window-dump scratch file: <scratch dir>kbn$$NN.dmp
+};
+
+// System facts of the display and the platform, written by WInitialise and read by the window
+// manager and the graphics layer.
+struct SystemState {
+    int wScreenWidth = 0;        // desktop size in pixels
+    int wScreenHeight = 0;
+    int wScreenDPI = 96;         // horizontal logical pixels per inch of the display
+    int wScreenCols = 0;         // colours of the display (= displayColours)
+    int ngColours = 0;           // graphics colours (= graphicsColours until WindowOpen)
+    int WinNT = 1;               // 1 on the NT platform family
+    int WinVerMajor = 0;         // the system's version numbers
+    int WinVerMinor = 0;
+    char wDecimal = '.';         // the locale decimal character, for numeric edit fields
+    int displayWord23 = 0;       // WInfoSystem codes 23 and 24; 0 after start-up
+    int displayWord24 = 0;
 };
 
 // Dialog manager (subsystem 3).
@@ -26,9 +58,29 @@ struct DialogState {
     double undefinedDouble = -999.0;
 };
 
+// Hardcopy settings (subsystem 6). Until the printer settings are built, iprinter, iplotter,
+// iprinter2 and igrprintimageselect only record their arguments here.
+struct HardcopyState {
+    int printerType = 0;          // iprinter's printer model
+    int plotterModel = 0;         // iplotter's plotter model
+    int printerVariant = 0;       // HP-GL/2 variant word (iprinter2, iplotter 11..15)
+    int printImageTarget = 0;     // window-dump target (igrprintimageselect)
+    int printImageSettings = 0;   // window-dump settings word; cleared by WInitialise
+    Text<260> printImageFile;     // window-dump file name; cleared by WInitialise
+    Text<260> outputFile;         // hardcopy output file name; cleared by WInitialise
+};
+
+// Images and bitmaps (subsystem 7).
+struct ImageState {
+    int bitmapLimit = 50;         // highest bitmap identifier accepted; page setup raises it to 51
+};
+
 struct GravimState {
     CoreState core;
+    SystemState system;
     DialogState dialogs;
+    HardcopyState hardcopy;
+    ImageState images;
 };
 
 extern GravimState gravim;

@@ -1,0 +1,108 @@
+// files.cpp - byte-stream files: unbuffered reads, writes and seeks through a system handle.
+// Thin: each routine checks its arguments, calls one routine of the operating-system layer and
+// reports a failure with the system's code in error slot 2.
+#include <algorithm>
+#include <string>
+
+#include "core/errors_internal.hpp"
+#include "core/files.hpp"
+#include "core/files_internal.hpp"
+#include "core/gravim.hpp"
+#include "core/os_internal.hpp"
+
+namespace {
+
+void fileError(int number, int status, std::string_view routine) {
+    gravim.core.fileStatus = status;
+    gravim.core.errorCategory = 2;
+    yyerror(number, routine);
+}
+
+// A count the caller's buffer cannot hold is refused before the system sees it.
+bool countFits(int count, std::size_t size, int& done, std::string_view routine) {
+    if (count >= 0 && static_cast<std::size_t>(count) <= size) return true;
+    done = -1;
+    fileError(2, yyosinvalidargument, routine);
+    return false;
+}
+
+void readBytes(int handle, char* buffer, std::size_t size, int count, int& done) {
+    constexpr std::string_view routine = "IFileReadChar";
+    if (!countFits(count, size, done, routine)) return;
+    int status = 0;
+    yyreadc(handle, buffer, count, done, status);
+    if (status == 0) return;
+    if (done == 0) done = -1;
+    fileError(2, status, routine);
+}
+
+void writeBytes(int handle, const char* buffer, std::size_t size, int count, int& done) {
+    constexpr std::string_view routine = "IFileWriteChar";
+    if (!countFits(count, size, done, routine)) return;
+    int status = 0;
+    yywritc(handle, buffer, count, done, status);
+    if (status == 0) return;
+    if (done == 0) done = -1;
+    fileError(2, status, routine);
+}
+
+void reverseElements(char* buffer, int count, int elementSize) {
+    if (elementSize <= 1) return;
+    for (int at = 0; at + elementSize <= count; at += elementSize)
+        std::reverse(buffer + at, buffer + at + elementSize);
+}
+
+}  // namespace
+
+void IFileOpen(std::string_view name, int mode, int& handle) {
+    handle = -1;
+    const std::size_t first = name.find_first_not_of(' ');
+    if (mode < 0 || mode > 2 || first == std::string_view::npos) {
+        fileError(1, 0, "IFileOpen");
+        return;
+    }
+    const std::string file(trimRight(name.substr(first)));
+    int status = 0;
+    yyopen(file.c_str(), mode, handle, status);
+    if (status == 0) return;
+    handle = -1;
+    fileError(1, status, "IFileOpen");
+}
+
+void IFileReadChar(int handle, TextRef buffer, int count, int& done) {
+    readBytes(handle, buffer.data(), buffer.size(), count, done);
+}
+
+void IFileReadChar(int handle, std::span<unsigned char> buffer, int count, int& done) {
+    readBytes(handle, reinterpret_cast<char*>(buffer.data()), buffer.size(), count, done);
+}
+
+void IFileWriteChar(int handle, std::string_view buffer, int count, int& done) {
+    writeBytes(handle, buffer.data(), buffer.size(), count, done);
+}
+
+void IFileWriteChar(int handle, std::span<const unsigned char> buffer, int count, int& done) {
+    writeBytes(handle, reinterpret_cast<const char*>(buffer.data()), buffer.size(), count, done);
+}
+
+void IFileSeek(int handle, int& position, int origin) {
+    if (origin < 0 || origin > 2) return;
+    int status = 0;
+    yyseek(handle, position, origin, position, status);
+    if (status == 0) return;
+    position = -1;
+    fileError(2, status, "IFileSeek");
+}
+
+void IFileClose(int handle) { yyclos(handle); }
+
+void yyread(int handle, char* buffer, int count, int elementSize, int& done, int& status) {
+    yyreadc(handle, buffer, count, done, status);
+    if (status == 0) reverseElements(buffer, done, elementSize);
+}
+
+void yywrit(int handle, char* buffer, int count, int elementSize, int& done, int& status) {
+    reverseElements(buffer, count, elementSize);
+    yywritc(handle, buffer, count, done, status);
+    reverseElements(buffer, count, elementSize);
+}

@@ -1,0 +1,15 @@
+// files_internal.hpp - the operating-system layer under the byte-stream file routines.
+// Handles are the system's file handles in a 32-bit integer; status is 0 or the system's code.
+#pragma once
+
+void yyopen(const char* name, int mode, int& handle, int& status);
+void yyclos(int handle);
+// One read or write of count bytes; on failure done is 0.
+void yyreadc(int handle, char* buffer, int count, int& done, int& status);
+void yywritc(int handle, const char* buffer, int count, int& done, int& status);
+// As yyreadc and yywritc, with the bytes of every element of elementSize bytes reversed after
+// reading or before writing (and restored afterwards); elementSize 0 reverses nothing.
+void yyread(int handle, char* buffer, int count, int elementSize, int& done, int& status);
+void yywrit(int handle, char* buffer, int count, int elementSize, int& done, int& status);
+// position: the new absolute position, -1 on failure.
+void yyseek(int handle, int offset, int origin, int& position, int& status);

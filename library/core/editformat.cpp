@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 namespace {
@@ -109,6 +110,13 @@ std::string roundedDigits(const Decimal& exact, int count) {
     return head;
 }
 
+// Concatenation by appending (also keeps GCC 12 from a false overlap warning on operator+).
+std::string joined(std::initializer_list<std::string_view> parts) {
+    std::string result;
+    for (std::string_view part : parts) result.append(part);
+    return result;
+}
+
 std::string padLeft(std::string field, int width, char pad = ' ') {
     std::size_t size = static_cast<std::size_t>(width);
     if (field.size() < size) field.insert(0, size - field.size(), pad);
@@ -145,25 +153,25 @@ Field fixedField(double value, int width, int decimals) {
     std::size_t length = (negative ? 1 : 0) + whole.size() + 1 + places;
     std::size_t size = static_cast<std::size_t>(width);
     if (whole.empty() && length < size) {  // the leading 0 only where there is room for it
-        whole = "0";
+        whole.push_back('0');
         ++length;
     }
     if (length > size) return std::nullopt;
-    return padLeft((negative ? "-" : "") + whole + "." + fraction, width);
+    return padLeft(joined({negative ? "-" : "", whole, ".", fraction}), width);
 }
 
 // "E+dd" (or E and exponentDigits digits), or a sign and three digits without the letter when a
 // format without Ee meets an exponent beyond 99.
 std::optional<std::string> exponentText(int exponent, int exponentDigits) {
     std::string magnitude = std::to_string(exponent < 0 ? -exponent : exponent);
-    std::string sign = exponent < 0 ? "-" : "+";
+    std::string_view sign = exponent < 0 ? "-" : "+";
     if (exponentDigits == 0) {
-        if (magnitude.size() <= 2) return "E" + sign + padLeft(magnitude, 2, '0');
-        if (magnitude.size() == 3) return sign + magnitude;
+        if (magnitude.size() <= 2) return joined({"E", sign, padLeft(magnitude, 2, '0')});
+        if (magnitude.size() == 3) return joined({sign, magnitude});
         return std::nullopt;
     }
     if (magnitude.size() > static_cast<std::size_t>(exponentDigits)) return std::nullopt;
-    return "E" + sign + padLeft(magnitude, exponentDigits, '0');
+    return joined({"E", sign, padLeft(magnitude, exponentDigits, '0')});
 }
 
 Field exponentField(double value, int width, int digits, int exponentDigits) {
@@ -187,8 +195,8 @@ Field exponentField(double value, int width, int digits, int exponentDigits) {
     std::size_t length = (negative ? 1 : 0) + 1 + mantissa.size() + tail->size();
     std::size_t size = static_cast<std::size_t>(width);
     if (length > size) return std::nullopt;
-    std::string lead = length < size ? "0" : "";
-    return padLeft((negative ? "-" : "") + lead + "." + mantissa + *tail, width);
+    std::string_view lead = length < size ? "0" : "";
+    return padLeft(joined({negative ? "-" : "", lead, ".", mantissa, *tail}), width);
 }
 
 // Fixed form for magnitudes that round into 0.1 .. below 10^d, trailed by the blanks an
@@ -207,7 +215,8 @@ Field generalField(double value, int width, int digits, int exponentDigits) {
     }
     Field fixed = fixedField(value, width - trail, decimals);
     if (!fixed) return std::nullopt;
-    return *fixed + std::string(static_cast<std::size_t>(trail), ' ');
+    fixed->append(static_cast<std::size_t>(trail), ' ');
+    return fixed;
 }
 
 // The field at the start of the text, blanks after it; asterisks across the field when the

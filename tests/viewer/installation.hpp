@@ -1,0 +1,10 @@
+// installation.hpp - test helper: a copy of the stand-in installation in a scratch folder.
+#pragma once
+
+#include <string>
+
+// Copies demo/ into folder\qv (created) with, on Windows, the stand-in programs in its bin,
+// and makes folder\tmp as the scratch folder. Returns the installation folder.
+std::string makeinstallation(const std::string& folder);
+// A path with the platform's separators ("\" on Windows).
+std::string nativepath(const std::string& path);

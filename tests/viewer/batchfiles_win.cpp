@@ -1,4 +1,4 @@
-// standin_win_test.cpp - the stand-in installation's batch files run as the viewer runs them:
+// batchfiles_win.cpp - the stand-in installation's batch files run as the viewer runs them:
 // command lines from createioscommand, hidden processes, results read back from the scratch folder.
 #include <windows.h>
 

@@ -26,24 +26,24 @@ bool countFits(int count, std::size_t size, int& done, std::string_view routine)
     return false;
 }
 
-void readBytes(int handle, char* buffer, std::size_t size, int count, int& done) {
-    constexpr std::string_view routine = "IFileReadChar";
+// The one body of IFileReadChar and IFileWriteChar: one transfer for the whole count.
+template <typename Buffer, typename Transfer>
+void transfer(int handle, Buffer* buffer, std::size_t size, int count, int& done,
+              std::string_view routine, Transfer call) {
     if (!countFits(count, size, done, routine)) return;
     int status = 0;
-    yyreadc(handle, buffer, count, done, status);
+    call(handle, buffer, count, done, status);
     if (status == 0) return;
     if (done == 0) done = -1;
     fileError(2, status, routine);
 }
 
+void readBytes(int handle, char* buffer, std::size_t size, int count, int& done) {
+    transfer(handle, buffer, size, count, done, "IFileReadChar", yyreadc);
+}
+
 void writeBytes(int handle, const char* buffer, std::size_t size, int count, int& done) {
-    constexpr std::string_view routine = "IFileWriteChar";
-    if (!countFits(count, size, done, routine)) return;
-    int status = 0;
-    yywritc(handle, buffer, count, done, status);
-    if (status == 0) return;
-    if (done == 0) done = -1;
-    fileError(2, status, routine);
+    transfer(handle, buffer, size, count, done, "IFileWriteChar", yywritc);
 }
 
 void reverseElements(char* buffer, int count, int elementSize) {

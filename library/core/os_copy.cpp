@@ -27,17 +27,25 @@ bool endsWithSeparator(const std::string& name) {
     return !name.empty() && (name.back() == '\\' || name.back() == ':');
 }
 
-// An open directory search, closed when the routine ends whichever way it leaves.
-class Search {
-public:
-    ~Search() { yyfindclose(handle_); }
-    int next(const std::string& pattern, FindMatch& match) {
-        return yyfind(handle_, pattern.c_str(), match);
+// Calls act(match) for every file (not folder) matching pattern, until act returns false. No
+// match at all, and a search that ends other than at its last match, report error 13.
+template <typename Act>
+void forEachFile(const std::string& pattern, std::string_view routine, Act act) {
+    std::intptr_t search = 0;
+    FindMatch match;
+    int code = yyfind(search, pattern.c_str(), match);
+    if (code != 0) {
+        yyfindclose(search);
+        yyoserror(code, routine);
+        return;
     }
-
-private:
-    std::intptr_t handle_ = 0;
-};
+    while (code == 0) {
+        if ((match.attributes & attributeDirectory) == 0 && !act(match)) break;
+        code = yyfind(search, pattern.c_str(), match);
+    }
+    yyfindclose(search);
+    if (code != 0 && code != yyosnomorefiles) yyoserror(code, routine);
+}
 
 }  // namespace
 
@@ -47,23 +55,14 @@ void IOsDeleteFile(std::string_view pattern) {
     if (name.empty() || tooLong(name, routine)) return;
     const std::string directory = directoryPart(name);
 
-    Search search;
-    FindMatch match;
-    int code = search.next(name, match);
-    if (code != 0) {
-        yyoserror(code, routine);
-        return;
-    }
-    while (code == 0) {
-        if ((match.attributes & attributeDirectory) == 0) {
-            const std::string file = directory + match.name;
-            if (!tooLong(file, routine)) {
-                if (const int failed = yydelf(file.c_str())) yyoserror(failed, routine);
-            }
+    // Deleting goes on after a file that fails.
+    forEachFile(name, routine, [&](const FindMatch& match) {
+        const std::string file = directory + match.name;
+        if (!tooLong(file, routine)) {
+            if (const int failed = yydelf(file.c_str())) yyoserror(failed, routine);
         }
-        code = search.next(name, match);
-    }
-    if (code != yyosnomorefiles) yyoserror(code, routine);
+        return true;
+    });
 }
 
 void IOsCopyFile(std::string_view source, std::string_view target) {
@@ -86,24 +85,15 @@ void IOsCopyFile(std::string_view source, std::string_view target) {
     }
 
     if (!endsWithSeparator(to)) to += '\\';
-    Search search;
-    FindMatch match;
-    int code = search.next(from, match);
-    if (code != 0) {
-        yyoserror(code, routine);
-        return;
-    }
-    while (code == 0) {
-        if ((match.attributes & attributeDirectory) == 0) {
-            const std::string file = directory + match.name;
-            const std::string copy = to + match.name;
-            if (tooLong(file, routine) || tooLong(copy, routine)) return;
-            if (const int failed = yycopyf(file.c_str(), copy.c_str())) {
-                yyoserror(failed, routine);
-                return;
-            }
+    // Copying stops at the first file that fails.
+    forEachFile(from, routine, [&](const FindMatch& match) {
+        const std::string file = directory + match.name;
+        const std::string copy = to + match.name;
+        if (tooLong(file, routine) || tooLong(copy, routine)) return false;
+        if (const int failed = yycopyf(file.c_str(), copy.c_str())) {
+            yyoserror(failed, routine);
+            return false;
         }
-        code = search.next(from, match);
-    }
-    if (code != yyosnomorefiles) yyoserror(code, routine);
+        return true;
+    });
 }

@@ -60,25 +60,26 @@ void yytime(int& hour, int& minute, int& second, int& milliseconds) {
     milliseconds = now.wMilliseconds;
 }
 
-void yyosver(int& major, int& minor) {
+namespace {
+OSVERSIONINFOA systemVersion() {
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
     GetVersionExA(&version);
 #pragma GCC diagnostic pop
+    return version;
+}
+}  // namespace
+
+void yyosver(int& major, int& minor) {
+    const OSVERSIONINFOA version = systemVersion();
     major = static_cast<int>(version.dwMajorVersion);
     minor = static_cast<int>(version.dwMinorVersion);
 }
 
 int yywinvariant() {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof version;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    GetVersionExA(&version);
-#pragma GCC diagnostic pop
-    switch (version.dwPlatformId) {
+    switch (systemVersion().dwPlatformId) {
     case VER_PLATFORM_WIN32s: return 2;
     case VER_PLATFORM_WIN32_WINDOWS: return 3;
     default: return 4;

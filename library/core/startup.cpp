@@ -89,6 +89,28 @@ void makeHardcopyChoices(const OptionsFileChoices& choices) {
 
 }  // namespace
 
+void yygetdisplayinfo(int& width, int& height, int& colours, int& graphicsColours, int& further1,
+                      int& further2, int& further3) {
+    int dpi = 0, planes = 0, bits = 0;
+    yydisplaycaps(width, height, dpi, planes, bits);
+    if (bits > 24) bits = 24;
+    const int power = planes * bits;
+    colours = power >= 31 ? 0x7fffffff : 1 << power;
+    graphicsColours = colours == 2 ? 2 : colours == 16 ? 8 : colours == 256 ? 16 : 256;
+    further1 = 3;
+    further2 = 0;
+    further3 = 0;
+
+    SystemState& system = gravim.system;
+    system.wScreenWidth = width;
+    system.wScreenHeight = height;
+    system.wScreenDPI = dpi;
+    system.wScreenCols = colours;
+    system.ngColours = graphicsColours;
+    system.WinNT = yywinvariant() == 4 ? 1 : 0;
+    yyosver(system.WinVerMajor, system.WinVerMinor);
+}
+
 void yywinitialise() {
     CoreState& core = gravim.core;
     core.pathSeparator = '\\';

@@ -25,6 +25,8 @@ void yytmpprn();
 // Display facts and the window manager's copies; the three further integers receive 3, 0 and 0.
 void yygetdisplayinfo(int& width, int& height, int& colours, int& graphicsColours, int& further1,
                       int& further2, int& further3);
+// The desktop's resolution, horizontal pixels per inch, colour planes and bits per pixel.
+void yydisplaycaps(int& width, int& height, int& dpi, int& planes, int& bitsPerPixel);
 // The locale decimal character, also stored in wDecimal.
 void yygetdecimal(char& decimal);
 

@@ -24,6 +24,7 @@ std::string windowsPath(std::string path) {
 }
 
 const std::string probe = windowsPath(GRAV_STARTUP_PROBE);
+const std::string child = windowsPath(GRAV_CHILD_HELPER);
 
 std::string substituted(std::string text, const std::string& dir) {
     for (std::size_t at; (at = text.find("{dir}")) != std::string::npos;) text.replace(at, 5, dir);
@@ -36,13 +37,14 @@ struct ProbeCase {
     Pairs files;         // created in the case's folder before the run
     std::string arguments;
     int exitCode;
-    Pairs expected;      // report lines, or "file:NAME" for text a file must contain
+    Pairs expected;      // report lines; "file:NAME" text the file holds; "wait:NAME" a file to come
 };
 
 // Runs the probe in folder with the case's environment; returns its exit code and report.
 int runProbe(const ProbeCase& c, const std::string& dir, std::map<std::string, std::string>& report) {
     const char* controlled[] = {"GRAVIM", "DUDA", "GRAVINIT", "GRAVDEBUG", "TEMP", "TMP",
-                                "GRAVPROBE_OUT", "GRAVPROBE_OPTIONS", "GRAVPROBE_TWICE"};
+                                "GRAVPROBE_OUT", "GRAVPROBE_OPTIONS", "GRAVPROBE_TWICE",
+                                "GRAVPROBE_EXECUTE"};
     Pairs saved;
     for (const char* name : controlled) {
         char value[1024] = "";
@@ -121,6 +123,11 @@ const ProbeCase cases[] = {
     {"the version exit", {}, {{"gravim.ini", "PRINTER=4\r\nVER=\r\nPLOTTER=2\r\n"}}, "", 0,
      {{"boxtitle", "Gravimonder"}, {"boxtext", "Abnormal exit (code 0) : Gravimonder version 9.0c"},
       {"printer", "4"}, {"plotter", "2"}}},
+    {"IOsExecute starts a program and ends this one",
+     {{"GRAVPROBE_EXECUTE", "\"" + child + "\" sleep 10 {dir}started.txt"}}, {}, "", 0,
+     {{"wait:started.txt", ""}}},
+    {"IOsExecute of a missing program", {{"GRAVPROBE_EXECUTE", "no_such_program.exe"}}, {}, "", 2,
+     {{"boxtext", "Abnormal exit (code 2) : Failed to execute program"}}},
     {"command line words", {}, {}, "a \"b c\" \"\" d", 1,
      {{"argc", "3"}, {"arg0", probe}, {"arg1", "a"}, {"arg2", "b c"}, {"arg3", "d"}}},
     {"a missing closing quote", {}, {}, "x \"open end", 1,
@@ -138,6 +145,14 @@ TEST(StartupProbe, EachCaseInItsOwnProcess) {
         std::map<std::string, std::string> report;
         EXPECT_EQ(runProbe(c, dir, report), c.exitCode) << c.title;
         for (const auto& [key, value] : c.expected) {
+            if (key.rfind("wait:", 0) == 0) {
+                const std::string name = dir + key.substr(5);
+                bool found = false;
+                for (int tries = 0; tries < 100 && !found; ++tries, Sleep(100))
+                    found = GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES;
+                EXPECT_TRUE(found) << c.title << ": " << key;
+                continue;
+            }
             if (key.rfind("file:", 0) == 0) {
                 EXPECT_NE(readWholeFile(dir + key.substr(5)).find(value), std::string::npos)
                     << c.title << ": " << key;

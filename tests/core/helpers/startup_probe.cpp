@@ -109,5 +109,7 @@ void applicationMain() {
         SetEnvironmentVariableA("GRAVDEBUG", "4");
         WInitialise();
     }
+    const std::string command = variable("GRAVPROBE_EXECUTE");
+    if (!command.empty()) IOsExecute(command);
     writeReport("");
 }

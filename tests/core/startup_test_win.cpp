@@ -44,7 +44,7 @@ struct ProbeCase {
 int runProbe(const ProbeCase& c, const std::string& dir, std::map<std::string, std::string>& report) {
     const char* controlled[] = {"GRAVIM", "DUDA", "GRAVINIT", "GRAVDEBUG", "TEMP", "TMP",
                                 "GRAVPROBE_OUT", "GRAVPROBE_OPTIONS", "GRAVPROBE_TWICE",
-                                "GRAVPROBE_EXECUTE"};
+                                "GRAVPROBE_EXECUTE", "GRAVPROBE_THROW"};
     Pairs saved;
     for (const char* name : controlled) {
         char value[1024] = "";
@@ -128,6 +128,8 @@ const ProbeCase cases[] = {
      {{"wait:started.txt", ""}}},
     {"IOsExecute of a missing program", {{"GRAVPROBE_EXECUTE", "no_such_program.exe"}}, {}, "", 2,
      {{"boxtext", "Abnormal exit (code 2) : Failed to execute program"}}},
+    {"an exception ends the run with a stop box", {{"GRAVPROBE_THROW", "1"}}, {}, "", 3,
+     {{"boxtext", "Abnormal exit (code 3) : Unhandled exception: probe failure"}}},
     {"command line words", {}, {}, "a \"b c\" \"\" d", 1,
      {{"argc", "3"}, {"arg0", probe}, {"arg1", "a"}, {"arg2", "b c"}, {"arg3", "d"}}},
     {"a missing closing quote", {}, {}, "x \"open end", 1,

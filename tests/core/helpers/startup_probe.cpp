@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 
 #include "core/gravim.hpp"
@@ -109,6 +110,7 @@ void applicationMain() {
         SetEnvironmentVariableA("GRAVDEBUG", "4");
         WInitialise();
     }
+    if (!variable("GRAVPROBE_THROW").empty()) throw std::runtime_error("probe failure");
     const std::string command = variable("GRAVPROBE_EXECUTE");
     if (!command.empty()) IOsExecute(command);
     writeReport("");

@@ -7,3 +7,6 @@ if(WIN32)
   target_compile_definitions(${target} PRIVATE
     GRAV_STANDIN_FERRET="$<TARGET_FILE:ferret>" GRAV_STANDIN_NOTEPAD="$<TARGET_FILE:notepad>")
 endif()
+if(WIN32)
+  target_sources(${target} PRIVATE $<TARGET_OBJECTS:velquonresources>)
+endif()

@@ -1,0 +1,89 @@
+// buoys.cpp - the virtual-buoy table and its fixed-column reader.
+#include "buoys.hpp"
+
+#include <cmath>
+#include <string>
+
+BuoyRecord buoytable[MaxBuoys];
+
+namespace {
+
+// A numeric field as a formatted read takes it: blanks ignored, all blanks read as 0.
+void digitsof(std::string_view field, std::string& digits) {
+    digits.clear();
+    for (char c : field)
+        if (c != ' ') digits += c;
+}
+
+bool readintegerfield(std::string_view field, int& value) {
+    std::string digits;
+    digitsof(field, digits);
+    if (digits.empty()) {
+        value = 0;
+        return true;
+    }
+    std::size_t i = digits[0] == '+' || digits[0] == '-' ? 1 : 0;
+    if (i == digits.size()) return false;
+    long long result = 0;
+    for (std::size_t k = i; k < digits.size(); ++k) {
+        if (digits[k] < '0' || digits[k] > '9' || result > 1000000000LL) return false;
+        result = result * 10 + (digits[k] - '0');
+    }
+    value = static_cast<int>(digits[0] == '-' ? -result : result);
+    return true;
+}
+
+// An F12.2 field: a decimal point in the field wins; without one the last two digits are decimals.
+bool readrealfield(std::string_view field, float& value) {
+    std::string digits;
+    digitsof(field, digits);
+    if (digits.empty()) {
+        value = 0;
+        return true;
+    }
+    std::size_t point = digits.find('.');
+    if (point == std::string::npos) {
+        int whole = 0;
+        if (!readintegerfield(digits, whole)) return false;
+        value = static_cast<float>(whole) / 100.0f;
+        return true;
+    }
+    int integer = 0;
+    std::string before = digits.substr(0, point), after = digits.substr(point + 1);
+    bool negative = !before.empty() && before[0] == '-';
+    if (!before.empty() && before != "-" && before != "+" && !readintegerfield(before, integer)) return false;
+    for (char c : after)
+        if (c < '0' || c > '9') return false;
+    double fraction = after.empty() ? 0.0 : std::stod("0." + after);
+    value = static_cast<float>(std::abs(integer) + fraction) * (negative ? -1.0f : 1.0f);
+    return true;
+}
+
+bool readrecord(const std::string& line, BuoyRecord& record) {
+    auto field = [&line](std::size_t first, std::size_t width) {
+        return first >= line.size() ? std::string_view() : std::string_view(line).substr(first, width);
+    };
+    record.name.assign(field(0, 34));
+    return readintegerfield(field(34, 6), record.south) && readintegerfield(field(40, 8), record.north) &&
+           readintegerfield(field(48, 8), record.west) && readintegerfield(field(56, 8), record.east) &&
+           readrealfield(field(64, 12), record.pointLatitude) && readrealfield(field(76, 12), record.pointLongitude) &&
+           readintegerfield(field(88, 11), record.first) && readintegerfield(field(99, 12), record.second);
+}
+
+}  // namespace
+
+void readbuoy(std::FILE* file, int& n) {
+    n = 0;
+    std::string line;
+    for (int c = std::fgetc(file); n < MaxBuoys && c != EOF; c = std::fgetc(file)) {
+        line.clear();
+        while (c != EOF && c != '\n') {
+            line += static_cast<char>(c);
+            c = std::fgetc(file);
+        }
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!readrecord(line, buoytable[n])) return;
+        ++n;
+        if (c == EOF) return;
+    }
+}

@@ -101,6 +101,9 @@ void yywinmessagebox(const char* text, const char* title);
 void yycmnd(const char* command, bool hidden, bool wait, int timeoutSeconds, int& status);
 // Starts a program shown normally without waiting; status 0 or the system's code.
 void yyexec(int& status, const char* command);
+// Closes every window and frees the library's resources before IOsExecute starts another
+// program (WindowClose on Windows; nothing natively).
+void yyclosewindows();
 
 // Records the system's code in error slot 3 and reports error 13 under the routine's name.
 void yyoserror(int code, std::string_view routine);

@@ -25,6 +25,7 @@ void IOsExecute(std::string_view command) {
         yyerror(23, "IOsExecute");
         return;
     }
+    yyclosewindows();
     int status = 0;
     yyexec(status, line.c_str());
     if (status == 0) IOsExitProgram("", 0);

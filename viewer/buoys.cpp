@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "viewerfile.hpp"
+
 BuoyRecord buoytable[MaxBuoys];
 
 namespace {
@@ -75,15 +77,5 @@ bool readrecord(const std::string& line, BuoyRecord& record) {
 void readbuoy(std::FILE* file, int& n) {
     n = 0;
     std::string line;
-    for (int c = std::fgetc(file); n < MaxBuoys && c != EOF; c = std::fgetc(file)) {
-        line.clear();
-        while (c != EOF && c != '\n') {
-            line += static_cast<char>(c);
-            c = std::fgetc(file);
-        }
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!readrecord(line, buoytable[n])) return;
-        ++n;
-        if (c == EOF) return;
-    }
+    while (n < MaxBuoys && readtextline(file, line) && readrecord(line, buoytable[n])) ++n;
 }

@@ -2,6 +2,7 @@
 // Only the first 10 lines count, each taken as its first 35 characters (blank-padded).
 #include "enddates.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
@@ -15,18 +16,12 @@ constexpr int LinesRead = 10;
 constexpr int LineWidth = 35;
 constexpr int LastKeywordStart = 20;  // a keyword counts only when it starts at 1..20
 
-// One line of at most 35 characters, blank-padded; false at the end of the file.
+// One line of at most 35 characters, blank-padded, at line[1..35]; false at the end of the file.
 bool readline35(std::FILE* file, std::array<char, LineWidth + 1>& line) {
+    std::string text;
+    if (!readtextline(file, text)) return false;
     line.fill(' ');
-    int c = std::fgetc(file);
-    if (c == EOF) return false;
-    int n = 0;
-    while (c != EOF && c != '\n') {
-        if (n < LineWidth) line[static_cast<std::size_t>(++n)] = static_cast<char>(c);
-        c = std::fgetc(file);
-    }
-    // A CR that ends the line is part of the line end, not of the text.
-    if (n > 0 && n <= LineWidth && line[static_cast<std::size_t>(n)] == '\r') line[static_cast<std::size_t>(n)] = ' ';
+    std::memcpy(&line[1], text.data(), std::min<std::size_t>(text.size(), LineWidth));
     return true;
 }
 

@@ -13,13 +13,7 @@ constexpr std::size_t SettingsLineLength = 128;
 // One line cut or blank-padded to 128 characters, without its line end; false at the end.
 bool readsettingsline(std::FILE* file, Text<SettingsLineLength>& line) {
     std::string text;
-    int c = std::fgetc(file);
-    if (c == EOF) return false;
-    while (c != EOF && c != '\n') {
-        text += static_cast<char>(c);
-        c = std::fgetc(file);
-    }
-    if (!text.empty() && text.back() == '\r') text.pop_back();
+    if (!readtextline(file, text)) return false;
     line.assign(text);
     return true;
 }

@@ -32,19 +32,6 @@ std::string joined(const ViewerState& state, bool installation, std::string_view
     return path.os();
 }
 
-// One line without its line end; false at the end of the file.
-bool readtextline(std::FILE* file, std::string& line) {
-    line.clear();
-    int c = std::fgetc(file);
-    if (c == EOF) return false;
-    while (c != EOF && c != '\n') {
-        line += static_cast<char>(c);
-        c = std::fgetc(file);
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
-}
-
 int lengthof(std::string_view text) {
     int length = 0;
     len_trimback(text, length, DiagnosticsLevel);

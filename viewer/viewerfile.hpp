@@ -6,3 +6,6 @@
 #include <string>
 
 std::FILE* viewerfopen(const std::string& path, const char* mode);
+
+// One line of a text file without its line end (LF, or CR LF); false at the end of the file.
+bool readtextline(std::FILE* file, std::string& line);

@@ -17,7 +17,9 @@ int cpumarkerposition(std::string_view processorName) {
     int found = 0;
     for (std::string_view marker : {"Duo", "ual", "Quad"}) {
         found = position(processorName, marker);
-        runlogwrite({std::string(marker) + " ierror=", found});
+        std::string label(marker);
+        label += " ierror=";
+        runlogwrite({label, found});
         if (found != 0) break;
     }
     return found;

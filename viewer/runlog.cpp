@@ -9,6 +9,13 @@ namespace {
 std::FILE* runLog = nullptr;
 }
 
+// Formatted into a buffer: string concatenation trips the 32-bit release build's overlap warning.
+LogItem::LogItem(int value) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, " %d", value);
+    text_ = buffer;
+}
+
 LogItem::LogItem(double value) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, " %.6g", value);

@@ -12,7 +12,7 @@ public:
     LogItem(std::string_view text) : text_(text) {}
     LogItem(const char* text) : text_(text) {}
     LogItem(const std::string& text) : text_(text) {}
-    LogItem(int value) : text_(" " + std::to_string(value)) {}
+    LogItem(int value);
     LogItem(double value);
     const std::string& text() const { return text_; }
 

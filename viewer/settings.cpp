@@ -2,6 +2,7 @@
 #include "settings.hpp"
 
 #include <cstdio>
+#include <utility>
 
 #include "commandline.hpp"
 #include "viewerfile.hpp"
@@ -75,8 +76,11 @@ bool writesettings(const std::string& path, std::string_view qvdir, std::string_
     std::FILE* file = viewerfopen(path, "wb");
     if (file == nullptr) return false;
     std::string text = "# quorvale startup script, created by quorvale, keep format the same!\r\n";
-    text += "QV_DIR=" + std::string(trimRight(qvdir)) + "\r\n";
-    text += "QV_TMP=" + std::string(trimRight(qvtmp)) + "\r\n";
+    for (auto [key, folder] : {std::pair{"QV_DIR=", qvdir}, std::pair{"QV_TMP=", qvtmp}}) {
+        text += key;
+        text.append(trimRight(folder));
+        text += "\r\n";
+    }
     text += igs == 0 ? "GS=no \r\n" : "GS=yes\r\n";
     bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     return std::fclose(file) == 0 && written;
@@ -87,7 +91,9 @@ std::string_view setupfolderproblem(std::string_view qvdir, std::string_view qvt
     qvtmp = trimRight(qvtmp);
     if (qvdir.find('"') != std::string_view::npos || qvtmp.find('"') != std::string_view::npos)
         return "A folder must not contain a double quote.";
-    std::string quoted = "\"" + std::string(qvtmp) + "\"";
+    std::string quoted = "\"";
+    quoted.append(qvtmp);
+    quoted += '"';
     bool tooLong = qvdir.size() + LongestInstallationName.size() > MaxViewerPath ||
                    qvtmp.size() + LongestScratchName.size() > MaxViewerPath;
     for (const BatchRun& run : BatchRuns) {

@@ -76,7 +76,10 @@ void acceptfolders(ViewerState& state) {
     IOsVariablePut("QV_TMP", state.qvtmp.view());
     state.qvdirLength = lengthof(state.qvdir.view());
     state.qvtmpLength = lengthof(state.qvtmp.view());
-    state.qvtmpq.assign("\"" + std::string(state.qvtmp.view().substr(0, state.qvtmpLength)) + "\"");
+    std::string quoted = "\"";
+    quoted.append(state.qvtmp.view().substr(0, static_cast<std::size_t>(state.qvtmpLength)));
+    quoted += '"';
+    state.qvtmpq.assign(quoted);
     state.qvtmpqLength = state.qvtmpLength + 2;
 }
 
@@ -86,7 +89,9 @@ bool establishfolders(ViewerState& state, SetupRoutine getsetup) {
     if (info[0] == -1) {
         Text<MaxViewerPath> profile;
         IOsVariable("USERPROFILE", profile);
-        state.qvtmp.assign(std::string(profile.view().substr(0, lengthof(profile.view()))) + "\\quorvale");
+        std::string scratch(profile.view().substr(0, static_cast<std::size_t>(lengthof(profile.view()))));
+        scratch += "\\quorvale";
+        state.qvtmp.assign(scratch);
         if (!IOsDirExists(state.qvtmp.trimmed())) IOsDirMake(state.qvtmp.trimmed());
         defaultinstallation(state.currentFolder.view(), state.qvdir);
         acceptfolders(state);

@@ -48,6 +48,60 @@ struct SystemState {
     int displayWord24 = 0;
 };
 
+// Window manager (subsystem 1): the facts of the windows that portable code reads.
+struct WindowState {
+    int rootOpen = 0;       // 1 while the root window is open; WindowOpen, WindowClose
+    int wIndex = 0;         // the current window (drawing target of window text); yywinsel
+    int clientWidth = 0;    // client size in pixels of the current window, the scale of the
+    int clientHeight = 0;   //   window units; WindowOpen, yywinsel, resize events
+    int windowFlags[51] = {};  // WindowStyleFlags each window was opened with; -1 for the root
+                               // after WindowClose; WindowOpen, WindowClose, child windows
+    int iRing = 1;          // 1: WindowBell sounds; WindowBell
+};
+
+// The event model (subsystem 1): the one current-event slot, the switches, the parked events.
+struct EventState {
+    // The current-event slot; written by yyinterpretmessage, read by the pumps.
+    int wMessageType = 0;   // 0 = empty
+    int wMessageValue1 = 0, wMessageValue2 = 0, wMessageValue3 = 0, wMessageValue4 = 0;
+    int wMessageX = 0, wMessageY = 0;  // position in client pixels
+    int wMessageWin = 0;    // window number, or the DialogId of dialog events
+    int wMessageTime = 0;   // native message time in milliseconds
+    int wValidMessage = 0;  // 1 while a wait looks for an event, 0 once one was stored
+    int bInWMessage = 0;    // 1 while WMessage pumps
+    int bSetFromCell = 0;   // the first field change of a wait takes its previous cell
+    int bExpectPaintResize = 0;  // 1 while the library's own pump dispatches a paint or size
+    int wMessageEnabled[16] = {};  // per EventType: non-zero = delivered; WMessageEnable
+    // Parked events, 9 words each (type, value1..4, x, y, window, time): entries 0..50 one
+    // expose or resize per window, 51 one field change, 52 one graphics-field expose.
+    int KBNMessages[53][9] = {};
+    int timerIdent = 0;     // identifier and repeat switch of the last WMessageTimer call
+    int timerRepeat = 0;
+    int TimerEnabled = 0;   // 1 while the timed wait of IOsWait runs
+};
+
+// Graphics core (subsystem 2): the drawing surface, area, units and clip rectangle that the
+// event conversions read. Written by IGrInit, IGrSelect, IGrArea, IGrUnits and the resizes.
+struct GraphicsState {
+    int surfaceType = 0;    // 1 window, 2 bitmap, 3 graphics field, 4 metafile slot
+    int surfaceIdent = 0;   // window number, bitmap, field or slot of the surface
+    int surfaceDialog = 0;  // DialogId of a graphics-field surface, else 0
+    int reselecting = 0;    // 1 while the window manager re-selects a window for its own work
+    int screenActive = 0;   // 1 when the screen device draws
+    int hardcopyActive = 0; // 1 while hardcopy output is open
+    int surfaceWidth = 0, surfaceHeight = 0;  // pixel size of the surface
+    float surfaceMaxX = 0, surfaceMaxY = 0;   // size less 0.01
+    float areaX1 = 0, areaY1 = 0, areaX2 = 1, areaY2 = 1;  // drawing area, fractions of the surface
+    float areaWidth = 1, areaHeight = 1;
+    float unitsX1 = 0, unitsY1 = 0, unitsX2 = 1, unitsY2 = 1;  // user units at the area's edges
+    float unitsWidth = 1, unitsHeight = 1;
+    float clipX1 = 0, clipY1 = 0, clipX2 = 0, clipY2 = 0;  // pixel rectangle of the area
+    float clipWidth = 0, clipHeight = 0;
+    int clipPixelX1 = 0, clipPixelY1 = 0, clipPixelX2 = 0, clipPixelY2 = 0;
+    int clipPixelWidth = 0, clipPixelHeight = 0;
+    int rotation = 0;       // 0, 90, 180 or 270 degrees
+};
+
 // Dialog manager (subsystem 3).
 struct DialogState {
     int lastAnswer = 0;     // WInfoDialog item 4: answer of the last message box or file dialog
@@ -78,6 +132,9 @@ struct ImageState {
 struct GravimState {
     CoreState core;
     SystemState system;
+    WindowState windows;
+    EventState events;
+    GraphicsState graphics;
     DialogState dialogs;
     HardcopyState hardcopy;
     ImageState images;

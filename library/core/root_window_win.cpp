@@ -1,0 +1,462 @@
+// root_window_win.cpp - the root window: window classes, creation, optional system libraries,
+// the drawing context and palette, and the ordered shutdown.
+#include <windows.h>
+
+#include <initializer_list>
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "core/errors_internal.hpp"
+#include "core/gravim.hpp"
+#include "core/window_tables_win.hpp"
+#include "core/windows.hpp"
+#include "core/windows_internal.hpp"
+#include "core/windows_internal_win.hpp"
+#include "dialogs/dialogs_internal_win.hpp"
+#include "editor/editor_window_win.hpp"
+#include "graphics/graphics.hpp"
+#include "graphics/screen_win.hpp"
+#include "grid/grid_window_win.hpp"
+#include "hardcopy/hardcopy.hpp"
+#include "images/bitmaps.hpp"
+
+namespace {
+
+constexpr int Centred = -999999;
+constexpr int KindDialogWords = 8;
+
+[[noreturn]] void abortWith(const char* text) {
+    MessageBoxA(nullptr, text, "Gravimonder Window", MB_OK | MB_ICONSTOP);
+    std::exit(0);
+}
+
+ATOM registerClass(const char* name, WNDPROC procedure, HCURSOR cursor, HBRUSH brush, UINT style,
+                   HICON icon) {
+    WNDCLASSA wc = {};
+    wc.style = style;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = wInstance;
+    wc.hIcon = icon;
+    wc.hCursor = cursor;
+    wc.hbrBackground = brush;
+    wc.lpszClassName = name;
+    return RegisterClassA(&wc);
+}
+
+// The atom of a class registered earlier in the process (the classes outlive a WindowClose).
+ATOM registerOnce(const char* name, WNDPROC procedure, HCURSOR cursor, HBRUSH brush, UINT style,
+                  HICON icon) {
+    WNDCLASSA known;
+    if (const BOOL atom = GetClassInfoA(wInstance, name, &known)) return static_cast<ATOM>(atom);
+    return registerClass(name, procedure, cursor, brush, style, icon);
+}
+
+void registerClasses() {
+    HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    HICON icon = LoadIconA(wInstance, "icon1");
+    UnregisterClassA("GRAVIMONDER", wInstance);
+    atomRoot = registerClass("GRAVIMONDER", yyWndProc, arrow, nullptr, 0, icon);
+    atomChild = registerOnce("GRAVCHILD", yyWndProc, arrow, nullptr, 0, icon);
+    atomClient = registerOnce("GRAVCLIENT", yyWndProcClient, arrow, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
+                              CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, nullptr);
+    const UINT splitStyle = CS_HREDRAW | CS_VREDRAW | CS_PARENTDC;
+    HBRUSH face = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    atomSplitH = registerOnce("GRAVSPLITH", yySplitProc, LoadCursorA(nullptr, IDC_SIZENS), face, splitStyle, nullptr);
+    atomSplitV = registerOnce("GRAVSPLITV", yySplitProc, LoadCursorA(nullptr, IDC_SIZEWE), face, splitStyle, nullptr);
+    if (atomRoot == 0 || atomChild == 0 || atomClient == 0 || atomSplitH == 0 || atomSplitV == 0)
+        abortWith("Failed to register class - aborting.");
+}
+
+// Generation 3 of the rich-edit control answers the position query in the point-record form;
+// generation 2 leaves the record untouched.
+void probeRichEdit() {
+    if (LoadLibraryA("riched20.dll") == nullptr) {
+        LoadLibraryA("riched32.dll");
+        iVerRTF = 1;
+        return;
+    }
+    HWND edit = CreateWindowExA(0, "RichEdit20A", "", WS_POPUP, 0, 0, 50, 20, wWindow[0], nullptr, wInstance, nullptr);
+    if (edit == nullptr) {
+        iVerRTF = 2;
+        return;
+    }
+    SetWindowTextA(edit, "ab");
+    POINTL first = {-99, -99}, second = {-99, -99};
+    SendMessageA(edit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&first), 1);
+    SendMessageA(edit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&second), 1);
+    const bool untouched = first.x == -99 && first.y == -99 && second.x == -99 && second.y == -99;
+    iVerRTF = untouched ? 2 : 3;
+    DestroyWindow(edit);
+}
+
+// Probes a dialog to be combined with the root: its size, style and resizability. Returns 0 or
+// the status -1 (no template), -2 (wrong style), -4 (not creatable).
+int probeCombinedDialog(int dialog, int& flags) {
+    if (FindResourceA(wInstance, MAKEINTRESOURCEA(dialog), MAKEINTRESOURCEA(5)) == nullptr) return -1;
+    HWND probe = CreateDialogParamA(wInstance, MAKEINTRESOURCEA(dialog), wWindow[0], yyWindowSizeDlgProc, 0);
+    if (probe == nullptr) return -4;
+    const LONG style = GetWindowLongA(probe, GWL_STYLE);
+    int status = 0;
+    if ((style & WS_CHILD) == 0 || (style & DS_CONTROL) == 0 || (style & WS_CAPTION) == WS_CAPTION ||
+        (style & WS_SYSMENU) != 0) {
+        status = -2;
+    } else {
+        RECT outer;
+        GetWindowRect(probe, &outer);
+        wWinWidth = outer.right - outer.left;
+        wWinHeight = outer.bottom - outer.top;
+        int scratch[DialogRecordWords] = {};
+        SetWindowLongPtrA(probe, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(scratch));
+        yydialogkbn(probe, dialog);
+        if (!yyIsResizableDialog(probe)) {
+            flags |= WinFixedSize;
+            flags &= ~(WinMaximiseBox | WinMaximised);
+        }
+        SetWindowLongPtrA(probe, GWLP_USERDATA, 0);
+        bDlgRoot = 1;
+    }
+    DestroyWindow(probe);
+    return status;
+}
+
+DWORD frameStyle(int flags) {
+    DWORD style = WS_CAPTION | WS_CLIPCHILDREN;
+    if (flags & WinSystemMenu) style |= WS_SYSMENU;
+    if (flags & WinMinimiseBox) style |= WS_MINIMIZEBOX;
+    if (flags & WinMaximiseBox) style |= WS_MAXIMIZEBOX;
+    if (flags & WinMaximised) style |= WS_MAXIMIZE;
+    if ((flags & WinFixedSize) == 0) style |= WS_THICKFRAME;
+    return style;
+}
+
+// Grows the frame by `amount` pixels of height (or width), moving a centred frame by half of it.
+void growFrame(int& outer, int& position, int amount, bool centred, int flags) {
+    outer += amount;
+    if (centred && (flags & WinMaximised) == 0) position -= amount / 2;
+}
+
+void createPalette(int colours) {
+    ngColours = colours;
+    const int entries = colours + 18;
+    std::string storage(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * static_cast<std::size_t>(entries), '\0');
+    LOGPALETTE* palette = reinterpret_cast<LOGPALETTE*>(storage.data());
+    palette->palVersion = 0x300;
+    palette->palNumEntries = static_cast<WORD>(entries);
+    for (int k = 0; k < entries; ++k) {
+        const int colour = k < colours ? yypalettecolour(k, colours) : static_cast<int>(wColor[k - colours]);
+        palette->palPalEntry[k] = {static_cast<BYTE>(colour & 255), static_cast<BYTE>((colour >> 8) & 255),
+                                   static_cast<BYTE>((colour >> 16) & 255), 0};
+    }
+    hPalette = CreatePalette(palette);
+}
+
+void loadOptionalLibraries() {
+    hMsimg32 = LoadLibraryA("msimg32.dll");
+    pGradientFill = hMsimg32 != nullptr ? GetProcAddress(hMsimg32, "GradientFill") : nullptr;
+    hMapi32 = LoadLibraryA("mapi32.dll");
+    pMAPISendMail = hMapi32 != nullptr ? GetProcAddress(hMapi32, "MAPISendMail") : nullptr;
+    hDwmapi = LoadLibraryA("dwmapi.dll");
+    pDwmIsCompositionEnabled = hDwmapi != nullptr ? GetProcAddress(hDwmapi, "DwmIsCompositionEnabled") : nullptr;
+}
+
+void freeOptionalLibraries() {
+    for (HMODULE* library : {&hMsimg32, &hMapi32, &hDwmapi}) {
+        if (*library != nullptr) FreeLibrary(*library);
+        *library = nullptr;
+    }
+    pGradientFill = pMAPISendMail = pDwmIsCompositionEnabled = nullptr;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK yyWindowSizeDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+int yycreaterootwindow(int x, int y, int& width, int& height, int flags, int menu,
+                       const int toolbars[4], int colours, int& dialog, int background,
+                       const char* title) {
+    wInstance = GetModuleHandleA(nullptr);
+    yyresetswitches();
+    registerClasses();
+    LoadLibraryA("comctl32.dll");
+    wWindow[0] = CreateWindowExA(0, "GRAVIMONDER", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wInstance, nullptr);
+    if (wWindow[0] == nullptr) abortWith("Failed to create window - aborting.");
+    yyregistersuperclass();
+    yygridregister();
+    probeRichEdit();
+    uFindMsgString = RegisterWindowMessageA("commdlg_FindReplace");
+    yyregistersubclass();
+    yygetatoms();
+    yyresetdialogwords();
+
+    wWinWidth = width;
+    wWinHeight = height;
+    bDlgRoot = 0;
+    if (dialog != 0) {
+        const int status = probeCombinedDialog(dialog, flags);
+        if (status != 0) dialog = status;
+    }
+    DestroyWindow(wWindow[0]);
+    wWindow[0] = nullptr;
+
+    const int n = gravim.windows.wIndex;
+    HMENU menuHandle = menu != 0 ? LoadMenuA(wInstance, MAKEINTRESOURCEA(menu)) : nullptr;
+    const DWORD style = frameStyle(flags);
+    const DWORD clientStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    if (background != -1) hWindowColour[n] = CreateSolidBrush(static_cast<COLORREF>(background));
+    iWindowColour[n] = background;
+
+    RECT outer = {0, 0, wWinWidth, wWinHeight};
+    AdjustWindowRectEx(&outer, style, FALSE, (flags & WinOnTop) ? WS_EX_TOPMOST : 0);
+    AdjustWindowRectEx(&outer, clientStyle, menuHandle != nullptr, 0);
+    int outerWidth = outer.right - outer.left, outerHeight = outer.bottom - outer.top;
+    const bool centreX = x == Centred, centreY = y == Centred;
+    if (centreX) x = (GetSystemMetrics(SM_CXSCREEN) - outerWidth) / 2;
+    if (centreY) y = (GetSystemMetrics(SM_CYSCREEN) - outerHeight) / 2;
+
+    HWND frame = CreateWindowExA((flags & WinOnTop) ? WS_EX_TOPMOST : 0, "GRAVIMONDER", title, style, x, y,
+                                 outerWidth, outerHeight, nullptr, menuHandle, wInstance, nullptr);
+    wWindow[n] = frame;
+    if (frame != nullptr) {
+        hMenuRoot[n] = GetMenu(frame);
+        if (menuHandle != nullptr) {
+            yymenuloadrc(menuHandle, menu);
+            hAccel[n] = LoadAcceleratorsA(wInstance, MAKEINTRESOURCEA(menu));
+            HRSRC prompts = FindResourceA(wInstance, MAKEINTRESOURCEA(menu), "KBNMENUSTRING");
+            hKBNMenuString[n] = prompts != nullptr ? LoadResource(wInstance, prompts) : nullptr;
+        }
+        RECT placed;
+        GetWindowRect(frame, &placed);
+        wWinX = placed.left;
+        wWinY = placed.top;
+        outerWidth = placed.right - placed.left;
+        outerHeight = placed.bottom - placed.top;
+    }
+
+    // Toolbars and the status bar grow the frame.
+    int addedHeight = 0;
+    bool grown = false;
+    for (int position = 0; position < 4 && frame != nullptr; ++position) {
+        if (toolbars == nullptr || toolbars[position] == 0) continue;
+        hToolbar[n][position] = yymntbar(n, position, toolbars[position]);
+        if (hToolbar[n][position] == nullptr) continue;
+        grown = true;
+        if (position == 0 || position == 3) {
+            RECT bar;
+            GetWindowRect(hToolbar[n][position], &bar);
+            iToolSize[n][position] = bar.bottom - bar.top;
+            addedHeight += iToolSize[n][position];
+            growFrame(outerHeight, wWinY, iToolSize[n][position], centreY, flags);
+        } else {
+            growFrame(outerWidth, wWinX, iToolSize[n][position], centreX, flags);
+        }
+    }
+    for (UINT& border : uStatusBorder[n]) border = 0;
+    if ((flags & WinStatusBar) && frame != nullptr) {
+        DWORD barStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+        if ((flags & WinFixedSize) == 0) barStyle |= SBARS_SIZEGRIP;
+        wMessLine[n] = CreateWindowExA(0, STATUSCLASSNAMEA, "", barStyle, 0, 0, outerWidth, 10, frame,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBarId)), wInstance, nullptr);
+        partlist[n][0] = -1;
+        if (wMessLine[n] != nullptr) {
+            RECT bar;
+            GetWindowRect(wMessLine[n], &bar);
+            addedHeight += bar.bottom - bar.top;
+            growFrame(outerHeight, wWinY, bar.bottom - bar.top, centreY, flags);
+            grown = true;
+        }
+    }
+    if (grown) {
+        SetWindowPos(frame, nullptr, wWinX, wWinY, outerWidth, outerHeight,
+                     SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOZORDER);
+        if (wMessLine[n] != nullptr) SendMessageA(wMessLine[n], WM_SIZE, 0, 0);
+        if (flags & WinMaximised) {
+            WINDOWPLACEMENT placement = {};
+            placement.length = sizeof placement;
+            GetWindowPlacement(frame, &placement);
+            placement.rcNormalPosition.bottom += addedHeight;
+            SetWindowPlacement(frame, &placement);
+        }
+    }
+
+    if (frame != nullptr) {
+        RECT area;
+        GetClientRect(frame, &area);
+        area.top += iToolSize[n][0];
+        area.left += iToolSize[n][1];
+        area.right -= iToolSize[n][2];
+        area.bottom -= iToolSize[n][3];
+        if (wMessLine[n] != nullptr) {
+            RECT bar;
+            GetWindowRect(wMessLine[n], &bar);
+            area.bottom -= bar.bottom - bar.top;
+        }
+        hClient[n] = CreateWindowExA(0, "GRAVCLIENT", "", clientStyle, area.left, area.top, area.right - area.left,
+                                     area.bottom - area.top, frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)),
+                                     wInstance, nullptr);
+        if (hClient[n] != nullptr && (flags & WinMaximised) && background != -1) InvalidateRect(hClient[n], nullptr, TRUE);
+    }
+    if (frame == nullptr || hClient[n] == nullptr) abortWith("Failed to create window - aborting.");
+
+    if (bDlgRoot == 1) {
+        HWND combined = yydialogload2(dialog, frame);
+        if (combined != nullptr) {
+            if ((flags & WinHidden) == 0) yydialogshow(dialog, 0, 0);
+            int* record = new int[KindDialogWords]{};
+            record[0] = KindDialog;
+            record[5] = static_cast<int>(reinterpret_cast<INT_PTR>(combined));
+            RECT placed;
+            GetWindowRect(frame, &placed);
+            record[6] = placed.right - placed.left;
+            record[7] = placed.bottom - placed.top;
+            yysetwindowrecord(frame, record);
+            if (int* dialogRecord = yydialogrecord(combined))
+                dialogRecord[DlgCombinedWindow] = static_cast<int>(reinterpret_cast<INT_PTR>(frame));
+        } else {
+            bDlgRoot = 0;
+        }
+    }
+
+    if (flags & WinHidden) {
+        wHideRoot = 1;
+        ShowWindow(frame, SW_HIDE);
+    } else {
+        wHideRoot = 0;
+        ShowWindow(frame, (flags & WinMaximised) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+        ValidateRect(hClient[n], nullptr);
+    }
+
+    wDC = GetDC(hClient[n]);
+    SetBkMode(wDC, TRANSPARENT);
+    SetTextAlign(wDC, TA_BASELINE);
+    RECT client;
+    GetClientRect(hClient[n], &client);
+    width = wWinWidth = client.right;
+    height = wWinHeight = client.bottom;
+
+    wForeCol = 0;
+    wBackCol = 15;
+    wUnderline = 0;
+    for (int k = 0; k < 16; ++k) wColor[k] = static_cast<COLORREF>(yystandardtextcolours[k]);
+    wColor[16] = GetSysColor(COLOR_WINDOWTEXT);
+    wColor[17] = GetSysColor(COLOR_WINDOW);
+
+    gDC = wDC;
+    hClipRegion = nullptr;
+    hGrFont = hGrFontSaved = nullptr;
+    hGrPen = hGrPenSaved = nullptr;
+    gravim.events.TimerEnabled = 0;
+    HDC screen = GetDC(nullptr);
+    const bool paletteDisplay = (GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0 && GetDeviceCaps(screen, SIZEPALETTE) == 256;
+    ReleaseDC(nullptr, screen);
+    if (paletteDisplay) createPalette(colours);
+    yyscreenobjectsinit();
+    loadOptionalLibraries();
+    if (cgmFormat == 0) cgmFormat = RegisterClipboardFormatA("Gravimonder CGM");
+    hFieldDC = nullptr;
+    hFieldWindow = nullptr;
+    hBitmapDC = nullptr;
+    iMetafileSelected = 0;
+    yyclearparked();
+    if ((flags & WinHidden) == 0) SetFocus(hClient[n]);
+    hWinCur = frame;
+    return 0;
+}
+
+void WindowOpen(int flags, int x, int y, int width, int height, int menu, const int* toolbars, int dialog,
+                std::string_view title, int graphicsColours, int background) {
+    if (gravim.windows.rootOpen == 1) return;
+    if (width <= 0) width = GetSystemMetrics(SM_CXSCREEN) * 80 / 100;
+    if (height <= 0) height = GetSystemMetrics(SM_CYSCREEN) * 80 / 100;
+    if (graphicsColours != 32 && graphicsColours != 64 && graphicsColours != 128) graphicsColours = 16;
+    gravim.windows.clientWidth = width;
+    gravim.windows.clientHeight = height;
+    gravim.windows.wIndex = 0;
+    const std::string titleText(trimRight(title));
+    int status = dialog;
+    yycreaterootwindow(x, y, width, height, flags, menu, toolbars, graphicsColours, status, background,
+                       titleText.c_str());
+    gravim.windows.clientWidth = width;
+    gravim.windows.clientHeight = height;
+    if (status > 0) {
+        WDialogSelect(status);
+    } else if (status == -1) {
+        yyerror(1007, "WindowOpen");
+    } else if (status == -2) {
+        yyerror(1045, "WindowOpen");
+    } else if (status == -4) {
+        yyerror(1088, "WindowOpen");
+    }
+    gravim.windows.wIndex = 0;
+    gravim.windows.windowFlags[0] = flags;
+    gravim.windows.rootOpen = 1;
+    int cellWidth = 0, cellHeight = 0;
+    yycreatefont(0, 0, 0, cellWidth, cellHeight);
+    wTextX = wTextY = 0;
+    yypali();
+    yyinstallerroroutputs();
+    IGrInit(" ", 0, 0, 0);
+}
+
+void yyshutdown() {
+    yyscreenobjectsdelete();
+    yybitmapsdeleteall();
+    for (int n = 0; n < MaxWindows; ++n) {
+        int* record = yywindowrecord(wWindow[n]);
+        if (record == nullptr) continue;
+        if (record[0] == KindDialog) {
+            const int* dialogRecord = yydialogrecord(reinterpret_cast<HWND>(static_cast<INT_PTR>(record[5])));
+            if (dialogRecord != nullptr) {
+                yydialoghide(dialogRecord[DlgId]);
+                yydialogunload(dialogRecord[DlgId]);
+            }
+        } else if (record[0] == KindSplit) {
+            DestroyWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(record[5])));
+        } else {
+            continue;  // editors, viewers and grid windows free their records with their windows
+        }
+        yysetwindowrecord(wWindow[n], nullptr);
+        delete[] record;
+    }
+    yyunloadalldialogs();
+    freeOptionalLibraries();
+    for (int n = 0; n < MaxWindows; ++n) yyclosemcidevice(n);
+    if (wDC != nullptr) ReleaseDC(hClient[gravim.windows.wIndex], wDC);
+    wDC = nullptr;
+    gDC = nullptr;
+    for (int n = MaxWindows - 1; n >= 0; --n) {
+        if (wWindow[n] != nullptr) DestroyWindow(wWindow[n]);
+        wWindow[n] = hClient[n] = wMessLine[n] = nullptr;
+        hCursorWin[n] = nullptr;
+        if (hWindowColour[n] != nullptr) DeleteObject(hWindowColour[n]);
+        hWindowColour[n] = nullptr;
+        iWindowColour[n] = -1;
+        yyforgetparked(n);
+    }
+    gravim.windows.wIndex = 0;
+    for (auto& bars : hToolbar)
+        for (HWND& bar : bars) bar = nullptr;
+    for (auto& sizes : iToolSize)
+        for (int& size : sizes) size = 0;
+    // Nothing may go on naming a window that no longer exists.
+    hWinCur = hWinMenuClick = hDlgCur = nullptr;
+    wHideRoot = bDlgRoot = 0;
+    yyresetswitches();
+    hFieldDC = nullptr;
+    hFieldWindow = nullptr;
+    hBitmapDC = nullptr;
+    iMetafileSelected = 0;
+}
+
+void WindowClose() {
+    IGrHardCopy("S", " ");
+    yymetafilesdestroyall();
+    yyshutdown();
+    gravim.windows.windowFlags[0] = -1;
+    gravim.windows.rootOpen = 0;
+    gravim.dialogs.currentDialog = 0;
+    gravim.dialogs.lastAnswer = 0;
+    yyeditreleasestore();
+}

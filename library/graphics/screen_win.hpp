@@ -1,0 +1,33 @@
+// screen_win.hpp - the screen device's Win32 drawing objects (graphics-internal).
+#pragma once
+
+#include <windows.h>
+
+extern HDC gDC;               // graphics drawing context: the current window's, or a target's
+extern HBITMAP hStipple;      // 8 x 8 stipple bitmap of pattern fills, created once
+extern HRGN hClipRegion;      // clip region of the graphics context, null none
+extern HPEN hGrPen;           // current graphics pen, and the pen it replaced in gDC
+extern HPEN hGrPenSaved;
+extern HFONT hGrFont;         // current graphics font, and the font it replaced in gDC
+extern HFONT hGrFontSaved;
+extern HPALETTE hPalette;     // the 256-colour display's logical palette, null otherwise
+extern int ngColours;         // graphics colours of that palette
+extern int iPenStyle;         // pen style and plot mode (binary raster operation) of gDC
+extern int iPlotMode;
+// The selected graphics target other than a window: a field's context, a bitmap's memory
+// context, or a metafile slot (0 none).
+extern HDC hFieldDC;
+extern HWND hFieldWindow;
+extern HDC hBitmapDC;
+extern int iMetafileSelected;
+
+// Builds the graphics colour table.
+void yypali();
+// Puts the current pen style and line type into gDC.
+void yywinlinestyles();
+// Creates the stipple bitmap (once) and resets pen style, line type and plot mode.
+void yyscreenobjectsinit();
+// Deletes the stipple, the clip region, the current font and pen and the palette.
+void yyscreenobjectsdelete();
+// Forgets every metafile slot that holds a metafile.
+void yymetafilesdestroyall();

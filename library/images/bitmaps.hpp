@@ -1,0 +1,8 @@
+// bitmaps.hpp - off-screen bitmaps and bitmap viewers: what other subsystems use (internal).
+#pragma once
+
+// Facts of the bitmap viewer in window n: 3 the shown bitmap, 4 and 5 the scroll positions,
+// 101 and 102 the image size, 103 the bottom edge; 0 for any other window or item.
+int yybitmapinfo(int window, int item);
+// Deletes every off-screen bitmap and empties the bitmap table.
+void yybitmapsdeleteall();

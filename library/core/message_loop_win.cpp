@@ -351,17 +351,3 @@ void WMessageTimer(int interval, int ident, int repeat) {
         KillTimer(wWindow[0], id);
     }
 }
-
-void yywait(int hundredths) {
-    EventState& e = gravim.events;
-    if (hundredths < 1 || gravim.windows.rootOpen != 1 || hClient[0] == nullptr) return;
-    if (SetTimer(hClient[0], WaitTimerId, static_cast<UINT>(hundredths) * 10u, nullptr) == 0) return;
-    e.TimerEnabled = 1;
-    MSG message;
-    while (e.TimerEnabled == 1 && hClient[0] != nullptr) {
-        if (GetMessageA(&message, nullptr, 0, 0) <= 0) continue;
-        if (message.message == SystemTimerMessage && LOWORD(message.wParam) == 0xFFF6) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/os_internal.hpp"
+#include "core/windows.hpp"
 
 namespace {
 
@@ -67,5 +68,4 @@ void yyexec(int& status, const char* command) {
     CloseHandle(process.hProcess);
 }
 
-// The window manager's WindowClose belongs here once the root window exists in the library.
-void yyclosewindows() {}
+void yyclosewindows() { WindowClose(); }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/email_internal.hpp"
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
@@ -16,7 +17,7 @@
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
-#include "editor/editor_window_win.hpp"
+#include "editor/buffer_store.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/screen_win.hpp"
 #include "grid/grid_window_win.hpp"
@@ -139,7 +140,7 @@ void growFrame(int& outer, int& position, int amount, bool centred, int flags) {
 }
 
 void createPalette(int colours) {
-    ngColours = colours;
+    gravim.system.ngColours = colours;
     const int entries = colours + 18;
     std::string storage(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * static_cast<std::size_t>(entries), '\0');
     LOGPALETTE* palette = reinterpret_cast<LOGPALETTE*>(storage.data());
@@ -156,18 +157,18 @@ void createPalette(int colours) {
 void loadOptionalLibraries() {
     hMsimg32 = LoadLibraryA("msimg32.dll");
     pGradientFill = hMsimg32 != nullptr ? GetProcAddress(hMsimg32, "GradientFill") : nullptr;
-    hMapi32 = LoadLibraryA("mapi32.dll");
-    pMAPISendMail = hMapi32 != nullptr ? GetProcAddress(hMapi32, "MAPISendMail") : nullptr;
+    yyemailload();
     hDwmapi = LoadLibraryA("dwmapi.dll");
     pDwmIsCompositionEnabled = hDwmapi != nullptr ? GetProcAddress(hDwmapi, "DwmIsCompositionEnabled") : nullptr;
 }
 
 void freeOptionalLibraries() {
-    for (HMODULE* library : {&hMsimg32, &hMapi32, &hDwmapi}) {
+    for (HMODULE* library : {&hMsimg32, &hDwmapi}) {
         if (*library != nullptr) FreeLibrary(*library);
         *library = nullptr;
     }
-    pGradientFill = pMAPISendMail = pDwmIsCompositionEnabled = nullptr;
+    yyemailfree();
+    pGradientFill = pDwmIsCompositionEnabled = nullptr;
 }
 
 }  // namespace
@@ -213,8 +214,8 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int flags, int men
     AdjustWindowRectEx(&outer, clientStyle, menuHandle != nullptr, 0);
     int outerWidth = outer.right - outer.left, outerHeight = outer.bottom - outer.top;
     const bool centreX = x == Centred, centreY = y == Centred;
-    if (centreX) x = (GetSystemMetrics(SM_CXSCREEN) - outerWidth) / 2;
-    if (centreY) y = (GetSystemMetrics(SM_CYSCREEN) - outerHeight) / 2;
+    if (centreX) x = (gravim.core.displayWidth - outerWidth) / 2;
+    if (centreY) y = (gravim.core.displayHeight - outerHeight) / 2;
 
     HWND frame = CreateWindowExA((flags & WinOnTop) ? WS_EX_TOPMOST : 0, "GRAVIMONDER", title, style, x, y,
                                  outerWidth, outerHeight, nullptr, menuHandle, wInstance, nullptr);
@@ -368,8 +369,8 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int flags, int men
 void WindowOpen(int flags, int x, int y, int width, int height, int menu, const int* toolbars, int dialog,
                 std::string_view title, int graphicsColours, int background) {
     if (gravim.windows.rootOpen == 1) return;
-    if (width <= 0) width = GetSystemMetrics(SM_CXSCREEN) * 80 / 100;
-    if (height <= 0) height = GetSystemMetrics(SM_CYSCREEN) * 80 / 100;
+    if (width <= 0) width = gravim.core.displayWidth * 80 / 100;
+    if (height <= 0) height = gravim.core.displayHeight * 80 / 100;
     if (graphicsColours != 32 && graphicsColours != 64 && graphicsColours != 128) graphicsColours = 16;
     gravim.windows.clientWidth = width;
     gravim.windows.clientHeight = height;

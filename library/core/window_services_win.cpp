@@ -100,7 +100,7 @@ void yysetfontcolourrgb(int index, int red, int green, int blue) {
     wColor[index] = RGB(red, green, blue);
     if (hPalette != nullptr) {
         PALETTEENTRY entry = {static_cast<BYTE>(red), static_cast<BYTE>(green), static_cast<BYTE>(blue), 0};
-        SetPaletteEntries(hPalette, static_cast<UINT>(ngColours + index), 1, &entry);
+        SetPaletteEntries(hPalette, static_cast<UINT>(gravim.system.ngColours + index), 1, &entry);
     }
 }
 

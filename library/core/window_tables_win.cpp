@@ -47,8 +47,8 @@ int wForeCol, wBackCol = 15, wUnderline;
 COLORREF wColor[18];
 int wTextX, wTextY;
 
-HMODULE hMsimg32, hMapi32, hDwmapi;
-FARPROC pGradientFill, pMAPISendMail, pDwmIsCompositionEnabled;
+HMODULE hMsimg32, hDwmapi;
+FARPROC pGradientFill, pDwmIsCompositionEnabled;
 
 int* yywindowrecord(HWND frame) {
     if (frame == nullptr) return nullptr;

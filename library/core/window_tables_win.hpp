@@ -62,8 +62,9 @@ extern COLORREF wColor[18];
 extern int wTextX, wTextY;          // window-text position in pixels
 
 // Optional system libraries loaded when the root window opens, and their routines.
-extern HMODULE hMsimg32, hMapi32, hDwmapi;
-extern FARPROC pGradientFill, pMAPISendMail, pDwmIsCompositionEnabled;
+// (The e-mail library is loaded and freed by the e-mail services.)
+extern HMODULE hMsimg32, hDwmapi;
+extern FARPROC pGradientFill, pDwmIsCompositionEnabled;
 
 // The record attached to a frame, or null; its first word is the WindowKind.
 int* yywindowrecord(HWND frame);

@@ -41,7 +41,3 @@ int yysizeofmenuiteminfo();           // 44 on every system version
 
 // Which bell command a WindowBell text is: -1 switch off, 1 switch on, 0 ring.
 int yybellcommand(std::string_view text);
-
-// Waits hundredths of a second while messages keep being dispatched (the core of IOsWait);
-// returns at once when the root window is not open or its timer cannot be started.
-void yywait(int hundredths);

@@ -18,3 +18,9 @@ EditorBufferEntry* yyeditbufferentry(int window, int buffer) {
         return nullptr;
     return &store[window * editorStoreBuffers + (buffer - 1)];
 }
+
+void yyeditreleasestore() {
+    if (!store) return;
+    // Window 0 keeps its entries; the children's are all gone with their windows.
+    for (int i = editorStoreBuffers; i < editorStoreWindows * editorStoreBuffers; ++i) store[i] = EditorBufferEntry{};
+}

@@ -11,5 +11,7 @@ struct EditorBufferEntry {
 
 // Allocates the store (once) and marks every entry empty.
 void yyeditallocatestore();
+// Releases what the entries of windows 1..50 hold and empties every entry (WindowClose).
+void yyeditreleasestore();
 // Entry of a window 0..50 and buffer 1..35; null before the store is allocated or out of range.
 EditorBufferEntry* yyeditbufferentry(int window, int buffer);

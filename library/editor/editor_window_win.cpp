@@ -8,5 +8,3 @@ bool yyeditaccelerate(int*, MSG*) { return false; }
 int yyEditCheckSave(HWND, int*) { return 1; }
 
 int yyeditcheckotherbuffers(HWND, int*) { return 1; }
-
-void yyeditreleasestore() {}

@@ -11,5 +11,3 @@ int yyEditCheckSave(HWND frame, int* record);
 // Multi-buffer editors: asks for each other buffer that needs saving in turn; 1 lets the close
 // go on, 0 on the first Cancel.
 int yyeditcheckotherbuffers(HWND frame, int* record);
-// Releases the editor buffer store's allocations of windows 1..50 and clears its bookkeeping.
-void yyeditreleasestore();

@@ -2,6 +2,7 @@
 // Only windows can be surfaces until bitmaps, graphics fields and metafile slots arrive.
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
+#include "core/strings_internal.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal_win.hpp"
 #include "graphics/graphics.hpp"
@@ -9,11 +10,6 @@
 #include "hardcopy/hardcopy.hpp"
 
 namespace {
-
-bool hasOption(std::string_view options, char letter) {
-    return options.find(letter) != std::string_view::npos ||
-           options.find(static_cast<char>(letter - 'A' + 'a')) != std::string_view::npos;
-}
 
 // The surface falls back to the current window, and the failure is reported.
 void fallBack() {
@@ -54,7 +50,7 @@ void IGrInit(std::string_view options, int, int, int) {
     g.areaWidth = g.areaHeight = 1;
     g.unitsWidth = g.unitsHeight = 1;
     g.rotation = 0;
-    g.screenActive = hasOption(options, 'H') ? 0 : 1;
+    g.screenActive = yyopt(options, "H") ? 0 : 1;
     IGrSelect(1, gravim.windows.wIndex);
     IGrHardCopy("S", " ");
     IGrUnits(0, 0, 1, 1);

@@ -10,7 +10,6 @@ HPEN hGrPenSaved;
 HFONT hGrFont;
 HFONT hGrFontSaved;
 HPALETTE hPalette;
-int ngColours;
 int iPenStyle;
 int iPlotMode = R2_COPYPEN;
 HDC hFieldDC;

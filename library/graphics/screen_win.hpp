@@ -11,7 +11,6 @@ extern HPEN hGrPenSaved;
 extern HFONT hGrFont;         // current graphics font, and the font it replaced in gDC
 extern HFONT hGrFontSaved;
 extern HPALETTE hPalette;     // the 256-colour display's logical palette, null otherwise
-extern int ngColours;         // graphics colours of that palette
 extern int iPenStyle;         // pen style and plot mode (binary raster operation) of gDC
 extern int iPlotMode;
 // The selected graphics target other than a window: a field's context, a bitmap's memory

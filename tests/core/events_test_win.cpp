@@ -1,4 +1,4 @@
-// events_win_test.cpp - WMessage under Wine: key codes from real and posted input, mouse and
+// events_test_win.cpp - WMessage under Wine: key codes from real and posted input, mouse and
 // wheel positions in window and user units, exposes, resizes, timers and the timed wait.
 #include <windows.h>
 
@@ -13,6 +13,7 @@
 
 #include "core/events.hpp"
 #include "core/gravim.hpp"
+#include "core/os.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
@@ -342,7 +343,7 @@ TEST_F(ShownRoot, TimerIdentifier999StaysWithTheWait) {
     EXPECT_EQ(gravim.events.timerIdent, 5);  // the call was refused whole
     EXPECT_EQ(countTimers(92, 300)[999], 0);
     const DWORD start = GetTickCount();
-    yywait(20);
+    IOsWait(20);
     EXPECT_GE(GetTickCount() - start, 190u);
     EXPECT_EQ(gravim.events.TimerEnabled, 0);
 }
@@ -350,7 +351,7 @@ TEST_F(ShownRoot, TimerIdentifier999StaysWithTheWait) {
 TEST_F(ShownRoot, TimedWaitTakesItsTimeAndParksTheExpose) {
     InvalidateRect(hClient[0], nullptr, FALSE);
     const DWORD start = GetTickCount();
-    yywait(30);
+    IOsWait(30);
     const DWORD elapsed = GetTickCount() - start;
     EXPECT_GE(elapsed, 290u);
     EXPECT_LT(elapsed, 2000u);

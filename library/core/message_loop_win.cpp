@@ -2,6 +2,7 @@
 // timers and the timed wait of IOsWait.
 #include <windows.h>
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "core/events.hpp"
@@ -37,42 +38,37 @@ void clientSize(int n, int& width, int& height) {
 
 // Returns a parked event into the record, first the windows' in window order, then the field
 // change and the graphics-field expose. False when nothing is parked.
+// Copies the words of a parked entry into the event record and empties the entry.
+void takeEntry(int* entry, int& type, WMessageRecord& record) {
+    type = entry[0];
+    record.Value1 = entry[1];
+    record.Value2 = entry[2];
+    record.Value3 = entry[3];
+    record.Value4 = entry[4];
+    record.PixelX = entry[5];
+    record.PixelY = entry[6];
+    record.Win = entry[7];
+    record.MsgTime = entry[8];
+    std::fill(entry, entry + 9, 0);
+}
+
 bool takeParked(int& type, WMessageRecord& record) {
     EventState& e = gravim.events;
     for (int n = 0; n < MaxWindows; ++n) {
-        int* entry = e.KBNMessages[n];
-        if (entry[0] <= 0 || hClient[n] == nullptr) continue;
-        type = entry[0];
+        if (e.KBNMessages[n][0] <= 0 || hClient[n] == nullptr) continue;
+        takeEntry(e.KBNMessages[n], type, record);
         record.Win = n;
         if (type == EvExpose) {
+            // A parked expose stands for the whole client area as it is now.
             clientSize(n, record.Value1, record.Value2);
             record.Value3 = 0;
             record.PixelX = record.PixelY = 0;
-        } else {
-            record.Value1 = entry[1];
-            record.Value2 = entry[2];
-            record.Value3 = entry[3];
-            record.PixelX = entry[5];
-            record.PixelY = entry[6];
         }
-        record.Value4 = entry[4];
-        record.MsgTime = entry[8];
-        yyforgetparked(n);
         return true;
     }
     for (int k : {51, 52}) {
-        int* entry = e.KBNMessages[k];
-        if (entry[0] <= 0) continue;
-        type = entry[0];
-        record.Value1 = entry[1];
-        record.Value2 = entry[2];
-        record.Value3 = entry[3];
-        record.Value4 = entry[4];
-        record.PixelX = entry[5];
-        record.PixelY = entry[6];
-        record.Win = entry[7];
-        record.MsgTime = entry[8];
-        for (int w = 0; w < 9; ++w) entry[w] = 0;
+        if (e.KBNMessages[k][0] <= 0) continue;
+        takeEntry(e.KBNMessages[k], type, record);
         return true;
     }
     return false;

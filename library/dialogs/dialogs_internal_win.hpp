@@ -1,22 +1,28 @@
-// dialogs_internal_win.hpp - what the window manager and the event model use of the dialog
-// manager: dialog records, the current dialog, combined dialogs, classes, menus and the error box.
+// dialogs_internal_win.hpp - the dialog manager's records, tables and internal routines
+// (library-internal, Win32): what the window manager, the event model, the grid and the rest
+// of the dialog manager use of it.
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
+
+#include <string_view>
+
+#include "dialogs/field_rules.hpp"
 
 // DialogRecord words (attached to every dialog window as its user data, 21 words, word 1 unused).
 enum DialogWord : int {
     DlgId = 0,             // DialogId
-    DlgShown = 2,
-    DlgCurrentField = 3,
-    DlgPreviousField = 4,
-    DlgNewTab = 5,
-    DlgOldTab = 6,
+    DlgShown = 2,          // 1 after a show, 0 after a hide
+    DlgCurrentField = 3,   // field that last got the focus or changed
+    DlgPreviousField = 4,  // word 3 before its last change
+    DlgNewTab = 5,         // page selected by the last tab change
+    DlgOldTab = 6,         // page deselected by it
     DlgShowMode = 7,
-    DlgOwner = 8,
+    DlgOwner = 8,          // the active window when the dialog was shown
     DlgKeptEnabled = 9,
     DlgLastCell = 10,      // PackedCell, 0x40001 at load
-    DlgGraphicsField = 11,
+    DlgGraphicsField = 11, // field of the last graphics-field event, 0 the dialog itself
     DlgIsSurface = 12,
     DlgMouseButton = 13,
     DlgRootAccelerators = 14,
@@ -29,38 +35,189 @@ enum DialogWord : int {
     DialogRecordWords = 21,
 };
 
-// The DialogRecord of a dialog window, or null.
+// FieldRecord: attached to every control of a library dialog as its user data.
+struct FieldRecord {
+    double value = 0.0;             // last numeric value
+    double lower = noRangeLower;    // range; lower > upper means none
+    double upper = noRangeUpper;
+    double smallStep = 0.0;         // spin step of one click
+    double largeStep = 0.0;         // spin step after acceleration
+    int integerBase = 0;            // origin of an integer spin field's step grid
+    int defined = 0;                // 1 while the field holds a value
+    HWND spinBuddy = nullptr;       // up-down control of a spin field
+    WNDPROC nextProcedure = nullptr;  // procedure the library's subclass passes messages to
+    int graphicsField = 0;          // 1 while the field is a drawing surface
+    int textColour = -1;            // RGB, -1 the system colour
+    int backColour = -1;
+    int leftWithTab = 0;
+    int maxLength = 0;
+    int state = 1;                  // FieldState last set
+    int tabStopCount = 0;
+    int* tabStops = nullptr;        // owned
+    char* format = nullptr;         // owned edit format, none = "(G15.5E2)"
+    int changeEvents = 0;           // raise a field change for every text change
+    int rightDistance = 0;          // resizing: distances from the client's right and bottom edges
+    int bottomDistance = 0;
+    int anchors = 0;                // anchor bits (field_rules.hpp)
+    int flags = 0;                  // bit 1: a double click does not press the default button
+    HCURSOR cursor = nullptr;       // cursor over a graphics field
+    int cursorNumber = 0;
+};
+
+// The loaded-dialog table: entry 0 the modal copy while one is up, 1..nDialogs the loaded
+// dialogs in load order, kept contiguous.
+constexpr int MaxDialogs = 100;
+extern HWND hDialogList[MaxDialogs + 1];
+extern int nDialogs;
+extern int iDlgCur;           // table index of the current dialog, 0 none
+extern int iDlgAct;           // DialogId of the dialog whose modal copy closed last
+extern int creatingDialog;    // 1 while the library builds or tears down dialog contents
+extern int pendingFocusField; // consumed by the set-up of a modal copy
+extern int pendingX, pendingY;
+extern HBRUSH hBrushDlg;      // brush last made for a field's background colour
+
+// Records. A control's field record is kept as a window property, so that controls with user
+// data of their own (grids) can carry one too.
 int* yydialogrecord(HWND dialog);
-// True when the dialog has a growing control and so can be resized.
+FieldRecord* yyfieldrecord(HWND control);
+void yyattachfieldrecord(HWND control, FieldRecord* record);
+// Frees a control's record and what it owns (tab stops; the format unless shared).
+void yyfreefieldrecord(HWND control, bool keepFormat);
 bool yyIsResizableDialog(HWND dialog);
 // The window of the current dialog, or null.
 HWND yycurrentdialogwindow();
-// Paints the title of every loaded dialog active when it is `active`, else inactive.
-void yytitlecolourdialogs(HWND active);
-// Makes a loaded dialog the current dialog.
-void WDialogSelect(int dialog);
+// The record written for events of a dialog or one of its controls: the modal copy and its
+// children write the record of the dialog being shown modally. Sets modal accordingly.
+int* yyeventrecord(HWND dialog, bool& modal);
+bool yyismodaldialog(HWND window);
 
-// Combined dialogs: applies the companion text of a template to a probe dialog; loads, shows,
-// hides and unloads a dialog combined with a library window.
-void yydialogkbn(HWND dialog, int template_);
+// Loading and unloading. result: in the resource number, out -1 table full, -2 no template,
+// -3 not created, else unchanged. window -1 lets the active window own the dialog.
+void yydialogload2(int& result, int identifier, int window, int combine);
+void yydialogload(int& result, int identifier, int window);
+int yydialogfind(int identifier);
+void yydialogselect(int& identifier);
+void yydialogparent(int& window);
+void yydialogunload(int keepPages, int index);
+void yydialogunload2(HWND dialog, int keepPages, int index);
+BOOL yydialoginitialise(HWND dialog, LPARAM creation);
+// Unloads every loaded dialog (the root window closes); no dialog is current afterwards.
+void yyunloadalldialogs();
+// Resets the dialog words the root window's creation resets.
+void yyresetdialogwords();
+// The window manager's combined dialogs: load under the same identifier as a child of parent
+// (null when it could not be loaded), show, hide and unload by identifier.
 HWND yydialogload2(int dialog, HWND parent);
 void yydialogshow(int dialog, int x, int y);
 void yydialoghide(int dialog);
 void yydialogunload(int dialog);
-// Ends, destroys and forgets every loaded dialog; clears the dialog counts and the dialog brush.
-void yyunloadalldialogs();
-// Resets the dialog words the root window's creation resets (StoreVal, hBrushDlg).
-void yyresetdialogwords();
+// True when a loaded dialog is a tab page of another loaded dialog.
+bool yyissubdialog(HWND dialog);
 
-// Control classes of the dialog manager: the numeric edit classes and the standard subclasses.
-void yyregistersuperclass();
-void yyregistersubclass();
-void yygetatoms();
+// Companion text of a resource number applied to a dialog window; index is its entry in the
+// table, or -1 for a dialog outside it (first menu item selected whatever the text says).
+void yydialogkbn(HWND dialog, int resource, int index = -1);
+void yyfieldrange2(int& field, double lower, double upper, HWND dialog);
+// Grid definitions read from "[Grids]" lines, kept until the grid builds them.
+struct KeptGrid {
+    int dialog = 0;     // DialogId
+    int control = 0;
+    int columns = 0, rows = 0, rowTemplate = 0;
+};
+const KeptGrid* yykeptgrids(int& count);
 
-// Menus and toolbars of library windows.
-void yymenuloadrc(HMENU menu, int number);
-// Creates toolbar `position` (0 top, 1 left, 2 right, 3 bottom) of window n; null when none.
-HWND yymntbar(int n, int position, int number);
+// The dialog procedure.
+INT_PTR CALLBACK yydialogproc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT yyProcessColour(HWND dialog, UINT message, HDC dc, HWND control);
+void yydialoglayout(HWND dialog, int width, int height);
 
-// The "Library Error" box of debug level 4: 1 OK, 0 Cancel, -1 when it could not be shown.
-int yyerrorbox(const char* text);
+// Showing (the least the dialog tests need; the show modes live here).
+void yytabdialogend(HWND dialog);
+void yyDialogSelectAll(HWND control);
+void yyDialogCreateSizeGrip(HWND dialog);
+// Ends the modal copy after a push button; the shown dialog then holds what the copy held.
+void yyendmodalcopy(HWND copy, int button);
+
+// Numeric fields and the standard-control subclasses (the least the dialog tests need).
+// Presses the dialog's default button.
+void yyDefaultButton(HWND dialog);
+// Numeric validation of the focused field when the focus would leave it; 0 accepts.
+int yyoutofrange(HWND control, HWND newFocus, int strict);
+// Puts back the text and value a numeric field had when it got the focus.
+void yyrestorestoredvalue(HWND control);
+// The position a trackbar's Shift selection starts from.
+int yytrackselectionstart();
+// Installs the library's outer subclass over a dialog control (its procedure kept in word 13).
+void yysubclassfield(HWND control);
+
+// Field queries (current dialog; field -1 when missing or of the wrong kind).
+HWND yyfieldwindow(int field);
+void yygetfieldtype(int& field, int& type);
+int yyfieldtypeof(HWND control);
+void yygetfieldstate(int& field, int& state);
+int yyfieldstateof(HWND control);
+void yygetfieldinfo(int& field, int& x, int& y, int& width, int& height, int mode);
+void yygettrackrange(int& field, int& minimum, int& maximum);
+void yygetoptioncount(int& field, int& count);
+void yyfieldgetopt(int& field, int index, int& state);
+void yyfieldputopt(int& field, int index, int state);
+void yyfieldputopt2(int& field, int first, int last, int state);
+void yyfieldcolour(int& field, int textRed, int textGreen, int textBlue, int backRed, int backGreen, int backBlue);
+void yyFieldColour2(HWND control, int which, int red, int green, int blue);
+int yyFieldInRect(HWND control, const RECT& rect);
+void yyUpdateLast(HWND dialog, HWND field);
+// True when the control's class is one of the six numeric edit classes.
+bool yyisnumericclass(HWND control);
+bool yyisspinclass(HWND control);
+bool yyclassis(HWND control, const char* name);
+
+// Tree views.
+void yyTreeViewInit(HWND tree, int menu, int select);
+void yyTreeViewCopy(HWND destination, HTREEITEM parent, HWND source, HTREEITEM first);
+HTREEITEM yyTreeViewFind(HWND tree, int identifier);
+void yytreeviewinsert(int& field, int reference, int where, int identifier, const char* text);
+void yytreeviewdelete(int& field, int identifier);
+void yytreeviewgetstate(int& field, int identifier, int& state);
+void yytreeviewsetstate(int& field, int identifier, int state);
+void yytreeviewsetstring(int& field, int identifier, const char* text);
+void yytreeviewcheck(int on);
+
+// Field values (current dialog; field -1 when missing or of the wrong kind, -2 where noted).
+void yyfieldputtext(int& field, double value, std::string_view text, std::string_view format);
+void yyfieldgetstring(int& field, char* buffer, int size);
+void yyfieldgetlength(int& field, int& length);
+void yyfieldgetvalue(int& field, double& value);
+void yyfieldrangecheck(int& field, double value);
+void yyfieldrange(int& field, double lower, double upper);
+void yyfieldputcheck(int& field, int state);
+void yyfieldgetcheck(int& field, int& state);
+void yyfieldputradio(int& field);
+void yyfieldgetradio(int& field, int& position);
+void yyfieldgroup(int& field, HWND& first, HWND& last);
+void yygetmenutype(int& field, int& kind);
+void yyfieldputmenu(int kind, int& field, std::string_view text);
+void yyfieldputoption(int kind, int& field, int option);
+void yyfieldputcombo(int& field, std::string_view text);
+void yyfieldgetlist(int& field, int& option, bool wanted, char* text, int size);
+void yyfieldgetcombo(int& field, int& option, bool wanted, char* text, int size);
+void yyfieldclear(int& field);
+void yyfieldenable(int& field, int state, int noUpdate);
+void yyfieldimage(int& field, int identifier, int kind);
+void yyfieldgetformat(int& field, char* format, int size);
+void yyfieldoption(int& field, int option, int value);
+void yyfieldspinstepi(int& field, int smallStep, int largeStep, int base);
+void yyfieldspinstepr(int& field, float smallStep, float largeStep);
+void yyfieldspinstepd(int& field, double smallStep, double largeStep);
+void yyfieldputprogress(int& field, int value, int relative);
+void yyrangeprogress(int& field, int lower, int upper);
+void yyfieldputtrack(int& field, int position, int start, int end, int mode);
+void yyrangetrack(int& field, int minimum, int maximum, int ticFrequency);
+void yyfieldtrackstep(int& field, int line, int page);
+void yyfieldgettrack(int& field, int& position, int& start, int& end);
+void yyfieldgettab(int& field, int& page);
+void yyfieldgettree(int& field, int& item, bool wanted, char* text, int size);
+void yyfieldputtree(int& field, int item);
+void yydialogtitle(const char* title, int icon);
+
+// Menus (the loader tree views use).
+HMENU yymnload(int menu);

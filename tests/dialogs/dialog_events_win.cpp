@@ -1,0 +1,178 @@
+// dialog_events_win.cpp - events the dialog procedure raises from real interaction: clicks,
+// typed characters and Tab posted through the message queue, Escape and help; the library's own
+// puts raise none.
+#include <string>
+#include <vector>
+
+#include "core/events.hpp"
+#include "core/windows_internal_win.hpp"
+#include "dialog_fixture_win.hpp"
+#include "gui_driver_win.hpp"
+
+namespace {
+
+struct Seen {
+    int type, win, value1, value2;
+    bool operator==(const Seen& o) const {
+        return type == o.type && win == o.win && value1 == o.value1 && value2 == o.value2;
+    }
+};
+std::ostream& operator<<(std::ostream& out, const Seen& e) {
+    return out << "{" << e.type << ", " << e.win << ", " << e.value1 << ", " << e.value2 << "}";
+}
+
+class DialogEvents : public DialogTest {
+protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        WMessageEnable(EvFieldChanged, 1);
+        WMessageEnable(EvTabChanged, 1);
+    }
+    // Every event stored while the queue is pumped for a while.
+    static std::vector<Seen> events(int ms = 300) {
+        std::vector<Seen> seen;
+        DWORD end = GetTickCount() + ms;
+        while (GetTickCount() < end) {
+            int type = 0;
+            WMessageRecord record;
+            yydispatchpeekmessage(type, record);
+            if (type > 0) seen.push_back({type, record.Win, record.Value1, record.Value2});
+            else Sleep(5);
+        }
+        return seen;
+    }
+    static void key(HWND window, WPARAM key) {
+        PostMessageA(window, WM_KEYDOWN, key, 1);
+        PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+    }
+    static void typed(HWND window, char c) { PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1); }
+    void show(int id = 103) {
+        WDialogLoad(103, id);
+        WDialogShow();
+        events();  // what showing raised
+    }
+};
+
+TEST_F(DialogEvents, PushButtonCarriesThePreviousField) {
+    show();
+    WDialogSetField(1001);
+    events();
+    PostMessageA(field(1003), BM_CLICK, 0, 0);
+    std::vector<Seen> seen = events();
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), (Seen{EvPushButton, 103, 1003, 1001}));
+}
+
+TEST_F(DialogEvents, TabMovesTheFocusAndReportsBothFields) {
+    show();
+    WDialogSetField(1001);
+    events();
+    key(field(1001), VK_TAB);
+    std::vector<Seen> seen = events();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], (Seen{EvFieldChanged, 103, 1001, 1002}));
+}
+
+TEST_F(DialogEvents, ChangesInPlaceReportTheFieldTwice) {
+    show();
+    WDialogSetField(1012);
+    events();
+    typed(field(1012), 'D');  // picks "Density"
+    std::vector<Seen> seen = events();
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), (Seen{EvFieldChanged, 103, 1012, 1012}));
+    Text<20> item;
+    TextRef ref = item.ref();
+    int option = 0;
+    WDialogGetMenu(1012, option, &ref);
+    EXPECT_EQ(option, 3);
+
+    // A text field reports typing only with change events on.
+    WDialogSetField(1001);
+    events();
+    typed(field(1001), 'x');
+    EXPECT_TRUE(events().empty());
+    int f = 1001;
+    yyfieldoption(f, 3, 1);
+    typed(field(1001), 'y');
+    seen = events();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], (Seen{EvFieldChanged, 103, 1001, 1001}));
+}
+
+TEST_F(DialogEvents, ClickingACheckBoxFirstMovesTheFocus) {
+    show();
+    WDialogSetField(1001);
+    events();
+    PostMessageA(field(1007), BM_CLICK, 0, 0);
+    std::vector<Seen> seen = events();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0], (Seen{EvFieldChanged, 103, 1001, 1007}));
+    EXPECT_EQ(seen[1], (Seen{EvFieldChanged, 103, 1007, 1007}));
+    int state = 0;
+    WDialogGetCheckBox(1007, state);
+    EXPECT_EQ(state, 1);
+}
+
+TEST_F(DialogEvents, EscapeAndHelpArePushButtons) {
+    show();
+    WDialogSetField(1001);
+    events();
+    key(field(1001), VK_ESCAPE);
+    std::vector<Seen> seen = events();
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), (Seen{EvPushButton, 103, 2, 1001}));
+    HELPINFO help{sizeof help, HELPINFO_WINDOW, 1001, field(1001), 0, {0, 0}};
+    SendMessageA(yycurrentdialogwindow(), WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+    seen = events();
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), (Seen{EvPushButton, 103, 9, 1001}));
+}
+
+TEST_F(DialogEvents, ADialogLoadedUnderAnotherIdentifierRaisesItsEventsUnderIt) {
+    show(203);
+    PostMessageA(field(1003), BM_CLICK, 0, 0);
+    std::vector<Seen> seen = events();
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back().type, EvPushButton);
+    EXPECT_EQ(seen.back().win, 203);
+    EXPECT_EQ(seen.back().value1, 1003);
+}
+
+TEST_F(DialogEvents, TheLibrarysOwnPutsRaiseNothing) {
+    show();
+    int f = 1001;
+    yyfieldoption(f, 3, 1);
+    WDialogPutString(1001, "changed");
+    WDialogPutInteger(1002, 5);
+    WDialogPutCheckBox(1007, 1);
+    WDialogPutRadioButton(1009);
+    Text<5> items[2] = {Text<5>("a"), Text<5>("b")};
+    TextRef refs[2] = {items[0].ref(), items[1].ref()};
+    WDialogPutMenu(1012, refs, 2, 2);
+    WDialogClearField(1014);
+    WDialogFieldState(1038, FieldDisabled);
+    EXPECT_TRUE(events().empty());
+    // Loading raises nothing either.
+    WDialogLoad(104);
+    EXPECT_TRUE(events().empty());
+}
+
+TEST_F(DialogEvents, TabChangeHidesOnePageAndShowsTheOther) {
+    show();
+    HWND tab = field(1020);
+    HWND general = hDialogList[yydialogfind(2001)];
+    HWND options = hDialogList[yydialogfind(2002)];
+    EXPECT_TRUE(IsWindowVisible(options));
+    EXPECT_FALSE(IsWindowVisible(general));
+    SetFocus(tab);
+    events();
+    key(tab, VK_LEFT);
+    std::vector<Seen> seen = events();
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), (Seen{EvTabChanged, 103, 2001, 2002}));
+    EXPECT_TRUE(IsWindowVisible(general));
+    EXPECT_FALSE(IsWindowVisible(options));
+}
+
+}  // namespace

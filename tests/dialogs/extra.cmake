@@ -1,0 +1,8 @@
+# The dialog tests' fixture dialogs, companion texts, bitmap and tree menu (Windows only).
+if(WIN32)
+  enable_language(RC)
+  target_sources(${target} PRIVATE ${dir}/resources/fixture.rc)
+  set_source_files_properties(${dir}/resources/fixture.rc PROPERTIES
+    OBJECT_DEPENDS "${dir}/resources/fixture103.dlgtxt;${dir}/resources/page2001.dlgtxt;${dir}/resources/resizable104.dlgtxt;${dir}/resources/picture1060.bmp")
+  target_include_directories(${target} PRIVATE ${dir}/resources)
+endif()

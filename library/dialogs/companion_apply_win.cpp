@@ -90,15 +90,12 @@ public:
         std::vector<HWND> loaded;
         for (std::size_t i = 0; i < pages.size(); ++i) {
             if (tab != nullptr && yyclassis(tab, WC_TABCONTROLA)) {
-                struct {
-                    TCITEMHEADERA header;
-                    int page[2];
-                } item{};
+                TabItem item{};
                 item.header.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM;
                 item.header.pszText = const_cast<char*>(pages[i].label.c_str());
                 item.header.iImage = -1;
-                item.page[0] = pages[i].page;
-                item.page[1] = 0;  // enabled
+                item.page = pages[i].page;
+                item.disabled = 0;
                 SendMessageA(tab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
             }
             int result = pages[i].page;

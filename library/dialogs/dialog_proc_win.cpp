@@ -160,18 +160,6 @@ LRESULT onCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
     return FALSE;
 }
 
-HWND pageOfSelection(HWND tab) {
-    int selected = static_cast<int>(SendMessageA(tab, TCM_GETCURSEL, 0, 0));
-    struct {
-        TCITEMHEADERA header;
-        int page[2];
-    } item{};
-    item.header.mask = TCIF_PARAM;
-    if (selected < 0 || !SendMessageA(tab, TCM_GETITEMA, selected, reinterpret_cast<LPARAM>(&item))) return nullptr;
-    int index = yydialogfind(item.page[0]);
-    return index > 0 ? hDialogList[index] : nullptr;
-}
-
 int pageId(HWND page) {
     const int* record = yydialogrecord(page);
     return record != nullptr ? record[DlgId] : 0;
@@ -181,7 +169,7 @@ LRESULT onTabNotify(HWND dialog, NMHDR* header) {
     bool modal = false;
     int* record = yyeventrecord(dialog, modal);
     HWND tab = header->hwndFrom;
-    HWND page = pageOfSelection(tab);
+    HWND page = yytabpagewindow(tab, static_cast<int>(SendMessageA(tab, TCM_GETCURSEL, 0, 0)));
     if (GetFocus() != tab) {
         if (HWND refusing = refusingField(tab)) hBadTab = refusing;
     }
@@ -329,6 +317,40 @@ void onMouse(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+bool insideLibraryClient(HWND dialog) {
+    HWND parent = GetParent(dialog);
+    return (GetWindowLongA(dialog, GWL_STYLE) & WS_CHILD) && parent != nullptr && yyclassis(parent, "GRAVCLIENT");
+}
+
+// A dialog placed in a library window's client area comes to the front when clicked.
+void onMouseActivate(HWND dialog) {
+    const int* record = yydialogrecord(dialog);
+    if (record == nullptr || !insideLibraryClient(dialog)) return;
+    HWND combined = asWindow(record[DlgCombinedWindow]);
+    if (combined == nullptr) {
+        SetWindowPos(dialog, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        SetActiveWindow(dialog);
+        HWND focus = GetFocus();
+        if (focus != dialog && !IsChild(dialog, focus)) SetFocus(dialog);
+        hDlgCur = dialog;
+        yytitlecolour(dialog);
+    } else if (GetActiveWindow() != combined) {
+        yytitlecolour(combined);
+    }
+}
+
+// The system menu of a child dialog opens where its caption was clicked with the right button.
+void onNonClientRightButton(HWND dialog, WPARAM hit, LPARAM at) {
+    if (!(GetWindowLongA(dialog, GWL_STYLE) & WS_CHILD) || (hit != HTCAPTION && hit != HTSYSMENU)) return;
+    HMENU system = GetSystemMenu(dialog, FALSE);
+    if (system == nullptr) return;
+    bool restore = !(GetMenuState(system, SC_RESTORE, MF_BYCOMMAND) & MF_GRAYED);
+    SetMenuDefaultItem(system, restore ? SC_RESTORE : SC_CLOSE, FALSE);
+    UINT command = TrackPopupMenu(system, TPM_RETURNCMD | TPM_RIGHTBUTTON, static_cast<short>(LOWORD(at)),
+                                  static_cast<short>(HIWORD(at)), 0, dialog, nullptr);
+    if (command != 0) PostMessageA(dialog, WM_COMMAND, command, 0);
+}
+
 INT_PTR dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == cellChangeMessage()) {
         if (creatingDialog) return FALSE;
@@ -353,8 +375,7 @@ INT_PTR dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
         return FALSE;
     case WM_SETFOCUS: {
         const int* record = yydialogrecord(dialog);
-        HWND parent = GetParent(dialog);
-        if (record != nullptr && record[DlgLastFieldWindow] != 0 && parent != nullptr && yyclassis(parent, "GRAVCLIENT")) {
+        if (record != nullptr && record[DlgLastFieldWindow] != 0 && insideLibraryClient(dialog)) {
             SetFocus(asWindow(record[DlgLastFieldWindow]));
             return TRUE;
         }
@@ -368,6 +389,8 @@ INT_PTR dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return FALSE;
     }
+    case WM_MOUSEACTIVATE: onMouseActivate(dialog); return FALSE;
+    case WM_NCRBUTTONUP: onNonClientRightButton(dialog, wParam, lParam); return FALSE;
     case WM_GETMINMAXINFO: {
         const int* record = yydialogrecord(dialog);
         if (record != nullptr && record[DlgGrowingControl] != 0) {

@@ -175,12 +175,7 @@ void forEachPage(HWND dialog, Visit visit) {
         if (!yyclassis(c, WC_TABCONTROLA)) return;
         int count = static_cast<int>(SendMessageA(c, TCM_GETITEMCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
-            struct {
-                TCITEMHEADERA header;
-                int page[2];
-            } item{};
-            item.header.mask = TCIF_PARAM;
-            if (SendMessageA(c, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item))) visit(item.page[0]);
+            if (int page = yytabpageid(c, i)) visit(page);
         }
     });
 }

@@ -16,17 +16,6 @@ void forEachTab(HWND dialog, Visit visit) {
         if (yyclassis(c, WC_TABCONTROLA)) visit(c);
 }
 
-HWND pageAt(HWND tab, int position) {
-    struct {
-        TCITEMHEADERA header;
-        int page[2];
-    } item{};
-    item.header.mask = TCIF_PARAM;
-    if (position < 0 || !SendMessageA(tab, TCM_GETITEMA, position, reinterpret_cast<LPARAM>(&item))) return nullptr;
-    int index = yydialogfind(item.page[0]);
-    return index > 0 ? hDialogList[index] : nullptr;
-}
-
 // The pages of a dialog's tab controls become its children, placed over their tab's area; the
 // selected page shows.
 void attachPages(HWND dialog) {
@@ -38,7 +27,7 @@ void attachPages(HWND dialog) {
         int selected = static_cast<int>(SendMessageA(tab, TCM_GETCURSEL, 0, 0));
         int count = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
-            HWND page = pageAt(tab, i);
+            HWND page = yytabpagewindow(tab, i);
             if (page == nullptr) continue;
             SetParent(page, dialog);
             SetWindowPos(page, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
@@ -52,11 +41,23 @@ int pixels(int units, int size) { return units * (size - 1) / 9999; }
 
 }  // namespace
 
+int yytabpageid(HWND tab, int position) {
+    TabItem item{};
+    item.header.mask = TCIF_PARAM;
+    if (position < 0 || !SendMessageA(tab, TCM_GETITEMA, position, reinterpret_cast<LPARAM>(&item))) return 0;
+    return item.page;
+}
+
+HWND yytabpagewindow(HWND tab, int position) {
+    int index = yydialogfind(yytabpageid(tab, position));
+    return index > 0 ? hDialogList[index] : nullptr;
+}
+
 void yytabdialogend(HWND dialog) {
     forEachTab(dialog, [&](HWND tab) {
         int count = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
-            HWND page = pageAt(tab, i);
+            HWND page = yytabpagewindow(tab, i);
             if (page == nullptr || GetParent(page) != dialog) continue;
             ShowWindow(page, SW_HIDE);
             SetParent(page, hClient[0]);

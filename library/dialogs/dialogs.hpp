@@ -64,11 +64,20 @@ void WDialogGetRadioButton(int field, int& position);
 void WDialogPutMenu(int field, const TextRef* items, int count, int option,
                     std::optional<std::string_view> text = std::nullopt);
 void WDialogGetMenu(int field, int& option, TextRef* text = nullptr);
+inline void wdialogputmenu1(int field, const TextRef* items, int count, int option,
+                            std::optional<std::string_view> text = std::nullopt) {
+    WDialogPutMenu(field, items, count, option, text);
+}
+inline void wdialoggetmenu1(int field, int& option, TextRef* text = nullptr) { WDialogGetMenu(field, option, text); }
 
 // States, colours, images, clearing, focus, title.
 void WDialogFieldState(int field, int state);
 void WDialogColour(int field, std::optional<int> textColour = std::nullopt,
                    std::optional<int> backgroundColour = std::nullopt);
+inline void wdialogcolour1(int field, std::optional<int> textColour = std::nullopt,
+                           std::optional<int> backgroundColour = std::nullopt) {
+    WDialogColour(field, textColour, backgroundColour);
+}
 void WDialogPutImage(int field, int identifier, int kind = 1);
 void WDialogClearField(int field);
 void WDialogSetField(int field, std::optional<int> position = std::nullopt);

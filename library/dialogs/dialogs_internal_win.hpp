@@ -133,6 +133,15 @@ void yydialoglayout(HWND dialog, int width, int height);
 
 // Showing (the least the dialog tests need; the show modes live here).
 void yytabdialogend(HWND dialog);
+// A tab's item data: the page's DialogId and its disabled mark.
+struct TabItem {
+    TCITEMHEADERA header;
+    int page;
+    int disabled;
+};
+// The DialogId of the page of tab position (0 when there is none) and its window (or null).
+int yytabpageid(HWND tab, int position);
+HWND yytabpagewindow(HWND tab, int position);
 void yyDialogSelectAll(HWND control);
 void yyDialogCreateSizeGrip(HWND dialog);
 // Ends the modal copy after a push button; the shown dialog then holds what the copy held.

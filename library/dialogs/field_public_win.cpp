@@ -299,13 +299,8 @@ void yydialogtitle(const char* title, int icon) {
                     if (!yyclassis(c, WC_TABCONTROLA)) continue;
                     int count = static_cast<int>(SendMessageA(c, TCM_GETITEMCOUNT, 0, 0));
                     for (int t = 0; t < count; ++t) {
-                        struct {
-                            TCITEMHEADERA header;
-                            int page[2];
-                        } item{};
-                        item.header.mask = TCIF_PARAM;
-                        SendMessageA(c, TCM_GETITEMA, t, reinterpret_cast<LPARAM>(&item));
-                        if (item.page[0] != record[DlgId]) continue;
+                        if (yytabpageid(c, t) != record[DlgId]) continue;
+                        TabItem item{};
                         item.header.mask = TCIF_TEXT;
                         item.header.pszText = const_cast<char*>(title);
                         SendMessageA(c, TCM_SETITEMA, t, reinterpret_cast<LPARAM>(&item));
@@ -326,6 +321,10 @@ void yydialogtitle(const char* title, int icon) {
     }
     HICON oldLarge = reinterpret_cast<HICON>(SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large)));
     HICON oldSmall = reinterpret_cast<HICON>(SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small)));
-    if (oldLarge != nullptr && oldLarge != large) DestroyIcon(oldLarge);
-    if (oldSmall != nullptr && oldSmall != small) DestroyIcon(oldSmall);
+    // The icon a dialog starts with is the root window class's: that one stays.
+    WNDCLASSEXA rootClass{};
+    rootClass.cbSize = sizeof rootClass;
+    GetClassInfoExA(instance, "GRAVIMONDER", &rootClass);
+    if (oldLarge != nullptr && oldLarge != large && oldLarge != rootClass.hIcon) DestroyIcon(oldLarge);
+    if (oldSmall != nullptr && oldSmall != small && oldSmall != rootClass.hIconSm) DestroyIcon(oldSmall);
 }

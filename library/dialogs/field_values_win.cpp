@@ -329,18 +329,6 @@ bool outOfView(HWND dialog, HWND c) {
     return true;
 }
 
-HWND selectedPage(HWND tab) {
-    int selected = static_cast<int>(SendMessageA(tab, TCM_GETCURSEL, 0, 0));
-    struct {
-        TCITEMHEADERA header;
-        int page[2];
-    } item{};
-    item.header.mask = TCIF_PARAM;
-    if (selected < 0 || !SendMessageA(tab, TCM_GETITEMA, selected, reinterpret_cast<LPARAM>(&item))) return nullptr;
-    int index = yydialogfind(item.page[0]);
-    return index > 0 ? hDialogList[index] : nullptr;
-}
-
 }  // namespace
 
 void yyfieldenable(int& field, int state, int noUpdate) {
@@ -351,7 +339,7 @@ void yyfieldenable(int& field, int state, int noUpdate) {
     if (record != nullptr) record->state = state;
     if (outOfView(dialog, c)) return;
     HWND spin = record != nullptr ? record->spinBuddy : nullptr;
-    HWND page = yyclassis(c, WC_TABCONTROLA) ? selectedPage(c) : nullptr;
+    HWND page = yyclassis(c, WC_TABCONTROLA) ? yytabpagewindow(c, static_cast<int>(SendMessageA(c, TCM_GETCURSEL, 0, 0))) : nullptr;
     HWND focus = GetFocus();  // before the field hides or goes disabled and loses it
     bool hadFocus = focus != nullptr && (focus == c || IsChild(c, focus) || (page != nullptr && IsChild(page, focus)));
     bool canBeReadOnly = isEditLike(c) || yyclassis(c, "KBNGRID");
@@ -415,39 +403,36 @@ void yyfieldoption(int& field, int option, int value) {
     }
 }
 
-void yyfieldspinstepi(int& field, int smallStep, int largeStep, int base) {
+namespace {
+
+// The record of a spin field of that class, or null (and -1 in field).
+FieldRecord* spinRecord(int& field, const char* spinClass) {
     HWND c = fieldOrFail(field);
-    if (c == nullptr) return;
-    FieldRecord* record = yyfieldrecord(c);
-    if (!yyclassis(c, "INTEGERSPIN") || record == nullptr) {
-        field = -1;
-        return;
-    }
+    FieldRecord* record = c != nullptr && yyclassis(c, spinClass) ? yyfieldrecord(c) : nullptr;
+    if (record == nullptr) field = -1;
+    return record;
+}
+
+}  // namespace
+
+void yyfieldspinstepi(int& field, int smallStep, int largeStep, int base) {
+    FieldRecord* record = spinRecord(field, "INTEGERSPIN");
+    if (record == nullptr) return;
     record->smallStep = smallStep;
     record->largeStep = largeStep == 0 ? smallStep : largeStep;
     record->integerBase = base;
 }
 
 void yyfieldspinstepr(int& field, float smallStep, float largeStep) {
-    HWND c = fieldOrFail(field);
-    if (c == nullptr) return;
-    FieldRecord* record = yyfieldrecord(c);
-    if (!yyclassis(c, "REALSPIN") || record == nullptr) {
-        field = -1;
-        return;
-    }
+    FieldRecord* record = spinRecord(field, "REALSPIN");
+    if (record == nullptr) return;
     record->smallStep = smallStep;
     record->largeStep = largeStep;
 }
 
 void yyfieldspinstepd(int& field, double smallStep, double largeStep) {
-    HWND c = fieldOrFail(field);
-    if (c == nullptr) return;
-    FieldRecord* record = yyfieldrecord(c);
-    if (!yyclassis(c, "DOUBLESPIN") || record == nullptr) {
-        field = -1;
-        return;
-    }
+    FieldRecord* record = spinRecord(field, "DOUBLESPIN");
+    if (record == nullptr) return;
     record->smallStep = smallStep;
     record->largeStep = largeStep;
 }
@@ -533,12 +518,7 @@ void yyfieldgettab(int& field, int& page) {
         return;
     }
     int selected = static_cast<int>(SendMessageA(c, TCM_GETCURSEL, 0, 0));
-    struct {
-        TCITEMHEADERA header;
-        int page[2];
-    } item{};
-    item.header.mask = TCIF_PARAM;
-    if (selected >= 0 && SendMessageA(c, TCM_GETITEMA, selected, reinterpret_cast<LPARAM>(&item))) page = item.page[0];
+    if (int id = yytabpageid(c, selected)) page = id;
 }
 
 void yyfieldgettree(int& field, int& item, bool wanted, char* text, int size) {

@@ -149,27 +149,32 @@ void yytreeviewdelete(int& field, int identifier) {
     }
 }
 
-void yytreeviewgetstate(int& field, int identifier, int& state) {
-    HWND tree = treeField(field);
-    if (tree == nullptr) return;
-    HTREEITEM item = treeItem(tree, field, identifier);
-    if (item == nullptr) return;
-    if (TreeView_GetChild(tree, item) == nullptr) {
+namespace {
+
+// The item with the identifier when it has children; -1, -2 or -3 in field otherwise.
+HTREEITEM branchItem(HWND& tree, int& field, int identifier) {
+    tree = treeField(field);
+    HTREEITEM item = tree != nullptr ? treeItem(tree, field, identifier) : nullptr;
+    if (item != nullptr && TreeView_GetChild(tree, item) == nullptr) {
         field = -3;
-        return;
+        return nullptr;
     }
+    return item;
+}
+
+}  // namespace
+
+void yytreeviewgetstate(int& field, int identifier, int& state) {
+    HWND tree = nullptr;
+    HTREEITEM item = branchItem(tree, field, identifier);
+    if (item == nullptr) return;
     state = (TreeView_GetItemState(tree, item, TVIS_EXPANDED) & TVIS_EXPANDED) ? 2 : 1;
 }
 
 void yytreeviewsetstate(int& field, int identifier, int state) {
-    HWND tree = treeField(field);
-    if (tree == nullptr) return;
-    HTREEITEM item = treeItem(tree, field, identifier);
+    HWND tree = nullptr;
+    HTREEITEM item = branchItem(tree, field, identifier);
     if (item == nullptr) return;
-    if (TreeView_GetChild(tree, item) == nullptr) {
-        field = -3;
-        return;
-    }
     TreeView_Expand(tree, item, state == 1 ? TVE_COLLAPSE : TVE_EXPAND);
 }
 

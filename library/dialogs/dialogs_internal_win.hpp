@@ -8,6 +8,7 @@
 
 #include <string_view>
 
+#include "dialogs/dialogs.hpp"
 #include "dialogs/field_rules.hpp"
 
 // DialogRecord words (attached to every dialog window as its user data, 21 words, word 1 unused).
@@ -228,5 +229,17 @@ void yyfieldgettree(int& field, int& item, bool wanted, char* text, int size);
 void yyfieldputtree(int& field, int item);
 void yydialogtitle(const char* title, int icon);
 
-// Menus (the loader tree views use).
+// Control classes of the dialog manager: the numeric edit classes and the standard subclasses,
+// registered when the root window is created.
+void yyregistersuperclass();
+void yyregistersubclass();
+void yygetatoms();
+
+// Menus and toolbars of library windows.
 HMENU yymnload(int menu);
+void yymenuloadrc(HMENU menu, int number);
+// Creates toolbar `position` (0 top, 1 left, 2 right, 3 bottom) of window n; null when none.
+HWND yymntbar(int n, int position, int number);
+
+// The "Library Error" box of debug level 4: 1 OK, 0 Cancel, -1 when it could not be shown.
+int yyerrorbox(const char* text);

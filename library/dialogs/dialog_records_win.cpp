@@ -215,6 +215,11 @@ HWND yycurrentdialogwindow() {
     return hDialogList[iDlgCur];
 }
 
+void yytitlecolourdialogs(HWND active) {
+    for (int i = 1; i <= nDialogs; ++i)
+        SendMessageA(hDialogList[i], WM_NCACTIVATE, hDialogList[i] == active ? TRUE : FALSE, 0);
+}
+
 bool yyismodaldialog(HWND window) {
     HWND copy = hDialogList[0];
     return copy != nullptr && (window == copy || IsChild(copy, window));

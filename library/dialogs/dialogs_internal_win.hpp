@@ -87,6 +87,8 @@ void yyfreefieldrecord(HWND control, bool keepFormat);
 bool yyIsResizableDialog(HWND dialog);
 // The window of the current dialog, or null.
 HWND yycurrentdialogwindow();
+// Paints the title of every loaded dialog active when it is `active`, else inactive.
+void yytitlecolourdialogs(HWND active);
 // The record written for events of a dialog or one of its controls: the modal copy and its
 // children write the record of the dialog being shown modally. Sets modal accordingly.
 int* yyeventrecord(HWND dialog, bool& modal);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/events.hpp"
-#include "core/windows_internal_win.hpp"
+#include "core/windows.hpp"
 #include "dialog_fixture_win.hpp"
 #include "gui_driver_win.hpp"
 
@@ -23,23 +23,29 @@ std::ostream& operator<<(std::ostream& out, const Seen& e) {
 
 class DialogEvents : public DialogTest {
 protected:
+    // As the viewer runs: a hidden root window, field changes and tab changes switched on.
     void SetUp() override {
         DialogTest::SetUp();
+        WindowOpen(WinHidden);
         WMessageEnable(EvFieldChanged, 1);
         WMessageEnable(EvTabChanged, 1);
     }
-    // Every event stored while the queue is pumped for a while.
-    static std::vector<Seen> events(int ms = 300) {
+    void TearDown() override {
+        WindowClose();
+        DialogTest::TearDown();
+    }
+    // Every event WMessage returns until a short library timer expires.
+    static std::vector<Seen> events() {
+        constexpr int sentinel = 77;
+        WMessageTimer(150, sentinel);
         std::vector<Seen> seen;
-        DWORD end = GetTickCount() + ms;
-        while (GetTickCount() < end) {
+        for (;;) {
             int type = 0;
             WMessageRecord record;
-            yydispatchpeekmessage(type, record);
-            if (type > 0) seen.push_back({type, record.Win, record.Value1, record.Value2});
-            else Sleep(5);
+            WMessage(type, record);
+            if (type == EvTimer && record.Value1 == sentinel) return seen;
+            seen.push_back({type, record.Win, record.Value1, record.Value2});
         }
-        return seen;
     }
     static void key(HWND window, WPARAM key) {
         PostMessageA(window, WM_KEYDOWN, key, 1);
@@ -59,7 +65,7 @@ TEST_F(DialogEvents, PushButtonCarriesThePreviousField) {
     events();
     PostMessageA(field(1003), BM_CLICK, 0, 0);
     std::vector<Seen> seen = events();
-    ASSERT_FALSE(seen.empty());
+    ASSERT_FALSE(seen.empty()) << "no event";
     EXPECT_EQ(seen.back(), (Seen{EvPushButton, 103, 1003, 1001}));
 }
 
@@ -69,7 +75,7 @@ TEST_F(DialogEvents, TabMovesTheFocusAndReportsBothFields) {
     events();
     key(field(1001), VK_TAB);
     std::vector<Seen> seen = events();
-    ASSERT_EQ(seen.size(), 1u);
+    ASSERT_EQ(seen.size(), 1u) << ::testing::PrintToString(seen);
     EXPECT_EQ(seen[0], (Seen{EvFieldChanged, 103, 1001, 1002}));
 }
 
@@ -79,7 +85,7 @@ TEST_F(DialogEvents, ChangesInPlaceReportTheFieldTwice) {
     events();
     typed(field(1012), 'D');  // picks "Density"
     std::vector<Seen> seen = events();
-    ASSERT_FALSE(seen.empty());
+    ASSERT_FALSE(seen.empty()) << "no event";
     EXPECT_EQ(seen.back(), (Seen{EvFieldChanged, 103, 1012, 1012}));
     Text<20> item;
     TextRef ref = item.ref();
@@ -96,7 +102,7 @@ TEST_F(DialogEvents, ChangesInPlaceReportTheFieldTwice) {
     yyfieldoption(f, 3, 1);
     typed(field(1001), 'y');
     seen = events();
-    ASSERT_EQ(seen.size(), 1u);
+    ASSERT_EQ(seen.size(), 1u) << ::testing::PrintToString(seen);
     EXPECT_EQ(seen[0], (Seen{EvFieldChanged, 103, 1001, 1001}));
 }
 
@@ -104,9 +110,11 @@ TEST_F(DialogEvents, ClickingACheckBoxFirstMovesTheFocus) {
     show();
     WDialogSetField(1001);
     events();
-    PostMessageA(field(1007), BM_CLICK, 0, 0);
+    // Press and release arrive as two messages, as a real click does.
+    PostMessageA(field(1007), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    PostMessageA(field(1007), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
     std::vector<Seen> seen = events();
-    ASSERT_EQ(seen.size(), 2u);
+    ASSERT_EQ(seen.size(), 2u) << ::testing::PrintToString(seen);
     EXPECT_EQ(seen[0], (Seen{EvFieldChanged, 103, 1001, 1007}));
     EXPECT_EQ(seen[1], (Seen{EvFieldChanged, 103, 1007, 1007}));
     int state = 0;
@@ -120,12 +128,15 @@ TEST_F(DialogEvents, EscapeAndHelpArePushButtons) {
     events();
     key(field(1001), VK_ESCAPE);
     std::vector<Seen> seen = events();
-    ASSERT_FALSE(seen.empty());
+    ASSERT_FALSE(seen.empty()) << "no event";
     EXPECT_EQ(seen.back(), (Seen{EvPushButton, 103, 2, 1001}));
-    HELPINFO help{sizeof help, HELPINFO_WINDOW, 1001, field(1001), 0, {0, 0}};
-    SendMessageA(yycurrentdialogwindow(), WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+    WDialogSetField(1001);
+    events();
+    // The help key reaches the focused field as the system's F1 message.
+    constexpr UINT keyF1 = 0x004D;
+    PostMessageA(field(1001), keyF1, 0, 0);
     seen = events();
-    ASSERT_FALSE(seen.empty());
+    ASSERT_FALSE(seen.empty()) << "no event";
     EXPECT_EQ(seen.back(), (Seen{EvPushButton, 103, 9, 1001}));
 }
 
@@ -133,7 +144,7 @@ TEST_F(DialogEvents, ADialogLoadedUnderAnotherIdentifierRaisesItsEventsUnderIt) 
     show(203);
     PostMessageA(field(1003), BM_CLICK, 0, 0);
     std::vector<Seen> seen = events();
-    ASSERT_FALSE(seen.empty());
+    ASSERT_FALSE(seen.empty()) << "no event";
     EXPECT_EQ(seen.back().type, EvPushButton);
     EXPECT_EQ(seen.back().win, 203);
     EXPECT_EQ(seen.back().value1, 1003);
@@ -169,7 +180,7 @@ TEST_F(DialogEvents, TabChangeHidesOnePageAndShowsTheOther) {
     events();
     key(tab, VK_LEFT);
     std::vector<Seen> seen = events();
-    ASSERT_FALSE(seen.empty());
+    ASSERT_FALSE(seen.empty()) << "no event";
     EXPECT_EQ(seen.back(), (Seen{EvTabChanged, 103, 2001, 2002}));
     EXPECT_TRUE(IsWindowVisible(general));
     EXPECT_FALSE(IsWindowVisible(options));

@@ -18,18 +18,21 @@ int yywindowtest(int n) { return n >= 0 && n < MaxWindows && wWindow[n] != nullp
 
 int yywindowselect(int& width, int& height, int n) {
     if (yywindowtest(n) == 0) return -1;
-    if (gDC != nullptr && gDC == wDC) {
+    const bool windowTarget = gDC != nullptr && gDC == wDC;
+    if (windowTarget) {
         if (hGrPenSaved != nullptr) SelectObject(gDC, hGrPenSaved);
         if (hGrFontSaved != nullptr) SelectObject(gDC, hGrFontSaved);
+        // The pen goes with the released context; the new context gets its own.
+        if (hGrPen != nullptr) DeleteObject(hGrPen);
+        hGrPen = hGrPenSaved = nullptr;
     }
     if (wDC != nullptr) ReleaseDC(hClient[gravim.windows.wIndex], wDC);
     gravim.windows.wIndex = n;
     wDC = GetDC(hClient[n]);
     if (hFieldDC == nullptr && hBitmapDC == nullptr && iMetafileSelected == 0) {
-        const bool fresh = gDC != wDC;
         gDC = wDC;
-        if (fresh) hGrPen = hGrPenSaved = nullptr;  // the new context holds none of ours
         SetBkMode(gDC, TRANSPARENT);
+        SetTextAlign(gDC, TA_BASELINE);
         yywinlinestyles();
         if (hPalette != nullptr) {
             SelectPalette(gDC, hPalette, FALSE);

@@ -323,6 +323,12 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int flags, int men
     if (flags & WinHidden) {
         wHideRoot = 1;
         ShowWindow(frame, SW_HIDE);
+        if (flags & WinMaximised) {
+            // A hidden maximised frame still lays itself out for its maximised size.
+            RECT area;
+            GetClientRect(frame, &area);
+            SendMessageA(frame, WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(area.right, area.bottom));
+        }
     } else {
         wHideRoot = 0;
         ShowWindow(frame, (flags & WinMaximised) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
@@ -349,10 +355,7 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int flags, int men
     hGrFont = hGrFontSaved = nullptr;
     hGrPen = hGrPenSaved = nullptr;
     gravim.events.TimerEnabled = 0;
-    HDC screen = GetDC(nullptr);
-    const bool paletteDisplay = (GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0 && GetDeviceCaps(screen, SIZEPALETTE) == 256;
-    ReleaseDC(nullptr, screen);
-    if (paletteDisplay) createPalette(colours);
+    if (gravim.core.displayColours == 256) createPalette(colours);
     yyscreenobjectsinit();
     loadOptionalLibraries();
     if (cgmFormat == 0) cgmFormat = RegisterClipboardFormatA("Gravimonder CGM");
@@ -381,6 +384,7 @@ void WindowOpen(int flags, int x, int y, int width, int height, int menu, const 
                        titleText.c_str());
     gravim.windows.clientWidth = width;
     gravim.windows.clientHeight = height;
+    if (gravim.core.displayColours == 256) gravim.core.graphicsColours = graphicsColours;
     if (status > 0) {
         WDialogSelect(status);
     } else if (status == -1) {
@@ -434,6 +438,8 @@ void yyshutdown() {
         if (hWindowColour[n] != nullptr) DeleteObject(hWindowColour[n]);
         hWindowColour[n] = nullptr;
         iWindowColour[n] = -1;
+        hPrevious[n] = nullptr;
+        wChildRect[n].left = -999;
         yyforgetparked(n);
     }
     gravim.windows.wIndex = 0;
@@ -445,6 +451,7 @@ void yyshutdown() {
     hWinCur = hWinMenuClick = hDlgCur = nullptr;
     wHideRoot = bDlgRoot = 0;
     yyresetswitches();
+    gravim.events.TimerEnabled = 0;
     hFieldDC = nullptr;
     hFieldWindow = nullptr;
     hBitmapDC = nullptr;

@@ -181,10 +181,10 @@ void yychangecursor(int shape, int scope, int targetKind, int number) {
     if (scope == 1 && targetKind == 3) {
         // Graphics fields keep their cursor in their field record (dialog manager).
         if (number == 0 || hFieldWindow == nullptr) return;
-        int* field = reinterpret_cast<int*>(GetWindowLongPtrA(hFieldWindow, GWLP_USERDATA));
+        FieldRecord* field = yyfieldrecord(hFieldWindow);
         if (field == nullptr) return;
-        field[28] = static_cast<int>(reinterpret_cast<INT_PTR>(cursor));
-        field[29] = shape;
+        field->cursor = cursor;
+        field->cursorNumber = shape;
         if (cursor != nullptr && mouseOver(hFieldWindow)) SetCursor(cursor);
         return;
     }
@@ -200,6 +200,7 @@ void yychangecursor(int shape, int scope, int targetKind, int number) {
             hCursorWin[n] = nullptr;
             iCursorWin[n] = 0;
         }
+        yyclearfieldcursors();
     }
     wCursor = cursor;
     iCursor = shape;

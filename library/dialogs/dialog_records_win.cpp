@@ -225,6 +225,28 @@ bool yyismodaldialog(HWND window) {
     return copy != nullptr && (window == copy || IsChild(copy, window));
 }
 
+namespace {
+
+BOOL CALLBACK clearFieldCursor(HWND control, LPARAM) {
+    char name[32] = "";
+    GetClassNameA(control, name, sizeof name);
+    if (lstrcmpiA(name, "msctls_updown32") == 0 || lstrcmpiA(name, "#32770") == 0 ||
+        lstrcmpiA(name, "ScrollBar") == 0)
+        return TRUE;
+    if (FieldRecord* field = yyfieldrecord(control)) {
+        field->cursor = nullptr;
+        field->cursorNumber = 0;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+void yyclearfieldcursors() {
+    for (int i = 1; i <= nDialogs; ++i)
+        if (hDialogList[i] != nullptr) EnumChildWindows(hDialogList[i], clearFieldCursor, 0);
+}
+
 int* yyeventrecord(HWND dialog, bool& modal) {
     modal = yyismodaldialog(dialog);
     if (modal) return iDlgCur >= 1 && iDlgCur <= nDialogs ? yydialogrecord(hDialogList[iDlgCur]) : nullptr;

@@ -93,6 +93,9 @@ void yytitlecolourdialogs(HWND active);
 // children write the record of the dialog being shown modally. Sets modal accordingly.
 int* yyeventrecord(HWND dialog, bool& modal);
 bool yyismodaldialog(HWND window);
+// Takes the cursor from every control of every loaded dialog that has a field record (except
+// up-down controls, nested dialogs and scroll bars).
+void yyclearfieldcursors();
 
 // Loading and unloading. result: in the resource number, out -1 table full, -2 no template,
 // -3 not created, else unchanged. window -1 lets the active window own the dialog.

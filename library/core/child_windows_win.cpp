@@ -1,5 +1,5 @@
-// child_windows_win.cpp - selecting windows and driving their status bars.
-// Child and split windows open here later; today the root is the only window.
+// child_windows_win.cpp - selecting windows and driving their status bars and status-bar parts.
+// Every library window (root, child, pane) may carry a status bar with up to 255 parts.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -80,6 +80,18 @@ void yySetStatusBar2(int n, int parts) {
         SendMessageA(bar, SB_SETTEXTA, static_cast<WPARAM>(p) | uStatusBorder[n][p], reinterpret_cast<LPARAM>(text));
     }
     InvalidateRect(bar, nullptr, TRUE);
+}
+
+void yysetstatuspart(int part, int width, int border) {
+    if (part < 1 || part > StatusParts) return;
+    const int n = gravim.windows.wIndex;
+    partlist[n][part - 1] = width;
+    uStatusBorder[n][part - 1] = border == 0 ? SBT_NOBORDERS : border == 2 ? SBT_POPOUT : 0;
+}
+
+void yysetstatusbar(int parts) {
+    const int n = gravim.windows.wIndex;
+    if (wMessLine[n] != nullptr) yySetStatusBar2(n, parts);
 }
 
 void yysetstatustext(int part, const char* text) {

@@ -9,14 +9,15 @@
 #include <vector>
 
 #include "core/email_internal.hpp"
+#include "core/window_tables_win.hpp"
 
 namespace {
 
 HMODULE hEmailLib = nullptr;
 LPMAPISENDMAIL pMapiSendMail = nullptr;
 
-// The window the mail program's dialogs belong to.
-ULONG_PTR mailParent() { return 0; }
+// The mail program's dialogs belong to the root frame.
+ULONG_PTR mailParent() { return reinterpret_cast<ULONG_PTR>(wWindow[0]); }
 
 // MAPI takes texts as writable pointers although it never writes them.
 LPSTR mapiText(const std::string& text) { return const_cast<LPSTR>(text.c_str()); }

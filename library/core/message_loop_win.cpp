@@ -21,8 +21,6 @@ namespace {
 
 constexpr UINT SystemTimerMessage = 0x118;
 
-HWND handleOf(int word) { return reinterpret_cast<HWND>(static_cast<INT_PTR>(word)); }
-
 // The library window that encloses window n (its parent or owner), -1 when none.
 int enclosingWindow(int n) {
     if (n <= 0) return -1;
@@ -207,8 +205,8 @@ void runPump(int& type, WMessageRecord& record, bool blocking) {
 
 int yyTranslateAccelerator(HWND window, HWND menuWindow, MSG* message) {
     const int* record = yywindowrecord(window);
-    if (record != nullptr && record[0] == KindSplit && record[18] != 0) {
-        int* pane = yywindowrecord(handleOf(record[18]));
+    if (record != nullptr && record[0] == KindSplit && record[SplitDesignated] != 0) {
+        int* pane = yywindowrecord(handleOf(record[SplitDesignated]));
         if (pane != nullptr && pane[0] == KindEditor) return yyeditaccelerate(pane, message) ? 1 : 0;
         if (pane != nullptr && pane[0] == KindGrid) return yygridaccelerate(pane, message) ? 1 : 0;
     }

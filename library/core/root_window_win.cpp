@@ -26,8 +26,6 @@
 
 namespace {
 
-constexpr int Centred = -999999;
-constexpr int KindDialogWords = 8;
 
 [[noreturn]] void abortWith(const char* text) {
     MessageBoxA(nullptr, text, "Gravimonder Window", MB_OK | MB_ICONSTOP);
@@ -93,52 +91,6 @@ void probeRichEdit() {
     DestroyWindow(edit);
 }
 
-// Probes a dialog to be combined with the root: its size, style and resizability. Returns 0 or
-// the status -1 (no template), -2 (wrong style), -4 (not creatable).
-int probeCombinedDialog(int dialog, int& flags) {
-    if (FindResourceA(wInstance, MAKEINTRESOURCEA(dialog), MAKEINTRESOURCEA(5)) == nullptr) return -1;
-    HWND probe = CreateDialogParamA(wInstance, MAKEINTRESOURCEA(dialog), wWindow[0], yyWindowSizeDlgProc, 0);
-    if (probe == nullptr) return -4;
-    const LONG style = GetWindowLongA(probe, GWL_STYLE);
-    int status = 0;
-    if ((style & WS_CHILD) == 0 || (style & DS_CONTROL) == 0 || (style & WS_CAPTION) == WS_CAPTION ||
-        (style & WS_SYSMENU) != 0) {
-        status = -2;
-    } else {
-        RECT outer;
-        GetWindowRect(probe, &outer);
-        wWinWidth = outer.right - outer.left;
-        wWinHeight = outer.bottom - outer.top;
-        int scratch[DialogRecordWords] = {};
-        SetWindowLongPtrA(probe, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(scratch));
-        yydialogkbn(probe, dialog);
-        if (!yyIsResizableDialog(probe)) {
-            flags |= WinFixedSize;
-            flags &= ~(WinMaximiseBox | WinMaximised);
-        }
-        SetWindowLongPtrA(probe, GWLP_USERDATA, 0);
-        bDlgRoot = 1;
-    }
-    DestroyWindow(probe);
-    return status;
-}
-
-DWORD frameStyle(int flags) {
-    DWORD style = WS_CAPTION | WS_CLIPCHILDREN;
-    if (flags & WinSystemMenu) style |= WS_SYSMENU;
-    if (flags & WinMinimiseBox) style |= WS_MINIMIZEBOX;
-    if (flags & WinMaximiseBox) style |= WS_MAXIMIZEBOX;
-    if (flags & WinMaximised) style |= WS_MAXIMIZE;
-    if ((flags & WinFixedSize) == 0) style |= WS_THICKFRAME;
-    return style;
-}
-
-// Grows the frame by `amount` pixels of height (or width), moving a centred frame by half of it.
-void growFrame(int& outer, int& position, int amount, bool centred, int flags) {
-    outer += amount;
-    if (centred && (flags & WinMaximised) == 0) position -= amount / 2;
-}
-
 void createPalette(int colours) {
     gravim.system.ngColours = colours;
     const int entries = colours + 18;
@@ -196,129 +148,33 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int flags, int men
     wWinHeight = height;
     bDlgRoot = 0;
     if (dialog != 0) {
-        const int status = probeCombinedDialog(dialog, flags);
+        const int status = yyprobecombineddialog(dialog, wWindow[0], flags, wWinWidth, wWinHeight, nullptr);
         if (status != 0) dialog = status;
+        bDlgRoot = status == 0 ? 1 : 0;
     }
     DestroyWindow(wWindow[0]);
     wWindow[0] = nullptr;
 
     const int n = gravim.windows.wIndex;
     HMENU menuHandle = menu != 0 ? LoadMenuA(wInstance, MAKEINTRESOURCEA(menu)) : nullptr;
-    const DWORD style = frameStyle(flags);
-    const DWORD clientStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    const DWORD style = yyframestyle(flags);
+    const DWORD exStyle = (flags & WinOnTop) ? WS_EX_TOPMOST : 0;
     if (background != -1) hWindowColour[n] = CreateSolidBrush(static_cast<COLORREF>(background));
     iWindowColour[n] = background;
 
-    RECT outer = {0, 0, wWinWidth, wWinHeight};
-    AdjustWindowRectEx(&outer, style, FALSE, (flags & WinOnTop) ? WS_EX_TOPMOST : 0);
-    AdjustWindowRectEx(&outer, clientStyle, menuHandle != nullptr, 0);
-    int outerWidth = outer.right - outer.left, outerHeight = outer.bottom - outer.top;
-    const bool centreX = x == Centred, centreY = y == Centred;
+    int outerWidth = 0, outerHeight = 0;
+    yyoutersize(wWinWidth, wWinHeight, style, exStyle, menuHandle != nullptr, outerWidth, outerHeight);
+    const bool centreX = x == KeepValue, centreY = y == KeepValue;
     if (centreX) x = (gravim.core.displayWidth - outerWidth) / 2;
     if (centreY) y = (gravim.core.displayHeight - outerHeight) / 2;
 
-    HWND frame = CreateWindowExA((flags & WinOnTop) ? WS_EX_TOPMOST : 0, "GRAVIMONDER", title, style, x, y,
-                                 outerWidth, outerHeight, nullptr, menuHandle, wInstance, nullptr);
+    HWND frame = CreateWindowExA(exStyle, "GRAVIMONDER", title, style, x, y, outerWidth, outerHeight, nullptr,
+                                 menuHandle, wInstance, nullptr);
     wWindow[n] = frame;
-    if (frame != nullptr) {
-        hMenuRoot[n] = GetMenu(frame);
-        if (menuHandle != nullptr) {
-            yymenuloadrc(menuHandle, menu);
-            hAccel[n] = LoadAcceleratorsA(wInstance, MAKEINTRESOURCEA(menu));
-            HRSRC prompts = FindResourceA(wInstance, MAKEINTRESOURCEA(menu), "KBNMENUSTRING");
-            hKBNMenuString[n] = prompts != nullptr ? LoadResource(wInstance, prompts) : nullptr;
-        }
-        RECT placed;
-        GetWindowRect(frame, &placed);
-        wWinX = placed.left;
-        wWinY = placed.top;
-        outerWidth = placed.right - placed.left;
-        outerHeight = placed.bottom - placed.top;
-    }
-
-    // Toolbars and the status bar grow the frame.
-    int addedHeight = 0;
-    bool grown = false;
-    for (int position = 0; position < 4 && frame != nullptr; ++position) {
-        if (toolbars == nullptr || toolbars[position] == 0) continue;
-        hToolbar[n][position] = yymntbar(n, position, toolbars[position]);
-        if (hToolbar[n][position] == nullptr) continue;
-        grown = true;
-        if (position == 0 || position == 3) {
-            RECT bar;
-            GetWindowRect(hToolbar[n][position], &bar);
-            iToolSize[n][position] = bar.bottom - bar.top;
-            addedHeight += iToolSize[n][position];
-            growFrame(outerHeight, wWinY, iToolSize[n][position], centreY, flags);
-        } else {
-            growFrame(outerWidth, wWinX, iToolSize[n][position], centreX, flags);
-        }
-    }
-    for (UINT& border : uStatusBorder[n]) border = 0;
-    if ((flags & WinStatusBar) && frame != nullptr) {
-        DWORD barStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-        if ((flags & WinFixedSize) == 0) barStyle |= SBARS_SIZEGRIP;
-        wMessLine[n] = CreateWindowExA(0, STATUSCLASSNAMEA, "", barStyle, 0, 0, outerWidth, 10, frame,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBarId)), wInstance, nullptr);
-        partlist[n][0] = -1;
-        if (wMessLine[n] != nullptr) {
-            RECT bar;
-            GetWindowRect(wMessLine[n], &bar);
-            addedHeight += bar.bottom - bar.top;
-            growFrame(outerHeight, wWinY, bar.bottom - bar.top, centreY, flags);
-            grown = true;
-        }
-    }
-    if (grown) {
-        SetWindowPos(frame, nullptr, wWinX, wWinY, outerWidth, outerHeight,
-                     SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOZORDER);
-        if (wMessLine[n] != nullptr) SendMessageA(wMessLine[n], WM_SIZE, 0, 0);
-        if (flags & WinMaximised) {
-            WINDOWPLACEMENT placement = {};
-            placement.length = sizeof placement;
-            GetWindowPlacement(frame, &placement);
-            placement.rcNormalPosition.bottom += addedHeight;
-            SetWindowPlacement(frame, &placement);
-        }
-    }
-
-    if (frame != nullptr) {
-        RECT area;
-        GetClientRect(frame, &area);
-        area.top += iToolSize[n][0];
-        area.left += iToolSize[n][1];
-        area.right -= iToolSize[n][2];
-        area.bottom -= iToolSize[n][3];
-        if (wMessLine[n] != nullptr) {
-            RECT bar;
-            GetWindowRect(wMessLine[n], &bar);
-            area.bottom -= bar.bottom - bar.top;
-        }
-        hClient[n] = CreateWindowExA(0, "GRAVCLIENT", "", clientStyle, area.left, area.top, area.right - area.left,
-                                     area.bottom - area.top, frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)),
-                                     wInstance, nullptr);
-        if (hClient[n] != nullptr && (flags & WinMaximised) && background != -1) InvalidateRect(hClient[n], nullptr, TRUE);
-    }
-    if (frame == nullptr || hClient[n] == nullptr) abortWith("Failed to create window - aborting.");
-
-    if (bDlgRoot == 1) {
-        HWND combined = yydialogload2(dialog, frame);
-        if (combined != nullptr) {
-            if ((flags & WinHidden) == 0) yydialogshow(dialog, 0, 0);
-            int* record = new int[KindDialogWords]{};
-            record[0] = KindDialog;
-            record[5] = static_cast<int>(reinterpret_cast<INT_PTR>(combined));
-            RECT placed;
-            GetWindowRect(frame, &placed);
-            record[6] = placed.right - placed.left;
-            record[7] = placed.bottom - placed.top;
-            yysetwindowrecord(frame, record);
-            if (int* dialogRecord = yydialogrecord(combined))
-                dialogRecord[DlgCombinedWindow] = static_cast<int>(reinterpret_cast<INT_PTR>(frame));
-        } else {
-            bDlgRoot = 0;
-        }
-    }
+    if (frame == nullptr) abortWith("Failed to create window - aborting.");
+    if (!yyfinishframe(n, menuHandle, menu, flags, toolbars, wWinX, wWinY, centreX, centreY))
+        abortWith("Failed to create window - aborting.");
+    if (bDlgRoot == 1 && !yycombinedialog(n, dialog, flags)) bDlgRoot = 0;
 
     if (flags & WinHidden) {
         wHideRoot = 1;
@@ -433,14 +289,7 @@ void yyshutdown() {
     gDC = nullptr;
     for (int n = MaxWindows - 1; n >= 0; --n) {
         if (wWindow[n] != nullptr) DestroyWindow(wWindow[n]);
-        wWindow[n] = hClient[n] = wMessLine[n] = nullptr;
-        hCursorWin[n] = nullptr;
-        if (hWindowColour[n] != nullptr) DeleteObject(hWindowColour[n]);
-        hWindowColour[n] = nullptr;
-        iWindowColour[n] = -1;
-        hPrevious[n] = nullptr;
-        wChildRect[n].left = -999;
-        yyforgetparked(n);
+        yyforgetwindow(n);
     }
     gravim.windows.wIndex = 0;
     for (auto& bars : hToolbar)

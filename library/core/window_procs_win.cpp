@@ -18,27 +18,6 @@
 
 namespace {
 
-// Split-window record words (0-based).
-enum SplitWord : int {
-    SplitBar = 5,
-    SplitWindow = 6,
-    SplitFirstPane = 7,
-    SplitFlags = 9,
-    SplitFirstStyle = 10,
-    SplitFirstProportion = 12,
-    SplitAnchor = 14,
-    SplitOuterWidth = 15,
-    SplitOuterHeight = 16,
-    SplitLastFocused = 17,
-    SplitDesignated = 18,
-    SplitSizing = 19,
-};
-constexpr int SplitStacked = 1, SplitProportional = 2, SplitKeepSecond = 4;
-constexpr int NoAnchor = -999;
-
-HWND handleOf(int word) { return reinterpret_cast<HWND>(static_cast<INT_PTR>(word)); }
-int wordOf(HWND window) { return static_cast<int>(reinterpret_cast<INT_PTR>(window)); }
-
 // The frame of a client area (its parent), or the window itself.
 HWND frameOf(HWND client) {
     HWND parent = GetParent(client);
@@ -167,18 +146,18 @@ void layoutFrame(HWND frame) {
 void frameSized(HWND frame, WPARAM wParam) {
     const int n = yygetwindowindex(frame);
     if (n > 0) {
-        if (wParam == SIZE_MAXIMIZED && wChildRect[n].left == -999) {
+        if (wParam == SIZE_MAXIMIZED && wChildRect[n].left == NoChildRect) {
             WINDOWPLACEMENT placement = {};
             placement.length = sizeof placement;
             GetWindowPlacement(frame, &placement);
             wChildRect[n] = placement.rcNormalPosition;
-        } else if (wParam == SIZE_RESTORED && wChildRect[n].left != -999) {
+        } else if (wParam == SIZE_RESTORED && wChildRect[n].left != NoChildRect) {
             WINDOWPLACEMENT placement = {};
             placement.length = sizeof placement;
             GetWindowPlacement(frame, &placement);
             placement.rcNormalPosition = wChildRect[n];
             placement.showCmd = SW_SHOWNORMAL;
-            wChildRect[n].left = -999;
+            wChildRect[n].left = NoChildRect;
             SetWindowPlacement(frame, &placement);
         }
     }
@@ -766,7 +745,7 @@ LRESULT splitMessage(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     case WM_MOVING: {
-        if (record[SplitAnchor] == NoAnchor) break;
+        if (record[SplitAnchor] == SplitNoAnchor) break;
         RECT* moving = reinterpret_cast<RECT*>(lParam);
         RECT parentOrigin = {0, 0, 0, 0};
         MapWindowPoints(GetParent(bar), nullptr, reinterpret_cast<POINT*>(&parentOrigin), 1);
@@ -782,9 +761,9 @@ LRESULT splitMessage(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     case WM_MOVE:
-        if (record[SplitAnchor] != NoAnchor) barMoved(bar, record);
+        if (record[SplitAnchor] != SplitNoAnchor) barMoved(bar, record);
         break;
-    case WM_EXITSIZEMOVE: record[SplitAnchor] = NoAnchor; break;
+    case WM_EXITSIZEMOVE: record[SplitAnchor] = SplitNoAnchor; break;
     case WM_NCLBUTTONDOWN:
     case WM_NCMBUTTONDOWN:
     case WM_NCRBUTTONDOWN:

@@ -66,6 +66,33 @@ extern int wTextX, wTextY;          // window-text position in pixels
 extern HMODULE hMsimg32, hDwmapi;
 extern FARPROC pGradientFill, pDwmIsCompositionEnabled;
 
+constexpr int KeepValue = -999999;     // a coordinate or size that stays (or centres, when opening)
+constexpr int NoChildRect = -999;      // wChildRect left word: no normal rectangle stored
+
+// The split-window record (WindowKind 5): SplitRecordWords 32-bit words attached to the window
+// that was split, zero at first. Word indexes are 0-based.
+enum SplitWord : int {
+    SplitBar = 5,              // the splitter bar window
+    SplitWindow = 6,           // WindowNumber of the split window
+    SplitFirstPane = 7,        // WindowNumber of the first pane; the second follows
+    SplitFlags = 9,            // SplitStacked, SplitProportional, SplitKeepSecond
+    SplitFirstStyle = 10,      // WindowStyleFlags of the first pane; the second follows
+    SplitFirstProportion = 12, // client extents across the split at the split (1 and 1 halved)
+    SplitAnchor = 14,          // bar-drag anchor, SplitNoAnchor while no drag is under way
+    SplitOuterWidth = 15,      // outer size of the split window at the split, then at each size
+    SplitOuterHeight = 16,
+    SplitLastFocused = 17,     // frame of the pane that last had the focus
+    SplitDesignated = 18,      // pane frame that receives commands and accelerators, 0 none
+    SplitSizing = 19,          // 1 while the library sizes the split window
+    SplitRecordWords = 20,
+};
+constexpr int SplitStacked = 1, SplitProportional = 2, SplitKeepSecond = 4;
+constexpr int SplitNoAnchor = -999;
+
+// Window handles travel in 32-bit record words.
+inline HWND handleOf(int word) { return reinterpret_cast<HWND>(static_cast<INT_PTR>(word)); }
+inline int wordOf(HWND window) { return static_cast<int>(reinterpret_cast<INT_PTR>(window)); }
+
 // The record attached to a frame, or null; its first word is the WindowKind.
 int* yywindowrecord(HWND frame);
 int yywindowkind(HWND frame);

@@ -12,6 +12,11 @@ constexpr int WinStatusBar = 0x20;
 constexpr int WinFixedSize = 0x40;
 constexpr int WinHidden = 0x80;
 constexpr int WinOnTop = 0x200;
+// Bits only child windows use.
+constexpr int WinInside = 0x10;        // placed inside the parent window's client area
+constexpr int WinOwned = 0x100;        // owned by the parent: stays above it and closes with it
+constexpr int WinNoCaption = 0x400;    // a split pane without caption
+constexpr int WinToolWindow = 0x10000; // small caption, no taskbar entry
 
 // Opens the program's root window (a second call while it is open does nothing). Every argument
 // is optional: flags 7; x and y -999999 centre; width and height not positive take 80 percent of

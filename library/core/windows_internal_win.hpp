@@ -44,6 +44,78 @@ void yySetStatusBar2(int n, int parts);
 // Installs the status-bar and message-box outputs of debug levels 3 and 4.
 void yyinstallerroroutputs();
 
+// Building a library frame (root, child windows and panes alike).
+DWORD yyframestyle(int flags);  // caption, clipping and the bits of WindowStyleFlags
+// Outer size of a frame of that style around a client area, with the menu bar when menu is set.
+void yyoutersize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, bool menu,
+                 int& width, int& height);
+// The item list, accelerators and menu prompts that come with window n's menu resource.
+void yyloadmenuextras(int n, int menu);
+// Creates window n's toolbars and status bar and grows its frame (x, y, width, height: its
+// outer rectangle) to hold them, moving a centred frame by half. True when it grew.
+bool yyframebars(int n, int flags, const int toolbars[4], int& x, int& y, int& width, int& height,
+                 bool centreX, bool centreY);
+// The client area, in the frame's client rectangle less toolbars and status bar.
+void yycreateclient(int n, int flags);
+// Gives window n's new frame its menu (with its extras), toolbars, status bar and client area;
+// x and y become its position (in the parent's client coordinates for an inner frame). False
+// when the client area could not be made.
+bool yyfinishframe(int n, HMENU menuHandle, int menu, int flags, const int toolbars[4], int& x, int& y,
+                   bool centreX, bool centreY);
+// Probes a dialog to be combined with a window: 0, or -1 no template, -2 wrong style, -4 not
+// creatable. Gives its outer size; a fixed-size dialog sets WinFixedSize and clears the maximise
+// bits of flags.
+int yyprobecombineddialog(int dialog, HWND owner, int& flags, int& width, int& height,
+                          bool* resizable);
+// The same for a child window or pane, which also refuses -5 (loaded) and -3 (100 loaded).
+int yycombineddialogstatus(int dialog, int& flags, int& width, int& height, bool* resizable);
+// Loads the dialog into window n and attaches the kind-3 record; false when it did not load.
+bool yycombinedialog(int n, int dialog, int flags);
+
+// The split record of the window that holds this pane frame, or null when it is no pane.
+int* yysplitrecordofpane(HWND pane);
+
+// Opening. result: the new WindowNumber, or -1 none free or not created, -2 parent not visible,
+// -3 parent combined with a dialog, -4 parent another special window, -5 no parent window.
+// dialog: unchanged, or -1 no template, -2 wrong style, -3 100 dialogs loaded, -4 not created,
+// -5 already loaded (the window then opens without it).
+void yyopenchild(int x, int y, int width, int height, int& result, int flags, int menu,
+                 const int toolbars[4], int& dialog, int parent, int background, const char* title);
+// Splits the current window into two panes: result receives both pane numbers, or twice -3
+// (combined with a dialog), -4 (another special window), -6 (holds inner children), -1.
+void yywindowsplit(int result[2], int splitFlags, const int paneFlags[2], int position,
+                   const int menus[2], const int toolbars[2][4], int dialogs[2],
+                   const int backgrounds[2], const char* firstTitle, const char* secondTitle);
+int yygetnextfree();
+void yywindowcheckinside(int& result);
+int yyedittest();
+
+// Closing: n becomes -1 when it is no child window; currentDialog becomes 0 when the closing
+// unloaded that dialog.
+void yyclosechild(int& n, int& currentDialog);
+void yyCloseChild2(int n, int& currentDialog);
+void yyCloseChild3(int n, int& currentDialog);
+// Empties window n's table entries, deletes its brush and drops its parked event; its windows
+// are gone or go with their parent.
+void yyforgetwindow(int n);
+// result: 0 done, 1 no current window, 2 the window has no special record.
+void yywindowrevert(int& currentDialog, int flags, int& result);
+
+// The current window: placement (KeepValue keeps; state -1 keep, 0 minimised, 1 normal,
+// 2 maximised, 3 hidden; returns the client size), title and icon, raising.
+void yywindowsizepos(int x, int y, int& width, int& height, int state);
+void yywindowtitle(int& icon, int mode, const char* title);
+void yywindowraise();
+
+// Status-bar parts of the current window: border 0 none, 2 raised, else sunken.
+void yysetstatuspart(int part, int width, int border);
+void yysetstatusbar(int parts);
+
+// The current client area: scroll its contents, or fill pixels x1..x2, y1..y2 (inclusive).
+// Colour -1 the window-text background, other negative values the window's background.
+void yyscrollarea(int dx, int dy, int colour);
+void yycleararea(int x1, int y1, int x2, int y2, int colour);
+
 // Small window services.
 int yygetwindowindex(HWND window);
 void yystringout(int& x, int& y, const char* text, int length);

@@ -6,6 +6,10 @@
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 
+// Semi-modeless showing arrives with the full show; until then none is ever up.
+int nSemi = 0;
+HWND hLastSemi = nullptr;
+
 namespace {
 
 int asWord(HWND window) { return static_cast<int>(reinterpret_cast<INT_PTR>(window)); }

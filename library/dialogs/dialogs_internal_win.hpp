@@ -76,6 +76,9 @@ extern int creatingDialog;    // 1 while the library builds or tears down dialog
 extern int pendingFocusField; // consumed by the set-up of a modal copy
 extern int pendingX, pendingY;
 extern HBRUSH hBrushDlg;      // brush last made for a field's background colour
+// Semi-modeless dialogs shown and the one shown last (0 none); written by the show and hide.
+extern int nSemi;
+extern HWND hLastSemi;
 
 // Records. A control's field record is kept as a window property, so that controls with user
 // data of their own (grids) can carry one too.

@@ -8,3 +8,5 @@ bool yyeditaccelerate(int*, MSG*) { return false; }
 int yyEditCheckSave(HWND, int*) { return 1; }
 
 int yyeditcheckotherbuffers(HWND, int*) { return 1; }
+
+void yyeditrevert(int, int*) {}

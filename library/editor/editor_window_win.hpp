@@ -11,3 +11,7 @@ int yyEditCheckSave(HWND frame, int* record);
 // Multi-buffer editors: asks for each other buffer that needs saving in turn; 1 lets the close
 // go on, 0 on the first Cancel.
 int yyeditcheckotherbuffers(HWND frame, int* record);
+// Turning window n back into a plain child: destroys the editor's menus, accelerator tables,
+// controls, toolbar, status bar and find dialog, its font and open buffer files. The window
+// manager restores the frame's procedure before and frees the record after.
+void yyeditrevert(int n, int* record);

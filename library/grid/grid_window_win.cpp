@@ -27,3 +27,5 @@ bool yygridaccelerate(int*, MSG*) { return false; }
 bool yygridwinunsaved(const int*) { return false; }
 
 int yygridwinsaveprompt(int*) { return 1; }
+
+void yygridwinrevert(int, int*) {}

@@ -13,3 +13,7 @@ bool yygridaccelerate(int* record, MSG* message);
 bool yygridwinunsaved(const int* record);
 // The grid window's save prompt: 1 lets the close go on.
 int yygridwinsaveprompt(int* record);
+// Turning window n back into a plain child: removes the grid menu (a split pane gets its split
+// window's menu back) and destroys menus, accelerator tables, toolbar, status bar and the grid
+// window. The window manager restores the frame's procedure before and frees the record after.
+void yygridwinrevert(int n, int* record);

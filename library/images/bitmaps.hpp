@@ -6,3 +6,6 @@
 int yybitmapinfo(int window, int item);
 // Deletes every off-screen bitmap and empties the bitmap table.
 void yybitmapsdeleteall();
+// Turning window n back into a plain child: destroys the viewer and shows the client area again.
+// The window manager restores the frame's procedure before and frees the record after.
+void yybitmapviewerrevert(int n, int* record);

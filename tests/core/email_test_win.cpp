@@ -10,6 +10,10 @@
 #include <string>
 
 #include "core/email_internal.hpp"
+#include "core/gravim.hpp"
+#include "core/startup.hpp"
+#include "core/window_tables_win.hpp"
+#include "core/windows.hpp"
 #include "scratch.hpp"
 
 namespace {
@@ -59,11 +63,16 @@ protected:
             GTEST_SKIP() << "needs the stand-in mail library: WINEDLLOVERRIDES=mapi32=n";
         }
         standIn()->reset();
-        yyemailload();
+        yyresetgravim();
+        WInitialise();
+        WindowOpen(WinHidden);  // loads the mail library
         yyemailclearrecip(0);
         yyemailclearattach(0);
     }
-    void TearDown() override { yyemailfree(); }
+    void TearDown() override {
+        WindowClose();
+        yyresetgravim();
+    }
 
     std::string log() const { return standIn()->log(); }
     void send(int options) {
@@ -106,6 +115,8 @@ TEST_F(EmailSend, TheRecordedMessageIsTheStagedOne) {
     EXPECT_EQ(status, 0);
     EXPECT_EQ(code, 0);
     EXPECT_EQ(log(), expected);
+    // The mail program's dialogs belong to the root frame.
+    EXPECT_EQ(standIn()->lastParent(), reinterpret_cast<ULONG_PTR>(wWindow[0]));
     // The lists outlive the send: a second send repeats the message.
     send(0);
     EXPECT_EQ(log(), expected + expected);
@@ -150,7 +161,7 @@ TEST_F(EmailSend, RefusalsGiveStatusMinusTwoAndTheMailCode) {
 
 TEST_F(EmailSend, WithoutTheMailLibraryNothingIsTouched) {
     stageOneRecipient();
-    yyemailfree();
+    WindowClose();  // frees the mail library
     ScratchFolder folder;
     send(MailResolveNames);
     EXPECT_EQ(status, -1);
@@ -195,6 +206,7 @@ TEST_F(EmailSend, ResolvedRecipientsAreCopiesAndKeepTheirClass) {
               "resolve nobody@example.org flags=1\n");
     EXPECT_NE(log().find(resolvedRecipients), std::string::npos) << log();
     EXPECT_EQ(standIn()->openBuffers(), 0);
+    EXPECT_EQ(standIn()->lastParent(), reinterpret_cast<ULONG_PTR>(wWindow[0]));
 
     // Sent again without resolving, after the mail system freed (and spoilt) its buffers.
     standIn()->reset();

@@ -1,7 +1,8 @@
-# extra.cmake - the stand-in mail library that the e-mail tests load in place of the system's.
-# Built next to core_tests.exe; Wine takes it for mapi32.dll when WINEDLLOVERRIDES says mapi32=n,
-# which must be in the environment when the process starts.
+# extra.cmake - core_tests' own resources, the stand-in mail library and the helper programs.
+# The stand-in is built next to core_tests.exe; Wine takes it for mapi32.dll when
+# WINEDLLOVERRIDES says mapi32=n, which must be in the environment when the process starts.
 if(WIN32)
+  target_sources(${target} PRIVATE ${dir}/resources/windows.rc)
   add_library(mapi32_standin SHARED ${dir}/mail_standin/mapi32_standin.cpp)
   set_target_properties(mapi32_standin PROPERTIES OUTPUT_NAME mapi32 PREFIX ""
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})

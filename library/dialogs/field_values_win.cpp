@@ -159,40 +159,49 @@ void yyfieldgroup(int& field, HWND& first, HWND& last) {
     }
 }
 
-void yyfieldputradio(int& field) {
-    HWND c = fieldOrFail(field);
-    if (c == nullptr) return;
-    if (!isAutoRadio(c)) {
-        field = -1;
-        return;
-    }
+namespace {
+
+// The buttons of the group around the field, in order, until visit returns false.
+template <class Visit>
+void forEachInGroup(int& field, Visit visit) {
     HWND first = nullptr, last = nullptr;
     yyfieldgroup(field, first, last);
     for (HWND w = first; w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
-        SendMessageA(w, BM_SETCHECK, w == c ? BST_CHECKED : BST_UNCHECKED, 0);
-        if (w == last) break;
+        if (!visit(w) || w == last) return;
     }
 }
 
-void yyfieldgetradio(int& field, int& position) {
+HWND autoRadioField(int& field) {
     HWND c = fieldOrFail(field);
-    if (c == nullptr) return;
-    if (!isAutoRadio(c)) {
+    if (c != nullptr && !isAutoRadio(c)) {
         field = -1;
-        return;
+        return nullptr;
     }
-    HWND first = nullptr, last = nullptr;
-    yyfieldgroup(field, first, last);
+    return c;
+}
+
+}  // namespace
+
+void yyfieldputradio(int& field) {
+    HWND c = autoRadioField(field);
+    if (c == nullptr) return;
+    forEachInGroup(field, [c](HWND w) {
+        SendMessageA(w, BM_SETCHECK, w == c ? BST_CHECKED : BST_UNCHECKED, 0);
+        return true;
+    });
+}
+
+void yyfieldgetradio(int& field, int& position) {
+    if (autoRadioField(field) == nullptr) return;
     int n = 0;
-    for (HWND w = first; w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+    bool set = false;
+    forEachInGroup(field, [&](HWND w) {
         ++n;
-        if (SendMessageA(w, BM_GETCHECK, 0, 0) == BST_CHECKED) {
-            position = n;
-            return;
-        }
-        if (w == last) break;
-    }
-    field = -2;
+        set = SendMessageA(w, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        return !set;
+    });
+    if (set) position = n;
+    else field = -2;
 }
 
 void yygetmenutype(int& field, int& kind) {
@@ -294,12 +303,10 @@ void yyfieldclear(int& field) {
     case FieldComboBox: SendMessageA(c, CB_RESETCONTENT, 0, 0); break;
     case FieldCheckBox: SendMessageA(c, BM_SETCHECK, BST_UNCHECKED, 0); break;
     case FieldRadioButton: {
-        HWND first = nullptr, last = nullptr;
-        yyfieldgroup(field, first, last);
-        for (HWND w = first; w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+        forEachInGroup(field, [](HWND w) {
             SendMessageA(w, BM_SETCHECK, BST_UNCHECKED, 0);
-            if (w == last) break;
-        }
+            return true;
+        });
         InvalidateRect(c, nullptr, TRUE);
         return;  // the button's record is left as it was
     }

@@ -349,3 +349,45 @@ TEST_F(FieldRoutines, AResizableDialogLaysOutItsFields) {
 }
 
 }  // namespace
+
+namespace {
+
+// A tree copied into another instance of the same dialog keeps texts, identifiers, the
+// expanded branch and the selection.
+TEST_F(FieldRoutines, TreeCopyAndFieldPlaces) {
+    WDialogLoad(103);
+    HWND source = field(1040);
+    WDialogLoad(103, 203);
+    HWND destination = field(1040);
+    TreeView_DeleteAllItems(destination);
+    yyTreeViewCopy(destination, TVI_ROOT, source, TreeView_GetRoot(source));
+    EXPECT_EQ(TreeView_GetCount(destination), TreeView_GetCount(source));
+    HTREEITEM oceans = yyTreeViewFind(destination, 30010);
+    ASSERT_NE(oceans, nullptr);
+    EXPECT_TRUE(TreeView_GetItemState(destination, oceans, TVIS_EXPANDED) & TVIS_EXPANDED);
+    int f = 1040, selected = 0;
+    yyfieldgettree(f, selected, false, nullptr, 0);
+    EXPECT_EQ(selected, 30012);
+
+    int minimum = -1, maximum = -1;
+    f = 1031;
+    yygettrackrange(f, minimum, maximum);
+    EXPECT_EQ(minimum, 0);
+    EXPECT_EQ(maximum, 100);
+    f = 1001;
+    yygettrackrange(f, minimum, maximum);
+    EXPECT_EQ(f, -1);
+    int x = 0, y = 0, width = 0, height = 0;
+    f = 1001;
+    yygetfieldinfo(f, x, y, width, height, 0);
+    RECT r;
+    GetWindowRect(field(1001), &r);
+    EXPECT_EQ(width, r.right - r.left);
+    EXPECT_EQ(height, r.bottom - r.top);
+    int cx = 0, cy = 0, cw = 0, ch = 0;
+    yygetfieldinfo(f, cx, cy, cw, ch, 1);
+    EXPECT_LE(cw, width);  // the client area lies within the frame
+    EXPECT_GE(cx, x);
+}
+
+}  // namespace

@@ -1,9 +1,5 @@
 @echo off
 rem qvGetUpRT.bat - stand-in: would fetch the real-time data file %3.
-rem Leaves its status words in getupRT.log; a file standin-getupRT.log in the scratch folder replaces them.
+rem Leaves the status words of the scenario named in the scratch folder's standin-update.txt in getupRT.log.
 >>"%QV_TMP%\standin.log" echo qvGetUpRT.bat %*
-if exist "%~2\standin-getupRT.log" (copy /y "%~2\standin-getupRT.log" "%~2\getupRT.log" >nul) else (
-  echo TRYG>"%~2\getupRT.log"
-  echo GOTG>>"%~2\getupRT.log"
-  echo GOTN>>"%~2\getupRT.log"
-)
+"%~1\bin\qvupdate.exe" getuprt %1 %2 %3

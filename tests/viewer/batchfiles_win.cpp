@@ -61,19 +61,39 @@ protected:
         return result;
     }
 
+    // Runs the dates script as the viewer does and reads the end-date files it leaves.
+    struct EndDates {
+        int vedu = 0, aviso = 0, reynolds = 0;
+        Text<RealTimeDateLength> rtdate{"\"           \""};
+    };
+    EndDates datesrun() {
+        run("\\bin\\qvferret.bat", "\\\\ferret\\\\TMAP\\\\go\\\\GetDates.jnl", 1);
+        EndDates ends;
+        getenddates(ends.vedu, ends.aviso, ends.reynolds, ends.rtdate, home_, 0, tmp_, static_cast<int>(tmp_.size()));
+        return ends;
+    }
+    // The calls without the stand-in programs that the batch files run.
+    std::string batchcalls() {
+        std::string result, all = calls();
+        for (std::size_t at = 0; at < all.size();) {
+            std::size_t end = all.find(';', at) + 1;
+            std::string call = all.substr(at, end - at);
+            if (call != "ferret.exe;" && call != "qvupdate.exe;") result += call;
+            at = end;
+        }
+        return result;
+    }
+
     ScratchFolder folder_;
     std::string home_, tmp_, quoted_;
 };
 
 TEST_F(StandInInstallation, TheDatesRunLeavesTheEndDateFiles) {
-    run("\\bin\\qvferret.bat", "\\\\ferret\\\\TMAP\\\\go\\\\GetDates.jnl", 1);
-    int vedu = 0, aviso = 0, reynolds = 0;
-    Text<RealTimeDateLength> rtdate("\"           \"");
-    getenddates(vedu, aviso, reynolds, rtdate, home_, 0, tmp_, static_cast<int>(tmp_.size()));
-    EXPECT_EQ(vedu, 107);
-    EXPECT_EQ(aviso, 96);
-    EXPECT_EQ(reynolds, 106);
-    EXPECT_EQ(rtdate.view(), "\"15-NOV-2012\"");
+    EndDates ends = datesrun();
+    EXPECT_EQ(ends.vedu, 107);
+    EXPECT_EQ(ends.aviso, 96);
+    EXPECT_EQ(ends.reynolds, 106);
+    EXPECT_EQ(ends.rtdate.view(), "\"15-NOV-2012\"");
     EXPECT_EQ(calls(), "qvferret.bat;ferret.exe;");
 }
 
@@ -112,24 +132,45 @@ TEST_F(StandInInstallation, AnOutOfMemoryRunLeavesTheErrorWord) {
     EXPECT_EQ(scratch("ferreterror.log").substr(0, 11), "ERRORMEMORY");
 }
 
-TEST_F(StandInInstallation, UpdateStepsLeaveTheirStatusWords) {
+TEST_F(StandInInstallation, UpdateStepsPlayTheScenarioOfTheScenarioFile) {
+    // Without a scenario file: a new month, appended by the update script.
     run("\\bin\\qvGetUp.bat", "052012", 2);
     EXPECT_EQ(scratch("getup.log"), "FOUN\r\nGOTU\r\nDONE\r\n");
-    std::ofstream(tmp_ + "\\standin-getup.log", std::ios::binary) << "TRYD\r\nERRO\r\nNOFI\r\n";
-    run("\\bin\\qvGetUp.bat", "052012", 2);
-    EXPECT_EQ(scratch("getup.log"), "TRYD\r\nERRO\r\nNOFI\r\n");
     run("\\bin\\qvRunUp.bat", "052012 05", 2);
     EXPECT_EQ(scratch("runup.log"), "DIDI\r\nDONE\r\n");
+    std::ofstream(tmp_ + "\\qvferret052012.txt", std::ios::binary)
+        << " cancel mode journal\r\n go fer_append_new_month RG_VeduClim_052012.nc\r\n quit\r\n";
+    run("\\bin\\qvAppUp.bat", "\\qvferret052012.txt 052012", 4);
+    EXPECT_NE(scratch("ferret.log").find("go fer_append_new_month RG_VeduClim_052012.nc"), std::string::npos);
     run("\\bin\\qvCheckUpRT.bat", " ", 0);
     EXPECT_EQ(scratch("checkupRT.log"), "CHEK\r\nFOUN\r\nNODI\r\n");
     EXPECT_EQ(scratch("RG_VeduClim_Real_Time.txt"), "RG_VeduClim_RT_2012.nc\r\n");
+    EndDates appended = datesrun();
+    EXPECT_EQ(appended.vedu, 101);
+    EXPECT_EQ(appended.aviso, 101);
+    EXPECT_EQ(appended.reynolds, 101);
+
+    // A new real-time file: fetched, and its time stamp is the one the dates run reports next.
+    std::ofstream(tmp_ + "\\standin-update.txt", std::ios::binary) << "newrealtime\r\n";
+    run("\\bin\\qvGetUp.bat", "062012", 2);
+    EXPECT_EQ(scratch("getup.log"), "TRYD\r\nERRO\r\nNOFI\r\n");
+    run("\\bin\\qvCheckUpRT.bat", " ", 0);
+    EXPECT_EQ(scratch("checkupRT.log"), "CHEK\r\nFOUN\r\nDIFF\r\n");
     run("\\bin\\qvGetUpRT.bat", "RG_VeduClim_RT_2012.nc", 2);
     EXPECT_EQ(scratch("getupRT.log"), "TRYG\r\nGOTG\r\nGOTN\r\n");
+    EXPECT_EQ(datesrun().rtdate.view(), "\"10-DEC-2012\"");
+
+    // A scenario without a log removes an older one.
+    std::ofstream(tmp_ + "\\standin-update.txt", std::ios::binary) << "nogetuplog\r\n";
+    run("\\bin\\qvGetUp.bat", "062012", 2);
+    EXPECT_FALSE(std::filesystem::exists(tmp_ + "\\getup.log"));
+
     run("\\bin\\notepad", "\\Help\\README.txt", 5);
     run("\\bin\\qvKillCygwinX.bat", " ", 0);
     run("\\bin\\qvInstallNewExe.bat", " ", 0);
-    EXPECT_EQ(calls(), "qvGetUp.bat;qvGetUp.bat;qvRunUp.bat;qvCheckUpRT.bat;qvGetUpRT.bat;notepad.exe;"
-                       "qvKillCygwinX.bat;qvInstallNewExe.bat;");
+    EXPECT_EQ(batchcalls(), "qvGetUp.bat;qvRunUp.bat;qvAppUp.bat;qvCheckUpRT.bat;qvferret.bat;qvGetUp.bat;"
+                            "qvCheckUpRT.bat;qvGetUpRT.bat;qvferret.bat;qvGetUp.bat;notepad.exe;"
+                            "qvKillCygwinX.bat;qvInstallNewExe.bat;");
     EXPECT_NE(scratch("standin.log").find("notepad.exe " + home_ + "\\Help\\README.txt"), std::string::npos);
 }
 

@@ -28,6 +28,7 @@ std::string makeinstallation(const std::string& folder) {
 #ifdef _WIN32
     fs::copy_file(buildpath(GRAV_STANDIN_FERRET), home / "bin" / "ferret.exe", fs::copy_options::overwrite_existing);
     fs::copy_file(buildpath(GRAV_STANDIN_NOTEPAD), home / "bin" / "notepad.exe", fs::copy_options::overwrite_existing);
+    fs::copy_file(buildpath(GRAV_STANDIN_QVUPDATE), home / "bin" / "qvupdate.exe", fs::copy_options::overwrite_existing);
 #endif
     return nativepath(home.string());
 }

@@ -1,0 +1,294 @@
+// update.cpp - the data update procedure: monthly update, real-time refresh, new program,
+// with the texts of dialog 111. The batch files report back only through their status logs.
+#include "update.hpp"
+
+#include <cstdio>
+#include <initializer_list>
+#include <string>
+
+#include "commandline.hpp"
+#include "core/os.hpp"
+#include "enddates.hpp"
+#include "runlog.hpp"
+#include "viewerfile.hpp"
+
+namespace {
+
+constexpr int LongWait = 3000;   // seconds: download, installer, append and comparison
+constexpr int ShortWait = 15;    // seconds: the dates run and the real-time fetch
+constexpr int Hidden = commandHidden;
+constexpr int HiddenWaited = commandHidden | commandWait;
+constexpr int RealTimeNameLength = 22;
+
+// The addresses the notices name.
+#define QUORVALE_SITE "https://quorvale.example.org/"
+#define QUORVALE_MAIL "quorvale-support@example.org"
+
+constexpr int Labels[] = {1089, 1022, 1090, 1099, 1092, 1091, 1093, 1094, 1095, 1096, 1097,
+                          1098, 1100, 1101, 1102, 1103, 1066, 1113, 1116};
+
+struct Label {
+    int field;
+    std::string_view text;
+};
+using LabelTexts = std::initializer_list<Label>;
+
+const LabelTexts DecemberNotice = {
+    {1092, "This update contains the full vedu grid, if you have any"},
+    {1091, "problems downloading or running this update please go to"},
+    {1093, QUORVALE_SITE},
+    {1094, "to download a new installation file or request a CD of the"},
+    {1095, "installation file from " QUORVALE_MAIL},
+};
+const LabelTexts NotYetNotice = {
+    {1092, "The update file does not exist yet, try after the 15th of the"},
+    {1091, "following month.  (eg. Oct 2008 ready after Nov 15, 2008)"},
+    {1093, ""},
+    {1094, ""},
+    {1095, ""},
+};
+const LabelTexts InstallerNotice = {
+    {1099, "Done!"},
+    {1092, ""},
+    {1091, "To continue the update process click on the following in the"},
+    {1093, "Setup-Quorvale Update window:  Next >, Next >, Install, Finish"},
+    {1094, ""},
+    {1095, "After you click \"Finish\" (see above) the Quorvale will append the new data"},
+    {1096, "to the old netcdf files."},
+};
+const LabelTexts SkipNotice = {
+    {1094, ""},
+    {1095, "The setup was not finished.      To try again: Click \"Update\""},
+    {1096, ""},
+    {1097, ""},
+    {1098, ""},
+};
+const LabelTexts AppendNotice = {
+    {1094, ""},
+    {1096, "to the old netcdf files.  The Quorvale will become nonresponsive during"},
+    {1097, "the append.   This may take several minutes.    Do not exit !"},
+    {1098, "Wait for the \"Done\" on the next line.     Updating......"},
+};
+const LabelTexts GeneralError = {
+    {1092, "Unknown error, you may need to download a whole new install"},
+    {1091, "from " QUORVALE_SITE "install/"},
+    {1093, "Exit the Quorvale, immediately gzip c:\\quorvale\\tmp\\*.log files"},
+    {1094, "and mail the compressed file to " QUORVALE_MAIL},
+    {1095, "so that we can look at the errors."},
+};
+const LabelTexts NewProgramNotice = {
+    {1066, "There is a new Quorvale executable.   I will exit this instance of"},
+    {1113, "the Quorvale in 5 seconds to install the new executable.   Give me"},
+    {1116, "a minute before restarting the Quorvale."},
+};
+
+// One update: the host, the main loop's state and the update's own command line.
+struct Run {
+    UpdateHost& host;
+    const UpdateState& state;
+    Text<MaxCommandLine> messy;
+    int lenMessy = 0;
+
+    void put(int field, std::string_view text) { host.put(field, text); }
+    void put(LabelTexts labels) {
+        for (const Label& label : labels) host.put(label.field, label.text);
+    }
+    void command(std::string_view batfile, std::string_view argument, int itodo, int flags, int timeout = -1) {
+        formcommand(batfile, argument, itodo);
+        host.command(messy.view(), flags, timeout);
+    }
+    void formcommand(std::string_view batfile, std::string_view argument, int itodo) {
+        createioscommand(state.qvdir, state.qvdirLength, state.qvtmpq, state.qvtmpqLength, batfile, argument, itodo,
+                         messy, lenMessy, 0);
+    }
+    bool words(std::string_view log, int required, int wanted, StatusWords& read) {
+        if (readstatuswords(state.qvtmp, state.qvtmpLength, log, required, wanted, read)) return true;
+        put(GeneralError);
+        return false;
+    }
+};
+
+void refreshdates(Run& run) {
+    run.command("\\bin\\qvferret.bat", "\\\\ferret\\\\TMAP\\\\go\\\\GetDates.jnl", 1, HiddenWaited, ShortWait);
+    const UpdateState& s = run.state;
+    getenddates(s.veduEnd, s.avisoEnd, s.reynoldsEnd, s.realTimeDate, s.qvdir, s.qvdirLength, s.qvtmp, s.qvtmpLength);
+}
+
+void putgetupnotice(Run& run, GetUpOutcome outcome, const UpdateMonth& month) {
+    if (outcome == GetUpOutcome::NotYet) run.put(NotYetNotice);
+    if (outcome != GetUpOutcome::NoInternet) return;
+    std::string download = "Download ";
+    download += month.monthYear.view();
+    download += "_monthly_update.exe file to c:\\quorvale\\tmp";
+    run.put({{1092, "I cannot access the internet to download the update file."},
+             {1091, "Go to " QUORVALE_SITE "updates/"},
+             {1093, download},
+             {1094, "Then click on the \"Update\" button in the Quorvale main window."},
+             {1095, ""}});
+}
+
+enum class Next { GoOn, Finish };
+
+// Download, installer and append (steps 5 to 9). mark receives the new-program mark.
+Next monthlyupdate(Run& run, const UpdateMonth& month, int& mark) {
+    run.command("\\bin\\qvGetUp.bat", month.monthYear.view(), 2, HiddenWaited, LongWait);
+    StatusWords getup;
+    if (!run.words("\\getup.log", 2, 3, getup)) return Next::Finish;
+    GetUpOutcome fetched = getupoutcome(getup);
+    if (fetched != GetUpOutcome::Installer) {
+        putgetupnotice(run, fetched, month);
+        return Next::GoOn;
+    }
+
+    run.put(InstallerNotice);
+    runlogwrite({"ncdatevedu2=", month.updateName.view()});
+    run.command("\\bin\\qvRunUp.bat", month.updateName.view(), 2, HiddenWaited, LongWait);
+    StatusWords runup;
+    if (!run.words("\\runup.log", 2, 2, runup)) return Next::Finish;
+    run.host.wait(200);
+    RunUpOutcome installed = runupoutcome(runup);
+    if (installed == RunUpOutcome::Skip) {
+        run.put(SkipNotice);
+        return Next::Finish;
+    }
+    mark = newprogrammark(installed, mark);
+
+    run.put(AppendNotice);
+    writeupdatescript(run.state.qvtmp, run.state.qvtmpLength, month.monthYear.view());
+    // The month goes on the line too; createioscommand holds the whole line to its limit.
+    std::string argument = "\\qvferret";
+    argument += month.monthYear.view();
+    argument += ".txt ";
+    argument += month.monthYear.view();
+    run.command("\\bin\\qvAppUp.bat", argument, 4, HiddenWaited, LongWait);
+    run.put(UpdateField::Appended, "Done !   Data files were updated.");
+    return Next::GoOn;
+}
+
+// The first line of QV_TMP\RG_VeduClim_Real_Time.txt; false when there is none.
+bool realtimefilename(const UpdateState& state, Text<RealTimeNameLength>& name) {
+    Text<MaxViewerPath> path;
+    createfilename("\\RG_VeduClim_Real_Time.txt", path, state.qvtmp, state.qvtmpLength, 0);
+    std::FILE* file = viewerfopen(path.os(), "rb");
+    if (file == nullptr) return false;
+    std::string line;
+    bool read = readtextline(file, line);
+    std::fclose(file);
+    if (read) name.assign(line);
+    return read;
+}
+
+// Comparison and fetch of the real-time file (step 10); Finish after a general error.
+Next realtimerefresh(Run& run) {
+    run.put(UpdateField::RealTime[0], "Comparing your Real Time Vedu data file to ours...");
+    run.host.show();
+    run.command("\\bin\\qvCheckUpRT.bat", " ", 0, HiddenWaited, LongWait);
+    StatusWords checkup;
+    if (!run.words("\\checkupRT.log", 3, 3, checkup)) return Next::Finish;
+    switch (checkupoutcome(checkup)) {
+    case CheckUpOutcome::Fetch: run.put(1102, "Downloading the most recent Real Time Vedu data file..."); break;
+    case CheckUpOutcome::Current: run.put(1102, "You have the most recent Real Time Vedu data file."); return Next::GoOn;
+    case CheckUpOutcome::Offline: run.put(1102, "I cannot reach the internet."); return Next::GoOn;
+    case CheckUpOutcome::Unknown: return Next::GoOn;
+    }
+
+    Text<RealTimeNameLength> name;
+    if (!realtimefilename(run.state, name)) {
+        run.put(GeneralError);
+        return Next::Finish;
+    }
+    run.command("\\bin\\qvGetUpRT.bat", name.view(), 2, HiddenWaited, ShortWait);
+    StatusWords getuprt;
+    if (!run.words("\\getupRT.log", 2, 3, getuprt)) return Next::Finish;
+    switch (getuprtoutcome(getuprt)) {
+    case GetUpRtOutcome::Done: run.put(1103, "Done!"); break;
+    case GetUpRtOutcome::CannotUnzip: run.put(1103, "I cannot unzip the Real Time Vedu data file..."); break;
+    case GetUpRtOutcome::Unknown: break;
+    case GetUpRtOutcome::CannotGet: run.put(1103, "I cannot get the Real Time Vedu data file..."); break;
+    }
+    return Next::GoOn;
+}
+
+// Step 12: the viewer ends and the installation's batch file puts the new program in place.
+void installnewprogram(Run& run) {
+    run.put(NewProgramNotice);
+    run.host.wait(500);
+    run.command("\\bin\\qvKillCygwinX.bat", " ", 0, Hidden);
+    // Nothing after this point returns: what the run log holds must reach its file first.
+    runlogflush();
+    run.host.close();
+    run.formcommand("\\bin\\qvInstallNewExe.bat", " ", 0);
+    run.host.execute(run.messy.view());
+}
+
+}  // namespace
+
+Text<8> hyphenatedmonth(int monthIndex) {
+    Text<8> date;
+    Text<9> name;
+    Text<6> monthYear;
+    int year = 0;
+    writedate(monthIndex, date, name, year, monthYear);
+    date[3] = '-';
+    return date;
+}
+
+UpdateMonth updatemonth(int veduEnd) {
+    UpdateMonth month;
+    month.index = veduEnd + 1;
+    Text<9> name;
+    int year = 0;
+    writedate(month.index, month.hyphenated, name, year, month.monthYear);
+    month.hyphenated[3] = '-';
+    month.updateName.ref().slice(1, 6).assign(month.monthYear.view());
+    month.updateName.ref().slice(8, 9).assign(month.monthYear.view().substr(0, 2));
+    return month;
+}
+
+bool writeupdatescript(std::string_view qvtmp, int qvtmpLength, std::string_view monthYear) {
+    std::string name = "\\qvferret";
+    name += monthYear;
+    name += ".txt";
+    Text<MaxViewerPath> path;
+    createfilename(name, path, qvtmp, qvtmpLength, 0);
+    std::FILE* file = viewerfopen(path.os(), "wb");
+    if (file == nullptr) return false;
+    // Free-format lines: each begins with a blank.
+    std::string script = " cancel mode journal\r\n go fer_append_new_month ";
+    for (std::string_view set : {"RG_VeduClim_", " Reynolds_", " Aviso_"}) {
+        script += set;
+        script += monthYear;
+        script += ".nc";
+    }
+    script += "\r\n quit\r\n";
+    bool written = std::fwrite(script.data(), 1, script.size(), file) == script.size();
+    return std::fclose(file) == 0 && written;
+}
+
+void runupdate(UpdateHost& host, const UpdateState& state) {
+    Run run{host, state, {}, 0};
+    host.select();
+    for (int field : Labels) host.put(field, "");
+    host.fieldstate(UpdateField::Ok, 0);
+    host.put(UpdateField::Stage, "Checking end date on your Vedu data file ...");
+    host.show();
+    refreshdates(run);
+
+    host.put(UpdateField::VeduEnd, hyphenatedmonth(state.veduEnd).trimmed());
+    UpdateMonth month = updatemonth(state.veduEnd);
+    std::string downloading = "Downloading Vedu update for ";
+    downloading += month.hyphenated.trimmed();
+    downloading += " ...";
+    host.put(UpdateField::Downloading, downloading);
+    if (month.december())
+        run.put(DecemberNotice);
+    else
+        host.put(1092, "This may take a few minutes depending on internet speed.");
+
+    int mark = 0;
+    if (monthlyupdate(run, month, mark) == Next::GoOn && realtimerefresh(run) == Next::GoOn) {
+        refreshdates(run);
+        if (mark == 1 || mark == 2) installnewprogram(run);
+    }
+    host.fieldstate(UpdateField::Ok, 1);
+}

@@ -127,7 +127,7 @@ void freeOptionalLibraries() {
 
 INT_PTR CALLBACK yyWindowSizeDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
-int yycreaterootwindow(int x, int y, int& width, int& height, int flags, int menu,
+int yycreaterootwindow(int x, int y, int& width, int& height, int& flags, int menu,
                        const int toolbars[4], int colours, int& dialog, int background,
                        const char* title) {
     wInstance = GetModuleHandleA(nullptr);
@@ -175,6 +175,15 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int flags, int men
     if (!yyfinishframe(n, menuHandle, menu, flags, toolbars, wWinX, wWinY, centreX, centreY))
         abortWith("Failed to create window - aborting.");
     if (bDlgRoot == 1 && !yycombinedialog(n, dialog, flags)) bDlgRoot = 0;
+    if (bDlgRoot == 1 && (flags & WinMaximised)) {
+        HWND combined = reinterpret_cast<HWND>(static_cast<INT_PTR>(yywindowrecord(frame)[5]));
+        if (yyIsResizableDialog(combined)) {
+            RECT area;
+            GetClientRect(hClient[n], &area);
+            SendMessageA(hClient[n], WM_SIZE, SIZE_RESTORED, MAKELPARAM(area.right, area.bottom));
+            UpdateWindow(combined);
+        }
+    }
 
     if (flags & WinHidden) {
         wHideRoot = 1;
@@ -189,6 +198,7 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int flags, int men
         wHideRoot = 0;
         ShowWindow(frame, (flags & WinMaximised) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
         ValidateRect(hClient[n], nullptr);
+        if (bDlgRoot == 1) UpdateWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(yywindowrecord(frame)[5])));
     }
 
     wDC = GetDC(hClient[n]);

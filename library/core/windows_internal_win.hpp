@@ -30,7 +30,7 @@ void yydrawablesize(int kind, int ident, int& width, int& height);
 int yycurrenttime();
 
 // Window manager.
-int yycreaterootwindow(int x, int y, int& width, int& height, int flags, int menu,
+int yycreaterootwindow(int x, int y, int& width, int& height, int& flags, int menu,
                        const int toolbars[4], int colours, int& dialog, int background,
                        const char* title);
 void yyshutdown();

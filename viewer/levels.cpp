@@ -1,0 +1,111 @@
+// levels.cpp - level menus, level limits, unit captions, the vertical-unit and fill-level groups
+// and longitude conversion.
+#include "levels.hpp"
+
+#include <array>
+#include <cmath>
+
+#include "core/convert.hpp"
+
+namespace {
+
+struct DepthLimit {
+    int timeMode, verticalMode, limit;
+    const char* message;
+};
+
+constexpr std::array<DepthLimit, 4> depthLimits{{
+    {TimeArchive, VerticalPressure, 2000, "Pressure valid only to 2000 dbar"},
+    {TimeArchive, VerticalDepth, 1900, "Depth valid only to 1900 meters"},
+    {TimeRealTime, VerticalPressure, 600, "Real time data pressure valid only to 600 dbar"},
+    {TimeRealTime, VerticalDepth, 500, "Real time data depth valid only to 500 meters"},
+}};
+
+constexpr std::array<int, 12> vertUnitFields{1009, 1067, 1031, 1033, 1010, 1036, 1105, 1106, 1027, 1114, 1030, 1043};
+constexpr int FieldPressureCaption = 1027, FieldDepthCaption = 1114, FieldUpperUnit = 1030, FieldLowerUnit = 1043;
+
+}  // namespace
+
+void menutodepthinteger(int, int& level, std::string_view text, int) {
+    float value = 0.0f;
+    IStringToReal(text.substr(0, 4), value);
+    level = static_cast<int>(std::lround(value));
+}
+
+std::optional<ViewerMessage> depthlimitmessage(int verticalMode, int upper, int lower, int timeMode) {
+    for (const DepthLimit& rule : depthLimits) {
+        const bool depth = verticalMode != VerticalPressure;
+        if ((rule.timeMode == TimeRealTime) != (timeMode == TimeRealTime)) continue;
+        if ((rule.verticalMode == VerticalDepth) != depth) continue;
+        if (upper > rule.limit || lower > rule.limit) return ViewerMessage{rule.message, "Invalid input"};
+    }
+    return std::nullopt;
+}
+
+void checkdepthdbarorm(ViewerPort& port, int verticalMode, int upper, int lower, int timeMode, int& failure) {
+    failure = 0;
+    if (std::optional<ViewerMessage> message = depthlimitmessage(verticalMode, upper, lower, timeMode)) {
+        showmessage(port, *message);
+        failure = 1;
+    }
+}
+
+void realtimedepth(int& first, int& second, int verticalMode, int& n) {
+    n = verticalMode == VerticalPressure ? 7 : 6;
+    for (int* value : {&first, &second}) {
+        if (*value == 0) *value = 1;
+        if (*value > n) *value = n;
+    }
+}
+
+std::vector<std::string> depthtexts(int verticalMode) {
+    std::vector<std::string> items{"0",   "100", "200", "300",  "400",  "500",  "600", "700",
+                                   "800", "900", "1000", "1250", "1500", "1750", "2000"};
+    if (verticalMode != VerticalPressure) items.back() = "1900";
+    return items;
+}
+
+void dbarorm(ViewerPort& port, int verticalMode, int grey, std::vector<std::string>& depthList) {
+    port.undefinedAsZero();
+    if (verticalMode == VerticalPressure) {
+        port.putString(FieldUpperUnit, "(dbar)");
+        port.putString(FieldLowerUnit, "(dbar)");
+        port.textColour(FieldPressureCaption, -1);
+        port.textColour(FieldDepthCaption, grey);
+    } else {
+        port.putString(FieldUpperUnit, "(m)   ");
+        port.putString(FieldLowerUnit, "(m)   ");
+        port.textColour(FieldPressureCaption, grey);
+        port.textColour(FieldDepthCaption, -1);
+    }
+    port.fieldState(FieldPressureCaption, 1);
+    port.fieldState(FieldDepthCaption, 1);
+    depthList = depthtexts(verticalMode);
+}
+
+void vertunitmode(ViewerPort& port, int state) {
+    port.undefinedAsZero();
+    for (int field : vertUnitFields) port.fieldState(field, state);
+}
+
+void filllevelcheck(ViewerPort& port, int property, int previousProperty, std::string_view example) {
+    port.undefinedAsZero();
+    const int choice = port.getRadio(FieldFillDefault);
+    if (choice == 2 && property == previousProperty) {
+        port.fieldState(FieldFillText, 1);
+        port.putString(FieldFillExample, example);
+        return;
+    }
+    // Levels typed for one property do not fit another.
+    if (choice == 2) port.putRadio(FieldFillDefault);
+    const std::string blank(FillTextLength, ' ');
+    port.fieldState(FieldFillText, 0);
+    port.putString(FieldFillExample, blank);
+}
+
+void longconv(float& longitude, int& letterItem, int mode) {
+    if (mode == 1 && letterItem == 2) {
+        longitude = (180.0f - longitude) + 180.0f;
+        letterItem = 1;
+    }
+}

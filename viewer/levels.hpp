@@ -1,0 +1,50 @@
+// levels.hpp - the vertical coordinate of the plot dialogs: level-menu texts as numbers, level
+// limits with their messages, the level items offered, unit captions, the vertical-unit and
+// fill-level groups, and west longitudes turned into degrees east.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "viewerport.hpp"
+
+constexpr int VerticalPressure = 1;
+constexpr int VerticalDepth = 2;
+constexpr int TimeArchive = 1;
+constexpr int TimeRealTime = 2;
+
+constexpr int FieldUpperLevel = 1010;
+constexpr int FieldLowerLevel = 1036;
+constexpr int FieldPressureButton = 1105;
+constexpr int FieldFillDefault = 1073;
+constexpr int FieldFillSpecify = 1075;
+constexpr int FieldFillText = 1077;
+constexpr int FieldFillExample = 1078;
+constexpr int FillTextLength = 44;
+constexpr int DepthItemCount = 15;
+
+// The level of a menu text: the nearest integer to the number in its first four characters.
+void menutodepthinteger(int item, int& level, std::string_view text, int verticalMode);
+
+// The box of a level beyond the limit of the time and vertical mode; nothing when both pass.
+std::optional<ViewerMessage> depthlimitmessage(int verticalMode, int upper, int lower, int timeMode);
+// Shows that box; failure 1 after a box, else 0.
+void checkdepthdbarorm(ViewerPort& port, int verticalMode, int upper, int lower, int timeMode, int& failure);
+
+// The number of level items offered with real-time data (7 pressure, 6 depth); each value 0
+// becomes 1 and each value above n becomes n.
+void realtimedepth(int& first, int& second, int verticalMode, int& n);
+
+// The 15 level items of the vertical mode: "0" .. "1750" and "2000" (pressure) or "1900".
+std::vector<std::string> depthtexts(int verticalMode);
+// Unit captions and labels of the vertical mode; fills the caller's list.
+void dbarorm(ViewerPort& port, int verticalMode, int grey, std::vector<std::string>& depthList);
+// Sets the 12 fields of the vertical-unit group to state.
+void vertunitmode(ViewerPort& port, int state);
+// The fill-level fields: the text field only for "Specify levels" of an unchanged property.
+void filllevelcheck(ViewerPort& port, int property, int previousProperty, std::string_view example);
+
+// Mode 1 turns a west longitude (letter item 2) into degrees east and the letter into "E".
+void longconv(float& longitude, int& letterItem, int mode);

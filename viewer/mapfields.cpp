@@ -1,0 +1,138 @@
+// mapfields.cpp - keeps dialog 103 consistent while the user edits it.
+#include "mapfields.hpp"
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "levels.hpp"
+#include "maprequest.hpp"
+
+namespace {
+
+constexpr int FieldProperty = 1052, FieldPlotType = 1014, FieldTimeMode = 1109;
+constexpr int FieldNorth = 1037, FieldNorthLetter = 1017, FieldSouth = 1055, FieldSouthLetter = 1019;
+constexpr int FieldFillLabel = 1048;
+constexpr std::string_view FillExample = "e.g.(8,22,2)(22,32,1)(lo,hi,delta) No spaces";
+
+const std::vector<std::string> propertyItems{
+    "Temperature - Vedu data",
+    "Salinity - Vedu data",
+    "Dynamic height - Vedu data",
+    "Potential density - Vedu data",
+    "Geostrophic Velocity - Vedu data",
+    "Dynamic height with Geostrophic Velocity - Vedu data",
+    "Altimetric height - AVISO data",
+    "Sea Surface Temperature - Reynolds data",
+};
+
+int previousProperty = 1;
+
+void setstates(ViewerPort& port, std::initializer_list<int> fields, int state) {
+    for (int field : fields) port.fieldState(field, state);
+}
+
+// The plot-type items with items 2 to 4 as given.
+std::vector<std::string> plottypeitems(const char* second, const char* third, const char* fourth) {
+    return {"Property", second, third, fourth, "Property with station distribution", "Station distribution at surface",
+            "Anomaly from monthly mean with station distribution", "Monthly average with station distribution"};
+}
+
+std::vector<std::string> firstitems(const std::vector<std::string>& items, int n) {
+    return {items.begin(), items.begin() + n};
+}
+
+void verticalunits(ViewerPort& port, int r, int grey) {
+    vertunitmode(port, 1);
+    const int u = port.getRadio(FieldPressureButton);
+    std::string upperText, lowerText;
+    const int upperItem = port.getMenu(FieldUpperLevel, &upperText);
+    const int lowerItem = port.getMenu(FieldLowerLevel, &lowerText);
+    int upper = 0, lower = 0;
+    menutodepthinteger(upperItem, upper, upperText, u);
+    menutodepthinteger(lowerItem, lower, lowerText, u);
+    std::vector<std::string> depthList;
+    dbarorm(port, u, grey, depthList);
+    setstates(port, {1036, 1031, 1033}, 1);
+    int n = DepthItemCount;
+    if (r == TimeRealTime) realtimedepth(upper, lower, u, n);
+    port.putMenu(FieldUpperLevel, firstitems(depthList, n), upperItem);
+    port.putMenu(FieldLowerLevel, firstitems(depthList, n), lowerItem);
+}
+
+void realtimeoffers(ViewerPort& port, int p, int q) {
+    setstates(port, {1025, 1029, 1064, 1065}, 0);
+    if (p == 7 || p == 8) p = 1;
+    if (p == 1 || p == 2) {
+        if (q > 4) q = 1;
+        port.putMenu(FieldPlotType,
+                     firstitems(plottypeitems("Difference from  7 year mean (2004-2010)", "10 day anomaly",
+                                              "10 day average"),
+                                4),
+                     q);
+    } else {
+        if (q > 2) q = 1;
+        port.putMenu(FieldPlotType, {"Property", "10 day average"}, q);
+    }
+    port.putMenu(FieldProperty, firstitems(propertyItems, 6), p);
+
+    // Real-time data cover 30 S to 30 N only.
+    float north = port.getReal(FieldNorth), south = port.getReal(FieldSouth);
+    if (port.getMenu(FieldNorthLetter) == 2) north = -north;
+    if (port.getMenu(FieldSouthLetter) == 2) south = -south;
+    if (north > 30.0f) port.putReal(FieldNorth, 30.0f);
+    if (south < -30.0f) port.putReal(FieldSouth, 30.0f);
+}
+
+void archiveoffers(ViewerPort& port, int p, int q) {
+    if (q == 3 || q == 7) {
+        setstates(port, {1028, 1029, 1065}, 0);
+        setstates(port, {1026, 1025, 1064}, 1);
+    } else if (q == 4 || q == 8) {
+        setstates(port, {1028, 1029, 1065, 1064}, 0);
+        setstates(port, {1026, 1025}, 1);
+    } else {
+        setstates(port, {1026, 1025, 1064, 1028, 1029, 1065}, 1);
+    }
+    port.putMenu(FieldProperty, propertyItems, p);
+    const char* difference =
+        p == 7 ? "Difference from  5 year mean (2004-2008)" : "Difference from  7 year mean (2004-2010)";
+    const std::vector<std::string> items = plottypeitems(difference, "Anomaly from monthly mean", "Monthly average");
+    port.putMenu(FieldPlotType, firstitems(items, (p == 7 || p == 8) ? 4 : 8), q);
+}
+
+}  // namespace
+
+void resetmapviewfields() { previousProperty = 1; }
+
+void mapviewfields(ViewerPort& port, int grey, int) {
+    port.undefinedAsZero();
+    port.select(MapDialog);
+    const int p = port.getMenu(FieldProperty);
+    const int q = port.getMenu(FieldPlotType);
+    const int r = port.getRadio(FieldTimeMode);
+
+    if (p == 7 || p == 8 || (q == 6 && p >= 1 && p <= 6))
+        vertunitmode(port, 0);
+    else
+        verticalunits(port, r, grey);
+
+    setstates(port, {1056, 1057, 1058, 1059, 1060}, p == 5 ? 1 : 0);
+
+    filllevelcheck(port, p, previousProperty, FillExample);
+    previousProperty = p;
+    if (p == 5) {
+        // Vectors are drawn with the default levels only.
+        port.putRadio(FieldFillDefault);
+        setstates(port, {FieldFillLabel, FieldFillText, FieldFillDefault, FieldFillSpecify}, 0);
+        port.putString(FieldFillExample, std::string(FillTextLength, ' '));
+    } else {
+        setstates(port, {FieldFillLabel, FieldFillDefault, FieldFillSpecify}, 1);
+    }
+
+    if (r == TimeRealTime)
+        realtimeoffers(port, p, q);
+    else
+        archiveoffers(port, p, q);
+    port.show(-1, -1, 0, 2);
+}

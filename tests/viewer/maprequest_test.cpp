@@ -402,7 +402,8 @@ TEST_F(MapRequest, CreateJpgPutsTheMetafileLineSecondAndGivesFerretItsTime) {
     form.property = 6;
     request(form, ButtonCreateJpg);
     const std::vector<std::string> lines = splitlines(commandfile(1));
-    std::string metafile = metanospacerule(scratch.path(), "map1");
+    std::optional<std::string> shortForm = viewershortpath(scratch.path());
+    std::string metafile = shortForm ? *shortForm + "\\metamap1" : metanospacerule(scratch.path(), "map1");
     metafile.resize(MaxCommandLine, ' ');
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[1], "set mode metafile " + metafile);

@@ -2,6 +2,7 @@
 // The process command line is loaded once into a 2048-character buffer kept for the run.
 #include <string>
 
+#include "core/os.hpp"
 #include "core/os_internal.hpp"
 #include "core/startup_internal.hpp"
 
@@ -68,4 +69,9 @@ int yyargs(int n, TextRef arg) {
         arg.assign(path);
     }
     return counter;
+}
+
+void IOsArgument(int n, TextRef argument) {
+    argument.blank();
+    if (n >= 0) yyargs(n, argument);
 }

@@ -29,6 +29,11 @@ void IOsRegistryGet(std::string_view keyPath, TextRef* value = nullptr,
 // of the last change in local time, 8 attribute bits, 9 size in kilobytes rounded up.
 void IOsFileInfo(std::string_view name, int* info, int count);
 
+// Argument n of the program's command line (0: the program's own path), cut or blank-padded to
+// the text; blank when there is no such argument or n is below 0. Blanks separate arguments; an
+// argument that begins with a double quote runs to the next one and comes without the quotes.
+void IOsArgument(int n, TextRef argument);
+
 bool IOsDirExists(std::string_view directory);
 void IOsDirMake(std::string_view directory);
 // The current directory, blank-padded. Too long: 1023, blank; failure: 13, blank.

@@ -1,6 +1,7 @@
 // buoys.cpp - the virtual-buoy table and its fixed-column reader.
 #include "buoys.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -78,4 +79,27 @@ void readbuoy(std::FILE* file, int& n) {
     n = 0;
     std::string line;
     while (n < MaxBuoys && readtextline(file, line) && readrecord(line, buoytable[n])) ++n;
+}
+
+void buoycompare(float latitude, float longitude, int n, int& result) {
+    result = 0;
+    for (int i = 2; i <= std::min(n, MaxBuoys); ++i) {
+        const BuoyRecord& box = buoytable[i - 1];
+        if (box.south - BuoyMargin <= latitude && latitude <= box.north + BuoyMargin &&
+            box.west - BuoyMargin <= longitude && longitude <= box.east + BuoyMargin) {
+            result = i;
+            return;
+        }
+    }
+}
+
+void scancity(int, int i, TextRef name) {
+    name.blank();
+    if (i < 1 || i > MaxBuoys) return;
+    std::string doubled;
+    for (char c : buoytable[i - 1].name.view()) {
+        doubled += c;
+        if (c == '\'') doubled += c;
+    }
+    name.assign(doubled);
 }

@@ -172,7 +172,10 @@ int yyprobecombineddialog(int dialog, HWND owner, int& flags, int& width, int& h
 
 bool yycombinedialog(int n, int dialog, int flags) {
     HWND frame = wWindow[n];
-    HWND combined = yydialogload2(dialog, frame);
+    int result = dialog;
+    yydialogload2(result, dialog, n, 1);
+    const int index = yydialogfind(dialog);
+    HWND combined = result == dialog && index > 0 ? hDialogList[index] : nullptr;
     if (combined == nullptr) return false;
     if ((flags & WinHidden) == 0) yydialogshow(dialog, 0, 0);
     int* record = new int[KindDialogWords]{};

@@ -110,7 +110,7 @@ void yywindowsplit(int result[2], int splitFlags, const int paneFlags[2], int po
     if (firstFixesSize) {
         flags[0] |= WinFixedSize;
         splitFlags &= ~(SplitProportional | SplitKeepSecond);
-    } else if (secondFixesSize && probed[0].good) {
+    } else if (secondFixesSize) {  // a pane without a dialog does not fix its size
         flags[1] |= WinFixedSize;
         splitFlags &= ~SplitProportional;
     }

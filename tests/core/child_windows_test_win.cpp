@@ -10,6 +10,8 @@
 
 #include "core/errors.hpp"
 #include "core/events.hpp"
+#include "dialogs/dialogs.hpp"
+#include "dialogs/dialogs_internal_win.hpp"
 #include "core/gravim.hpp"
 #include "core/startup.hpp"
 #include "core/window_tables_win.hpp"
@@ -147,6 +149,50 @@ TEST_F(ChildWindows, DialogsThatCannotBeCombined) {
     }
 }
 
+// A combined dialog sizes its window and goes when the window closes; so do the dialogs the
+// window owns. The caller's current dialog is cleared only when it went.
+TEST_F(ChildWindows, CombinedAndOwnedDialogsCloseWithTheirWindow) {
+    int first = 0, dialog = 302;
+    yyopenchild(KeepValue, KeepValue, 500, 400, first, Plain, 0, NoToolbars, dialog, 0, -1, "combined");
+    ASSERT_GT(first, 0);
+    EXPECT_EQ(dialog, 302);
+    ASSERT_GT(yydialogfind(302), 0);
+    HWND combined = hDialogList[yydialogfind(302)];
+    const int* record = yywindowrecord(wWindow[first]);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record[0], KindDialog);
+    EXPECT_EQ(handleOf(record[5]), combined);
+    RECT outer;
+    GetWindowRect(combined, &outer);
+    EXPECT_EQ(clientSize(hClient[first]).cx, outer.right - outer.left);
+    EXPECT_EQ(clientSize(hClient[first]).cy, outer.bottom - outer.top);
+    // Without a growing control the dialog fixes the window's size.
+    EXPECT_EQ(GetWindowLongA(wWindow[first], GWL_STYLE) & WS_THICKFRAME, 0);
+
+    int second = 0, again = 302;
+    yyopenchild(KeepValue, KeepValue, 200, 100, second, Plain, 0, NoToolbars, again, 0, -1, "again");
+    EXPECT_GT(second, 0);
+    EXPECT_EQ(again, -5);
+
+    WDialogLoad(301, 501, first);  // owned by the first window
+    ASSERT_GT(yydialogfind(501), 0);
+    int current = 302;
+    int n = first;
+    yyclosechild(n, current);
+    EXPECT_EQ(current, 0);
+    EXPECT_LT(yydialogfind(302), 1);
+    EXPECT_LT(yydialogfind(501), 1);
+    EXPECT_FALSE(IsWindow(combined));
+
+    // A dialog that stays loaded leaves the caller's identifier alone.
+    WDialogLoad(301, 502, second);
+    current = 777;
+    n = second;
+    yyclosechild(n, current);
+    EXPECT_EQ(current, 777);
+    EXPECT_LT(yydialogfind(502), 1);
+}
+
 TEST_F(ChildWindows, AnInnerChildLiesInItsParentsClientArea) {
     const int host = open(Plain, 0, 400, 300);
     const int inner = open(Plain | WinInside, host, 200, 80);
@@ -239,6 +285,31 @@ TEST_F(ChildWindows, SplitLayouts) {
         EXPECT_EQ(wWindow[panes[0]], nullptr);
         EXPECT_EQ(wWindow[panes[1]], nullptr);
     }
+}
+
+// A pane's dialog gives the measured extent; a fixed-size dialog fixes its pane.
+TEST_F(ChildWindows, APanesDialogMeasuresTheSplit) {
+    const int host = open(Plain, 0, 500, 400);
+    select(host);
+    int results[2] = {0, 0};
+    const int flags[2] = {0, 0}, menus[2] = {0, 0}, backgrounds[2] = {-1, -1};
+    const int toolbars[2][4] = {};
+    int dialogs[2] = {0, 302};
+    yywindowsplit(results, SplitStacked | SplitProportional, flags, 50, menus, toolbars, dialogs, backgrounds,
+                  "plot", "controls");
+    ASSERT_GT(results[1], 0);
+    EXPECT_EQ(dialogs[1], 302);
+    RECT outer;
+    GetWindowRect(hDialogList[yydialogfind(302)], &outer);
+    EXPECT_EQ(clientSize(hClient[results[1]]).cy, outer.bottom - outer.top);
+    const int* record = yywindowrecord(wWindow[host]);
+    EXPECT_EQ(record[SplitFirstStyle + 1] & WinFixedSize, WinFixedSize);
+    EXPECT_EQ(record[SplitFlags], SplitStacked);  // no longer proportional
+    EXPECT_EQ(yywindowkind(wWindow[results[1]]), KindDialog);
+    int current = 302, pane = results[0];
+    yyclosechild(pane, current);
+    EXPECT_EQ(current, 0);
+    EXPECT_LT(yydialogfind(302), 1);
 }
 
 TEST_F(ChildWindows, SplitRefusals) {

@@ -13,6 +13,7 @@
 #include "core/startup.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
+#include "core/windows_internal_win.hpp"
 #include "gui_driver_win.hpp"
 
 namespace {
@@ -52,6 +53,19 @@ TEST_F(ErrorOutputs, LevelThreeWritesPartOneOfTheRootStatusBar) {
     EXPECT_EQ(WInfoError(1), 1003);
     EXPECT_EQ(WInfoError(4), 3);
     EXPECT_EQ(gravim.windows.wIndex, 0);
+}
+
+TEST_F(ErrorOutputs, LevelThreeGoesToTheRootWhileAChildIsCurrent) {
+    int child = 0, dialog = 0;
+    const int toolbars[4] = {0, 0, 0, 0};
+    yyopenchild(-999999, -999999, 120, 80, child, 7, 0, toolbars, dialog, 0, -1, "child");
+    ASSERT_GT(child, 0);
+    WindowSelect(child);
+    IDebugLevel(3);
+    yyerror(1019, "IGrSelect");
+    EXPECT_EQ(statusText(), "Routine:IGrSelect Error=1019:Invalid target drawing surface");
+    EXPECT_EQ(gravim.windows.wIndex, child);  // the child is current again
+    EXPECT_EQ(gravim.windows.clientWidth, 120);
 }
 
 TEST_F(ErrorOutputs, LevelThreeWithoutAStatusBarStaysSilent) {

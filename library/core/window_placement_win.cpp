@@ -136,13 +136,13 @@ void yywindowsizepos(int x, int y, int& width, int& height, int state) {
         placement.length = sizeof placement;
         GetWindowPlacement(frame, &placement);
         RECT normal = {x, y, x + outerWidth, y + outerHeight};
-        if (isInner(frame) && IsZoomed(frame)) {
-            wChildRect[n] = normal;
-        } else {
-            if (!isInner(frame)) {
-                const POINT offset = workAreaOffset();
-                OffsetRect(&normal, -offset.x, -offset.y);
-            }
+        if (!isInner(frame)) {
+            const POINT offset = workAreaOffset();
+            OffsetRect(&normal, -offset.x, -offset.y);
+        }
+        // A maximised child is restored to the rectangle it remembers.
+        if (n > 0 && IsZoomed(frame)) wChildRect[n] = normal;
+        if (!isInner(frame) || !IsZoomed(frame)) {
             placement.rcNormalPosition = normal;
             SetWindowPlacement(frame, &placement);
         }

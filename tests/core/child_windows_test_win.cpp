@@ -473,6 +473,44 @@ TEST_F(ChildWindows, PlacementAndHiding) {
     EXPECT_FALSE(IsWindowVisible(wWindow[0]));
 }
 
+// A minimised or maximised window gets the new rectangle as its normal placement.
+TEST_F(ChildWindows, PlacementOfMaximisedAndMinimisedWindows) {
+    const int n = open(Plain, 0, 240, 160);
+    select(n);
+    int width = KeepValue, height = KeepValue;
+    yywindowsizepos(KeepValue, KeepValue, width, height, 2);
+    EXPECT_TRUE(IsZoomed(wWindow[n]));
+    width = 300;
+    height = 200;
+    yywindowsizepos(50, 60, width, height, 1);
+    EXPECT_FALSE(IsZoomed(wWindow[n]));
+    EXPECT_EQ(width, 300);
+    EXPECT_EQ(height, 200);
+    RECT frame;
+    GetWindowRect(wWindow[n], &frame);
+    EXPECT_EQ(frame.left, 50);
+    EXPECT_EQ(frame.top, 60);
+    width = height = KeepValue;
+    yywindowsizepos(KeepValue, KeepValue, width, height, 0);
+    EXPECT_TRUE(IsIconic(wWindow[n]));
+    yywindowsizepos(KeepValue, KeepValue, width, height, 1);
+    EXPECT_FALSE(IsIconic(wWindow[n]));
+    EXPECT_EQ(clientSize(hClient[n]).cx, 300);
+    GetWindowRect(wWindow[n], &frame);
+    EXPECT_EQ(frame.left, 50);
+
+    // An inner maximised child keeps its normal rectangle for its restore.
+    const int inner = open(Plain | WinInside, n, 200, 80);
+    select(inner);
+    yywindowsizepos(KeepValue, KeepValue, width, height, 2);
+    EXPECT_TRUE(IsZoomed(wWindow[inner]));
+    width = 210;
+    height = 90;
+    yywindowsizepos(5, 6, width, height, 2);
+    EXPECT_EQ(wChildRect[inner].left, 5);
+    EXPECT_EQ(wChildRect[inner].top, 6);
+}
+
 // True when window a lies above window b among their siblings.
 bool above(HWND a, HWND b) {
     for (HWND w = GetWindow(a, GW_HWNDNEXT); w != nullptr; w = GetWindow(w, GW_HWNDNEXT))

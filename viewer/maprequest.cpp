@@ -9,6 +9,7 @@
 #include "enddates.hpp"
 #include "exports.hpp"
 #include "levels.hpp"
+#include "requestparts.hpp"
 
 namespace {
 
@@ -116,51 +117,6 @@ constexpr std::array<std::string_view, 8> averageTitles{
     "Reynolds SST September Average(2004-    )",
 };
 
-// Data-end messages; their last seven characters take "Mmmyyyy".
-constexpr std::string_view AvisoEndMessage = "Aviso grid current through Dec2007";
-constexpr std::string_view ReynoldsEndMessage = "Reynolds SST grid current through Dec2007";
-constexpr std::string_view VeduEndMessage = " Vedu grid current through Dec2007";
-
-const ViewerMessage RealTimeRegion{"Vedu real time data valid only \rbetween 30 South and 30 North", "Input error"};
-const ViewerMessage DateOrder{"Please enter End date either equal to\ror greater than Start date.", "Input error"};
-const ViewerMessage LevelOrder{"Please re-enter 3) Vertical units, such that \rUpper is less than or equal to Lower value.",
-                               "Input Error"};
-const ViewerMessage TwoPressures{"This calculation requires two  \rdifferent pressure values.", "Input Error"};
-const ViewerMessage TwoDepths{"This calculation requires two  \rdifferent depth values.", "Input Error"};
-
-bool among(int value, std::initializer_list<int> set) {
-    for (int v : set)
-        if (v == value) return true;
-    return false;
-}
-
-std::string digits4(int value) {
-    Text<4> field;
-    IntegerToString(value, field, "(I4)");
-    return std::string(field.view());
-}
-
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-struct MonthTexts {
-    std::string date;       // "Mmm yyyy"
-    std::string monthName;  // 9 characters, right-aligned
-    int year = 0;
-};
-
-MonthTexts monthtexts(int monthIndex) {
-    Text<8> date;
-    Text<9> name;
-    Text<6> monthYear;
-    MonthTexts texts;
-    writedate(monthIndex, date, name, texts.year, monthYear);
-    texts.date = std::string(date.view());
-    texts.monthName = std::string(name.view());
-    return texts;
-}
-
-int monthofyear(int monthIndex) { return monthIndex - ((monthIndex - 1) / 12) * 12; }
-
 // The values of one request after reading and checking.
 struct MapValues {
     int p = 0, q = 0, c = 0, r = 0;
@@ -202,20 +158,13 @@ int dataend(int p, const MapDataEnds& ends) {
     return ends.veduEnd;
 }
 
-ViewerMessage dataendmessage(int p, int end) {
-    std::string text(p == 7 ? AvisoEndMessage : p == 8 ? ReynoldsEndMessage : VeduEndMessage);
-    const std::string date = monthtexts(end).date;
-    text.replace(text.size() - 7, 7, date.substr(0, 3) + date.substr(4, 4));
-    return {text, "Input out of range"};
-}
-
 std::string averagetitle(const MapValues& v, const MapDataEnds& ends) {
     std::string title(averageTitles[static_cast<std::size_t>(v.p - 1)]);
     const int end = dataend(v.p, ends);
     const int year = monthtexts(end).year;
     const int lastYear = v.m1 <= monthofyear(end) ? year : year - 1;
     title.replace(title.find("September"), 9, monthtexts(v.t1).monthName);
-    title.replace(title.find("2004-") + 5, 4, digits4(lastYear));
+    title.replace(title.find("2004-") + 5, 4, integer4(lastYear));
     return title;
 }
 
@@ -229,9 +178,9 @@ const GoRow* findgorow(int p, int q, int r) {
 // The level label text (without quotes) of properties 1 to 6.
 std::string levellabel(const MapValues& v) {
     const std::string unit = v.c == 1 ? " m  " : "dbar";
-    if (v.p >= 3) return digits4(v.upper) + "/" + digits4(v.lower) + " " + unit;
-    if (v.upper == v.lower) return "at " + digits4(v.upper) + " " + unit + "   ";
-    return "Averaged " + digits4(v.upper) + "-" + digits4(v.lower) + " " + unit + "  ";
+    if (v.p >= 3) return integer4(v.upper) + "/" + integer4(v.lower) + " " + unit;
+    if (v.upper == v.lower) return "at " + integer4(v.upper) + " " + unit + "   ";
+    return "Averaged " + integer4(v.upper) + "-" + integer4(v.lower) + " " + unit + "  ";
 }
 
 // Go line and labels, or nothing for a combination that is not an option.
@@ -368,7 +317,7 @@ MapOutcome maprequestlines(const MapFields& f, const MapDataEnds& ends) {
     if (!among(v.q, {4, 8}) && v.r == TimeArchive) {
         const int end = dataend(v.p, ends);
         if (v.t1 > end || v.t2 > end) {
-            out.refusal = dataendmessage(v.p, end);
+            out.refusal = dataendmessage(v.p == 7 ? DataGrid::Aviso : v.p == 8 ? DataGrid::Reynolds : DataGrid::Vedu, end);
             return out;
         }
     }

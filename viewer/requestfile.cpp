@@ -8,6 +8,7 @@
 #include "core/convert.hpp"
 #include "exports.hpp"
 #include "jpgchain.hpp"
+#include "requestparts.hpp"
 #include "viewerfile.hpp"
 
 namespace {
@@ -38,12 +39,6 @@ void namerequest(PlotFamily& family) {
         family.textTemplate[10 + i] = stem[i];
         family.netcdfTemplate[10 + i] = stem[i];
     }
-}
-
-std::string fixedreal(float value) {
-    Text<6> field;
-    IRealToString(value, field, "(F6.2)");
-    return std::string(field.view());
 }
 
 bool isshortchar(char c) {
@@ -99,9 +94,9 @@ std::string listdirected(std::initializer_list<ListItem> items) {
 
 std::string labelline(float x, float y, bool smallTitle, std::string_view text) {
     std::string line = "label ";
-    line += fixedreal(x);
+    line += formatreal(x, "(F6.2)", 6);
     line += ',';
-    line += fixedreal(y);
+    line += formatreal(y, "(F6.2)", 6);
     line += smallTitle ? ",0,0,0.15 " : ",0,0,0.17 ";
     line += text;
     return line;
@@ -187,8 +182,10 @@ void finishrequest(ViewerPort& port, ViewerState& state, PlotFamily& family, con
                           DiagnosticsLevel);
         parts.metafilePath = std::string(metafile.view());
     }
-    parts.asciiBox = port.getCheckBox(FieldAsciiExport);
-    parts.netcdfBox = port.getCheckBox(FieldNetcdfExport);
+    if (request.exports) {
+        parts.asciiBox = port.getCheckBox(FieldAsciiExport);
+        parts.netcdfBox = port.getCheckBox(FieldNetcdfExport);
+    }
     if (parts.asciiBox == 1 || parts.netcdfBox == 1) {
         Text<ExportVariableLength> variable;
         asciivarname(family.tag, request.property, request.plotType, variable, DiagnosticsLevel);

@@ -102,6 +102,7 @@ struct FamilyLines {
     std::vector<std::string> lines;  // go line and labels
     int property = 0, plotType = 0;  // for the export variable
     int landFlag = 0, vectorClass = 0;
+    bool exports = true;             // false: the dialog has no export boxes
 };
 // Steps 4 to 11: reads the export boxes of the current dialog, writes the command file and runs
 // it on screen or through the JPG chain, then names the listings.

@@ -1,0 +1,107 @@
+// requestparts.cpp - refusal boxes, data-end messages, month texts and label numbers shared by
+// the plot families.
+#include "requestparts.hpp"
+
+#include <vector>
+
+#include "core/convert.hpp"
+#include "core/text.hpp"
+#include "enddates.hpp"
+#include "levels.hpp"
+
+const ViewerMessage RealTimeRegion{"Vedu real time data valid only \rbetween 30 South and 30 North", "Input error"};
+const ViewerMessage DateOrder{"Please enter End date either equal to\ror greater than Start date.", "Input error"};
+const ViewerMessage LevelOrder{"Please re-enter 3) Vertical units, such that \rUpper is less than or equal to Lower value.",
+                               "Input Error"};
+const ViewerMessage TwoPressures{"This calculation requires two  \rdifferent pressure values.", "Input Error"};
+const ViewerMessage TwoDepths{"This calculation requires two  \rdifferent depth values.", "Input Error"};
+
+ViewerMessage dataendmessage(DataGrid grid, int end) {
+    std::string text = grid == DataGrid::Aviso      ? "Aviso grid current through Dec2007"
+                       : grid == DataGrid::Reynolds ? "Reynolds SST grid current through Dec2007"
+                                                    : " Vedu grid current through Dec2007";
+    const std::string date = monthtexts(end).date;
+    text.replace(text.size() - 7, 7, date.substr(0, 3) + date.substr(4, 4));
+    return {text, "Input out of range"};
+}
+
+int gridend(DataGrid grid, const ViewerState& state) {
+    return grid == DataGrid::Aviso ? state.avisoEnd : grid == DataGrid::Reynolds ? state.reynoldsEnd : state.veduEnd;
+}
+
+bool among(int value, std::initializer_list<int> set) {
+    for (int v : set)
+        if (v == value) return true;
+    return false;
+}
+
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+std::string formatinteger(int value, std::string_view format, int width) {
+    std::vector<char> field(static_cast<std::size_t>(width), ' ');
+    IntegerToString(value, TextRef(field.data(), field.size()), format);
+    return std::string(field.begin(), field.end());
+}
+
+std::string formatreal(float value, std::string_view format, int width) {
+    std::vector<char> field(static_cast<std::size_t>(width), ' ');
+    IRealToString(value, TextRef(field.data(), field.size()), format);
+    return std::string(field.begin(), field.end());
+}
+
+std::string integer4(int value) { return formatinteger(value, "(I4)", 4); }
+
+MonthTexts monthtexts(int monthIndex) {
+    Text<8> date;
+    Text<9> name;
+    Text<6> monthYear;
+    MonthTexts texts;
+    writedate(monthIndex, date, name, texts.year, monthYear);
+    texts.date = std::string(date.view());
+    texts.monthName = std::string(name.view());
+    return texts;
+}
+
+int monthofyear(int monthIndex) { return monthIndex - ((monthIndex - 1) / 12) * 12; }
+
+int endorstart(int endItem, int startItem) { return endItem == 0 || endItem == -999 ? startItem : endItem; }
+
+void readlevels(ViewerPort& port, LevelFields& levels) {
+    levels.verticalMode = port.getRadio(FieldPressureButton);
+    levels.upperItem = port.getMenu(FieldUpperLevel, &levels.upperText);
+    levels.lowerItem = port.getMenu(FieldLowerLevel, &levels.lowerText);
+}
+
+void readregion(ViewerPort& port, RegionFields& region) {
+    region.latitude2 = port.getReal(1037);
+    region.latitude1 = port.getReal(1055);
+    region.longitude2 = port.getReal(1039);
+    region.longitude1 = port.getReal(1038);
+    region.latitude1Letter = port.getMenu(1019);
+    region.latitude2Letter = port.getMenu(1017);
+    region.longitude1Letter = port.getMenu(1020);
+    region.longitude2Letter = port.getMenu(1018);
+}
+
+void readdates(ViewerPort& port, DateFields& dates) {
+    dates.startMonth = port.getMenu(1025);
+    dates.startYear = port.getMenu(1064);
+    dates.endMonth = port.getMenu(1029);
+    dates.endYear = port.getMenu(1065);
+}
+
+std::string readfilllevels(ViewerPort& port) {
+    if (port.getRadio(FieldFillDefault) != 2) return std::string(FillTextLength, ' ');
+    return std::string(Text<FillTextLength>(port.getString(FieldFillText, FillTextLength)).view());
+}
+
+float signedlatitude(float value, int letter) { return letter == 2 ? -value : value; }
+
+float eastlongitude(float value, int letter) {
+    longconv(value, letter, 1);
+    return value;
+}
+
+float signedlongitude(float value, int letter) { return letter == 2 ? -value : value; }
+
+std::string hemisphere(int letter) { return letter == 2 ? "^oS" : "^oN"; }

@@ -1,0 +1,73 @@
+// requestparts.hpp - what the plot families' checks and labels share: the refusal boxes, the
+// data-end messages, month texts and the fixed-format numbers of label lines.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "viewerport.hpp"
+#include "viewerstate.hpp"
+
+// Refusals common to several families.
+extern const ViewerMessage RealTimeRegion;
+extern const ViewerMessage DateOrder;
+extern const ViewerMessage LevelOrder;
+extern const ViewerMessage TwoPressures;
+extern const ViewerMessage TwoDepths;
+
+// The grids whose last month a request is checked against.
+enum class DataGrid { Vedu, Aviso, Reynolds };
+// "<grid> grid current through Mmmyyyy" with the end month in its last seven characters.
+ViewerMessage dataendmessage(DataGrid grid, int end);
+// The last month of the grid.
+int gridend(DataGrid grid, const ViewerState& state);
+
+bool among(int value, std::initializer_list<int> set);
+std::string quoted(std::string_view text);
+// A number with a Fortran edit format such as "(I4)" or "(F7.2)".
+std::string formatinteger(int value, std::string_view format, int width);
+std::string formatreal(float value, std::string_view format, int width);
+// I4, the level format of every label.
+std::string integer4(int value);
+
+// The texts of a month index (January 2004 = 1).
+struct MonthTexts {
+    std::string date;       // "Mmm yyyy"
+    std::string monthName;  // 9 characters, right-aligned
+    int year = 0;
+};
+MonthTexts monthtexts(int monthIndex);
+// The calendar month 1..12 of a month index.
+int monthofyear(int monthIndex);
+
+// An end menu with nothing selected (0, or -999 from older undefined values) takes the start's item.
+int endorstart(int endItem, int startItem);
+
+// Fields that several plot dialogs share, read as items and values (menus from 1, 0 for none).
+struct LevelFields {
+    int verticalMode = 1;  // group 1105: 1 pressure, 2 depth
+    int upperItem = 1, lowerItem = 1;
+    std::string upperText = "0", lowerText = "0";
+};
+struct RegionFields {
+    float latitude1 = 0, latitude2 = 0, longitude1 = 0, longitude2 = 0;  // 1055, 1037, 1038, 1039
+    int latitude1Letter = 1, latitude2Letter = 1;                        // 1 N, 2 S
+    int longitude1Letter = 1, longitude2Letter = 1;                      // 1 E, 2 W
+};
+struct DateFields {
+    int startMonth = 1, startYear = 1, endMonth = 0, endYear = 0;  // years count 2004 as 1
+};
+void readlevels(ViewerPort& port, LevelFields& levels);
+void readregion(ViewerPort& port, RegionFields& region);
+void readdates(ViewerPort& port, DateFields& dates);
+// The fill-level text: 44 blanks, or field 1077 when "Specify levels" is chosen.
+std::string readfilllevels(ViewerPort& port);
+
+// The signed latitude of a value and its letter (2 is "S").
+float signedlatitude(float value, int letter);
+// A longitude in degrees east (longconv), and signed (negative west) as the buoy match takes it.
+float eastlongitude(float value, int letter);
+float signedlongitude(float value, int letter);
+// "^oN", or "^oS" for letter 2.
+std::string hemisphere(int letter);

@@ -1,0 +1,212 @@
+// timerequest.cpp - the time-series request: reading dialog 104, the checks, the formatted go
+// line, the title and the location or buoy labels.
+#include "timerequest.hpp"
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "buoys.hpp"
+#include "exports.hpp"
+#include "levels.hpp"
+
+namespace {
+
+struct TimeProperty {
+    std::string_view script;
+    std::array<std::string_view, 3> titles;  // plot types 1..3
+};
+constexpr std::array<TimeProperty, 9> timeProperties{{
+    {"fer_temp_time_series",
+     {"Time series of Vedu Temperature (^oC)", "Time Series of Vedu Temperature Difference from  7 Year Mean (2004-2010) ",
+      "Time Series of Vedu Temperature Anomaly from Monthly Mean"}},
+    {"fer_temp_hovmoller",
+     {"Time series of Vedu Temperature (^oC)", "Time Series of Vedu Temperature Difference from  7 Year Mean (2004-2010) ",
+      "Time Series of Vedu Temperature Anomaly from Monthly Mean"}},
+    {"fer_psal_time_series",
+     {"Time series of Vedu Salinity", "Time Series of Vedu Salinity Difference from  7 Year Mean (2004-2010) ",
+      "Time Series of Vedu Salinity Anomaly from Monthly Mean"}},
+    {"fer_psal_hovmoller",
+     {"Time series of Vedu Salinity", "Time Series of Vedu Salinity Difference from  7 Year Mean (2004-2010) ",
+      "Time Series of Vedu Salinity Anomaly from Monthly Mean"}},
+    {"fer_podens_time_series",
+     {"Time series of Vedu Potential Density",
+      "Time Series of Vedu Potential Density Difference from  7 Year Mean (2004-2010) ",
+      "Time Series of Vedu Potential Density Anomaly from Monthly Mean"}},
+    {"fer_podens_hovmoller",
+     {"Time series of Vedu Potential Density",
+      "Time Series of Vedu Potential Density Difference from  7 Year Mean (2004-2010) ",
+      "Time Series of Vedu Potential Density Anomaly from Monthly Mean"}},
+    {"fer_dyn_ht_hovmoller",
+     {"Time series of Vedu Dynamic Height", "Time Series of Vedu Dynamic Height Difference from  7 Year Mean (2004-2010) ",
+      "Time Series of Vedu Dynamic Height Anomaly from Monthly Mean"}},
+    {"fer_alt_ht_hovmoller",
+     {"Time series of Aviso Altimetric Height",
+      "Time Series of Aviso Dynamic Height Difference from  5 Year Mean (2004-2008)",
+      "Time Series of Aviso Altimetric Height Anomaly from Monthly Mean"}},
+    {"fer_sst_hovmoller",
+     {"Time series of Reynolds Sea Surface Temperature",
+      "Time Series of Reynolds SST Difference from  7 Year Mean (2004-2010) ",
+      "Time Series of Reynolds Sea Surface Temperature Anomaly from Monthly Mean"}},
+}};
+
+const ViewerMessage LongitudeSpan{"This option works best with a longitude span \rgreater than 5 degrees.", "Input Error"};
+
+constexpr std::string_view TitlePlace = "label/nouser 4.50,6.10,0,0,0.15 ";
+constexpr std::string_view LatitudePlace = "label/nouser 4.50,5.60,0,0,0.15 ";
+
+std::string timelabel(float x, float y, std::string_view text) {
+    return "label " + formatreal(x, "(F7.2)", 7) + "," + formatreal(y, "(F7.1)", 7) + ",0,0,0.14 " + std::string(text);
+}
+
+std::string padded(std::string text, std::size_t length) {
+    text.resize(length, ' ');
+    return text;
+}
+
+DataGrid timegrid(int p) { return p == 8 ? DataGrid::Aviso : p == 9 ? DataGrid::Reynolds : DataGrid::Vedu; }
+
+}  // namespace
+
+void readtimeseriesfields(ViewerPort& port, TimeSeriesFields& f) {
+    f.property = port.getMenu(1052);
+    f.plotType = port.getMenu(1014);
+    readlevels(port, f.levels);
+    readregion(port, f.region);
+    readdates(port, f.dates);
+    f.fillLevels = readfilllevels(port);
+}
+
+BuoyRequestOutcome timeseriesrequestlines(const TimeSeriesFields& f, const ViewerState& state) {
+    BuoyRequestOutcome result;
+    RequestOutcome& out = result.outcome;
+    const int p = f.property, q = f.plotType, u = f.levels.verticalMode;
+    const std::string unit = u == VerticalDepth ? " m  " : "dbar";
+    const int depthFlag = u == VerticalDepth ? 1 : 0;
+    int top = 0, bottom = 0;
+    menutodepthinteger(f.levels.upperItem, top, f.levels.upperText, u);
+    menutodepthinteger(f.levels.lowerItem, bottom, f.levels.lowerText, u);
+
+    if (std::optional<ViewerMessage> limit = depthlimitmessage(u, top, bottom, TimeArchive)) {
+        out.refusal = limit;
+        return result;
+    }
+    if (top > bottom) {
+        out.refusal = LevelOrder;
+        return result;
+    }
+    if (top == bottom && among(p, {1, 3, 5, 7})) {
+        out.refusal = u == VerticalPressure ? TwoPressures : TwoDepths;
+        return result;
+    }
+
+    const RegionFields& g = f.region;
+    const float lat1 = signedlatitude(g.latitude1, g.latitude1Letter), lat2 = signedlatitude(g.latitude2, g.latitude2Letter);
+    const BuoyMatch match = buoymatch(lat1, signedlongitude(g.longitude1, g.longitude1Letter), lat2,
+                                      signedlongitude(g.longitude2, g.longitude2Letter), state.ncity);
+    result.resetBuoyMenu = match.resetMenu;
+    const float lon1 = eastlongitude(g.longitude1, g.longitude1Letter);
+    float lon2 = eastlongitude(g.longitude2, g.longitude2Letter);
+
+    const bool timeSeries = among(p, {1, 3, 5});
+    if (!timeSeries && std::fabs(lon2 - lon1) < 5.0f) {
+        out.refusal = LongitudeSpan;
+        return result;
+    }
+    const DateFields& d = f.dates;
+    if (d.endYear < d.startYear || (d.endYear == d.startYear && d.endMonth < d.startMonth)) {
+        out.refusal = DateOrder;
+        return result;
+    }
+    const int t1 = (d.startYear - 1) * 12 + d.startMonth, t2 = (d.endYear - 1) * 12 + d.endMonth;
+    const DataGrid grid = timegrid(p);
+    if (t1 > gridend(grid, state) || t2 > gridend(grid, state)) {
+        out.refusal = dataendmessage(grid, gridend(grid, state));
+        return result;
+    }
+    if (p < 1 || p > 9 || q < 1 || q > 3) {
+        out.refusal = NotAnOption;
+        return result;
+    }
+
+    // Location texts.
+    std::string latitudeText = formatreal(std::fabs(lat1), "(F4.1)", 4) + hemisphere(g.latitude1Letter);
+    if (lat2 != lat1) latitudeText += "-" + formatreal(std::fabs(lat2), "(F4.1)", 4) + hemisphere(g.latitude2Letter);
+    latitudeText = padded(latitudeText, 15);
+    std::string longitudeText = formatreal(lon1, "(F5.1)", 5) + "^oE";
+    if (lon2 != lon1) longitudeText += "-" + formatreal(lon2, "(F5.1)", 5) + "^oE";
+    longitudeText = padded(longitudeText, 17);
+    const std::string levelText =
+        padded(top == bottom ? std::string(9, ' ') + integer4(top) + " " + unit
+                             : "Averaged " + integer4(top) + "-" + integer4(bottom) + " " + unit,
+               23);
+    const std::string heightText =
+        padded(top == bottom ? integer4(top) : integer4(top) + "/" + integer4(bottom) + " " + unit, 14);
+
+    // Plot geometry: a time axis for the time series, a longitude axis for the Hovmollers.
+    float a = static_cast<float>(t1), b = static_cast<float>(t2);
+    float titleHeight = static_cast<float>(top) - static_cast<float>(bottom - top) * 0.0933f;
+    float noteHeight = static_cast<float>(top) - static_cast<float>(bottom - top) * 0.0266f;
+    if (!timeSeries) {
+        if (lon2 < lon1) lon2 += 360.0f;
+        a = lon1;
+        b = lon2;
+        titleHeight = static_cast<float>(t2) + static_cast<float>(t2 - t1) * 0.0933f;
+        noteHeight = static_cast<float>(t2) + static_cast<float>(t2 - t1) * 0.0266f;
+    }
+    float mid = a + (b - a) * 0.5f;
+    const float quarter = a + (mid - a) * 0.5f, threeQuarter = mid + (b - mid) * 0.5f;
+    if (mid < 2.0f) mid = 1.0f;
+
+    static constexpr std::array<std::string_view, 3> suffixes{"", "_yearly_anom", "_monthly_anom"};
+    const TimeProperty& property = timeProperties[static_cast<std::size_t>(p - 1)];
+    std::string go = "go " + std::string(property.script) + std::string(suffixes[static_cast<std::size_t>(q - 1)]) + " " +
+                     formatreal(static_cast<float>(t1), "(F5.1)", 5) + " " +
+                     formatreal(static_cast<float>(t2), "(F5.1)", 5) + " ";
+    if (p <= 7) go += integer4(top) + " " + integer4(bottom) + " ";
+    for (float value : {lat1, lat2, lon1, lon2}) go += formatreal(value, "(F8.2)", 8);
+    go += " ";
+    if (timeSeries) go += formatinteger(depthFlag, "(I1)", 1) + " ";
+    go += f.fillLevels;
+
+    std::vector<std::string>& lines = out.request.lines;
+    lines.push_back(go);
+    const std::string title = quoted(property.titles[static_cast<std::size_t>(q - 1)]);
+    const bool surface = p >= 8;
+    lines.push_back(surface ? std::string(TitlePlace) + title : timelabel(mid, titleHeight, title));
+    if (match.buoy >= 2) {
+        Text<BuoyNameLength> name;
+        scancity(state.ncity, match.buoy, name);
+        lines.push_back(timelabel(quarter, noteHeight, quoted(latitudeText + ", " + longitudeText)));
+        lines.push_back(timelabel(threeQuarter, noteHeight, quoted(name.view())));
+    } else {
+        lines.push_back(surface ? std::string(LatitudePlace) + quoted(latitudeText)
+                                : timelabel(quarter, noteHeight, quoted(latitudeText)));
+        if (timeSeries) lines.push_back(timelabel(threeQuarter, noteHeight, quoted(longitudeText)));
+        if (among(p, {2, 4, 6})) lines.push_back(timelabel(threeQuarter, noteHeight, quoted(levelText)));
+        if (p == 7) lines.push_back(timelabel(threeQuarter, noteHeight, quoted(heightText)));
+    }
+    out.request.property = p;
+    out.request.plotType = q;
+    return result;
+}
+
+void plottimeseries(ViewerPort& port, ViewerState& state, int button) {
+    PlotFamily& family = plotfamily(FamilyId::Time);
+    port.undefinedAsZero();
+    port.select(TimeSeriesDialog);
+    port.show(-1, -1, 0, 2);
+    if (!startrequest(family, button)) {
+        port.hide();
+        return;
+    }
+    TimeSeriesFields fields;
+    readtimeseriesfields(port, fields);
+    const BuoyRequestOutcome result = timeseriesrequestlines(fields, state);
+    if (result.resetBuoyMenu) resetbuoymenu(port, state.ncity);
+    if (result.outcome.refusal) {
+        showmessage(port, *result.outcome.refusal);
+        return;
+    }
+    finishrequest(port, state, family, result.outcome.request);
+}

@@ -252,4 +252,325 @@ TEST_F(FamilyRequest, VerticalSections) {
     for (const RequestCase& c : verticalCases) run(c);
 }
 
+// ---- time series ----
+
+const std::string PlainTitle = "label   27.50,  -46.7,0,0,0.14 \"Time series of Vedu Temperature (^oC)\"";
+const std::string SouthForty = "\"40.0^oS        \"";
+const std::string HovTitle = "label  180.00,   58.9,0,0,0.14 ";
+const std::string HovQuarter = "label  175.00,   55.4,0,0,0.14 ";
+const std::string HovThreeQuarter = "label  185.00,   55.4,0,0,0.14 ";
+const ViewerMessage LongitudeSpanBox{"This option works best with a longitude span \rgreater than 5 degrees.", "Input Error"};
+
+const std::vector<RequestCase> timeCases{
+    {"pressure against time", &TimeSeries, nullptr,
+     {"go fer_temp_time_series 1.0 54.0 0 500 -40.00 -40.00 220.00 220.00 0", PlainTitle,
+      "label   14.25,  -13.3,0,0,0.14 " + SouthForty, "label   40.75,  -13.3,0,0,0.14 \"220.0^oE         \""},
+     std::nullopt},
+    {"Hovmoller across the date line", &TimeSeries,
+     [](Form& f, ViewerState&) { f.menu(1052, 2).region(40, 'S', 40, 'S', 170, 'E', 170, 'W'); },
+     {"go fer_temp_hovmoller 1.0 54.0 0 500 -40.00 -40.00 170.00 190.00", HovTitle + "\"Time series of Vedu Temperature (^oC)\"",
+      HovQuarter + SouthForty, HovThreeQuarter + "\"Averaged    0- 500 dbar\""},
+     std::nullopt},
+    {"Hovmoller from 170 W to 170 E, in depth", &TimeSeries,
+     [](Form& f, ViewerState&) { f.menu(1052, 4).levels(1, 6, VerticalDepth).region(40, 'S', 40, 'S', 170, 'W', 170, 'E'); },
+     {"go fer_psal_hovmoller 1.0 54.0 0 500 -40.00 -40.00 190.00 530.00", "label  360.00,   58.9,0,0,0.14 \"Time series of Vedu Salinity\"",
+      "label  275.00,   55.4,0,0,0.14 " + SouthForty, "label  445.00,   55.4,0,0,0.14 \"Averaged    0- 500  m  \""},
+     std::nullopt},
+    {"Hovmoller over 3 degrees", &TimeSeries,
+     [](Form& f, ViewerState&) { f.menu(1052, 2).region(40, 'S', 40, 'S', 140, 'W', 137, 'W'); }, {}, LongitudeSpanBox},
+    {"time series over the same 3 degrees", &TimeSeries,
+     [](Form& f, ViewerState&) { f.region(40, 'S', 30, 'N', 140, 'W', 137, 'W'); },
+     {"go fer_temp_time_series 1.0 54.0 0 500 -40.00 30.00 220.00 223.00 0", PlainTitle,
+      "label   14.25,  -13.3,0,0,0.14 \"40.0^oS-30.0^oN\"", "label   40.75,  -13.3,0,0,0.14 \"220.0^oE-223.0^oE\""},
+     std::nullopt},
+    {"dynamic height on one level", &TimeSeries, [](Form& f, ViewerState&) { f.menu(1052, 7).levels(6, 6); }, {},
+     ViewerMessage{"This calculation requires two  \rdifferent pressure values.", "Input Error"}},
+    {"dynamic height", &TimeSeries,
+     [](Form& f, ViewerState&) { f.menu(1052, 7).menu(1014, 3).region(40, 'S', 40, 'S', 170, 'E', 170, 'W'); },
+     {"go fer_dyn_ht_hovmoller_monthly_anom 1.0 54.0 0 500 -40.00 -40.00 170.00 190.00",
+      HovTitle + "\"Time Series of Vedu Dynamic Height Anomaly from Monthly Mean\"", HovQuarter + SouthForty,
+      HovThreeQuarter + "\"   0/ 500 dbar\""},
+     std::nullopt},
+    {"AVISO height on one level, beyond the Vedu end", &TimeSeries,
+     [](Form& f, ViewerState&) { f.menu(1052, 8).menu(1014, 2).levels(6, 6).region(40, 'S', 40, 'S', 170, 'E', 170, 'W').dates(1, 1, 2, 10); },
+     {"go fer_alt_ht_hovmoller_yearly_anom 1.0 110.0 -40.00 -40.00 170.00 190.00",
+      "label/nouser 4.50,6.10,0,0,0.15 \"Time Series of Aviso Dynamic Height Difference from  5 Year Mean (2004-2008)\"",
+      "label/nouser 4.50,5.60,0,0,0.15 " + SouthForty},
+     std::nullopt},
+    {"temperature beyond the Vedu end", &TimeSeries, [](Form& f, ViewerState&) { f.dates(1, 1, 2, 10); }, {},
+     ViewerMessage{" Vedu grid current through Apr2012", "Input out of range"}},
+    {"Reynolds beyond its end", &TimeSeries,
+     [](Form& f, ViewerState&) { f.menu(1052, 9).region(40, 'S', 40, 'S', 170, 'E', 170, 'W').dates(1, 1, 3, 10); }, {},
+     ViewerMessage{"Reynolds SST grid current through Feb2013", "Input out of range"}},
+    {"end before start", &TimeSeries, [](Form& f, ViewerState&) { f.dates(6, 5, 1, 5); }, {},
+     ViewerMessage{"Please enter End date either equal to\ror greater than Start date.", "Input error"}},
+    {"archive depth beyond 1900 m", &TimeSeries, [](Form& f, ViewerState&) {
+         f.radio(1105, VerticalDepth).menu(1010, 1, depthtexts(VerticalDepth)).menu(1036, 15, depthtexts(VerticalPressure));
+     }, {}, ViewerMessage{"Depth valid only to 1900 meters", "Invalid input"}},
+    {"a title place below 2", &TimeSeries, [](Form& f, ViewerState&) { f.dates(1, 1, 2, 1); },
+     {"go fer_temp_time_series 1.0 2.0 0 500 -40.00 -40.00 220.00 220.00 0",
+      "label    1.00,  -46.7,0,0,0.14 \"Time series of Vedu Temperature (^oC)\"", "label    1.25,  -13.3,0,0,0.14 " + SouthForty,
+      "label    1.75,  -13.3,0,0,0.14 \"220.0^oE         \""},
+     std::nullopt},
+};
+
+TEST_F(FamilyRequest, TimeSeries) {
+    for (const RequestCase& c : timeCases) run(c);
+}
+
+// The go lines of this family are formatted: the columns are part of what the scripts read.
+TEST_F(FamilyRequest, TimeSeriesGoLinesKeepTheirColumns) {
+    request(TimeSeries, [](Form& f, ViewerState&) { f.radio(1073, 2).text(1077, "(2,6,0.5)"); });
+    request(TimeSeries, [](Form& f, ViewerState&) { f.menu(1052, 2).region(40, 'S', 40, 'S', 170, 'E', 170, 'W'); });
+    request(TimeSeries, [](Form& f, ViewerState&) { f.menu(1052, 9).region(40, 'S', 40, 'S', 170, 'E', 170, 'W'); });
+    const std::string fill = std::string("(2,6,0.5)") + std::string(35, ' ');
+    EXPECT_EQ(splitlines(commandfile(TimeSeries, 1))[1],
+              "go fer_temp_time_series   1.0  54.0    0  500   -40.00  -40.00  220.00  220.00 0 " + fill);
+    EXPECT_EQ(splitlines(commandfile(TimeSeries, 2))[1],
+              "go fer_temp_hovmoller   1.0  54.0    0  500   -40.00  -40.00  170.00  190.00 " + Blanks44);
+    EXPECT_EQ(splitlines(commandfile(TimeSeries, 3))[1],
+              "go fer_sst_hovmoller   1.0  54.0   -40.00  -40.00  170.00  190.00 " + Blanks44);
+}
+
+// ---- line drawings ----
+
+const std::string LevelNote = "label/nouser 7.05,0.70,0,0,0.15 ";
+const std::string DateNote = "label/nouser 7.05,0.70,0,0,0.15 ";
+const std::string LatitudeNote = "label/nouser 7.05,0.40,0,0,0.15 \"@C01640.0 ^oS           \"";
+const std::string LongitudeNote = "label/nouser 7.05,0.10,0,0,0.15 \"@C016220.0 ^oE            \"";
+
+const std::vector<RequestCase> lineCases{
+    {"temperature against time", &LineDrawing, nullptr,
+     {"go fer_temp_line 1 1 54 0 500 -40.0 -40.0 220.0 220.0 0", LevelNote + "\"@C016Averaged    0- 500 dbar\"", LatitudeNote,
+      LongitudeNote},
+     std::nullopt},
+    {"temperature against time over one month", &LineDrawing, [](Form& f, ViewerState&) { f.dates(1, 1, 1, 1); }, {},
+     ViewerMessage{"This calculation requires two  \rdifferent time values.", "Input Error"}},
+    {"temperature against latitude at one latitude", &LineDrawing, [](Form& f, ViewerState&) { f.menu(1052, 3); }, {},
+     ViewerMessage{"This calculation requires two  \rdifferent latitude values.", "Input Error"}},
+    {"temperature against longitude, 140 W and 220 E", &LineDrawing,
+     [](Form& f, ViewerState&) { f.menu(1052, 4).region(40, 'S', 30, 'S', 140, 'W', 220, 'E'); }, {},
+     ViewerMessage{"This calculation requires two  \rdifferent longitude values.", "Input Error"}},
+    {"salinity against depth on one level", &LineDrawing, [](Form& f, ViewerState&) { f.menu(1052, 6).levels(3, 3, VerticalDepth); }, {},
+     ViewerMessage{"This calculation requires two  \rdifferent depth values.", "Input Error"}},
+    {"monthly anomaly against pressure ignores the end", &LineDrawing,
+     [](Form& f, ViewerState&) { f.menu(1052, 2).menu(1014, 3).dates(6, 5, 1, 5); },
+     {"go fer_temp_line_monthly_anom 2 54 54 0 500 -40.0 -40.0 220.0 220.0 0",
+      "label/nouser 4.10,6.10,0,0,0.15 \"Vedu Temperature Anomaly from Monthly Mean\"",
+      DateNote + "\"@C016Jun 2008           \"", LatitudeNote, LongitudeNote},
+     std::nullopt},
+    {"monthly anomaly against pressure, end beyond the grid", &LineDrawing,
+     [](Form& f, ViewerState&) { f.menu(1052, 2).menu(1014, 3).dates(6, 5, 1, 10); }, {},
+     ViewerMessage{" Vedu grid current through Apr2012", "Input out of range"}},
+    {"temperature against salinity: no Averaged", &LineDrawing, [](Form& f, ViewerState&) { f.menu(1052, 9); },
+     {"go fer_temp_psal 1 1 54 0 500 -40.0 -40.0 220.0 220.0 0",
+      "label/nouser 7.05,1.00,0,0,0.15 \"@C016            0- 500 dbar\"", DateNote + "\"@C016Jan 2004 - Jun 2008\"",
+      LatitudeNote, LongitudeNote},
+     std::nullopt},
+    {"temperature against salinity as a difference", &LineDrawing, [](Form& f, ViewerState&) { f.menu(1052, 9).menu(1014, 2); },
+     {}, ViewerMessage{"This combination is not an option.", "Not an option"}},
+    {"T and S against pressure as an anomaly", &LineDrawing, [](Form& f, ViewerState&) { f.menu(1052, 10).menu(1014, 3); },
+     {}, ViewerMessage{"This combination is not an option.", "Not an option"}},
+    {"AVISO height, difference: no axis", &LineDrawing, [](Form& f, ViewerState&) { f.menu(1052, 14).menu(1014, 2); },
+     {"go fer_alt_ht_line_yearly_anom 1 54 0 500 -40.0 -40.0 220.0 220.0",
+      "label/nouser 4.10,6.10,0,0,0.15 \"Aviso Altimetric Height Difference from  5 Year Mean (2004-2008)\"", LatitudeNote,
+      LongitudeNote},
+     std::nullopt},
+    {"AVISO height, anomaly: axis 1", &LineDrawing, [](Form& f, ViewerState&) { f.menu(1052, 14).menu(1014, 3); },
+     {"go fer_alt_ht_line_monthly_anom 1 1 54 0 500 -40.0 -40.0 220.0 220.0",
+      "label/nouser 4.10,6.10,0,0,0.15 \"Aviso Altimetric Height Anomaly from Monthly Mean\"", LatitudeNote, LongitudeNote},
+     std::nullopt},
+    {"a region and a level", &LineDrawing,
+     [](Form& f, ViewerState&) { f.menu(1052, 7).levels(6, 6).region(10, 'S', 20, 'N', 170, 'E', 170, 'W'); },
+     {"go fer_psal_line 3 1 54 500 500 -10.0 20.0 170.0 190.0 0", LevelNote + "\"@C016 500 dbar\"",
+      "label/nouser 7.05,0.40,0,0,0.15 \"@C016Jan 2004 - Jun 2008\"",
+      "label/nouser 7.05,0.10,0,0,0.15 \"@C016170.0 ^oE - 190.0^oE \""},
+     std::nullopt},
+};
+
+TEST_F(FamilyRequest, LineDrawings) {
+    for (const RequestCase& c : lineCases) run(c);
+}
+
+// ---- derived products ----
+
+const std::vector<RequestCase> productCases{
+    {"mixed-layer depth over the whole globe", &Products,
+     [](Form& f, ViewerState&) { f.menu(1052, 2).region(25, 'S', 25, 'N', 120, 'E', 120, 'E'); },
+     {"go fer_mld 56 56 -25.0 25.0 120.0 480.0 1 0", "label 300.00, 32.92,0,0,0.17 \"Vedu Mixed Layer Depth\"",
+      "label 300.00, 27.16,0,0,0.17 \"Aug 2008\""},
+     std::nullopt},
+    {"20-degree isotherm from 120 E to 70 W", &Products,
+     [](Form& f, ViewerState&) { f.region(25, 'S', 25, 'N', 120, 'E', 70, 'W').radio(1073, 2).text(1077, "(8,22,2)"); },
+     {"go fer_depth20 56 56 -25.0 25.0 120.0 290.0 1 0 (8,22,2)", "set view top",
+      "label 121.00, 32.92,-1,0,0.17 \"Top: Depth of 20^o isotherm from Vedu data\"",
+      "label 121.00, 27.16,-1,0,0.17 \"Bottom: Depth of 20^o isotherm anomaly from monthly mean\"",
+      "label 288.00, 32.92,0,0,0.17 \"Aug 2008\""},
+     std::nullopt},
+    {"heat potential writes no fill levels", &Products,
+     [](Form& f, ViewerState&) { f.menu(1052, 3).radio(1073, 2).text(1077, "(8,22,2)").dates(8, 5, 10, 5); },
+     {"go fer_tchp 56 58 -25.0 25.0 120.0 290.0 1 0", "set view top",
+      "label 121.00, 32.92,-1,0,0.17 \"Top: Vedu Tropical Cyclone Heat Potential (kJ/cm^2)\"",
+      "label 121.00, 27.16,-1,0,0.17 \"Bottom: Vedu Tropical Cyclone Heat Potential anomaly from monthly mean\"",
+      "label 285.00, 32.92,0,0,0.17 \"Aug 2008 - Oct 2008\""},
+     std::nullopt},
+    {"warm water volume over one month", &Products, [](Form& f, ViewerState&) { f.menu(1052, 4); }, {},
+     ViewerMessage{"Please enter End date greater than Start date.", "Input error"}},
+    {"warm water volume", &Products, [](Form& f, ViewerState&) { f.menu(1052, 4).dates(8, 5, 12, 5); },
+     {"go fer_wwv 56 60", "label/nouser 4.10,5.70,0,0,0.17 \"Vedu Warm Water Volume\""}, std::nullopt},
+    {"Reynolds Nino index against the Reynolds end", &Products, [](Form& f, ViewerState&) { f.menu(1052, 7).dates(1, 9, 2, 10); },
+     {"go fer_nino_ind 3 97 110", "label 205.00, 32.92,0,0,0.17 \"Reynolds Nino-3\""}, std::nullopt},
+    {"Reynolds Nino index beyond it", &Products, [](Form& f, ViewerState&) { f.menu(1052, 8).dates(1, 9, 3, 10); }, {},
+     ViewerMessage{"Reynolds SST grid current through Feb2013", "Input out of range"}},
+    {"Vedu Nino index against the Vedu end", &Products, [](Form& f, ViewerState&) { f.menu(1052, 5).dates(1, 9, 2, 10); }, {},
+     ViewerMessage{" Vedu grid current through Apr2012", "Input out of range"}},
+    {"a tall region, product only", &Products,
+     [](Form& f, ViewerState&) { f.menu(1052, 2).region(0, 'N', 40, 'N', 100, 'E', 120, 'E'); },
+     {"go fer_mld 56 56 0.0 40.0 100.0 120.0 1 0", "label 110.00, 44.16,0,0,0.17 \"Vedu Mixed Layer Depth\"",
+      "label 110.00, 40.96,0,0,0.17 \"Aug 2008\""},
+     std::nullopt},
+    {"a tall region with stations", &Products,
+     [](Form& f, ViewerState&) { f.menu(1052, 2).menu(1014, 2).menu(1045, 1).region(0, 'N', 40, 'N', 100, 'E', 120, 'E'); },
+     {"go fer_mld 56 56 0.0 40.0 100.0 120.0 0 1", "label 110.00, 42.60,0,0,0.17 \"Vedu Mixed Layer Depth\"",
+      "label 110.00, 40.60,0,0,0.17 \"Aug 2008\""},
+     std::nullopt},
+};
+
+TEST_F(FamilyRequest, DerivedProducts) {
+    for (const RequestCase& c : productCases) run(c);
+}
+
+
+// ---- virtual buoys in the requests ----
+
+void setbuoys(ViewerState& state) {
+    const struct {
+        const char* name;
+        int south, north, west, east;
+    } boxes[] = {{"Choose  location", -5, 5, 140, 150},
+                 {"Equatorial Pacific 140W", -2, 2, -142, -138},
+                 {"Hawaii's box", 20, 25, -160, -155},
+                 {"North Pacific", 30, 40, -170, -150}};
+    state.ncity = 0;
+    for (const auto& box : boxes) {
+        BuoyRecord& record = buoytable[state.ncity++];
+        record.name.ref().assign(box.name);
+        record.south = box.south;
+        record.north = box.north;
+        record.west = box.west;
+        record.east = box.east;
+    }
+}
+
+TEST_F(FamilyRequest, BuoyBoxesNameTheTimeSeriesAndLineDrawings) {
+    setbuoys(state);
+    const std::string name = "\"Hawaii''s box" + std::string(34 - 13, ' ') + "\"";
+    // Both corners in Hawaii's box, the second one 0.7 degrees outside it.
+    const auto hawaii = [](Form& f, ViewerState&) { f.region(22, 'N', 25.7f, 'N', 158, 'W', 157, 'W').menu(1047, 3); };
+    request(TimeSeries, hawaii);
+    expectlines(splitlines(commandfile(TimeSeries, 1)),
+                {"cancel mode journal", "go fer_temp_time_series 1.0 54.0 0 500 22.00 25.70 202.00 203.00 0", PlainTitle,
+                 "label   14.25,  -13.3,0,0,0.14 \"22.0^oN-25.7^oN, 202.0^oE-203.0^oE\"",
+                 "label   40.75,  -13.3,0,0,0.14 " + name, "ppl clsplt", spawnline()});
+    EXPECT_EQ(port.menus[FakePort::key(TimeSeriesDialog, 1047)].selected, 3);
+
+    request(LineDrawing, hawaii);
+    const std::vector<std::string> lines = splitlines(commandfile(LineDrawing, 1));
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[lines.size() - 3], "label/nouser 2.50,0.10,0,0,0.15 \"@C016Hawaii''s box" + std::string(21, ' ') + "\"");
+
+    // The first corner in buoy 2, the second in buoy 4: the second names the plot.
+    request(TimeSeries, [](Form& f, ViewerState&) { f.region(0, 'N', 35, 'N', 140, 'W', 160, 'W'); });
+    EXPECT_NE(commandfile(TimeSeries, 2).find("\"North Pacific"), std::string::npos);
+
+    // The second corner 0.9 degrees outside: no buoy, the menu back to its first item.
+    request(TimeSeries, [](Form& f, ViewerState&) { f.region(22, 'N', 25.9f, 'N', 158, 'W', 157, 'W').menu(1047, 3); });
+    EXPECT_EQ(commandfile(TimeSeries, 3).find("Hawaii"), std::string::npos);
+    const FakePort::Menu& menu = port.menus[FakePort::key(TimeSeriesDialog, 1047)];
+    EXPECT_EQ(menu.selected, 1);
+    ASSERT_EQ(menu.items.size(), 4u);
+    EXPECT_EQ(trimRight(menu.items[3]), "North Pacific");
+
+    // A refusal before the match leaves the menu alone; one after it still resets it.
+    port.menus[FakePort::key(LineDrawingDialog, 1047)].selected = 2;
+    request(LineDrawing, [](Form& f, ViewerState&) { f.levels(6, 2).menu(1047, 2); });
+    EXPECT_EQ(port.menus[FakePort::key(LineDrawingDialog, 1047)].selected, 2);
+    request(LineDrawing, [](Form& f, ViewerState&) { f.dates(1, 1, 1, 1).menu(1047, 2); });
+    EXPECT_EQ(port.boxes.back().text, "This calculation requires two  \rdifferent time values.");
+    EXPECT_EQ(port.menus[FakePort::key(LineDrawingDialog, 1047)].selected, 1);
+}
+
+TEST_F(FamilyRequest, WithoutBuoysNothingMatchesAndNoMenuChanges) {
+    setbuoys(state);
+    state.ncity = 1;
+    request(TimeSeries, [](Form& f, ViewerState&) { f.region(22, 'N', 24, 'N', 158, 'W', 157, 'W').menu(1047, 1, {"only"}); });
+    EXPECT_EQ(port.menus[FakePort::key(TimeSeriesDialog, 1047)].items.size(), 1u);
+    EXPECT_EQ(trimRight(port.menus[FakePort::key(TimeSeriesDialog, 1047)].items[0]), "Choose  location");
+    state.ncity = 0;
+    request(TimeSeries, [](Form& f, ViewerState&) { f.region(22, 'N', 24, 'N', 158, 'W', 157, 'W').menu(1047, 1, {"resource"}); });
+    EXPECT_EQ(port.menus[FakePort::key(TimeSeriesDialog, 1047)].items[0], "resource");
+    EXPECT_EQ(commandfile(TimeSeries, 2).find("Hawaii"), std::string::npos);
+}
+
+TEST_F(FamilyRequest, ChoosingABuoyFillsItsBoxAcrossTheEquator) {
+    setbuoys(state);
+    port.select(TimeSeriesDialog);
+    loadbuoymenu(port, state.ncity);
+    EXPECT_EQ(port.menus[FakePort::key(TimeSeriesDialog, 1047)].items.size(), 4u);
+    EXPECT_FLOAT_EQ(port.reals[FakePort::key(TimeSeriesDialog, 1038)], 140.0f);
+    buoyselect(port, 2, "line");
+    const auto at = [](int field) { return FakePort::key(TimeSeriesDialog, field); };
+    EXPECT_FLOAT_EQ(port.reals[at(1055)], 2.0f);
+    EXPECT_EQ(port.menus[at(1019)].selected, 2);  // S
+    EXPECT_FLOAT_EQ(port.reals[at(1037)], 2.0f);
+    EXPECT_EQ(port.menus[at(1017)].selected, 1);  // N
+    EXPECT_FLOAT_EQ(port.reals[at(1038)], 142.0f);
+    EXPECT_EQ(port.menus[at(1020)].selected, 2);  // W
+    EXPECT_FLOAT_EQ(port.reals[at(1039)], 138.0f);
+    EXPECT_EQ(port.menus[at(1018)].items, (std::vector<std::string>{"E", "W"}));
+}
+
+// ---- what the four families share with the frame ----
+
+TEST_F(FamilyRequest, CountersJpgModeAndExportsPerFamily) {
+    const struct {
+        const Family* family;
+        const char* script;
+        const char* variable;  // of the export lines; empty: the family has none
+    } families[] = {{&Vertical, "go fer_temp_section ", "temp_section"},
+                    {&TimeSeries, "go fer_temp_time_series ", "temp_time"},
+                    {&LineDrawing, "go fer_temp_line ", "temp_plot"},
+                    {&Products, "go fer_depth20 ", ""}};
+    for (const auto& f : families) {
+        SCOPED_TRACE(f.family->tag);
+        port.commands.clear();
+        const auto exports = [](Form& form, ViewerState&) { form.check(FieldAsciiExport, 1).check(FieldNetcdfExport, 1); };
+        request(*f.family, exports, ButtonCancel);
+        EXPECT_EQ(commandfile(*f.family, 1), "");
+        request(*f.family, exports, ButtonCreateJpg);
+        const std::vector<std::string> lines = splitlines(commandfile(*f.family, 1));
+        ASSERT_GE(lines.size(), 5u);
+        EXPECT_EQ(lines[1].rfind("set mode metafile ", 0), 0u);
+        EXPECT_NE(lines[1].find(std::string("meta") + f.family->tag + "1"), std::string::npos);
+        EXPECT_EQ(lines[2].rfind(f.script, 0), 0u) << lines[2];
+        const std::string stem = std::string(f.family->tag) + "1";
+        if (*f.variable) {
+            EXPECT_EQ(tokens(lines[lines.size() - 4]),
+                      tokens("list/file=" + stem + ".txt/clobber/width=5000/format=tab " + f.variable));
+            EXPECT_EQ(tokens(lines[lines.size() - 3]), tokens("list/file=" + stem + ".nc/clobber/format=cdf " + f.variable));
+        } else {
+            EXPECT_EQ(commandfile(*f.family, 1).find("list/file"), std::string::npos);
+        }
+        ASSERT_GE(port.commands.size(), 1u);
+        EXPECT_NE(port.commands[0].find("qvferretin" + stem + ".txt"), std::string::npos);
+        // A refused request uses up a number; the next file is the third.
+        request(*f.family, [](Form& form, ViewerState&) { form.dates(1, 1, 1, 12); }, ButtonPlot);
+        request(*f.family, nullptr, ButtonPlot);
+        EXPECT_EQ(commandfile(*f.family, 2), "");
+        EXPECT_NE(commandfile(*f.family, 3), "");
+        EXPECT_EQ(plotfamily(f.family->id).plotMode, PlotModeScreen);
+    }
+    EXPECT_EQ(plotfamily(FamilyId::Map).counter, 0);
+}
+
 }  // namespace

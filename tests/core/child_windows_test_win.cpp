@@ -401,7 +401,7 @@ TEST_F(ChildWindows, ResizingASplitWindow) {
     EXPECT_EQ(clientSize(hClient[panes[1]]).cy, space - space / 4);
 }
 
-TEST_F(ChildWindows, RevertingASplitWindowClosesItsPanes) {
+TEST_F(ChildWindows, RevertingSpecialWindows) {
     const int host = open(Plain, 0, 400, 300);
     const std::vector<int> panes = split(host, 0, 100);
     select(host);
@@ -412,6 +412,22 @@ TEST_F(ChildWindows, RevertingASplitWindowClosesItsPanes) {
     EXPECT_EQ(yywindowkind(wWindow[host]), 0);
     yywindowrevert(dialog, 0, result);
     EXPECT_EQ(result, 2);
+
+    // A combined dialog goes, and the frame gets its sizing border and maximise box back.
+    int combined = 0;
+    dialog = 302;
+    yyopenchild(KeepValue, KeepValue, 200, 100, combined, Plain, 0, NoToolbars, dialog, 0, -1, "combined");
+    ASSERT_EQ(dialog, 302);
+    select(combined);
+    const LONG fixed = GetWindowLongA(wWindow[combined], GWL_STYLE);
+    EXPECT_EQ(fixed & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+    yywindowrevert(dialog, Plain, result);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(dialog, 0);
+    EXPECT_LT(yydialogfind(302), 1);
+    EXPECT_EQ(yywindowkind(wWindow[combined]), 0);
+    const LONG restored = GetWindowLongA(wWindow[combined], GWL_STYLE);
+    EXPECT_EQ(restored & (WS_THICKFRAME | WS_MAXIMIZEBOX), WS_THICKFRAME | WS_MAXIMIZEBOX);
 }
 
 // Parts after the stretching one keep their widths at the right edge across resizes.
@@ -447,68 +463,53 @@ TEST_F(ChildWindows, StatusBarPartsFollowAResize) {
     EXPECT_STREQ(text, "");
 }
 
-TEST_F(ChildWindows, PlacementAndHiding) {
+// The sizes and states of yywindowsizepos, in turn on one window: the client size it reports,
+// the show state and the frame's corner that follow.
+TEST_F(ChildWindows, PlacementStatesAndSizes) {
     const int n = open(Plain, 0, 240, 160);
     select(n);
-    int width = 300, height = 200;
-    yywindowsizepos(30, 40, width, height, 1);
-    EXPECT_EQ(width, 300);
-    EXPECT_EQ(height, 200);
-    EXPECT_EQ(clientSize(hClient[n]).cx, 300);
-    EXPECT_EQ(clientSize(hClient[n]).cy, 200);
-    RECT before;
-    GetWindowRect(wWindow[n], &before);
-    EXPECT_EQ(before.left, 30);
-    EXPECT_EQ(before.top, 40);
-    width = height = KeepValue;
-    yywindowsizepos(KeepValue, KeepValue, width, height, 3);
-    RECT after;
-    GetWindowRect(wWindow[n], &after);
-    EXPECT_FALSE(IsWindowVisible(wWindow[n]));
-    EXPECT_TRUE(EqualRect(&before, &after));
+    const struct { int x, y, width, height, state; int shown; SIZE client; POINT corner; } steps[] = {
+        {30, 40, 300, 200, 1, 1, {300, 200}, {30, 40}},
+        {KeepValue, KeepValue, KeepValue, KeepValue, 3, 3, {300, 200}, {30, 40}},  // hidden in place
+        {KeepValue, KeepValue, KeepValue, KeepValue, 2, 2, {0, 0}, {0, 0}},
+        {50, 60, 310, 210, 1, 1, {310, 210}, {50, 60}},  // restored to the new rectangle
+        {KeepValue, KeepValue, KeepValue, KeepValue, 0, 0, {0, 0}, {0, 0}},
+        {KeepValue, KeepValue, KeepValue, KeepValue, 1, 1, {310, 210}, {50, 60}},
+    };
+    for (const auto& step : steps) {
+        int width = step.width, height = step.height;
+        yywindowsizepos(step.x, step.y, width, height, step.state);
+        HWND frame = wWindow[n];
+        const int shown = IsIconic(frame) ? 0 : IsZoomed(frame) ? 2 : IsWindowVisible(frame) ? 1 : 3;
+        EXPECT_EQ(shown, step.shown) << "state " << step.state;
+        if (step.shown == 0 || step.shown == 2) continue;
+        EXPECT_EQ(width, step.client.cx);
+        EXPECT_EQ(height, step.client.cy);
+        EXPECT_EQ(clientSize(hClient[n]).cx, step.client.cx);
+        RECT r;
+        GetWindowRect(frame, &r);
+        EXPECT_EQ(r.left, step.corner.x);
+        EXPECT_EQ(r.top, step.corner.y);
+    }
     EXPECT_EQ(wHideRoot, 0);
-    select(0);
-    yywindowsizepos(KeepValue, KeepValue, width, height, 3);
-    EXPECT_EQ(wHideRoot, 1);
-    EXPECT_FALSE(IsWindowVisible(wWindow[0]));
-}
 
-// A minimised or maximised window gets the new rectangle as its normal placement.
-TEST_F(ChildWindows, PlacementOfMaximisedAndMinimisedWindows) {
-    const int n = open(Plain, 0, 240, 160);
-    select(n);
-    int width = KeepValue, height = KeepValue;
-    yywindowsizepos(KeepValue, KeepValue, width, height, 2);
-    EXPECT_TRUE(IsZoomed(wWindow[n]));
-    width = 300;
-    height = 200;
-    yywindowsizepos(50, 60, width, height, 1);
-    EXPECT_FALSE(IsZoomed(wWindow[n]));
-    EXPECT_EQ(width, 300);
-    EXPECT_EQ(height, 200);
-    RECT frame;
-    GetWindowRect(wWindow[n], &frame);
-    EXPECT_EQ(frame.left, 50);
-    EXPECT_EQ(frame.top, 60);
-    width = height = KeepValue;
-    yywindowsizepos(KeepValue, KeepValue, width, height, 0);
-    EXPECT_TRUE(IsIconic(wWindow[n]));
-    yywindowsizepos(KeepValue, KeepValue, width, height, 1);
-    EXPECT_FALSE(IsIconic(wWindow[n]));
-    EXPECT_EQ(clientSize(hClient[n]).cx, 300);
-    GetWindowRect(wWindow[n], &frame);
-    EXPECT_EQ(frame.left, 50);
-
-    // An inner maximised child keeps its normal rectangle for its restore.
+    // An inner maximised child keeps its new normal rectangle for its restore.
     const int inner = open(Plain | WinInside, n, 200, 80);
     select(inner);
+    int width = KeepValue, height = KeepValue;
     yywindowsizepos(KeepValue, KeepValue, width, height, 2);
-    EXPECT_TRUE(IsZoomed(wWindow[inner]));
     width = 210;
     height = 90;
     yywindowsizepos(5, 6, width, height, 2);
     EXPECT_EQ(wChildRect[inner].left, 5);
     EXPECT_EQ(wChildRect[inner].top, 6);
+
+    // Hiding the root sets its hidden switch.
+    select(0);
+    width = height = KeepValue;
+    yywindowsizepos(KeepValue, KeepValue, width, height, 3);
+    EXPECT_EQ(wHideRoot, 1);
+    EXPECT_FALSE(IsWindowVisible(wWindow[0]));
 }
 
 // True when window a lies above window b among their siblings.

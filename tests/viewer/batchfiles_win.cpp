@@ -18,8 +18,6 @@ namespace {
 class StandInInstallation : public ::testing::Test {
 protected:
     void SetUp() override {
-        home_ = makeinstallation(folder_.path());
-        tmp_ = nativepath(folder_.path() + "/tmp");
         quoted_ = "\"" + tmp_ + "\"";
         SetEnvironmentVariableA("QV_DIR", home_.c_str());
         SetEnvironmentVariableA("QV_TMP", tmp_.c_str());
@@ -84,8 +82,10 @@ protected:
         return result;
     }
 
-    ScratchFolder folder_;
-    std::string home_, tmp_, quoted_;
+    TestInstallation installation_;
+    const std::string& home_ = installation_.home;
+    const std::string& tmp_ = installation_.tmp;
+    std::string quoted_;
 };
 
 TEST_F(StandInInstallation, TheDatesRunLeavesTheEndDateFiles) {

@@ -32,3 +32,10 @@ std::string makeinstallation(const std::string& folder) {
 #endif
     return nativepath(home.string());
 }
+
+TestInstallation::TestInstallation()
+    : home(makeinstallation(folder.path())),
+      tmp(nativepath(folder.path() + "/tmp")),
+      profile(nativepath(folder.path() + "/profile")) {
+    fs::create_directories(profile);
+}

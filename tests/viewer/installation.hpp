@@ -3,8 +3,18 @@
 
 #include <string>
 
+#include "scratch.hpp"
+
 // Copies demo/ into folder\qv (created) with, on Windows, the stand-in programs in its bin,
 // and makes folder\tmp as the scratch folder. Returns the installation folder.
 std::string makeinstallation(const std::string& folder);
 // A path with the platform's separators ("\" on Windows).
 std::string nativepath(const std::string& path);
+
+// A scratch folder with a copy of the installation (home), a scratch folder for the viewer (tmp)
+// and a user profile folder (profile), all as native paths.
+struct TestInstallation {
+    TestInstallation();
+    ScratchFolder folder;
+    std::string home, tmp, profile;
+};

@@ -33,10 +33,6 @@ bool fakesetup(ViewerState& state) {
 class StartUp : public ::testing::Test {
 protected:
     void SetUp() override {
-        home_ = makeinstallation(folder_.path());
-        tmp_ = nativepath(folder_.path() + "/tmp");
-        profile_ = nativepath(folder_.path() + "/profile");
-        fs::create_directories(profile_);
         savedProfile_ = std::getenv("USERPROFILE") ? std::getenv("USERPROFILE") : "";
         SetEnvironmentVariableA("USERPROFILE", profile_.c_str());
         setupRuns = 0;
@@ -59,8 +55,11 @@ protected:
         return value.os();
     }
 
-    ScratchFolder folder_;
-    std::string home_, tmp_, profile_, savedProfile_;
+    TestInstallation installation_;
+    const std::string& home_ = installation_.home;
+    const std::string& tmp_ = installation_.tmp;
+    const std::string& profile_ = installation_.profile;
+    std::string savedProfile_;
 };
 
 TEST_F(StartUp, SettingsFilesDecideTheFolders) {

@@ -83,6 +83,23 @@ void dbarorm(ViewerPort& port, int verticalMode, int grey, std::vector<std::stri
     depthList = depthtexts(verticalMode);
 }
 
+void levelmenus(ViewerPort& port, int timeMode, int grey) {
+    const int u = port.getRadio(FieldPressureButton);
+    std::string upperText, lowerText;
+    const int upperItem = port.getMenu(FieldUpperLevel, &upperText);
+    const int lowerItem = port.getMenu(FieldLowerLevel, &lowerText);
+    int upper = 0, lower = 0;
+    menutodepthinteger(upperItem, upper, upperText, u);
+    menutodepthinteger(lowerItem, lower, lowerText, u);
+    std::vector<std::string> depthList;
+    dbarorm(port, u, grey, depthList);
+    int n = DepthItemCount;
+    if (timeMode == TimeRealTime) realtimedepth(upper, lower, u, n);
+    const std::vector<std::string> offered(depthList.begin(), depthList.begin() + n);
+    port.putMenu(FieldUpperLevel, offered, upperItem);
+    port.putMenu(FieldLowerLevel, offered, lowerItem);
+}
+
 void vertunitmode(ViewerPort& port, int state) {
     port.undefinedAsZero();
     for (int field : vertUnitFields) port.fieldState(field, state);

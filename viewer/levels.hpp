@@ -41,6 +41,9 @@ void realtimedepth(int& first, int& second, int verticalMode, int& n);
 std::vector<std::string> depthtexts(int verticalMode);
 // Unit captions and labels of the vertical mode; fills the caller's list.
 void dbarorm(ViewerPort& port, int verticalMode, int grey, std::vector<std::string>& depthList);
+// Reads the unit and the selected levels, sets the captions and puts the level items back with
+// their selections: all 15, or with real-time data the ones it reaches.
+void levelmenus(ViewerPort& port, int timeMode, int grey);
 // Sets the 12 fields of the vertical-unit group to state.
 void vertunitmode(ViewerPort& port, int state);
 // The fill-level fields: the text field only for "Specify levels" of an unchanged property.

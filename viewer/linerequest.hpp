@@ -22,5 +22,8 @@ void readlinedrawingfields(ViewerPort& port, LineDrawingFields& fields);
 
 BuoyRequestOutcome linedrawingrequestlines(const LineDrawingFields& fields, const ViewerState& state);
 
+// Field logic of dialog 109, run on every change of a field's own contents.
+void lineviewfields(ViewerPort& port, int grey);
+
 // The request of a push button of dialog 109.
 void plotlinedrawing(ViewerPort& port, ViewerState& state, int button);

@@ -42,24 +42,6 @@ std::vector<std::string> firstitems(const std::vector<std::string>& items, int n
     return {items.begin(), items.begin() + n};
 }
 
-void verticalunits(ViewerPort& port, int r, int grey) {
-    vertunitmode(port, 1);
-    const int u = port.getRadio(FieldPressureButton);
-    std::string upperText, lowerText;
-    const int upperItem = port.getMenu(FieldUpperLevel, &upperText);
-    const int lowerItem = port.getMenu(FieldLowerLevel, &lowerText);
-    int upper = 0, lower = 0;
-    menutodepthinteger(upperItem, upper, upperText, u);
-    menutodepthinteger(lowerItem, lower, lowerText, u);
-    std::vector<std::string> depthList;
-    dbarorm(port, u, grey, depthList);
-    setstates(port, {1036, 1031, 1033}, 1);
-    int n = DepthItemCount;
-    if (r == TimeRealTime) realtimedepth(upper, lower, u, n);
-    port.putMenu(FieldUpperLevel, firstitems(depthList, n), upperItem);
-    port.putMenu(FieldLowerLevel, firstitems(depthList, n), lowerItem);
-}
-
 void realtimeoffers(ViewerPort& port, int p, int q) {
     setstates(port, {1025, 1029, 1064, 1065}, 0);
     if (p == 7 || p == 8) p = 1;
@@ -114,8 +96,11 @@ void mapviewfields(ViewerPort& port, int grey, int) {
 
     if (p == 7 || p == 8 || (q == 6 && p >= 1 && p <= 6))
         vertunitmode(port, 0);
-    else
-        verticalunits(port, r, grey);
+    else {
+        vertunitmode(port, 1);
+        levelmenus(port, r, grey);
+        setstates(port, {1036, 1031, 1033}, 1);
+    }
 
     setstates(port, {1056, 1057, 1058, 1059, 1060}, p == 5 ? 1 : 0);
 

@@ -25,5 +25,8 @@ void readproductfields(ViewerPort& port, ProductFields& fields);
 // product-only flag that the JPG chain takes.
 RequestOutcome productrequestlines(const ProductFields& fields, const ViewerState& state);
 
+// Field logic of dialog 110, run on every change of a field's own contents.
+void prodviewfields(ViewerPort& port);
+
 // The request of a push button of dialog 110.
 void plotprodview(ViewerPort& port, ViewerState& state, int button);

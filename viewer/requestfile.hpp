@@ -37,6 +37,7 @@ struct PlotFamily {
     int dialog;        // 103, 105, 104, 109, 110
     int counter = 0;   // 1..9 once a request was made
     int plotMode = PlotModeNone;
+    int previousProperty = 1;  // of the last field change, for the fill-level fields
     Text<StemLength> stem;                   // map1
     Text<CommandNameLength> commandName;     // qvferretinmap1.txt
     Text<CommandNameLength + 1> commandPath; // \qvferretinmap1.txt

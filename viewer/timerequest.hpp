@@ -28,5 +28,8 @@ struct BuoyRequestOutcome {
 };
 BuoyRequestOutcome timeseriesrequestlines(const TimeSeriesFields& fields, const ViewerState& state);
 
+// Field logic of dialog 104, run on every change of a field's own contents.
+void timeviewfields(ViewerPort& port, int grey, int unused);
+
 // The request of a push button of dialog 104.
 void plottimeseries(ViewerPort& port, ViewerState& state, int button);

@@ -31,6 +31,9 @@ struct RequestOutcome {
 };
 RequestOutcome verticalrequestlines(const VerticalFields& fields, const ViewerState& state);
 
+// Field logic of dialog 105, run on every change of a field's own contents.
+void vertviewfields(ViewerPort& port, int mainChoice, int grey);
+
 // The request of a push button of dialog 105.
 void plotvertview(ViewerPort& port, ViewerState& state, int button);
 

@@ -728,6 +728,9 @@ void barMoved(HWND bar, int* record) {
     record[SplitFirstProportion + 1] = stacked ? clientB.bottom : clientB.right;
 }
 
+// Posted to a splitter bar by the end of its drag.
+constexpr UINT SplitDragEnded = WM_APP + 1;
+
 LRESULT splitMessage(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
     int* record = splitRecordOfBar(bar);
     if (record == nullptr) return DefWindowProcA(bar, message, wParam, lParam);
@@ -763,7 +766,15 @@ LRESULT splitMessage(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOVE:
         if (record[SplitAnchor] != SplitNoAnchor) barMoved(bar, record);
         break;
-    case WM_EXITSIZEMOVE: record[SplitAnchor] = SplitNoAnchor; break;
+    case WM_EXITSIZEMOVE:
+        // With outline dragging the bar takes its place only after the drag ended: the drag
+        // ends once that move is through.
+        PostMessageA(bar, SplitDragEnded, 0, 0);
+        break;
+    case SplitDragEnded:
+        if (record[SplitAnchor] != SplitNoAnchor) barMoved(bar, record);
+        record[SplitAnchor] = SplitNoAnchor;
+        return 0;
     case WM_NCLBUTTONDOWN:
     case WM_NCMBUTTONDOWN:
     case WM_NCRBUTTONDOWN:

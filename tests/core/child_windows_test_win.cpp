@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/errors.hpp"
 #include "core/events.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
+#include "gui_driver_win.hpp"
 #include "core/gravim.hpp"
 #include "core/startup.hpp"
 #include "core/window_tables_win.hpp"
@@ -342,6 +344,63 @@ TEST_F(ChildWindows, ClosingAPaneClosesTheSplitAndGivesTheMenuBack) {
     EXPECT_EQ(GetMenu(wWindow[host]), own);
     // The window can be split again.
     EXPECT_EQ(split(host, 0, 50), (std::vector<int>{panes[0], panes[1]}));
+}
+
+// Drags the bar of a split window with real mouse input by dx, dy pixels.
+void dragBar(HWND bar, int dx, int dy) {
+    RECT start;
+    GetWindowRect(bar, &start);
+    const POINT grip = {(start.left + start.right) / 2, (start.top + start.bottom) / 2};
+    bool done = false;
+    std::thread user([&] {
+        auto mouse = [](DWORD flags, int x, int y) {
+            INPUT input{};
+            input.type = INPUT_MOUSE;
+            input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+            input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+            input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+            SendInput(1, &input, sizeof input);
+            Sleep(30);
+        };
+        Sleep(100);
+        mouse(0, grip.x, grip.y);
+        mouse(MOUSEEVENTF_LEFTDOWN, grip.x, grip.y);
+        for (int step = 1; step <= 8; ++step) mouse(0, grip.x + dx * step / 8, grip.y + dy * step / 8);
+        mouse(MOUSEEVENTF_LEFTUP, grip.x + dx, grip.y + dy);
+        Sleep(100);
+        done = true;
+    });
+    pumpUntil([&] { return done; }, 5000);
+    user.join();
+    pumpUntil([] { return false; }, 100);
+}
+
+// Real mouse input drags the bar, whether windows are dragged whole or as an outline: the bar
+// moves only across the split, the panes follow it and take their new extents as proportions.
+TEST_F(ChildWindows, DraggingTheBar) {
+    BOOL wholeWindows = FALSE;
+    SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &wholeWindows, 0);
+    for (BOOL whole : {FALSE, TRUE}) {
+        SCOPED_TRACE(whole ? "whole windows" : "outline");
+        SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, whole, nullptr, 0);
+        const int host = open(Plain, 0, 400, 300);
+        const std::vector<int> panes = split(host, SplitStacked, 100);
+        const int* record = yywindowrecord(wWindow[host]);
+        HWND bar = handleOf(record[SplitBar]);
+        const RECT before = placed(bar);
+        const int first = clientSize(hClient[panes[0]]).cy, second = clientSize(hClient[panes[1]]).cy;
+        dragBar(bar, 30, 40);
+        const RECT after = placed(bar);
+        EXPECT_EQ(after.left, before.left);
+        EXPECT_EQ(after.top, before.top + 40);
+        EXPECT_EQ(clientSize(hClient[panes[0]]).cy, first + 40);
+        EXPECT_EQ(clientSize(hClient[panes[1]]).cy, second - 40);
+        EXPECT_EQ(record[SplitFirstProportion], first + 40);
+        EXPECT_EQ(record[SplitFirstProportion + 1], second - 40);
+        EXPECT_EQ(record[SplitAnchor], SplitNoAnchor);
+        close(host);
+    }
+    SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, wholeWindows, nullptr, 0);
 }
 
 TEST_F(ChildWindows, SplittingNeedsTwoFreeNumbers) {

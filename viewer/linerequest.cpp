@@ -84,20 +84,11 @@ BuoyRequestOutcome linedrawingrequestlines(const LineDrawingFields& f, const Vie
     BuoyRequestOutcome result;
     RequestOutcome& out = result.outcome;
     const int p = f.property, q = f.plotType, u = f.levels.verticalMode;
-    const std::string unit = u == VerticalDepth ? " m  " : "dbar";
+    const std::string unit = unitword(u);
     const int depthFlag = u == VerticalDepth ? 1 : 0;
     int top = 0, bottom = 0;
-    menutodepthinteger(f.levels.upperItem, top, f.levels.upperText, u);
-    menutodepthinteger(f.levels.lowerItem, bottom, f.levels.lowerText, u);
-
-    if (std::optional<ViewerMessage> limit = depthlimitmessage(u, top, bottom, TimeArchive)) {
-        out.refusal = limit;
-        return result;
-    }
-    if (top > bottom) {
-        out.refusal = LevelOrder;
-        return result;
-    }
+    out.refusal = levelrefusal(f.levels, TimeArchive, top, bottom);
+    if (out.refusal) return result;
     if (p < 1 || p > 15) {
         out.refusal = NotAnOption;
         return result;
@@ -105,12 +96,12 @@ BuoyRequestOutcome linedrawingrequestlines(const LineDrawingFields& f, const Vie
     const LineProperty& property = lineProperties[static_cast<std::size_t>(p - 1)];
 
     const RegionFields& g = f.region;
-    const float lat1 = signedlatitude(g.latitude1, g.latitude1Letter), lat2 = signedlatitude(g.latitude2, g.latitude2Letter);
-    const BuoyMatch match = buoymatch(lat1, signedlongitude(g.longitude1, g.longitude1Letter), lat2,
-                                      signedlongitude(g.longitude2, g.longitude2Letter), state.ncity);
+    const Corners signedRegion = signedcorners(g), east = eastcorners(g);
+    const BuoyMatch match = buoymatch(signedRegion.latitude1, signedRegion.longitude1, signedRegion.latitude2,
+                                      signedRegion.longitude2, state.ncity);
     result.resetBuoyMenu = match.resetMenu;
-    const float lon1 = eastlongitude(g.longitude1, g.longitude1Letter);
-    const float lon2 = eastlongitude(g.longitude2, g.longitude2Letter);
+    const float lat1 = east.latitude1, lat2 = east.latitude2, lon1 = east.longitude1;
+    float lon2 = east.longitude2;
 
     const DateFields& d = f.dates;
     const int m1 = d.startMonth, y1 = d.startYear, m2 = endorstart(d.endMonth, m1), y2 = endorstart(d.endYear, y1);
@@ -133,7 +124,7 @@ BuoyRequestOutcome linedrawingrequestlines(const LineDrawingFields& f, const Vie
         if (t1 == t2) out.refusal = TwoTimes;
         break;
     case Distinct::Levels:
-        if (top == bottom) out.refusal = u == VerticalPressure ? TwoPressures : TwoDepths;
+        if (top == bottom) out.refusal = twolevels(u);
         break;
     case Distinct::Latitudes:
         if (lat1 == lat2) out.refusal = TwoLatitudes;
@@ -199,20 +190,10 @@ BuoyRequestOutcome linedrawingrequestlines(const LineDrawingFields& f, const Vie
 
 void plotlinedrawing(ViewerPort& port, ViewerState& state, int button) {
     PlotFamily& family = plotfamily(FamilyId::Line);
-    port.undefinedAsZero();
-    port.select(LineDrawingDialog);
-    port.show(510, -1, 0, 2);
-    if (!startrequest(family, button)) {
-        port.hide();
-        return;
-    }
+    if (!beginrequest(port, family, 510, button)) return;
     LineDrawingFields fields;
     readlinedrawingfields(port, fields);
     const BuoyRequestOutcome result = linedrawingrequestlines(fields, state);
     if (result.resetBuoyMenu) resetbuoymenu(port, state.ncity);
-    if (result.outcome.refusal) {
-        showmessage(port, *result.outcome.refusal);
-        return;
-    }
-    finishrequest(port, state, family, result.outcome.request);
+    endrequest(port, state, family, result.outcome);
 }

@@ -53,10 +53,9 @@ RequestOutcome productrequestlines(const ProductFields& f, const ViewerState& st
         return out;
     }
     const Product& product = products[static_cast<std::size_t>(p - 1)];
-    const RegionFields& g = f.region;
-    const float lat1 = signedlatitude(g.latitude1, g.latitude1Letter), lat2 = signedlatitude(g.latitude2, g.latitude2Letter);
-    const float lon1 = eastlongitude(g.longitude1, g.longitude1Letter);
-    float lon2 = eastlongitude(g.longitude2, g.longitude2Letter);
+    const Corners east = eastcorners(f.region);
+    const float lat1 = east.latitude1, lat2 = east.latitude2, lon1 = east.longitude1;
+    float lon2 = east.longitude2;
     // Equal longitudes mean the whole circle.
     if (lon1 == lon2) lon2 += 360.0f;
 
@@ -127,19 +126,8 @@ RequestOutcome productrequestlines(const ProductFields& f, const ViewerState& st
 
 void plotprodview(ViewerPort& port, ViewerState& state, int button) {
     PlotFamily& family = plotfamily(FamilyId::Product);
-    port.undefinedAsZero();
-    port.select(ProductDialog);
-    port.show(-1, -1, 0, 2);
-    if (!startrequest(family, button)) {
-        port.hide();
-        return;
-    }
+    if (!beginrequest(port, family, -1, button)) return;
     ProductFields fields;
     readproductfields(port, fields);
-    const RequestOutcome outcome = productrequestlines(fields, state);
-    if (outcome.refusal) {
-        showmessage(port, *outcome.refusal);
-        return;
-    }
-    finishrequest(port, state, family, outcome.request);
+    endrequest(port, state, family, productrequestlines(fields, state));
 }

@@ -204,3 +204,19 @@ void finishrequest(ViewerPort& port, ViewerState& state, PlotFamily& family, con
         textncoutmsg(port, parts.asciiBox, parts.netcdfBox, state.qvtmp.view(), state.qvtmpLength,
                      family.textTemplate.view(), family.netcdfTemplate.view());
 }
+
+bool beginrequest(ViewerPort& port, PlotFamily& family, int x, int button) {
+    port.undefinedAsZero();
+    port.select(family.dialog);
+    port.show(x, -1, 0, 2);
+    if (startrequest(family, button)) return true;
+    port.hide();
+    return false;
+}
+
+void endrequest(ViewerPort& port, ViewerState& state, PlotFamily& family, const RequestOutcome& outcome) {
+    if (outcome.refusal)
+        showmessage(port, *outcome.refusal);
+    else
+        finishrequest(port, state, family, outcome.request);
+}

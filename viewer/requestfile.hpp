@@ -108,3 +108,14 @@ struct FamilyLines {
 // Steps 4 to 11: reads the export boxes of the current dialog, writes the command file and runs
 // it on screen or through the JPG chain, then names the listings.
 void finishrequest(ViewerPort& port, ViewerState& state, PlotFamily& family, const FamilyLines& request);
+
+// What a family's checks give: a refusal box, or the family's lines.
+struct RequestOutcome {
+    std::optional<ViewerMessage> refusal;
+    FamilyLines request;
+};
+// Steps 1 and 2 with the family's dialog selected and shown at x (-1 centred): false when
+// Cancel hid it.
+bool beginrequest(ViewerPort& port, PlotFamily& family, int x, int button);
+// The refusal's box, or the command file and its run.
+void endrequest(ViewerPort& port, ViewerState& state, PlotFamily& family, const RequestOutcome& outcome);

@@ -90,10 +90,32 @@ void readdates(ViewerPort& port, DateFields& dates) {
     dates.endYear = port.getMenu(1065);
 }
 
+std::optional<ViewerMessage> levelrefusal(const LevelFields& levels, int timeMode, int& upper, int& lower) {
+    menutodepthinteger(levels.upperItem, upper, levels.upperText, levels.verticalMode);
+    menutodepthinteger(levels.lowerItem, lower, levels.lowerText, levels.verticalMode);
+    if (std::optional<ViewerMessage> limit = depthlimitmessage(levels.verticalMode, upper, lower, timeMode)) return limit;
+    if (upper > lower) return LevelOrder;
+    return std::nullopt;
+}
+
+const ViewerMessage& twolevels(int verticalMode) { return verticalMode == VerticalPressure ? TwoPressures : TwoDepths; }
+
 std::string readfilllevels(ViewerPort& port) {
     if (port.getRadio(FieldFillDefault) != 2) return std::string(FillTextLength, ' ');
     return std::string(Text<FillTextLength>(port.getString(FieldFillText, FillTextLength)).view());
 }
+
+Corners signedcorners(const RegionFields& g) {
+    return {signedlatitude(g.latitude1, g.latitude1Letter), signedlatitude(g.latitude2, g.latitude2Letter),
+            signedlongitude(g.longitude1, g.longitude1Letter), signedlongitude(g.longitude2, g.longitude2Letter)};
+}
+
+Corners eastcorners(const RegionFields& g) {
+    return {signedlatitude(g.latitude1, g.latitude1Letter), signedlatitude(g.latitude2, g.latitude2Letter),
+            eastlongitude(g.longitude1, g.longitude1Letter), eastlongitude(g.longitude2, g.longitude2Letter)};
+}
+
+std::string unitword(int verticalMode) { return verticalMode == VerticalDepth ? " m  " : "dbar"; }
 
 float signedlatitude(float value, int letter) { return letter == 2 ? -value : value; }
 

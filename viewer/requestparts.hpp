@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -61,8 +62,23 @@ struct DateFields {
 void readlevels(ViewerPort& port, LevelFields& levels);
 void readregion(ViewerPort& port, RegionFields& region);
 void readdates(ViewerPort& port, DateFields& dates);
+// The levels of the selected items, and the first refusal of their limit and order checks.
+std::optional<ViewerMessage> levelrefusal(const LevelFields& levels, int timeMode, int& upper, int& lower);
+// The equal-levels refusal of the unit.
+const ViewerMessage& twolevels(int verticalMode);
+
 // The fill-level text: 44 blanks, or field 1077 when "Specify levels" is chosen.
 std::string readfilllevels(ViewerPort& port);
+
+// The four coordinates of a region: latitudes negative south, longitudes negative west (as the
+// buoy boxes are) or in degrees east (as the scripts take them).
+struct Corners {
+    float latitude1 = 0, latitude2 = 0, longitude1 = 0, longitude2 = 0;
+};
+Corners signedcorners(const RegionFields& region);
+Corners eastcorners(const RegionFields& region);
+// The unit word of level labels: "dbar", or " m  " for depth.
+std::string unitword(int verticalMode);
 
 // The signed latitude of a value and its letter (2 is "S").
 float signedlatitude(float value, int letter);

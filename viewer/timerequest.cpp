@@ -81,32 +81,23 @@ BuoyRequestOutcome timeseriesrequestlines(const TimeSeriesFields& f, const Viewe
     BuoyRequestOutcome result;
     RequestOutcome& out = result.outcome;
     const int p = f.property, q = f.plotType, u = f.levels.verticalMode;
-    const std::string unit = u == VerticalDepth ? " m  " : "dbar";
+    const std::string unit = unitword(u);
     const int depthFlag = u == VerticalDepth ? 1 : 0;
     int top = 0, bottom = 0;
-    menutodepthinteger(f.levels.upperItem, top, f.levels.upperText, u);
-    menutodepthinteger(f.levels.lowerItem, bottom, f.levels.lowerText, u);
-
-    if (std::optional<ViewerMessage> limit = depthlimitmessage(u, top, bottom, TimeArchive)) {
-        out.refusal = limit;
-        return result;
-    }
-    if (top > bottom) {
-        out.refusal = LevelOrder;
-        return result;
-    }
+    out.refusal = levelrefusal(f.levels, TimeArchive, top, bottom);
+    if (out.refusal) return result;
     if (top == bottom && among(p, {1, 3, 5, 7})) {
-        out.refusal = u == VerticalPressure ? TwoPressures : TwoDepths;
+        out.refusal = twolevels(u);
         return result;
     }
 
     const RegionFields& g = f.region;
-    const float lat1 = signedlatitude(g.latitude1, g.latitude1Letter), lat2 = signedlatitude(g.latitude2, g.latitude2Letter);
-    const BuoyMatch match = buoymatch(lat1, signedlongitude(g.longitude1, g.longitude1Letter), lat2,
-                                      signedlongitude(g.longitude2, g.longitude2Letter), state.ncity);
+    const Corners signedRegion = signedcorners(g), east = eastcorners(g);
+    const BuoyMatch match = buoymatch(signedRegion.latitude1, signedRegion.longitude1, signedRegion.latitude2,
+                                      signedRegion.longitude2, state.ncity);
     result.resetBuoyMenu = match.resetMenu;
-    const float lon1 = eastlongitude(g.longitude1, g.longitude1Letter);
-    float lon2 = eastlongitude(g.longitude2, g.longitude2Letter);
+    const float lat1 = east.latitude1, lat2 = east.latitude2, lon1 = east.longitude1;
+    float lon2 = east.longitude2;
 
     const bool timeSeries = among(p, {1, 3, 5});
     if (!timeSeries && std::fabs(lon2 - lon1) < 5.0f) {
@@ -193,20 +184,10 @@ BuoyRequestOutcome timeseriesrequestlines(const TimeSeriesFields& f, const Viewe
 
 void plottimeseries(ViewerPort& port, ViewerState& state, int button) {
     PlotFamily& family = plotfamily(FamilyId::Time);
-    port.undefinedAsZero();
-    port.select(TimeSeriesDialog);
-    port.show(-1, -1, 0, 2);
-    if (!startrequest(family, button)) {
-        port.hide();
-        return;
-    }
+    if (!beginrequest(port, family, -1, button)) return;
     TimeSeriesFields fields;
     readtimeseriesfields(port, fields);
     const BuoyRequestOutcome result = timeseriesrequestlines(fields, state);
     if (result.resetBuoyMenu) resetbuoymenu(port, state.ncity);
-    if (result.outcome.refusal) {
-        showmessage(port, *result.outcome.refusal);
-        return;
-    }
-    finishrequest(port, state, family, result.outcome.request);
+    endrequest(port, state, family, result.outcome);
 }

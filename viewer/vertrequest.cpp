@@ -71,12 +71,9 @@ RequestOutcome verticalrequestlines(const VerticalFields& f, const ViewerState& 
     RequestOutcome out;
     int p = f.property, q = f.plotType;
     const int u = f.levels.verticalMode, depthFlag = u == VerticalDepth ? 1 : 0, r = f.timeMode;
-    int top = 0, bottom = 0;
-    menutodepthinteger(f.levels.upperItem, top, f.levels.upperText, u);
-    menutodepthinteger(f.levels.lowerItem, bottom, f.levels.lowerText, u);
     const RegionFields& g = f.region;
-    float lat1 = signedlatitude(g.latitude1, g.latitude1Letter), lat2 = signedlatitude(g.latitude2, g.latitude2Letter);
-    float lon1 = eastlongitude(g.longitude1, g.longitude1Letter), lon2 = eastlongitude(g.longitude2, g.longitude2Letter);
+    const Corners east = eastcorners(g);
+    float lat1 = east.latitude1, lat2 = east.latitude2, lon1 = east.longitude1, lon2 = east.longitude2;
     const bool northSouth = f.direction == 1;
 
     if ((northSouth && lat1 == lat2) || (!northSouth && lon1 == lon2)) {
@@ -87,18 +84,10 @@ RequestOutcome verticalrequestlines(const VerticalFields& f, const ViewerState& 
         out.refusal = RealTimeRegion;
         return out;
     }
-    if (std::optional<ViewerMessage> limit = depthlimitmessage(u, top, bottom, r)) {
-        out.refusal = limit;
-        return out;
-    }
-    if (top > bottom) {
-        out.refusal = LevelOrder;
-        return out;
-    }
-    if (top == bottom && among(p, {3, 5})) {
-        out.refusal = u == VerticalPressure ? TwoPressures : TwoDepths;
-        return out;
-    }
+    int top = 0, bottom = 0;
+    out.refusal = levelrefusal(f.levels, r, top, bottom);
+    if (!out.refusal && top == bottom && among(p, {3, 5})) out.refusal = twolevels(u);
+    if (out.refusal) return out;
     // Real time offers "10 day average" in place 2 for these properties.
     if (r == TimeRealTime && p >= 3 && q == 2) q = 4;
 
@@ -182,19 +171,8 @@ RequestOutcome verticalrequestlines(const VerticalFields& f, const ViewerState& 
 
 void plotvertview(ViewerPort& port, ViewerState& state, int button) {
     PlotFamily& family = plotfamily(FamilyId::Vertical);
-    port.undefinedAsZero();
-    port.select(VerticalDialog);
-    port.show(510, -1, 0, 2);
-    if (!startrequest(family, button)) {
-        port.hide();
-        return;
-    }
+    if (!beginrequest(port, family, 510, button)) return;
     VerticalFields fields;
     readverticalfields(port, fields);
-    const RequestOutcome outcome = verticalrequestlines(fields, state);
-    if (outcome.refusal) {
-        showmessage(port, *outcome.refusal);
-        return;
-    }
-    finishrequest(port, state, family, outcome.request);
+    endrequest(port, state, family, verticalrequestlines(fields, state));
 }

@@ -24,11 +24,6 @@ struct VerticalFields {
 };
 void readverticalfields(ViewerPort& port, VerticalFields& fields);
 
-// A refusal box, or the family's lines of one request.
-struct RequestOutcome {
-    std::optional<ViewerMessage> refusal;
-    FamilyLines request;
-};
 RequestOutcome verticalrequestlines(const VerticalFields& fields, const ViewerState& state);
 
 // Field logic of dialog 105, run on every change of a field's own contents.

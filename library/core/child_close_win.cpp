@@ -32,7 +32,7 @@ bool belongsTo(HWND window, HWND frame) {
 
 // Hides and unloads a dialog, clearing the caller's identifier when it named that dialog.
 void unloadDialog(int id, int& currentDialog) {
-    yydialoghide(id);
+    yydialoghidecombined(id);
     if (yydialogfind(id) > 0) yydialogunload(id);
     if (currentDialog == id) currentDialog = 0;
 }

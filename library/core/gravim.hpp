@@ -104,7 +104,10 @@ struct GraphicsState {
 
 // Dialog manager (subsystem 3).
 struct DialogState {
+    int exitButton = 0;     // WInfoDialog item 1: button that ended the last modal dialog; the show
+    int exitField = 0;      // WInfoDialog item 2: its previous field; 0 after a box or file dialog
     int lastAnswer = 0;     // WInfoDialog item 4: answer of the last message box or file dialog
+    int modalDialog = 0;    // WInfoDialog item 5: DialogId whose modal show ended last; the show
     int currentDialog = 0;  // DialogId of the current dialog, 0 none; WindowOpen, WindowClose
     // What a get from an undefined field returns with error 1010; wdialogundefined.
     int undefinedInteger = -999;

@@ -280,7 +280,7 @@ void yyshutdown() {
         if (record[0] == KindDialog) {
             const int* dialogRecord = yydialogrecord(reinterpret_cast<HWND>(static_cast<INT_PTR>(record[5])));
             if (dialogRecord != nullptr) {
-                yydialoghide(dialogRecord[DlgId]);
+                yydialoghidecombined(dialogRecord[DlgId]);
                 yydialogunload(dialogRecord[DlgId]);
             }
         } else if (record[0] == KindSplit) {

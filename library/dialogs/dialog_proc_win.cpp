@@ -11,15 +11,10 @@
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
 #include "dialogs/dialogs.hpp"
+#include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 
 namespace {
-
-// Numeric validation state: the field that refused to lose the focus, and the tab selection
-// to go back to.
-HWND hBadVal = nullptr;
-HWND hBadTab = nullptr;
-int iBadTab = 0;
 
 HWND asWindow(int word) { return reinterpret_cast<HWND>(static_cast<INT_PTR>(word)); }
 

@@ -11,6 +11,7 @@
 #include "core/windows_internal_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
+#include "dialogs/show_internal_win.hpp"
 
 HWND hDialogList[MaxDialogs + 1];
 int nDialogs = 0;
@@ -133,6 +134,7 @@ HWND createDialog(int resource, int identifier, int window, int combine) {
         record[DlgCombinedWindow] = static_cast<int>(reinterpret_cast<INT_PTR>(wWindow[window]));
     record[DlgLastCell] = 0x40001;
     record[DlgId] = identifier;
+    record[DlgResource] = resource;
     pendingFocusField = pendingX = pendingY = 0;
     HWND savedActive = hDlgCur;
     creatingDialog = 1;
@@ -341,9 +343,13 @@ BOOL yydialoginitialise(HWND dialog, LPARAM creation) {
         record[DlgMinWidth] = r.right - r.left;
         record[DlgMinHeight] = r.bottom - r.top;
     } else {
-        // The modal copy: the copying of the shown dialog belongs to the show modes.
+        // The modal copy takes everything of the dialog it shows, its pages and its place.
         hDialogList[0] = dialog;
         SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new (std::nothrow) int[DialogRecordWords]()));
+        if (HWND shown = yycurrentdialogwindow()) yydialogcopy(dialog, shown);
+        yytabdialoginit(dialog);
+        yydialogcentre(dialog);
+        SetWindowPos(dialog, nullptr, pendingX, pendingY, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     SetWindowLongA(dialog, GWL_EXSTYLE, GetWindowLongA(dialog, GWL_EXSTYLE) | WS_EX_APPWINDOW);
     if (pendingFocusField != 0) {
@@ -386,8 +392,8 @@ void yydialogunload2(HWND dialog, int keepPages, int index) {
         bool child = (style(other) & WS_CHILD) != 0;
         if (!(IsChild(dialog, other) || (!child && ownedBy(other, dialog)))) continue;
         if (yyissubdialog(other)) continue;  // a page of another dialog is not hidden
-        const int* record = yydialogrecord(other);
-        if (record != nullptr) yydialoghide(record[DlgId]);
+        int at = i;
+        yydialoghide(at);
         yydialogunload2(other, 0, i);
         if (i > nDialogs + 1) i = nDialogs + 1;
     }
@@ -469,7 +475,8 @@ void WDialogUnload(int keepPages) {
         yyerror(1047, "WDialogUnload");
         return;
     }
-    yydialoghide(record[DlgId]);
+    int at = -1;
+    yydialoghide(at);
     yydialogunload(keepPages, -1);
     gravim.dialogs.currentDialog = 0;
 }

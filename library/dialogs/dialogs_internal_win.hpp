@@ -11,9 +11,10 @@
 #include "dialogs/dialogs.hpp"
 #include "dialogs/field_rules.hpp"
 
-// DialogRecord words (attached to every dialog window as its user data, 21 words, word 1 unused).
+// DialogRecord words (attached to every dialog window as its user data, 21 words).
 enum DialogWord : int {
     DlgId = 0,             // DialogId
+    DlgResource = 1,       // resource number of the template (a modal show builds its copy from it)
     DlgShown = 2,          // 1 after a show, 0 after a hide
     DlgCurrentField = 3,   // field that last got the focus or changed
     DlgPreviousField = 4,  // word 3 before its last change
@@ -118,7 +119,7 @@ void yyresetdialogwords();
 // (null when it could not be loaded), show, hide and unload by identifier.
 HWND yydialogload2(int dialog, HWND parent);
 void yydialogshow(int dialog, int x, int y);
-void yydialoghide(int dialog);
+void yydialoghidecombined(int dialog);
 void yydialogunload(int dialog);
 // True when a loaded dialog is a tab page of another loaded dialog.
 bool yyissubdialog(HWND dialog);
@@ -140,7 +141,7 @@ INT_PTR CALLBACK yydialogproc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 LRESULT yyProcessColour(HWND dialog, UINT message, HDC dc, HWND control);
 void yydialoglayout(HWND dialog, int width, int height);
 
-// Showing (the least the dialog tests need; the show modes live here).
+// Showing, tab pages and resizing (the rest in show_internal_win.hpp).
 void yytabdialogend(HWND dialog);
 // A tab's item data: the page's DialogId and its disabled mark.
 struct TabItem {
@@ -156,16 +157,18 @@ void yyDialogCreateSizeGrip(HWND dialog);
 // Ends the modal copy after a push button; the shown dialog then holds what the copy held.
 void yyendmodalcopy(HWND copy, int button);
 
-// Numeric fields and the standard-control subclasses (the least the dialog tests need).
-// Presses the dialog's default button.
-void yyDefaultButton(HWND dialog);
-// Numeric validation of the focused field when the focus would leave it; 0 accepts.
+// Numeric fields and the standard-control subclasses (the rest in control_classes_win.hpp).
+// Presses the default button of the (outermost) dialog that holds control.
+void yyDefaultButton(HWND control);
+// 1 when the numeric field refuses to give the focus to newFocus (strict: a text that is not a
+// number is refused even when the focus stays); 0 accepts.
 int yyoutofrange(HWND control, HWND newFocus, int strict);
 // Puts back the text and value a numeric field had when it got the focus.
 void yyrestorestoredvalue(HWND control);
 // The position a trackbar's Shift selection starts from.
 int yytrackselectionstart();
-// Installs the library's outer subclass over a dialog control (its procedure kept in word 13).
+// Installs the class's subclass and the library's outer subclass over a dialog control (the
+// procedure beneath the outer one kept in word 13).
 void yysubclassfield(HWND control);
 
 // Field queries (current dialog; field -1 when missing or of the wrong kind).

@@ -1,0 +1,28 @@
+// modal_win.hpp - the modal bracket shared by modal dialogs, message boxes and common dialogs
+// (library-internal): the owner of a modal box, disabling the other dialogs and windows, and
+// freezing windows into snapshots that repaint them while the box is up.
+#pragma once
+
+#include <windows.h>
+
+// Freeze counts of the windows' snapshots (hImage of the window tables), by WindowNumber.
+extern int nImage[51];
+
+// The window that owns a modal box: the visible active dialog (or the window it is combined
+// with), else the window whose title shows active. May be null.
+HWND yyactivewindlg();
+
+// Disables every shown dialog other than owner that is not combined with it and lives in a
+// library window or at top level; with windows set also every other visible library frame.
+void yyDisableDialogs(HWND owner, int windows);
+// Enables the same dialogs and frames again; while a semi-modeless dialog is up only keep.
+void yyEnableDialogs(HWND keep, int windows);
+
+// freeze 1: brings the shown dialogs up to date and, unless desktop composition is on, keeps a
+// snapshot of every visible top-level library window (except window number except, -1 none) and
+// of every shown dialog that is drawn on; freeze 0 releases one level. error is always 0.
+void yygetwindowbitmap(int freeze, int except, int& error);
+// The snapshot a frozen dialog repaints from, or null (only while wBlitOn is set).
+HBITMAP yydialogsnapshot(HWND dialog);
+// True when the dialog, one of its fields, or the current page of one of its tabs is drawn on.
+bool yyCheckUserDrawn(HWND dialog);

@@ -236,9 +236,9 @@ struct Played {
 
 // Plays the scenario from a Vedu end (written into the installation's data) and the update.
 Played playupdate(const char* scenario, int startEnd) {
-    ScratchFolder folder;
-    std::string qvdir = makeinstallation(folder.path());
-    std::string qvtmp = nativepath(folder.path() + "/tmp");
+    TestInstallation installation;
+    const std::string& qvdir = installation.home;
+    const std::string& qvtmp = installation.tmp;
     std::string qvtmpq = "\"" + qvtmp + "\"";
     writefile(qvtmp + "/" + ScenarioFile, std::string(scenario) + "\r\n");
     std::ofstream(qvdir + "/ferret/TMAP/go/" + DataEndsScript, std::ios::binary | std::ios::app)

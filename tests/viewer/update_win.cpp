@@ -46,9 +46,9 @@ std::string batchcalls(const std::string& log) {
 }
 
 DialogUpdate dialogupdate(const char* scenario, int startEnd) {
-    ScratchFolder folder;
-    std::string qvdir = makeinstallation(folder.path());
-    std::string qvtmp = nativepath(folder.path() + "/tmp");
+    TestInstallation installation;
+    const std::string& qvdir = installation.home;
+    const std::string& qvtmp = installation.tmp;
     std::string qvtmpq = "\"" + qvtmp + "\"";
     SetEnvironmentVariableA("QV_DIR", qvdir.c_str());
     SetEnvironmentVariableA("QV_TMP", qvtmp.c_str());
@@ -143,9 +143,9 @@ TEST(UpdateDialog, ScenariosOfTheStandInInstallation) {
 
 // The install path ends the program: it runs in a process of its own.
 TEST(UpdateDialog, ANewProgramEndsTheViewerAfterItsRunLogReachedTheFile) {
-    ScratchFolder folder;
-    std::string qvdir = makeinstallation(folder.path());
-    std::string qvtmp = nativepath(folder.path() + "/tmp");
+    TestInstallation installation;
+    const std::string& qvdir = installation.home;
+    const std::string& qvtmp = installation.tmp;
     std::ofstream(qvtmp + "\\" + ScenarioFile, std::ios::binary) << "newprogram\r\n";
     SetEnvironmentVariableA("QV_DIR", qvdir.c_str());
     SetEnvironmentVariableA("QV_TMP", qvtmp.c_str());

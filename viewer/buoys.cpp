@@ -9,6 +9,8 @@
 
 BuoyRecord buoytable[MaxBuoys];
 
+constexpr std::size_t BuoyLineLength = 111;  // columns the format reads
+
 namespace {
 
 // A numeric field as a formatted read takes it: blanks ignored, all blanks read as 0.
@@ -78,7 +80,7 @@ bool readrecord(const std::string& line, BuoyRecord& record) {
 void readbuoy(std::FILE* file, int& n) {
     n = 0;
     std::string line;
-    while (n < MaxBuoys && readtextline(file, line) && readrecord(line, buoytable[n])) ++n;
+    while (n < MaxBuoys && readtextline(file, line, BuoyLineLength) && readrecord(line, buoytable[n])) ++n;
 }
 
 void buoycompare(float latitude, float longitude, int n, int& result) {

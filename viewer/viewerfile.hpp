@@ -8,4 +8,6 @@
 std::FILE* viewerfopen(const std::string& path, const char* mode);
 
 // One line of a text file without its line end (LF, or CR LF); false at the end of the file.
-bool readtextline(std::FILE* file, std::string& line);
+// Characters after the first limit ones are read past and dropped: an over-long line costs no
+// memory.
+bool readtextline(std::FILE* file, std::string& line, std::size_t limit = std::string::npos);

@@ -6,9 +6,12 @@
 
 #include <commctrl.h>
 
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "core/errors.hpp"
+#include "core/events.hpp"
 #include "core/gravim.hpp"
 #include "core/info.hpp"
 #include "core/window_tables_win.hpp"
@@ -310,6 +313,92 @@ TEST_F(DialogShows, ShrinkingAFixedDialogHidesWhatFallsOutsideAndGrowingBringsIt
     yydialogsize(200, 100, result);
     EXPECT_TRUE(IsWindowVisible(outside));
     EXPECT_FALSE(IsWindowEnabled(outside)) << "it keeps its disabled state";
+}
+
+}  // namespace
+
+namespace {
+
+struct Seen {
+    int type, win, value1, value2;
+    bool operator==(const Seen& o) const {
+        return type == o.type && win == o.win && value1 == o.value1 && value2 == o.value2;
+    }
+};
+std::ostream& operator<<(std::ostream& out, const Seen& e) {
+    return out << "{" << e.type << ", " << e.win << ", " << e.value1 << ", " << e.value2 << "}";
+}
+
+// The push buttons WMessage returns until a short library timer expires.
+std::vector<Seen> pushButtons() {
+    constexpr int sentinel = 78;
+    WMessageTimer(150, sentinel);
+    std::vector<Seen> seen;
+    for (;;) {
+        int type = 0;
+        WMessageRecord record;
+        WMessage(type, record);
+        if (type == EvTimer && record.Value1 == sentinel) return seen;
+        if (type == EvPushButton) seen.push_back({type, record.Win, record.Value1, record.Value2});
+    }
+}
+
+class NumericInADialog : public DialogShows {
+protected:
+    void SetUp() override {
+        DialogShows::SetUp();
+        WDialogLoad(310);
+        WDialogShow();
+        number = fieldOf(310, 3111);
+        SetFocus(number);
+        pushButtons();
+    }
+    void click(int button) { PostMessageA(fieldOf(310, button), BM_CLICK, 0, 0); }
+    HWND number = nullptr;
+};
+
+TEST_F(NumericInADialog, OkIsRefusedWhileAnotherButtonPutsTheOldTextBack) {
+    SetWindowTextA(number, "75");
+    SendMessageA(number, EM_SETMODIFY, TRUE, 0);
+    click(IDOK);
+    EXPECT_EQ(pushButtons(), std::vector<Seen>{}) << "OK raises nothing while the field is out of range";
+    EXPECT_EQ(GetFocus(), number);
+    EXPECT_EQ(text(number), "75");
+
+    click(3114);
+    const std::vector<Seen> seen = pushButtons();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].value1, 3114);
+    EXPECT_EQ(text(number), "12.5") << "the text it had when it took the focus";
+}
+
+TEST_F(NumericInADialog, EnterPressesTheDefaultButton) {
+    SetWindowTextA(number, "20");
+    PostMessageA(number, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(number, WM_KEYUP, VK_RETURN, 0xC0000001);
+    const std::vector<Seen> seen = pushButtons();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].value1, IDOK);
+}
+
+TEST_F(NumericInADialog, TheSpinArrowsStepAndClamp) {
+    WDialogRangeInteger(3112, 0, 43);
+    HWND spin = fieldOf(310, 3112);
+    HWND arrows = yyfieldrecord(spin)->spinBuddy;
+    ASSERT_NE(arrows, nullptr);
+    RECT box;
+    GetClientRect(arrows, &box);
+    const LPARAM up = MAKELPARAM(box.right / 2, 2);
+    for (int click = 0; click < 2; ++click) {
+        PostMessageA(arrows, WM_LBUTTONDOWN, MK_LBUTTON, up);
+        PostMessageA(arrows, WM_LBUTTONUP, 0, up);
+        pushButtons();
+    }
+    EXPECT_EQ(text(spin), "43") << "42 and one step, then held at the upper bound";
+    EXPECT_EQ(GetFocus(), spin);
+    int value = 0;
+    WDialogGetInteger(3112, value);
+    EXPECT_EQ(value, 43);
 }
 
 }  // namespace

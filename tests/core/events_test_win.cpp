@@ -274,6 +274,31 @@ TEST_F(ShownRoot, PostedButtonsModifiersAndDoubleClicks) {
     }
 }
 
+TEST_F(ShownRoot, RealDoubleClicksByTheirSwitch) {
+    WMessageEnable(EvMouseUp, 1);
+    POINT at = {40, 30};
+    ClientToScreen(hClient[0], &at);
+    SetCursorPos(at.x, at.y);
+    drain();
+    for (bool doubleClicks : {false, true}) {
+        WMessageEnable(EvDoubleClick, doubleClicks ? 1 : 0);
+        INPUT inputs[4] = {};
+        for (int i = 0; i < 4; ++i) {
+            inputs[i].type = INPUT_MOUSE;
+            inputs[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+        }
+        SendInput(4, inputs, sizeof(INPUT));
+        const int expected[4] = {EvMouseDown, EvMouseUp, doubleClicks ? EvDoubleClick : EvMouseDown, EvMouseUp};
+        for (int type : expected) {
+            WMessageRecord record;
+            EXPECT_EQ(nextEvent(record, {EvMouseDown, EvMouseUp, EvDoubleClick}), type) << doubleClicks;
+            EXPECT_EQ(record.Value1, 1);
+            EXPECT_EQ(record.PixelX, 40);
+        }
+        Sleep(GetDoubleClickTime() + 50);  // the next pair starts afresh
+    }
+}
+
 // ---- exposes and resizes ----
 
 TEST_F(ShownRoot, ExposeInWindowUnitsAndPixels) {

@@ -1,5 +1,5 @@
 // dialog_size_win.cpp - resizable dialogs (the size grip) and explicit resizing, dialog-unit
-// factors, tab stops and selecting a control's whole text.
+// factors, tab stops, selecting a control's whole text, and a dialog or field as drawing surface.
 #include <windows.h>
 
 #include <new>
@@ -9,6 +9,7 @@
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/show_internal_win.hpp"
+#include "graphics/screen_win.hpp"
 
 namespace {
 
@@ -144,4 +145,43 @@ void yyDialogSelectAll(HWND control) {
     else
         SendMessageA(control, EM_SETSEL, 0, -1);
     SendMessageA(control, EM_SCROLLCARET, 0, 0);
+}
+
+void yyfieldselect(int& field, int& width, int& height) {
+    HWND dialog = yycurrentdialogwindow();
+    HWND target = dialog == nullptr ? nullptr : field == 0 ? dialog : GetDlgItem(dialog, field);
+    if (target == nullptr) {
+        field = -1;
+        return;
+    }
+    yygrselectnone();
+    HDC dc = GetDC(target);
+    if (dc == nullptr) {
+        field = -1;
+        return;
+    }
+    // The pen belonged to the context given up; the field's context gets its own objects.
+    if (hGrPen != nullptr) DeleteObject(hGrPen);
+    hGrPen = hGrPenSaved = nullptr;
+    hFieldDC = dc;
+    hFieldWindow = target;
+    gDC = dc;
+    SetBkMode(gDC, TRANSPARENT);
+    SetTextAlign(gDC, TA_BASELINE);
+    yywinlinestyles();
+    if (hGrFont != nullptr) hGrFontSaved = static_cast<HFONT>(SelectObject(gDC, hGrFont));
+    if (hPalette != nullptr) {
+        SelectPalette(gDC, hPalette, FALSE);
+        RealizePalette(gDC);
+    }
+    RECT client;
+    GetClientRect(target, &client);
+    width = client.right;
+    height = client.bottom;
+    // From now on the field (or the dialog) raises mouse, expose and resize events.
+    if (field == 0) {
+        if (int* record = yydialogrecord(dialog)) record[DlgIsSurface] = 1;
+    } else if (FieldRecord* record = yyfieldrecord(target)) {
+        record->graphicsField = 1;
+    }
 }

@@ -38,3 +38,7 @@ void yytabenable(int& field, int& page, int enable);
 void yydialogsize(int width, int height, int& result);
 void yygetdlgfactor(int& x, int& y);
 void yydialogtabstops(int& field, const int* stops, int count);
+// Makes field (0: the dialog's own client area) of the current dialog the drawing target and
+// gives its client size; from then on it raises mouse, expose and resize events. -1 in field
+// when there is no such control or no drawing context.
+void yyfieldselect(int& field, int& width, int& height);

@@ -16,6 +16,7 @@
 #include "core/info.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
+#include "core/windows_internal_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/messagebox.hpp"
@@ -399,6 +400,35 @@ TEST_F(NumericInADialog, TheSpinArrowsStepAndClamp) {
     int value = 0;
     WDialogGetInteger(3112, value);
     EXPECT_EQ(value, 43);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DialogShows, AFieldOrTheDialogBecomesADrawingSurface) {
+    WDialogLoad(315);
+    WDialogShow();
+    int field = 0, width = 0, height = 0;
+    yyfieldselect(field, width, height);
+    RECT client;
+    GetClientRect(dialogWindow(315), &client);
+    EXPECT_EQ(field, 0);
+    EXPECT_EQ(width, client.right);
+    EXPECT_EQ(height, client.bottom);
+    EXPECT_EQ(yydialogrecord(dialogWindow(315))[DlgIsSurface], 1);
+
+    field = 3161;
+    yyfieldselect(field, width, height);
+    EXPECT_EQ(field, 3161);
+    EXPECT_EQ(yyfieldrecord(fieldOf(315, 3161))->graphicsField, 1);
+    GetClientRect(fieldOf(315, 3161), &client);
+    EXPECT_EQ(width, client.right);
+
+    field = 4444;
+    yyfieldselect(field, width, height);
+    EXPECT_EQ(field, -1);
+    yygrselectnone();
 }
 
 }  // namespace

@@ -164,7 +164,8 @@ void frameSized(HWND frame, WPARAM wParam) {
     if (wParam == SIZE_MINIMIZED) {
         if (n > 0) {
             SendMessageA(frame, WM_NCACTIVATE, FALSE, 0);
-            paintTitleActive(GetAncestor(frame, GA_ROOTOWNER));
+            const int parent = yygetwindowindex(GetParent(frame));  // a client area or an owner frame
+            if (parent >= 0) paintTitleActive(wWindow[parent]);
         }
         return;
     }
@@ -630,6 +631,14 @@ LRESULT clientMessage(HWND client, UINT message, WPARAM wParam, LPARAM lParam) {
         HWND frame = frameOf(client);
         bringToTop(frame, false);
         yytitlecolour(frame);
+        // The split windows around a pane show active too.
+        for (HWND pane = frame; pane != nullptr;) {
+            HWND outerClient = GetParent(pane);
+            HWND outer = outerClient != nullptr ? GetParent(outerClient) : nullptr;
+            if (yywindowkind(outer) != KindSplit) break;
+            paintTitleActive(outer);
+            pane = outer;
+        }
         break;
     }
     case WM_LBUTTONDOWN: clientButtonDown(client, 1, false, wParam, lParam); return 0;

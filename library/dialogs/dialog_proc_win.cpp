@@ -13,6 +13,7 @@
 #include "dialogs/dialogs.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
+#include "dialogs/modal_win.hpp"
 
 namespace {
 
@@ -378,6 +379,20 @@ INT_PTR dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_PAINT: {
         int* record = yydialogrecord(dialog);
+        // While windows are frozen under a modal box, a dialog with a snapshot repaints from it.
+        if (HBITMAP snapshot = yyismodaldialog(dialog) ? nullptr : yydialogsnapshot(dialog)) {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(dialog, &paint);
+            HDC memory = CreateCompatibleDC(dc);
+            HGDIOBJ old = SelectObject(memory, snapshot);
+            RECT area;
+            GetClientRect(dialog, &area);
+            BitBlt(dc, 0, 0, area.right, area.bottom, memory, 0, 0, SRCCOPY);
+            SelectObject(memory, old);
+            DeleteDC(memory);
+            EndPaint(dialog, &paint);
+            return TRUE;
+        }
         if (record != nullptr && !yyismodaldialog(dialog) && record[DlgIsSurface]) {
             record[DlgGraphicsField] = 0;
             raise(107, 0, 0, dialog);

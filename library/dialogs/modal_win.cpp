@@ -74,6 +74,10 @@ void redrawToolbarsInside(HWND window) {
     }
 }
 
+// The window's client area (its GRAVCLIENT child), which the window procedures repaint from
+// the snapshot.
+HWND clientArea(int n) { return hClient[n] != nullptr ? hClient[n] : wWindow[n]; }
+
 bool freezesWindow(int n, int except) {
     HWND frame = wWindow[n];
     if (n == except || frame == nullptr || !IsWindowVisible(frame) || isChildWindow(frame)) return false;
@@ -89,7 +93,7 @@ void freeze(int except) {
     wBlitOn = 1;
     for (int n = 0; n < MaxWindows; ++n) {
         if (!freezesWindow(n, except)) continue;
-        if (hImage[n] == nullptr) hImage[n] = snapshotClient(wWindow[n]);
+        if (hImage[n] == nullptr) hImage[n] = snapshotClient(clientArea(n));
         ++nImage[n];
     }
     for (int i = 1; i <= nDialogs; ++i) {
@@ -118,7 +122,7 @@ void release(int except) {
             continue;
         }
         nImage[n] = 0;
-        restoreClient(wWindow[n], hImage[n]);
+        restoreClient(clientArea(n), hImage[n]);
         hImage[n] = nullptr;
         redrawToolbarsInside(wWindow[n]);
     }

@@ -8,6 +8,7 @@
 #include "core/errors.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
+#include "core/windows.hpp"
 #include "dialogs/messagebox.hpp"
 #include "gui_driver_win.hpp"
 
@@ -120,6 +121,47 @@ TEST_F(MessageBoxes, ABoxThatCannotShowReports1004AndKeepsTheAnswer) {
     EXPECT_EQ(WInfoError(1), 1004);
     EXPECT_EQ(gravim.dialogs.lastAnswer, 2);
     EXPECT_EQ(gravim.dialogs.exitField, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// What the library windows looked like while a box was up: frozen, with a snapshot of the root.
+struct FreezeWatcher {
+    static inline int blitOn = -1;
+    static inline bool rootSnapshot = false;
+    static inline bool rootEnabled = true;
+    UINT_PTR timer;
+    FreezeWatcher() { timer = SetTimer(nullptr, 0, 40, tick); }
+    ~FreezeWatcher() { KillTimer(nullptr, timer); }
+    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
+        HWND box = FindWindowA("#32770", "Frozen");
+        if (box == nullptr || !IsWindowVisible(box) || blitOn != -1) return;
+        blitOn = wBlitOn;
+        rootSnapshot = hImage[0] != nullptr;
+        rootEnabled = IsWindowEnabled(wWindow[0]) != FALSE;
+        PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    }
+};
+
+TEST(MessageBoxBracket, OtherWindowsAreFrozenAndDisabledOnlyWhileTheBoxIsUp) {
+    yyresetgravim();
+    WindowOpen(7, 50, 50, 300, 200);
+    hDlgCur = nullptr;
+    hWinCur = nullptr;  // no owner: the root window is one of the others
+    {
+        FreezeWatcher watch;
+        WMessageBox(0, 0, 1, "Frozen windows", "Frozen");
+    }
+    EXPECT_EQ(FreezeWatcher::blitOn, 1);
+    EXPECT_TRUE(FreezeWatcher::rootSnapshot);
+    EXPECT_FALSE(FreezeWatcher::rootEnabled);
+    EXPECT_EQ(wBlitOn, 0);
+    EXPECT_EQ(hImage[0], nullptr);
+    EXPECT_TRUE(IsWindowEnabled(wWindow[0]));
+    WindowClose();
+    yyresetgravim();
 }
 
 }  // namespace

@@ -195,6 +195,23 @@ TEST_F(ChildWindows, CombinedAndOwnedDialogsCloseWithTheirWindow) {
     EXPECT_LT(yydialogfind(502), 1);
 }
 
+// While a semi-modeless dialog is up, new windows and panes start disabled.
+TEST_F(ChildWindows, WindowsOpenDisabledUnderASemiModelessDialog) {
+    WDialogLoad(301, 601);
+    WDialogShow(-1, -1, 0, 3);
+    ASSERT_GT(nSemi, 0);
+    const int n = open();
+    EXPECT_FALSE(IsWindowEnabled(wWindow[n]));
+    const std::vector<int> panes = split(n, 0, 100);
+    EXPECT_FALSE(IsWindowEnabled(wWindow[panes[0]]));
+    EXPECT_FALSE(IsWindowEnabled(wWindow[panes[1]]));
+    WDialogSelect(601);
+    WDialogHide();
+    EXPECT_EQ(nSemi, 0);
+    const int later = open();
+    EXPECT_TRUE(IsWindowEnabled(wWindow[later]));
+}
+
 TEST_F(ChildWindows, AnInnerChildLiesInItsParentsClientArea) {
     const int host = open(Plain, 0, 400, 300);
     const int inner = open(Plain | WinInside, host, 200, 80);

@@ -176,8 +176,10 @@ void yyEnableDialogs(HWND keep, int windows) {
     for (int i = 1; i <= nDialogs; ++i)
         if (isShown(hDialogList[i]) && takesPart(hDialogList[i])) EnableWindow(hDialogList[i], TRUE);
     if (windows == 0) return;
+    // Hidden frames too: a semi-modeless show disabled every frame, and one that is shown later
+    // must not stay disabled.
     for (HWND frame : wWindow)
-        if (frame != nullptr && IsWindowVisible(frame)) EnableWindow(frame, TRUE);
+        if (frame != nullptr) EnableWindow(frame, TRUE);
 }
 
 void yygetwindowbitmap(int freezeSwitch, int except, int& error) {

@@ -15,7 +15,7 @@ HWND yyactivewindlg();
 // Disables every shown dialog other than owner that is not combined with it and lives in a
 // library window or at top level; with windows set also every other visible library frame.
 void yyDisableDialogs(HWND owner, int windows);
-// Enables the same dialogs and frames again; while a semi-modeless dialog is up only keep.
+// Enables the same dialogs, and every frame, again; while a semi-modeless dialog is up only keep.
 void yyEnableDialogs(HWND keep, int windows);
 
 // freeze 1: brings the shown dialogs up to date and, unless desktop composition is on, keeps a

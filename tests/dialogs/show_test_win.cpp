@@ -160,6 +160,7 @@ TEST_F(DialogShows, SemiModelessDisablesTheOthersUntilItIsHidden) {
     WDialogHide();
     EXPECT_TRUE(enabled(311));
     EXPECT_TRUE(enabled(312));
+    EXPECT_TRUE(IsWindowEnabled(wWindow[0])) << "the hidden root window is enabled again as well";
 }
 
 TEST_F(DialogShows, PositionsAreRootWindowUnitsAndScreenPixelsAreNotConvertedTwice) {

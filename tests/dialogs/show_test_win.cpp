@@ -50,6 +50,7 @@ struct ModalUser {
     static inline std::string typed;
     static inline int button = 0;
     static inline std::string seen;  // what the copy showed in field 3111 when it came up
+    static inline int focusedAtStart = 0;
     static inline bool done = false;
     UINT_PTR timer;
     ModalUser(std::string t, int f, std::string value, int b) {
@@ -68,6 +69,7 @@ struct ModalUser {
         if (copy == nullptr || !IsWindowVisible(copy)) return;
         done = true;
         seen = text(GetDlgItem(copy, 3111));
+        focusedAtStart = GetFocus() != nullptr ? GetDlgCtrlID(GetFocus()) : 0;
         HWND target = GetDlgItem(copy, field);
         SetFocus(target);
         SetWindowTextA(target, typed.c_str());
@@ -113,6 +115,21 @@ TEST_F(DialogShows, AModalShowCopiesTheFieldsBackAndTellsWhichButtonClosedIt) {
     EXPECT_EQ(value.trimmed(), "typed");
     EXPECT_FALSE(visible(310));
     EXPECT_EQ(visibleDialogTitles(), "") << "the copy is gone";
+}
+
+TEST_F(DialogShows, AModalShowWithAFocusFieldStartsThere) {
+    WDialogLoad(310);
+    {
+        ModalUser user("Modal numbers", 3113, "typed", IDOK);
+        WDialogShow(-1, -1, 3112, 1);
+        EXPECT_TRUE(ModalUser::done);
+        EXPECT_EQ(ModalUser::focusedAtStart, 3112);
+    }
+    EXPECT_EQ(WInfoError(1), 0);
+    EXPECT_EQ(WInfoDialog(1), IDOK);
+    Text<20> value;
+    WDialogGetString(3113, value);
+    EXPECT_EQ(value.trimmed(), "typed");
 }
 
 TEST_F(DialogShows, ADialogLoadedUnderAnotherIdentifierStillShowsModally) {

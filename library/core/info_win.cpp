@@ -69,9 +69,12 @@ void windowRectangle(HWND window, RECT& r, int& child, int& parent) {
         GetWindowRect(window, &r);
         if (isChildWindow(window)) MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
     }
-    if (isChildWindow(window)) {
+    // Only a window inside a library window measures in that window's units; a dialog inside
+    // another dialog keeps the pixels of that dialog.
+    const int owner = isChildWindow(window) ? yygetwindowindex(GetParent(window)) : -1;
+    if (owner >= 0) {
         child = 1;
-        parent = yygetwindowindex(GetParent(window));
+        parent = owner;
     }
 }
 
@@ -127,9 +130,10 @@ void yygetrestwinsize(int& width, int& height, int& x, int& y, int& child, int& 
         height = normal.bottom - normal.top - borderHeight;
         x = normal.left;
         y = normal.top;
-        if (isChildWindow(frame)) {
+        const int owner = isChildWindow(frame) ? yygetwindowindex(GetParent(frame)) : -1;
+        if (owner >= 0) {
             child = 1;
-            parent = yygetwindowindex(GetParent(frame));
+            parent = owner;
         }
         return;
     }

@@ -450,3 +450,37 @@ TEST_F(DialogShows, AFieldOrTheDialogBecomesADrawingSurface) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DialogShows, DialogInformationOfAShownDialog) {
+    EXPECT_EQ(WInfoDialog(10), 0) << "no dialog";
+    WDialogLoad(311);
+    WDialogShow(5000, 2000);
+    const RECT r = box(dialogWindow(311));
+    EXPECT_EQ(WInfoDialog(3), 311);
+    EXPECT_EQ(WInfoDialog(10), 1) << "a top-level dialog";
+    EXPECT_EQ(WInfoDialog(6), r.left);
+    EXPECT_EQ(WInfoDialog(7), r.top);
+    EXPECT_EQ(WInfoDialog(8), r.right - r.left);
+    EXPECT_EQ(WInfoDialog(9), r.bottom - r.top);
+    EXPECT_EQ(WInfoDialog(77), r.bottom - r.top) << "an unknown item repeats the previous answer";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DialogShows, APageIsADialogInsideADialog) {
+    WDialogLoad(313);
+    WDialogShow();
+    WDialogSelect(3101);
+    EXPECT_EQ(WInfoDialog(10), 3);
+    RECT r;
+    GetWindowRect(dialogWindow(3101), &r);
+    MapWindowPoints(nullptr, dialogWindow(313), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(WInfoDialog(6), r.left) << "pixels of the dialog it lies in";
+    EXPECT_EQ(WInfoError(1), 0);
+}
+
+}  // namespace

@@ -484,3 +484,34 @@ TEST_F(DialogShows, APageIsADialogInsideADialog) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DialogShows, ADialogInsideAHiddenWindowIsNotShown) {
+    WDialogLoad(3102, 3102, 0);
+    WDialogShow();
+    EXPECT_EQ(WInfoError(1), 1016);
+    EXPECT_FALSE(visible(3102));
+}
+
+TEST_F(DialogShows, ADialogInsideAWindowIsPlacedInItsUnits) {
+    WindowClose();
+    WindowOpen(7, 20, 20, 600, 400);
+    WDialogLoad(3102, 3102, 0);
+    WDialogShow(5000, 2500, 3142);
+    EXPECT_EQ(WInfoError(1), 0);
+    EXPECT_TRUE(visible(3102));
+    EXPECT_EQ(WInfoDialog(10), 2);
+    int px = 0, py = 0;
+    WindowUnitsToPixels(5000, 2500, px, py);
+    RECT r = box(dialogWindow(3102));
+    MapWindowPoints(nullptr, hClient[0], reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, px);
+    EXPECT_EQ(r.top, py);
+    // Reported back in the same units (within the rounding of the two conversions).
+    EXPECT_NEAR(WInfoDialog(6), 5000, 20);
+    EXPECT_NEAR(WInfoDialog(7), 2500, 30);
+    EXPECT_EQ(GetFocus(), fieldOf(3102, 3142));
+}
+
+}  // namespace

@@ -11,16 +11,6 @@
 
 namespace {
 
-struct Seen {
-    int type, win, value1, value2;
-    bool operator==(const Seen& o) const {
-        return type == o.type && win == o.win && value1 == o.value1 && value2 == o.value2;
-    }
-};
-std::ostream& operator<<(std::ostream& out, const Seen& e) {
-    return out << "{" << e.type << ", " << e.win << ", " << e.value1 << ", " << e.value2 << "}";
-}
-
 class DialogEvents : public DialogTest {
 protected:
     // As the viewer runs: a hidden root window, field changes and tab changes switched on.
@@ -34,19 +24,7 @@ protected:
         WindowClose();
         DialogTest::TearDown();
     }
-    // Every event WMessage returns until a short library timer expires.
-    static std::vector<Seen> events() {
-        constexpr int sentinel = 77;
-        WMessageTimer(150, sentinel);
-        std::vector<Seen> seen;
-        for (;;) {
-            int type = 0;
-            WMessageRecord record;
-            WMessage(type, record);
-            if (type == EvTimer && record.Value1 == sentinel) return seen;
-            seen.push_back({type, record.Win, record.Value1, record.Value2});
-        }
-    }
+    static std::vector<Seen> events() { return collectEvents(); }
     static void key(HWND window, WPARAM key) {
         PostMessageA(window, WM_KEYDOWN, key, 1);
         PostMessageA(window, WM_KEYUP, key, 0xC0000001);

@@ -21,6 +21,7 @@
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/messagebox.hpp"
 #include "dialogs/show_internal_win.hpp"
+#include "dialog_fixture_win.hpp"
 #include "gui_driver_win.hpp"
 
 namespace {
@@ -338,28 +339,12 @@ TEST_F(DialogShows, ShrinkingAFixedDialogHidesWhatFallsOutsideAndGrowingBringsIt
 
 namespace {
 
-struct Seen {
-    int type, win, value1, value2;
-    bool operator==(const Seen& o) const {
-        return type == o.type && win == o.win && value1 == o.value1 && value2 == o.value2;
-    }
-};
-std::ostream& operator<<(std::ostream& out, const Seen& e) {
-    return out << "{" << e.type << ", " << e.win << ", " << e.value1 << ", " << e.value2 << "}";
-}
-
-// The push buttons WMessage returns until a short library timer expires.
+// The push buttons among the events of a short while.
 std::vector<Seen> pushButtons() {
-    constexpr int sentinel = 78;
-    WMessageTimer(150, sentinel);
-    std::vector<Seen> seen;
-    for (;;) {
-        int type = 0;
-        WMessageRecord record;
-        WMessage(type, record);
-        if (type == EvTimer && record.Value1 == sentinel) return seen;
-        if (type == EvPushButton) seen.push_back({type, record.Win, record.Value1, record.Value2});
-    }
+    std::vector<Seen> buttons;
+    for (const Seen& e : collectEvents())
+        if (e.type == EvPushButton) buttons.push_back(e);
+    return buttons;
 }
 
 class NumericInADialog : public DialogShows {

@@ -96,6 +96,3 @@ void runupdate(UpdateHost& host, const UpdateState& state);
 void updatefiles(int& veduEnd, int& avisoEnd, int& reynoldsEnd, TextRef realTimeDate, std::string_view qvdir,
                  int qvdirLength, std::string_view qvtmp, int qvtmpLength, std::string_view qvtmpq,
                  int qvtmpqLength, int diagnostics);
-// updatefiles on the main loop's own folders and end dates (the Update button's action).
-struct ViewerState;
-void viewerupdate(ViewerState& state);

@@ -4,7 +4,6 @@
 #include "core/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "update.hpp"
-#include "viewerstate.hpp"
 
 namespace {
 
@@ -30,10 +29,4 @@ void updatefiles(int& veduEnd, int& avisoEnd, int& reynoldsEnd, TextRef realTime
     LibraryHost host;
     runupdate(host, {veduEnd, avisoEnd, reynoldsEnd, realTimeDate, qvdir, qvdirLength, qvtmp, qvtmpLength, qvtmpq,
                      qvtmpqLength});
-}
-
-void viewerupdate(ViewerState& state) {
-    updatefiles(state.veduEnd, state.avisoEnd, state.reynoldsEnd, state.realTimeDate, state.qvdir.view(),
-                state.qvdirLength, state.qvtmp.view(), state.qvtmpLength, state.qvtmpq.view(), state.qvtmpqLength,
-                DiagnosticsLevel);
 }

@@ -39,3 +39,15 @@ TestInstallation::TestInstallation()
       profile(nativepath(folder.path() + "/profile")) {
     fs::create_directories(profile);
 }
+
+std::string batchcalls(const std::string& log) {
+    std::string result;
+    for (std::size_t at = 0; at < log.size();) {
+        std::size_t end = log.find("\r\n", at);
+        std::string call = log.substr(at, end - at);
+        std::size_t bat = call.find(".bat");
+        if (bat != std::string::npos && bat < call.find(' ')) result += call.substr(0, bat) + ";";
+        at = end == std::string::npos ? log.size() : end + 2;
+    }
+    return result;
+}

@@ -18,3 +18,7 @@ struct TestInstallation {
     ScratchFolder folder;
     std::string home, tmp, profile;
 };
+
+// The batch files of a stand-in call log (standin.log), in order: each name without ".bat",
+// followed by ";". The stand-in programs' own lines are left out.
+std::string batchcalls(const std::string& log);

@@ -32,19 +32,6 @@ struct DialogUpdate {
     std::string realTimeDate;
 };
 
-// The batch files of the call log, by name without ".bat".
-std::string batchcalls(const std::string& log) {
-    std::string result;
-    for (std::size_t at = 0; at < log.size();) {
-        std::size_t end = log.find("\r\n", at);
-        std::string call = log.substr(at, end - at);
-        std::size_t bat = call.find(".bat");
-        if (bat != std::string::npos && bat < call.find(' ')) result += call.substr(0, bat) + ";";
-        at = end == std::string::npos ? log.size() : end + 2;
-    }
-    return result;
-}
-
 DialogUpdate dialogupdate(const char* scenario, int startEnd) {
     TestInstallation installation;
     const std::string& qvdir = installation.home;

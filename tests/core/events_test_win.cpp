@@ -18,25 +18,9 @@
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "graphics/graphics.hpp"
+#include "event_wait_win.hpp"
 
 namespace {
-
-constexpr int GuardTimer = 4242;
-
-// The next event of a wanted type, or 0 when none came within timeoutMs. Other events are
-// passed over.
-int nextEvent(WMessageRecord& record, std::initializer_list<int> wanted, int timeoutMs = 3000) {
-    WMessageTimer(timeoutMs, GuardTimer);
-    for (;;) {
-        int type = 0;
-        WMessage(type, record);
-        if (type == EvTimer && record.Value1 == GuardTimer) return 0;
-        if (std::find(wanted.begin(), wanted.end(), type) != wanted.end()) {
-            WMessageTimer(0, GuardTimer);
-            return type;
-        }
-    }
-}
 
 // A shown root window of a known client size at a known place, opened once per suite (closing
 // a captioned window costs Wine two seconds without a window manager).

@@ -16,6 +16,7 @@
 #include "core/gravim.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
+#include "event_wait_win.hpp"
 
 class DialogTest : public ::testing::Test {
 protected:
@@ -45,27 +46,3 @@ protected:
     static int lastError() { return WInfoError(1); }
 };
 
-// One event as WMessage returned it: type, Win, Value1, Value2.
-struct Seen {
-    int type, win, value1, value2;
-    bool operator==(const Seen& o) const {
-        return type == o.type && win == o.win && value1 == o.value1 && value2 == o.value2;
-    }
-};
-inline std::ostream& operator<<(std::ostream& out, const Seen& e) {
-    return out << "{" << e.type << ", " << e.win << ", " << e.value1 << ", " << e.value2 << "}";
-}
-
-// Every event WMessage returns until a short library timer (identifier 77) expires.
-inline std::vector<Seen> collectEvents() {
-    constexpr int sentinel = 77;
-    WMessageTimer(150, sentinel);
-    std::vector<Seen> seen;
-    for (;;) {
-        int type = 0;
-        WMessageRecord record;
-        WMessage(type, record);
-        if (type == EvTimer && record.Value1 == sentinel) return seen;
-        seen.push_back({type, record.Win, record.Value1, record.Value2});
-    }
-}

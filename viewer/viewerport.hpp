@@ -57,3 +57,7 @@ struct ViewerMessage {
 inline void showmessage(ViewerPort& port, const ViewerMessage& message) {
     port.messageBox(message.text, message.title);
 }
+
+// The port of the program: the library's dialog routines, message box, IOsCommand, WMessage and
+// WMessageTimer (Windows build only).
+ViewerPort& libraryport();

@@ -2,6 +2,8 @@
 // dialogs through a viewer port.
 #include "familycases.hpp"
 
+#include "requestlines.hpp"
+
 #include <algorithm>
 
 #include "buoys.hpp"
@@ -112,10 +114,7 @@ void casestate(ViewerState& state, const std::string& scratch) {
 }
 
 std::vector<std::string> expectedfile(const RequestCase& c, const std::string& quotedScratch) {
-    std::vector<std::string> expected{"cancel mode journal"};
-    expected.insert(expected.end(), c.familyLines.begin(), c.familyLines.end());
-    expected.insert(expected.end(), {"ppl clsplt", "spawn qvErrFer.bat " + quotedScratch});
-    return expected;
+    return framedlines(c.familyLines, quotedScratch);
 }
 
 void setbuoys(ViewerState& state) {

@@ -37,3 +37,13 @@ inline void expectlines(const std::vector<std::string>& actual, const std::vecto
             EXPECT_EQ(tokens(actual[i]), tokens(expected[i])) << "line " << i + 1 << ": " << actual[i];
     }
 }
+
+// A whole command file of the frame around a family's go line and labels, in screen mode and
+// without exports.
+inline std::vector<std::string> framedlines(const std::vector<std::string>& familyLines,
+                                            const std::string& quotedScratch) {
+    std::vector<std::string> lines{"cancel mode journal"};
+    lines.insert(lines.end(), familyLines.begin(), familyLines.end());
+    lines.insert(lines.end(), {"ppl clsplt", "spawn qvErrFer.bat " + quotedScratch});
+    return lines;
+}

@@ -1,0 +1,224 @@
+// maprequest_win.cpp - the map request through the real dialog 103: fields set through the
+// library, boxes answered as a user would, command files read back; and end to end with the
+// stand-in installation: a screen run and the JPG chain with its progress dialog.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/events.hpp"
+#include "core/gravim.hpp"
+#include "core/windows.hpp"
+#include "dialogs/dialogs.hpp"
+#include "dialogs/dialogs_internal_win.hpp"
+#include "gui_driver_win.hpp"
+#include "installation.hpp"
+#include "jpgchain.hpp"
+#include "mapcases.hpp"
+#include "mapfields.hpp"
+#include "requestfile.hpp"
+#include "scratch.hpp"
+
+namespace {
+
+// The buttons of the radio groups of dialog 103, by first button.
+void libraryradio(ViewerPort& port, int first, int position) {
+    const int second = first == FieldFillDefault ? FieldFillSpecify : first + 1;
+    port.select(MapDialog);
+    port.putRadio(position == 2 ? second : first);
+}
+
+// Line breaks as the box shows them.
+std::string oneline(std::string text) {
+    std::string result;
+    for (char c : text)
+        if (c != '\r' && c != '\n') result += c;
+    return result;
+}
+
+class MapDialogRequest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WindowClose();  // a root window another test left open
+        yyunloadalldialogs();
+        yyresetgravim();
+        WindowOpen(WinHidden);
+        for (int dialog : {MapDialog, ProgressDialog, 112}) WDialogLoad(dialog);
+        resetplotfamilies();
+        resetmapviewfields();
+        usefolders("C:\\qv", nativepath(scratch.path()));
+    }
+    void TearDown() override {
+        WindowClose();
+        yyunloadalldialogs();
+        yyresetgravim();
+        SetEnvironmentVariableA("QV_DIR", nullptr);
+        SetEnvironmentVariableA("QV_TMP", nullptr);
+    }
+    void usefolders(const std::string& home, const std::string& tmp) {
+        state.qvdir.assign(home);
+        state.qvdirLength = static_cast<int>(home.size());
+        state.qvtmp.assign(tmp);
+        state.qvtmpLength = static_cast<int>(tmp.size());
+        state.qvtmpq.assign("\"" + tmp + "\"");
+        state.qvtmpqLength = state.qvtmpLength + 2;
+        state.realTimeDate.assign("\"20-MAR-2012\"");
+        SetEnvironmentVariableA("QV_DIR", home.c_str());
+        SetEnvironmentVariableA("QV_TMP", tmp.c_str());
+    }
+    void fill(const MapForm& form) {
+        fillmapform(libraryport(), form, libraryradio);
+        WDialogPutCheckBox(FieldAsciiExport, form.asciiBox);
+        WDialogPutCheckBox(FieldNetcdfExport, form.netcdfBox);
+    }
+    std::string tmpfile(const std::string& name) const { return readWholeFile(state.qvtmp.os() + "\\" + name); }
+    std::string field(int dialog, int id) {
+        WDialogSelect(dialog);
+        Text<200> text;
+        WDialogGetString(id, text);
+        return std::string(text.trimmed());
+    }
+
+    ScratchFolder scratch;
+    ViewerState state;
+};
+
+TEST_F(MapDialogRequest, EachCaseWritesItsLinesOrShowsItsBoxAndNoFile) {
+    for (const MapCase& c : mapCases) {
+        SCOPED_TRACE(c.name);
+        resetplotfamilies();
+        std::filesystem::remove(state.qvtmp.os() + "\\qvferretinmap1.txt");
+        MapForm form;
+        ViewerState saved = state;
+        c.change(form, state);
+        fill(form);
+        // The box a case expects is answered; an accepted case would show "Not an option" if any.
+        AutoAnswer answer(IDOK, c.box ? c.box->title : "Not an option");
+        plotmapview(libraryport(), state, ButtonPlot);
+        if (c.box) {
+            EXPECT_EQ(answer.answered(), 1);
+            EXPECT_EQ(answer.lastTitle(), c.box->title);
+            EXPECT_NE(oneline(answer.lastText()).find(oneline(c.box->text)), std::string::npos) << answer.lastText();
+            EXPECT_EQ(tmpfile("qvferretinmap1.txt"), "");
+        } else {
+            EXPECT_EQ(answer.answered(), 0) << answer.lastText();
+            expectlines(splitlines(tmpfile("qvferretinmap1.txt")), framedlines(c.familyLines, state.qvtmpq.os()));
+        }
+        state = saved;
+    }
+}
+
+TEST_F(MapDialogRequest, ExportsAndTheOutputMessage) {
+    MapForm form;
+    form.netcdfBox = 1;
+    fill(form);
+    plotmapview(libraryport(), state, 1);
+    const std::vector<std::string> lines = splitlines(tmpfile("qvferretinmap1.txt"));
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(tokens(lines[5]), tokens("list/file=map1.nc/clobber/format=cdf temp_map"));
+    EXPECT_EQ(field(112, 1004), "");
+    EXPECT_EQ(field(112, 1125), "");
+    EXPECT_EQ(field(112, 1127), "Your netcdf data file is located in:");
+    EXPECT_EQ(field(112, 1128), state.qvtmp.os() + "\\map1.nc");
+}
+
+TEST_F(MapDialogRequest, CancelHidesTheDialogAndWritesNothing) {
+    fill(MapForm{});
+    plotmapview(libraryport(), state, ButtonPlot);
+    plotmapview(libraryport(), state, ButtonCancel);
+    EXPECT_FALSE(IsWindowVisible(FindWindowA("#32770", "Map View Parameters - Quorvale")));
+    EXPECT_EQ(plotfamily(FamilyId::Map).counter, 1);
+    EXPECT_EQ(tmpfile("qvferretinmap2.txt"), "");
+}
+
+// The system's short form names a folder that exists.
+TEST_F(MapDialogRequest, TheMetafilePathIsTheSystemsShortForm) {
+    const std::string longFolder = state.qvtmp.os() + "\\A folder with blanks+more";
+    std::filesystem::create_directory(longFolder);
+    Text<MaxCommandLine> path;
+    int length = 0;
+    createmetanospace(longFolder, static_cast<int>(longFolder.size()), "map4", path, length, 0);
+    const std::string metafile(path.view().substr(0, static_cast<std::size_t>(length)));
+    EXPECT_EQ(metafile.find(' '), std::string::npos);
+    const std::string folder = metafile.substr(0, metafile.rfind('\\'));
+    EXPECT_NE(GetFileAttributesA(folder.c_str()), INVALID_FILE_ATTRIBUTES) << metafile;
+    EXPECT_EQ(metafile.substr(metafile.size() - 9), "\\metamap4");
+}
+
+TEST_F(MapDialogRequest, FieldLogicOffersWhatTheChoicesAllow) {
+    auto items = [](int id) {
+        HWND dialog = FindWindowA("#32770", "Map View Parameters - Quorvale");
+        return static_cast<int>(SendMessageA(GetDlgItem(dialog, id), CB_GETCOUNT, 0, 0));
+    };
+    MapForm form;
+    form.property = 7;
+    form.timeMode = 2;
+    fill(form);
+    mapviewfields(libraryport(), 0x6e6e6e, 0);
+    EXPECT_EQ(items(1052), 6);
+    EXPECT_EQ(items(1014), 4);
+    EXPECT_EQ(libraryport().getMenu(1052), 1);
+    form.property = 1;
+    form.verticalMode = 2;
+    form.levelItems = depthtexts(VerticalDepth);
+    fill(form);
+    mapviewfields(libraryport(), 0x6e6e6e, 0);
+    EXPECT_EQ(items(1010), 6);
+    EXPECT_EQ(field(MapDialog, 1030), "(m)");
+    form.timeMode = 1;
+    form.plotType = 6;
+    fill(form);
+    mapviewfields(libraryport(), 0x6e6e6e, 0);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(FindWindowA("#32770", "Map View Parameters - Quorvale"), 1010)));
+    EXPECT_EQ(items(1014), 8);
+}
+
+class StandInRequest : public MapDialogRequest {
+protected:
+    void SetUp() override {
+        MapDialogRequest::SetUp();
+        home = makeinstallation(scratch.path());
+        usefolders(home, nativepath(scratch.path() + "/tmp"));
+        state.multiCore = 1;
+        fill(MapForm{});
+    }
+    std::string home;
+};
+
+TEST_F(StandInRequest, PlotRunsTheInstallationsBatchFileOnTheCommandFile) {
+    plotmapview(libraryport(), state, ButtonPlot);
+    EXPECT_TRUE(pumpUntil([&] { return tmpfile("ferreterror.log") != ""; }, 10000));
+    const std::string log = tmpfile("standin.log");
+    EXPECT_NE(log.find("qvferret.bat " + home + " \"" + state.qvtmp.os() + "\" qvferretinmap1.txt"), std::string::npos)
+        << log;
+    EXPECT_NE(tmpfile("ferret.log").find("go fer_temp_map 54 54 0 500 -60.0 25.0 130.0 250.0 1 0 0"),
+              std::string::npos);
+    EXPECT_NE(log.find("qvErrFer.bat"), std::string::npos);
+}
+
+TEST_F(StandInRequest, CreateJpgRunsTheThreeStepsAndNamesTheJpg) {
+    plotmapview(libraryport(), state, ButtonCreateJpg);
+    const std::string jpg = state.qvtmp.os() + "\\map1.jpg";
+    EXPECT_NE(readWholeFile(jpg), "");
+    EXPECT_EQ(field(ProgressDialog, 1085), jpg);
+    EXPECT_EQ(field(ProgressDialog, 1042), "Your graphic file is located in:");
+    for (int status : {1080, 1082, 1084}) EXPECT_EQ(field(ProgressDialog, status), "Done!");
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(FindWindowA("#32770", "Quorvale"), IDOK)));
+    const std::string log = tmpfile("standin.log");
+    EXPECT_LT(log.find("qvferret.bat"), log.find("qvMeta2PS.bat"));
+    EXPECT_LT(log.find("qvMeta2PS.bat"), log.find("qvPS2jpg.bat"));
+}
+
+TEST_F(StandInRequest, CancelDuringAStepStopsTheChain) {
+    {
+        AutoAnswer cancel(IDCANCEL, "Quorvale");
+        plotmapview(libraryport(), state, ButtonCreateJpg);
+    }
+    EXPECT_FALSE(IsWindowVisible(FindWindowA("#32770", "Quorvale")));
+    EXPECT_EQ(field(ProgressDialog, 1085), "");
+    EXPECT_EQ(tmpfile("standin.log").find("qvMeta2PS.bat"), std::string::npos);
+}
+
+}  // namespace

@@ -36,6 +36,11 @@ public:
 
     // Field keys of the current dialog; tests name a field as key(dialog, field).
     static int key(int dialog, int field) { return dialog * 100000 + field; }
+    // Checks button of the two-button group that begins with first, in the current dialog.
+    static void radio(ViewerPort& port, int first, int button) {
+        FakePort& fake = static_cast<FakePort&>(port);
+        fake.radios[fake.at(first)] = button == first ? 1 : 2;
+    }
     int at(int field) const { return key(current, field); }
 
     void select(int dialog) override { current = dialog; }

@@ -21,11 +21,6 @@
 namespace {
 
 // The fake port keeps a group's position under its first field.
-void fakeradio(ViewerPort& port, int first, int second) {
-    FakePort& fake = static_cast<FakePort&>(port);
-    fake.radios[fake.at(first)] = second == first ? 1 : 2;
-}
-
 void fakecheck(ViewerPort& port, int field, int value) {
     FakePort& fake = static_cast<FakePort&>(port);
     fake.checks[fake.at(field)] = value;
@@ -40,7 +35,7 @@ protected:
 
     void request(const Family& family, const std::function<void(Form&, ViewerState&)>& change,
                  int button = ButtonPlot) {
-        Form form{port, family.dialog, fakeradio, fakecheck};
+        Form form{port, family.dialog, FakePort::radio, fakecheck};
         family.defaults(form);
         if (change) change(form, state);
         family.plot(port, state, button);

@@ -8,10 +8,6 @@
 
 namespace {
 
-void fakeradio(ViewerPort& port, int first, int position) {
-    static_cast<FakePort&>(port).radios[FakePort::key(MapDialog, first)] = position;
-}
-
 struct FieldCase {
     const char* name;
     int p, q, r, u;
@@ -51,7 +47,7 @@ TEST(MapFields, OffersFollowPropertyPlotTypeTimeModeAndUnit) {
         form.verticalMode = c.u;
         form.upperItem = 1;
         form.lowerItem = 11;
-        fillmapform(port, form, fakeradio);
+        fillmapform(port, form, FakePort::radio);
         port.strings.clear();
         mapviewfields(port, 0x6e6e6e, 0);
 
@@ -86,7 +82,7 @@ TEST(MapFields, RealTimeLimitsTheNorthAndTheFillLevelsFollowTheProperty) {
     form.south = 40;
     form.southLetter = 1;
     form.fillChoice = 2;
-    fillmapform(port, form, fakeradio);
+    fillmapform(port, form, FakePort::radio);
     mapviewfields(port, 0, 0);
     EXPECT_EQ(port.reals[FakePort::key(MapDialog, 1037)], 30.0f);
     EXPECT_EQ(port.reals[FakePort::key(MapDialog, 1055)], 40.0f);  // 40 N is left for the request to refuse

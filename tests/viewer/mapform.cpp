@@ -9,6 +9,12 @@ std::vector<std::string> numbered(int first, int count) {
     return items;
 }
 
+// The button at position 1 or 2 of the groups 1105/1106, 1109/1110 and 1073/1075.
+int groupbutton(int first, int position) {
+    if (position != 2) return first;
+    return first == FieldFillDefault ? FieldFillSpecify : first + 1;
+}
+
 }  // namespace
 
 void fillmapform(ViewerPort& port, const MapForm& form, void (*putradio)(ViewerPort&, int, int)) {
@@ -17,7 +23,7 @@ void fillmapform(ViewerPort& port, const MapForm& form, void (*putradio)(ViewerP
                                           "July",    "August",   "September", "October", "November", "December"};
     port.putMenu(1052, std::vector<std::string>(8, "property"), form.property);
     port.putMenu(1014, std::vector<std::string>(8, "plot type"), form.plotType);
-    putradio(port, 1105, form.verticalMode);
+    putradio(port, 1105, groupbutton(1105, form.verticalMode));
     port.putMenu(1010, form.levelItems, form.upperItem);
     port.putMenu(1036, form.levelItems, form.lowerItem);
     port.putReal(1037, form.north);
@@ -28,7 +34,7 @@ void fillmapform(ViewerPort& port, const MapForm& form, void (*putradio)(ViewerP
     port.putMenu(1019, {"N", "S"}, form.southLetter);
     port.putMenu(1020, {"E", "W"}, form.westLetter);
     port.putMenu(1018, {"E", "W"}, form.eastLetter);
-    putradio(port, 1109, form.timeMode);
+    putradio(port, 1109, groupbutton(1109, form.timeMode));
     port.putMenu(1025, months, form.startMonth);
     port.putMenu(1064, numbered(2004, 12), form.startYear);
     port.putMenu(1029, months, form.endMonth);
@@ -38,6 +44,6 @@ void fillmapform(ViewerPort& port, const MapForm& form, void (*putradio)(ViewerP
     port.putMenu(1045, {"Land with 200m and 1000m bathymetry  (slower)", "Land only  (faster)"}, form.landItem);
     port.putMenu(1059, {"1", "2", "3"}, form.vectorX);
     port.putMenu(1060, {"1", "2", "3"}, form.vectorY);
-    putradio(port, 1073, form.fillChoice);
+    putradio(port, 1073, groupbutton(1073, form.fillChoice));
     port.putString(1077, form.fillLevels);
 }

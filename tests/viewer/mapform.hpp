@@ -23,5 +23,6 @@ struct MapForm {
     int asciiBox = 0, netcdfBox = 0;
 };
 
-// Menus get their item lists with the form's selections; radio groups are set by position.
-void fillmapform(ViewerPort& port, const MapForm& form, void (*putradio)(ViewerPort&, int first, int position));
+// Menus get their item lists with the form's selections; putradio checks a button of the group
+// that begins with first.
+void fillmapform(ViewerPort& port, const MapForm& form, void (*putradio)(ViewerPort&, int first, int button));

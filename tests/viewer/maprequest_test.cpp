@@ -13,10 +13,6 @@
 
 namespace {
 
-void fakeradio(ViewerPort& port, int first, int position) {
-    static_cast<FakePort&>(port).radios[FakePort::key(MapDialog, first)] = position;
-}
-
 class MapRequest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -31,7 +27,7 @@ protected:
     }
 
     void request(const MapForm& form, int button = ButtonPlot) {
-        fillmapform(port, form, fakeradio);
+        fillmapform(port, form, FakePort::radio);
         port.checks[FakePort::key(MapDialog, FieldAsciiExport)] = form.asciiBox;
         port.checks[FakePort::key(MapDialog, FieldNetcdfExport)] = form.netcdfBox;
         plotmapview(port, state, button);

@@ -23,11 +23,9 @@
 
 namespace {
 
-// The buttons of the radio groups of dialog 103, by first button.
-void libraryradio(ViewerPort& port, int first, int position) {
-    const int second = first == FieldFillDefault ? FieldFillSpecify : first + 1;
+void libraryradio(ViewerPort& port, int, int button) {
     port.select(MapDialog);
-    port.putRadio(position == 2 ? second : first);
+    port.putRadio(button);
 }
 
 // Line breaks as the box shows them.

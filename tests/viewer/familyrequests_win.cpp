@@ -1,0 +1,200 @@
+// familyrequests_win.cpp - the section, time-series, line-drawing and product requests through
+// their real dialogs: the case tables filled through the library, boxes answered as a user
+// would, command files read back; buoy menus and field logic on the real controls; and one
+// screen run and one JPG per family with the stand-in installation.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "buoys.hpp"
+#include "core/gravim.hpp"
+#include "core/windows.hpp"
+#include "dialogs/dialogs.hpp"
+#include "dialogs/dialogs_internal_win.hpp"
+#include "familycases.hpp"
+#include "gui_driver_win.hpp"
+#include "installation.hpp"
+#include "jpgchain.hpp"
+#include "linerequest.hpp"
+#include "prodrequest.hpp"
+#include "requestfile.hpp"
+#include "requestlines.hpp"
+#include "scratch.hpp"
+#include "timerequest.hpp"
+#include "vertrequest.hpp"
+
+namespace {
+
+void libraryradio(ViewerPort& port, int, int button) { port.putRadio(button); }
+void librarycheck(ViewerPort&, int field, int value) { WDialogPutCheckBox(field, value); }
+
+// Line breaks as the box shows them.
+std::string oneline(const std::string& text) {
+    std::string result;
+    for (char c : text)
+        if (c != '\r' && c != '\n') result += c;
+    return result;
+}
+
+class FamilyDialogs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        yyunloadalldialogs();
+        yyresetgravim();
+        WindowOpen(WinHidden);
+        for (int dialog : {VerticalDialog, TimeSeriesDialog, LineDrawingDialog, ProductDialog, ProgressDialog, 112})
+            WDialogLoad(dialog);
+        resetplotfamilies();
+        usefolders("C:\\qv", nativepath(scratch.path()));
+    }
+    void TearDown() override {
+        WindowClose();
+        yyunloadalldialogs();
+        yyresetgravim();
+        SetEnvironmentVariableA("QV_DIR", nullptr);
+        SetEnvironmentVariableA("QV_TMP", nullptr);
+    }
+    void usefolders(const std::string& home, const std::string& tmp) {
+        casestate(state, tmp);
+        state.qvdir.assign(home);
+        state.qvdirLength = static_cast<int>(home.size());
+        SetEnvironmentVariableA("QV_DIR", home.c_str());
+        SetEnvironmentVariableA("QV_TMP", tmp.c_str());
+    }
+    void fill(const Family& family, const std::function<void(Form&, ViewerState&)>& change) {
+        Form form{libraryport(), family.dialog, libraryradio, librarycheck};
+        family.defaults(form);
+        if (change) change(form, state);
+    }
+    std::string tmpfile(const std::string& name) const { return readWholeFile(state.qvtmp.os() + "\\" + name); }
+    std::string commandfile(const Family& family, int k) const {
+        return tmpfile(std::string("qvferretin") + family.tag + std::to_string(k) + ".txt");
+    }
+    std::string field(int dialog, int id) {
+        WDialogSelect(dialog);
+        Text<200> text;
+        WDialogGetString(id, text);
+        return std::string(text.trimmed());
+    }
+    HWND control(int dialog, int id) {
+        const char* titles[] = {"Vertical Section parameters - Quorvale", "Time Series Parameters - Quorvale",
+                                "Line Drawing Parameters - Quorvale", "Derived product parameters-Quorvale"};
+        const int dialogs[] = {VerticalDialog, TimeSeriesDialog, LineDrawingDialog, ProductDialog};
+        for (int i = 0; i < 4; ++i)
+            if (dialogs[i] == dialog) return GetDlgItem(FindWindowA("#32770", titles[i]), id);
+        return nullptr;
+    }
+
+    void runcases(const std::vector<RequestCase>& cases) {
+        for (const RequestCase& c : cases) {
+            SCOPED_TRACE(c.name);
+            resetplotfamilies();
+            std::filesystem::remove(state.qvtmp.os() + "\\qvferretin" + c.family->tag + "1.txt");
+            const ViewerState saved = state;
+            fill(*c.family, c.change);
+            // Only boxes are answered: the family's own dialog stays shown.
+            AutoAnswer answer(IDOK, c.box ? c.box->title : "Input");
+            c.family->plot(libraryport(), state, ButtonPlot);
+            if (c.box) {
+                EXPECT_EQ(answer.answered(), 1);
+                EXPECT_EQ(answer.lastTitle(), c.box->title);
+                EXPECT_NE(oneline(answer.lastText()).find(oneline(c.box->text)), std::string::npos) << answer.lastText();
+                EXPECT_EQ(commandfile(*c.family, 1), "");
+            } else {
+                EXPECT_EQ(answer.answered(), 0) << answer.lastText();
+                expectlines(splitlines(commandfile(*c.family, 1)), expectedfile(c, state.qvtmpq.os()));
+            }
+            state = saved;
+        }
+    }
+
+    ScratchFolder scratch;
+    ViewerState state;
+};
+
+TEST_F(FamilyDialogs, VerticalSectionCases) { runcases(verticalCases); }
+TEST_F(FamilyDialogs, TimeSeriesCases) { runcases(timeCases); }
+TEST_F(FamilyDialogs, LineDrawingCases) { runcases(lineCases); }
+TEST_F(FamilyDialogs, DerivedProductCases) { runcases(productCases); }
+
+TEST_F(FamilyDialogs, BuoyMenusFilledAtLoadAndResetByARequestOutsideEveryBox) {
+    setbuoys(state);
+    for (int dialog : {TimeSeriesDialog, LineDrawingDialog}) {
+        WDialogSelect(dialog);
+        loadbuoymenu(libraryport(), state.ncity);
+        EXPECT_EQ(SendMessageA(control(dialog, 1047), CB_GETCOUNT, 0, 0), 4) << dialog;
+        EXPECT_EQ(field(dialog, 1038), "140.00");
+    }
+    // Choosing the equator buoy in the menu and letting the field logic run.
+    WDialogSelect(TimeSeriesDialog);
+    libraryport().putMenu(1047, {"Choose  location", "Equatorial Pacific 140W", "Hawaii's box", "North Pacific"}, 2);
+    timeviewfields(libraryport(), 0x6e6e6e, 0);
+    EXPECT_EQ(field(TimeSeriesDialog, 1055), "2.00");
+    EXPECT_EQ(field(TimeSeriesDialog, 1037), "2.00");
+    EXPECT_EQ(libraryport().getMenu(1019), 2);
+    EXPECT_EQ(libraryport().getMenu(1017), 1);
+
+    // A request there is labelled with the buoy; one outside every box resets the menu.
+    plottimeseries(libraryport(), state, ButtonPlot);
+    EXPECT_NE(commandfile(TimeSeries, 1).find("\"Equatorial Pacific 140W"), std::string::npos);
+    fill(LineDrawing, [](Form& f, ViewerState&) { f.region(50, 'N', 55, 'N', 10, 'E', 20, 'E'); });
+    WDialogSelect(LineDrawingDialog);
+    libraryport().putMenu(1047, {"Choose  location", "Equatorial Pacific 140W", "Hawaii's box", "North Pacific"}, 3);
+    plotlinedrawing(libraryport(), state, ButtonPlot);
+    WDialogSelect(LineDrawingDialog);
+    EXPECT_EQ(libraryport().getMenu(1047), 1);
+    EXPECT_EQ(SendMessageA(control(LineDrawingDialog, 1047), CB_GETCOUNT, 0, 0), 4);
+}
+
+TEST_F(FamilyDialogs, FieldLogicOnTheRealControls) {
+    fill(Vertical, [](Form& f, ViewerState&) { f.menu(1040, 2).menu(1052, 4).menu(1014, 2).radio(1109, 2); });
+    vertviewfields(libraryport(), 1, 0x6e6e6e);
+    EXPECT_FALSE(IsWindowEnabled(control(VerticalDialog, 1037)));
+    EXPECT_TRUE(IsWindowEnabled(control(VerticalDialog, 1039)));
+    EXPECT_EQ(SendMessageA(control(VerticalDialog, 1014), CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageA(control(VerticalDialog, 1010), CB_GETCOUNT, 0, 0), 7);
+
+    std::string item;
+    fill(LineDrawing, [](Form& f, ViewerState&) { f.levels(1, 6, 2).menu(1052, 2); });
+    lineviewfields(libraryport(), 0x6e6e6e);
+    libraryport().getMenu(1052, &item);
+    EXPECT_EQ(trimRight(item), "Vedu temperature vs depth");
+    EXPECT_EQ(field(LineDrawingDialog, 1030), "(m)");
+
+    fill(Products, [](Form& f, ViewerState&) { f.menu(1052, 6); });
+    prodviewfields(libraryport());
+    EXPECT_FALSE(IsWindowEnabled(control(ProductDialog, 1037)));
+    EXPECT_FALSE(IsWindowEnabled(control(ProductDialog, 1077)));
+}
+
+class StandInFamilies : public FamilyDialogs {
+protected:
+    void SetUp() override {
+        FamilyDialogs::SetUp();
+        home = makeinstallation(scratch.path());
+        usefolders(home, nativepath(scratch.path() + "/tmp"));
+        state.multiCore = 1;
+    }
+    std::string home;
+};
+
+TEST_F(StandInFamilies, OnePlotAndOneJpgPerFamily) {
+    for (const Family* family : {&Vertical, &TimeSeries, &LineDrawing, &Products}) {
+        SCOPED_TRACE(family->tag);
+        fill(*family, nullptr);
+        family->plot(libraryport(), state, ButtonPlot);
+        const std::string stem = std::string(family->tag) + "1";
+        EXPECT_TRUE(pumpUntil([&] { return tmpfile("standin.log").find("qvferretin" + stem + ".txt") != std::string::npos; },
+                              10000));
+        fill(*family, nullptr);
+        family->plot(libraryport(), state, ButtonCreateJpg);
+        const std::string jpg = state.qvtmp.os() + "\\" + std::string(family->tag) + "2.jpg";
+        EXPECT_NE(readWholeFile(jpg), "");
+        EXPECT_EQ(field(ProgressDialog, 1085), jpg);
+    }
+}
+
+}  // namespace

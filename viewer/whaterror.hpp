@@ -18,3 +18,7 @@ struct ProbeBox {
 std::string whaterrorline(int slot1, int slot2, int slot3, int slot5, std::string_view label);
 // The boxes for slots 1 to 3, in the order they are shown.
 std::vector<ProbeBox> whaterrorboxes(int slot1, int slot2, int slot3);
+
+// The probe itself (Windows build): reads and clears the slots, writes the trace line to the run
+// log and shows the boxes.
+void whaterror(std::string_view label);

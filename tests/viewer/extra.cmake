@@ -10,6 +10,8 @@ if(WIN32)
 endif()
 if(WIN32)
   target_sources(${target} PRIVATE $<TARGET_OBJECTS:velquonresources>)
+  add_dependencies(${target} velquon)
+  target_compile_definitions(${target} PRIVATE GRAV_VELQUON="$<TARGET_FILE:velquon>")
 endif()
 
 # A program that runs one update and ends inside it when a new program is installed.

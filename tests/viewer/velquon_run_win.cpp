@@ -1,0 +1,197 @@
+// velquon_run_win.cpp - the real velquon.exe started on a copy of the stand-in installation,
+// driven from outside as a user would: its dialogs found by title, buttons clicked, the run
+// log, the call log and the settings file read back.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "installation.hpp"
+#include "scratch.hpp"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr DWORD Deadline = 20000;
+
+class Velquon : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy_file(nativepath(std::string("Z:") + GRAV_VELQUON), home_ + "\\bin\\velquon.exe");
+        settings(tmp_);
+    }
+    void TearDown() override {
+        if (process_.hProcess != nullptr) {
+            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 9);
+            CloseHandle(process_.hProcess);
+            CloseHandle(process_.hThread);
+        }
+    }
+    void settings(const std::string& scratch) {
+        std::ofstream(profile_ + "\\quorvalerc1", std::ios::binary)
+            << "# quorvale startup script, created by quorvale, keep format the same!\r\nQV_DIR=" << home_
+            << "\r\nQV_TMP=" << scratch << "\r\nGS=yes\r\n";
+    }
+    void start() {
+        std::string environment;
+        char* block = GetEnvironmentStringsA();
+        for (char* at = block; *at != '\0'; at += std::strlen(at) + 1)
+            if (_strnicmp(at, "USERPROFILE=", 12) != 0) environment.append(at, std::strlen(at) + 1);
+        FreeEnvironmentStringsA(block);
+        environment += "USERPROFILE=" + profile_ + '\0';
+        std::string line = "\"" + home_ + "\\bin\\velquon.exe\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, environment.data(),
+                                   (home_ + "\\bin").c_str(), &startup, &process_));
+    }
+    // The visible dialog with that title, waiting for it to appear.
+    HWND dialog(const char* title) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < Deadline; Sleep(50)) {
+            HWND found = FindWindowA("#32770", title);
+            if (found != nullptr && IsWindowVisible(found)) return found;
+        }
+        ADD_FAILURE() << "no dialog \"" << title << "\"";
+        return nullptr;
+    }
+    bool gone(const char* title) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < Deadline; Sleep(50)) {
+            HWND found = FindWindowA("#32770", title);
+            if (found == nullptr || !IsWindowVisible(found)) return true;
+        }
+        return false;
+    }
+    void click(HWND window, int button) { PostMessageA(GetDlgItem(window, button), BM_CLICK, 0, 0); }
+    void type(HWND window, int field, const std::string& text) {
+        SetDlgItemTextA(window, field, text.c_str());
+        SendMessageA(GetDlgItem(window, field), EM_SETMODIFY, TRUE, 0);
+    }
+    // The box's OK, once it is up.
+    void answerbox(const char* title) {
+        if (HWND box = dialog(title)) PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    DWORD exitcode() {
+        EXPECT_EQ(WaitForSingleObject(process_.hProcess, Deadline), WAIT_OBJECT_0);
+        DWORD code = 0;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return code;
+    }
+    std::string scratch(const std::string& name) { return readWholeFile(tmp_ + "\\" + name); }
+
+    TestInstallation installation_;
+    const std::string& home_ = installation_.home;
+    const std::string& tmp_ = installation_.tmp;
+    const std::string& profile_ = installation_.profile;
+    PROCESS_INFORMATION process_{};
+};
+
+TEST_F(Velquon, StartsLogsInOrderShowsTheMainDialogAndExits) {
+    start();
+    HWND main = dialog("Global Vedu Quorvale");
+    ASSERT_NE(main, nullptr);
+    // The log reaches the file at its flushes; the last one follows the end dates.
+    for (DWORD start = GetTickCount(); GetTickCount() - start < Deadline && scratch("quorvale.log").find("end dates") == std::string::npos;)
+        Sleep(50);
+    std::string log = scratch("quorvale.log");
+    std::size_t at = 0;
+    for (std::string line : {" QV_DIR=" + home_ + "\r\n", " QV_TMP=" + tmp_ + "\r\n", std::string(" batchcode=NONE\r\n"),
+                             std::string(" version=Version 2.1    December 2012  \r\n"),
+                             std::string(" after ReadBuoy ncity= 6\r\n"), std::string(" Screen resolution: ixres="),
+                             std::string(" cpu bench test:\r\n"), std::string(" real time="),
+                             std::string(" end dates vedu,aviso,reynolds, rtdate:  107 96 106 \"15-NOV-2012\"\r\n")}) {
+        std::size_t found = log.find(line, at);
+        EXPECT_NE(found, std::string::npos) << "missing or out of order: " << line << "\n" << log;
+        if (found != std::string::npos) at = found + line.size();
+    }
+    char version[64] = {};
+    GetDlgItemTextA(main, 1016, version, sizeof version);
+    EXPECT_STREQ(version, "Version 2.1    December 2012");
+    // OK shows the chosen family's dialog.
+    click(main, 1);
+    ASSERT_NE(dialog("Map View Parameters - Quorvale"), nullptr);
+
+    // Help starts the text viewer on the help file, shown and not waited for.
+    click(main, 1032);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < Deadline && scratch("standin.log").find("notepad") == std::string::npos;)
+        Sleep(50);
+    EXPECT_NE(scratch("standin.log").find("notepad.exe " + home_ + "\\Help\\README.txt"), std::string::npos);
+    click(main, 1002);
+    EXPECT_EQ(exitcode(), 1u);
+    EXPECT_NE(scratch("quorvale.log").find(" spawn notepad:\r\n"), std::string::npos);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000 && scratch("standin.log").find("qvJnlrm") == std::string::npos;)
+        Sleep(50);
+    std::string calls = scratch("standin.log");
+    EXPECT_EQ(calls.find("qvferret.bat"), 0u) << calls;
+    EXPECT_LT(calls.find("ferret.exe"), calls.find("qvLookForX.bat")) << calls;
+    EXPECT_NE(calls.find("qvJnlrm.bat"), std::string::npos) << calls;
+    EXPECT_EQ(calls.find("qvKillCygwinX.bat"), std::string::npos) << calls;
+}
+
+TEST_F(Velquon, AHaveProbeGivesTheWarningBoxFirst) {
+    std::ofstream(home_ + "\\bin\\xwininfo.txt", std::ios::binary) << "1\r\n";
+    start();
+    ASSERT_NE(dialog("X Window Information"), nullptr);
+    EXPECT_EQ(FindWindowA("#32770", "Global Vedu Quorvale") == nullptr ||
+                  !IsWindowVisible(FindWindowA("#32770", "Global Vedu Quorvale")),
+              true);
+    answerbox("X Window Information");
+    HWND main = dialog("Global Vedu Quorvale");
+    ASSERT_NE(main, nullptr);
+    click(main, 1074);  // Stop: the stop batch file, then the end
+    EXPECT_EQ(exitcode(), 1u);
+    Sleep(1000);
+    EXPECT_NE(scratch("standin.log").find("qvKillCygwinX.bat"), std::string::npos);
+}
+
+TEST_F(Velquon, SetupChangingTheScratchFolderSavesAndEnds) {
+    start();
+    HWND main = dialog("Global Vedu Quorvale");
+    ASSERT_NE(main, nullptr);
+    click(main, 1124);
+    HWND setup = dialog("Setup paths - Quorvale");
+    ASSERT_NE(setup, nullptr);
+
+    // A failed Save, then another dialog's button 2, then Cancel: the folders stay.
+    type(setup, 1120, "");
+    click(setup, 1123);
+    answerbox("Error");
+    type(setup, 1120, tmp_ + "\\new\"folder");
+    click(setup, 1123);
+    answerbox("Error");
+    PostMessageA(FindWindowA("#32770", "Quorvale"), WM_COMMAND, 2, 0);
+    Sleep(500);
+    EXPECT_TRUE(IsWindowVisible(setup));
+    click(setup, 2);
+    ASSERT_TRUE(gone("Setup paths - Quorvale"));
+    EXPECT_NE(readWholeFile(profile_ + "\\quorvalerc1").find("QV_TMP=" + tmp_ + "\r\n"), std::string::npos);
+
+    // A new scratch folder: created, saved, and the program asks for a restart and ends.
+    click(main, 1124);
+    setup = dialog("Setup paths - Quorvale");
+    ASSERT_NE(setup, nullptr);
+    type(setup, 1120, tmp_ + "\\new");
+    click(setup, 1123);
+    answerbox("Restart information");
+    EXPECT_EQ(exitcode(), 1u);
+    EXPECT_TRUE(fs::is_directory(tmp_ + "\\new"));
+    EXPECT_NE(readWholeFile(profile_ + "\\quorvalerc1").find("QV_TMP=" + tmp_ + "\\new\r\n"), std::string::npos);
+    std::string log = scratch("quorvale.log");
+    EXPECT_NE(log.find(" after getsetup,igs= 1igs_save= 1\r\n"), std::string::npos) << log;
+}
+
+TEST_F(Velquon, AMissingFolderOpensTheSetupAndCancelEndsSilently) {
+    settings(tmp_ + "\\missing");
+    start();
+    HWND setup = dialog("Setup paths - Quorvale");
+    ASSERT_NE(setup, nullptr);
+    click(setup, 2);
+    EXPECT_EQ(exitcode(), 1u);
+    EXPECT_FALSE(fs::exists(tmp_ + "\\missing"));
+}
+
+}  // namespace

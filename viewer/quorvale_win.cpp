@@ -1,0 +1,218 @@
+// quorvale_win.cpp - the viewer's main routine: start-up with a hidden root window, the loading
+// of every dialog, the one event loop and shutdown.
+#include <windows.h>
+
+#include "core/events.hpp"
+#include "core/os.hpp"
+#include "core/startup.hpp"
+#include "core/windows.hpp"
+#include "dialogs/dialogs.hpp"
+#include "dialogs/messagebox.hpp"
+#include "machine.hpp"
+#include "processtimes.hpp"
+#include "quorvale.hpp"
+#include "runlog.hpp"
+#include "setupdialog.hpp"
+#include "startup.hpp"
+#include "update.hpp"
+
+namespace {
+
+constexpr int HiddenRoot = 128;
+constexpr int MainDialog = 108;
+constexpr int OtherEditionMainDialog = 101;
+
+// A command line too long for the viewer ends the program with the message in a stop box.
+void stopprogram(std::string_view message) { IOsExitProgram(message, 1); }
+
+void unitcaptioncolours(int grey) {
+    WDialogColour(1027, -1);
+    WDialogColour(1114, grey);
+}
+
+// One family dialog's answer to a field change or a push button, by its dialog identifier.
+const FamilyRoutines* familyof(int dialog) {
+    for (const FamilyRoutines& family : familyroutines)
+        if (family.dialog == dialog) return &family;
+    return nullptr;
+}
+
+void setupsequence(ViewerState& state) {
+    int igsSave = state.igs;
+    Text<MaxViewerPath> oldTmp(state.qvtmp.view());
+    int oldTmpLength = state.qvtmpLength;
+    getsetup(state);
+    len_trimback(state.qvdir.view(), state.qvdirLength, DiagnosticsLevel);
+    len_trimback(state.qvtmp.view(), state.qvtmpLength, DiagnosticsLevel);
+    if (state.qvtmpLength != oldTmpLength || state.qvtmp.view() != oldTmp.view()) {
+        state.exitFlag = 1;
+        WMessageBox(0, 3, 1, "Restart quorvale for changes", "Restart information");
+    }
+    IOsVariablePut("QV_DIR", state.qvdir.view());
+    IOsVariablePut("QV_TMP", state.qvtmp.view());
+    runlogwrite({"after getsetup,igs=", state.igs, "igs_save=", igsSave});
+    if (state.igs != igsSave) {
+        loaddialogs(GlobalEdition, state.versionText.view(), state.ncity, state.grey, state.igs, DiagnosticsLevel);
+        runlogwrite({" CALL LoadDialogs"});
+    }
+}
+
+void mainbutton(ViewerState& state, int button) {
+    WDialogSelect(MainDialog);
+    WDialogShow(480, -1, 0, 2);
+    switch (button) {
+        case 1: {
+            WDialogGetRadioButton(1006, state.mainChoice);
+            static constexpr struct {
+                int dialog, x;
+            } shown[] = {{103, -1}, {105, 510}, {104, -1}, {109, -1}, {110, -1}};
+            if (state.mainChoice >= 1 && state.mainChoice <= 5) {
+                WDialogSelect(shown[state.mainChoice - 1].dialog);
+                WDialogShow(shown[state.mainChoice - 1].x, -1, 0, 2);
+            }
+            break;
+        }
+        case 2:
+        case 1002:
+            state.exitFlag = 1;
+            break;
+        case 1032:
+            runlogwrite({"spawn notepad:"});
+            viewercommand(state, "\\bin\\notepad", "\\Help\\README.txt", 5);
+            IOsCommand(state.messy.view());
+            break;
+        case 1074:
+            runlogwrite({"spawn qvKillCygwinX:"});
+            viewercommand(state, "\\bin\\qvKillCygwinX.bat", " ", 0);
+            IOsCommand(state.messy.view(), commandHidden);
+            state.exitFlag = 1;
+            break;
+        case 1088:
+            updatefiles(state.veduEnd, state.avisoEnd, state.reynoldsEnd, state.realTimeDate, state.qvdir.view(),
+                        state.qvdirLength, state.qvtmp.view(), state.qvtmpLength, state.qvtmpq.view(),
+                        state.qvtmpqLength, DiagnosticsLevel);
+            break;
+        case 1124:
+            setupsequence(state);
+            break;
+        default:
+            break;
+    }
+}
+
+void pushbutton(ViewerState& state, const WMessageRecord& event) {
+    int dialog = event.Win;
+    if (dialog == MainDialog || dialog == OtherEditionMainDialog) {
+        mainbutton(state, event.Value1);
+    } else if (dialog == 107 || dialog == 111 || dialog == 112) {
+        if (event.Value1 == 1 || event.Value1 == 2 || event.Value1 == 1002) {
+            WDialogSelect(dialog);
+            WDialogHide();
+        }
+    } else if (const FamilyRoutines* family = familyof(dialog)) {
+        if (family->showFirst) {
+            WDialogSelect(dialog);
+            WDialogShow(-1, -1, 0, 2);
+        }
+        if (family->request != nullptr) family->request(state, event);
+    }
+}
+
+void fieldchanged(ViewerState& state, const WMessageRecord& event) {
+    if (event.Value1 != event.Value2) return;  // the focus moved: no field's contents changed
+    if (event.Win == MainDialog || event.Win == OtherEditionMainDialog) {
+        WDialogSelect(MainDialog);
+        WDialogGetRadioButton(1006, state.mainChoice);
+        mainviewfields(GlobalEdition, state.mainChoice);
+    } else if (const FamilyRoutines* family = familyof(event.Win); family != nullptr && family->fields != nullptr) {
+        family->fields(state);
+    }
+}
+
+void mainloop(ViewerState& state) {
+    while (state.exitFlag == 0) {
+        int type = 0;
+        WMessageRecord event;
+        WMessage(type, event);
+        if (type == EvFieldChanged) fieldchanged(state, event);
+        if (type == EvPushButton) pushbutton(state, event);
+    }
+}
+
+}  // namespace
+
+// The plot families' field logic and request writers reach the library through its viewer
+// port; until the port is bound, a family dialog's events take no action here.
+FamilyRoutines familyroutines[5] = {{103, false, nullptr, nullptr}, {105, false, nullptr, nullptr},
+                                    {104, true, nullptr, nullptr},  {109, true, nullptr, nullptr},
+                                    {110, false, nullptr, nullptr}};
+void (*loadbuoymenus)(int ncity) = nullptr;
+
+void mainviewfields(int edition, int) { WDialogSelect(edition == 1 ? OtherEditionMainDialog : MainDialog); }
+
+void loaddialogs(int edition, std::string_view versionText, int ncity, int grey, int, int) {
+    wdialogundefined(0, 0.0f, 0.0);
+    WDialogLoad(edition == 1 ? OtherEditionMainDialog : MainDialog);
+    WDialogPutString(1016, versionText);
+    WDialogLoad(103);
+    for (int field : {1056, 1057, 1058, 1059, 1060}) WDialogFieldState(field, FieldDisabled);
+    unitcaptioncolours(grey);
+    if (edition == 2) {
+        WDialogPutReal(1038, 20.0f);
+        WDialogPutReal(1039, 360.0f);
+        WDialogPutReal(1037, 65.0f);
+    }
+    WDialogLoad(105);
+    unitcaptioncolours(grey);
+    for (int dialog : {104, 109}) {
+        WDialogLoad(dialog);
+        unitcaptioncolours(grey);
+        if (loadbuoymenus != nullptr) loadbuoymenus(ncity);
+    }
+    for (int dialog : {107, 110, 111, 112}) WDialogLoad(dialog);
+}
+
+void vedu_pacific_quorvale() {
+    static ViewerState state;
+    viewerstop = stopprogram;
+    state.qvdir.ref().blank();
+    state.qvtmp.ref().blank();
+    WInitialise();
+    wdialogundefined(0, 0.0f, 0.0);
+    state.grey = static_cast<int>(RGB(110, 110, 110));
+
+    WindowOpen(HiddenRoot);
+    WMessageEnable(EvFieldChanged, 1);
+    WDialogLoad(106);
+    adaptsetupdialog();
+    state.igs = 1;
+
+    settingspathandfolder(state);
+    if (!establishfolders(state, getsetup)) {
+        WindowClose();
+        return;
+    }
+    makescratchfolder(state);
+    openviewerlog(state);
+    refreshenddatefiles(state);
+    if (probexserver(state)) WMessageBox(0, 3, 1, XWarningText, XWarningTitle);
+    readversiontext(state);
+    readvirtualbuoys(state);
+    machinefacts(state);
+
+    double total0 = 0, user0 = 0, kernel0 = 0;
+    processtimes(total0, user0, kernel0);
+    loaddialogs(GlobalEdition, state.versionText.view(), state.ncity, state.grey, state.igs, DiagnosticsLevel);
+    WDialogSelect(MainDialog);
+    WDialogShow(-1, -1, 0, 2);
+    bench();
+    double total1 = 0, user1 = 0, kernel1 = 0;
+    processtimes(total1, user1, kernel1);
+    runlogwrite({"cpu bench test:"});
+    runlogwrite({"real time=", total1 - total0, " user time=", user1 - user0, "system time=", kernel1 - kernel0});
+    readenddates(state);
+
+    mainloop(state);
+    WindowClose();
+    startcleanup(state);
+}

@@ -1,0 +1,103 @@
+// setupdialog_win.cpp - the setup dialog 106: its adaptation at start-up and its own loop, which
+// writes the settings file on a successful Save.
+#include "setupdialog.hpp"
+
+#include "core/errors.hpp"
+#include "core/events.hpp"
+#include "core/os.hpp"
+#include "dialogs/dialogs.hpp"
+#include "dialogs/messagebox.hpp"
+#include "settings.hpp"
+
+namespace {
+
+constexpr int SetupDialog = 106;
+constexpr int CancelButton = 2;
+constexpr int SaveButton = 1123;
+constexpr int TypedFolderLength = 300;  // longer than a folder may be, so that a cut is seen
+
+void errorbox(std::string_view message) { WMessageBox(0, 3, 1, message, "Error"); }
+
+// Checks the typed folders; on success they become the viewer's folders and the settings file
+// is written. A refused Save leaves the viewer's folders as they were.
+bool save(ViewerState& state) {
+    Text<TypedFolderLength> qvdir, qvtmp;
+    WDialogGetString(1118, qvdir);
+    WDialogGetString(1120, qvtmp);
+    int dirLength = 0, tmpLength = 0;
+    len_trimback(qvdir.view(), dirLength, DiagnosticsLevel);
+    len_trimback(qvtmp.view(), tmpLength, DiagnosticsLevel);
+    if (dirLength == 0 || tmpLength == 0) {
+        errorbox("I cannot continue without paths");
+        return false;
+    }
+    if (std::string_view problem = setupfolderproblem(qvdir.view(), qvtmp.view()); !problem.empty()) {
+        errorbox(problem);
+        return false;
+    }
+    if (!IOsDirExists(qvdir.trimmed())) {
+        errorbox("quorvale directory does not exist, try again");
+        return false;
+    }
+    if (!IOsDirExists(qvtmp.trimmed())) {
+        WInfoError(1);
+        IOsDirMake(qvtmp.trimmed());
+        if (!IOsDirExists(qvtmp.trimmed())) {
+            errorbox("I cannot create the quorvale temporary directory, try again");
+            return false;
+        }
+    }
+    int item = 0;
+    WDialogGetMenu(1122, item);
+    state.igs = item == 1 ? 0 : 1;
+    state.qvdir.assign(qvdir.trimmed());
+    state.qvtmp.assign(qvtmp.trimmed());
+    writesettings(state.settingsPath.os(), state.qvdir.view(), state.qvtmp.view(), state.igs);
+    return true;
+}
+
+}  // namespace
+
+void adaptsetupdialog() {
+    WDialogSelect(SetupDialog);
+    WDialogPutString(1003, "Enter complete path to quorvale installation (QV_DIR), no spaces please.");
+    WDialogFieldState(1003, FieldDisabled);
+    WDialogPutString(1117, "    (eg. c:\\quorvale)");
+    WDialogFieldState(1117, FieldDisabled);
+    WDialogFieldState(1118, FieldDisabled);
+    WDialogPutString(1031, "    (eg. c:\\quorvale\\tmp or c:\\Documents and Settings\\yourname\\quorvale)");
+    WDialogFieldState(1121, FieldHidden);
+    WDialogFieldState(1122, FieldHidden);
+    WDialogPutString(1123, "    Save setting to %PROFILE%\\quorvalerc1");
+}
+
+bool getsetup(ViewerState& state) {
+    WDialogSelect(SetupDialog);
+    int length = 0;
+    len_trimback(state.qvdir.view(), length, DiagnosticsLevel);
+    if (length > 0) WDialogPutString(1118, state.qvdir.trimmed());
+    len_trimback(state.qvtmp.view(), length, DiagnosticsLevel);
+    if (length > 0) WDialogPutString(1120, state.qvtmp.trimmed());
+    Text<3> items[2] = {Text<3>("no"), Text<3>("yes")};
+    TextRef refs[2] = {items[0].ref(), items[1].ref()};
+    WDialogPutMenu(1122, refs, 2, state.igs + 1);
+    WDialogShow(1, 1, 0, 2);
+    for (;;) {
+        int type = 0;
+        WMessageRecord event;
+        WMessage(type, event);
+        if (type == -1) return false;  // the program's windows are gone
+        // Only the setup dialog's own buttons act: a button of another dialog is not its Cancel.
+        if (type != EvPushButton || event.Win != SetupDialog) continue;
+        WDialogSelect(SetupDialog);
+        if (event.Value1 == CancelButton) {
+            WDialogHide();
+            return false;
+        }
+        if (event.Value1 == SaveButton && save(state)) {
+            WDialogSelect(SetupDialog);
+            WDialogHide();
+            return true;
+        }
+    }
+}

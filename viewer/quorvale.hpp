@@ -16,7 +16,6 @@ void mainviewfields(int edition, int mainChoice);
 
 // What the main loop does for a plot family's dialog: its field logic on a change of a field's
 // contents, its request writer on a push button (after showing the dialog again when showFirst).
-// A family whose routines are not there yet takes no action.
 struct FamilyRoutines {
     int dialog;
     bool showFirst;
@@ -24,6 +23,3 @@ struct FamilyRoutines {
     void (*request)(ViewerState& state, const WMessageRecord& event);
 };
 extern FamilyRoutines familyroutines[5];
-// Puts the first ncity buoy names into menu 1047 of the current dialog and buoy 1's box into its
-// region fields; none bound yet: the menus keep their resource items.
-extern void (*loadbuoymenus)(int ncity);

@@ -2,19 +2,27 @@
 // of every dialog, the one event loop and shutdown.
 #include <windows.h>
 
+#include "buoys.hpp"
 #include "core/events.hpp"
 #include "core/os.hpp"
 #include "core/startup.hpp"
 #include "core/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/messagebox.hpp"
+#include "linerequest.hpp"
 #include "machine.hpp"
+#include "mapfields.hpp"
+#include "maprequest.hpp"
 #include "processtimes.hpp"
+#include "prodrequest.hpp"
 #include "quorvale.hpp"
 #include "runlog.hpp"
 #include "setupdialog.hpp"
 #include "startup.hpp"
+#include "timerequest.hpp"
 #include "update.hpp"
+#include "vertrequest.hpp"
+#include "viewerport.hpp"
 
 namespace {
 
@@ -141,12 +149,19 @@ void mainloop(ViewerState& state) {
 
 }  // namespace
 
-// The plot families' field logic and request writers reach the library through its viewer
-// port; until the port is bound, a family dialog's events take no action here.
-FamilyRoutines familyroutines[5] = {{103, false, nullptr, nullptr}, {105, false, nullptr, nullptr},
-                                    {104, true, nullptr, nullptr},  {109, true, nullptr, nullptr},
-                                    {110, false, nullptr, nullptr}};
-void (*loadbuoymenus)(int ncity) = nullptr;
+// The plot families' field logic and request writers, through the library's viewer port.
+FamilyRoutines familyroutines[5] = {
+    {103, false, [](ViewerState& state) { mapviewfields(libraryport(), state.grey, DiagnosticsLevel); },
+     [](ViewerState& state, const WMessageRecord& event) { plotmapview(libraryport(), state, event.Value1); }},
+    {105, false, [](ViewerState& state) { vertviewfields(libraryport(), state.mainChoice, state.grey); },
+     [](ViewerState& state, const WMessageRecord& event) { plotvertview(libraryport(), state, event.Value1); }},
+    {104, true, [](ViewerState& state) { timeviewfields(libraryport(), state.grey, 0); },
+     [](ViewerState& state, const WMessageRecord& event) { plottimeseries(libraryport(), state, event.Value1); }},
+    {109, true, [](ViewerState& state) { lineviewfields(libraryport(), state.grey); },
+     [](ViewerState& state, const WMessageRecord& event) { plotlinedrawing(libraryport(), state, event.Value1); }},
+    {110, false, [](ViewerState&) { prodviewfields(libraryport()); },
+     [](ViewerState& state, const WMessageRecord& event) { plotprodview(libraryport(), state, event.Value1); }},
+};
 
 void mainviewfields(int edition, int) { WDialogSelect(edition == 1 ? OtherEditionMainDialog : MainDialog); }
 
@@ -167,7 +182,7 @@ void loaddialogs(int edition, std::string_view versionText, int ncity, int grey,
     for (int dialog : {104, 109}) {
         WDialogLoad(dialog);
         unitcaptioncolours(grey);
-        if (loadbuoymenus != nullptr) loadbuoymenus(ncity);
+        loadbuoymenu(libraryport(), ncity);
     }
     for (int dialog : {107, 110, 111, 112}) WDialogLoad(dialog);
 }

@@ -108,12 +108,24 @@ TEST_F(Velquon, StartsLogsInOrderShowsTheMainDialogAndExits) {
         EXPECT_NE(found, std::string::npos) << "missing or out of order: " << line << "\n" << log;
         if (found != std::string::npos) at = found + line.size();
     }
+    // Every dialog is loaded, hidden; the buoy menus hold the six buoys of the installation.
+    for (const char* title : {"Time Series Parameters - Quorvale", "Line Drawing Parameters - Quorvale"}) {
+        HWND family = FindWindowA("#32770", title);
+        ASSERT_NE(family, nullptr) << title;
+        EXPECT_EQ(SendDlgItemMessageA(family, 1047, CB_GETCOUNT, 0, 0), 6) << title;
+    }
     char version[64] = {};
     GetDlgItemTextA(main, 1016, version, sizeof version);
     EXPECT_STREQ(version, "Version 2.1    December 2012");
-    // OK shows the chosen family's dialog.
+    // OK shows the chosen family's dialog; its Plot runs the command file through the batch file.
     click(main, 1);
-    ASSERT_NE(dialog("Map View Parameters - Quorvale"), nullptr);
+    HWND map = dialog("Map View Parameters - Quorvale");
+    ASSERT_NE(map, nullptr);
+    click(map, 1035);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < Deadline && scratch("standin.log").find("qvferretinmap1.txt") == std::string::npos;)
+        Sleep(50);
+    EXPECT_NE(scratch("qvferretinmap1.txt").find("cancel mode journal"), std::string::npos);
+    EXPECT_NE(scratch("standin.log").find("qvferret.bat " + home_ + " \"" + tmp_ + "\" qvferretinmap1.txt"), std::string::npos);
 
     // Help starts the text viewer on the help file, shown and not waited for.
     click(main, 1032);

@@ -71,9 +71,14 @@ protected:
         SetDlgItemTextA(window, field, text.c_str());
         SendMessageA(GetDlgItem(window, field), EM_SETMODIFY, TRUE, 0);
     }
-    // The box's OK, once it is up.
+    // The box's OK, once it is up; returns when the box is gone, so that the next box found is
+    // a new one.
     void answerbox(const char* title) {
-        if (HWND box = dialog(title)) PostMessageA(box, WM_COMMAND, IDOK, 0);
+        HWND box = dialog(title);
+        if (box == nullptr) return;
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        for (DWORD start = GetTickCount(); GetTickCount() - start < Deadline && IsWindow(box) && IsWindowVisible(box);)
+            Sleep(20);
     }
     DWORD exitcode() {
         EXPECT_EQ(WaitForSingleObject(process_.hProcess, Deadline), WAIT_OBJECT_0);

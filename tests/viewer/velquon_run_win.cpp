@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 
 #include "installation.hpp"
@@ -209,6 +210,73 @@ TEST_F(Velquon, AMissingFolderOpensTheSetupAndCancelEndsSilently) {
     click(setup, 2);
     EXPECT_EQ(exitcode(), 1u);
     EXPECT_FALSE(fs::exists(tmp_ + "\\missing"));
+}
+
+// The Update button: the scenario file in the scratch folder chooses what the stand-in update
+// steps report; several updates in one run, the last one installing a new program.
+TEST_F(Velquon, UpdatesReportTheirScenariosAndANewProgramEndsTheViewer) {
+    start();
+    HWND main = dialog("Global Vedu Quorvale");
+    ASSERT_NE(main, nullptr);
+    struct Case {
+        const char* scenario;
+        const char* batchfiles;  // the update's own batch files, in order
+        std::map<int, std::string> labels;
+    } cases[] = {
+        // Vedu to November 2012: the December update, whose download failed, keeps its notice.
+        {"downloadfailed", "qvferret;qvGetUp;qvCheckUpRT;qvferret;",
+         {{1022, "Nov-2012"}, {1090, "Downloading Vedu update for Dec-2012 ..."},
+          {1092, "This update contains the full vedu grid, if you have any"},
+          {1102, "You have the most recent Real Time Vedu data file."}}},
+        {"newmonth", "qvferret;qvGetUp;qvRunUp;qvAppUp;qvCheckUpRT;qvferret;",
+         {{1099, "Done!"}, {1100, "Done !   Data files were updated."}}},
+        // December was appended: the next update asks for January.
+        {"nothingnew", "qvferret;qvGetUp;qvCheckUpRT;qvferret;",
+         {{1022, "Dec-2012"}, {1090, "Downloading Vedu update for Jan-2013 ..."},
+          {1092, "The update file does not exist yet, try after the 15th of the"}, {1099, ""}, {1100, ""}}},
+        {"offline", "qvferret;qvGetUp;qvCheckUpRT;qvferret;",
+         {{1092, "I cannot access the internet to download the update file."},
+          {1093, "Download 012013_monthly_update.exe file to c:\\quorvale\\tmp"},
+          {1102, "I cannot reach the internet."}}},
+        {"newrealtime", "qvferret;qvGetUp;qvCheckUpRT;qvGetUpRT;qvferret;",
+         {{1102, "Downloading the most recent Real Time Vedu data file..."}, {1103, "Done!"}}},
+        {"shortcheckuplog", "qvferret;qvGetUp;qvCheckUpRT;",
+         {{1092, "Unknown error, you may need to download a whole new install"}, {1102, ""}, {1103, ""}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scenario);
+        std::ofstream(tmp_ + "\\standin-update.txt", std::ios::binary | std::ios::trunc) << c.scenario << "\r\n";
+        std::size_t before = scratch("standin.log").size();
+        click(main, 1088);
+        HWND update = dialog("Update Quorvale");
+        ASSERT_NE(update, nullptr);
+        // OK is disabled from the start of the update to its end.
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 60000 && !IsWindowEnabled(GetDlgItem(update, 1));)
+            Sleep(100);
+        ASSERT_TRUE(IsWindowEnabled(GetDlgItem(update, 1)));
+        for (const auto& [field, text] : c.labels) {
+            char shown[200] = {};
+            GetDlgItemTextA(update, field, shown, sizeof shown);
+            EXPECT_EQ(shown, text) << field;
+        }
+        EXPECT_EQ(batchcalls(scratch("standin.log").substr(before)), c.batchfiles);
+        click(update, 1);
+        ASSERT_TRUE(gone("Update Quorvale"));
+    }
+
+    std::ofstream(tmp_ + "\\standin-update.txt", std::ios::binary | std::ios::trunc) << "newprogram\r\n";
+    std::size_t before = scratch("standin.log").size();
+    click(main, 1088);
+    EXPECT_EQ(WaitForSingleObject(process_.hProcess, 60000), WAIT_OBJECT_0);
+    DWORD code = 99;
+    GetExitCodeProcess(process_.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000 &&
+                                       scratch("standin.log").find("qvInstallNewExe") == std::string::npos;)
+        Sleep(100);
+    EXPECT_EQ(batchcalls(scratch("standin.log").substr(before)),
+              "qvferret;qvGetUp;qvRunUp;qvAppUp;qvCheckUpRT;qvferret;qvKillCygwinX;qvInstallNewExe;");
+    EXPECT_NE(scratch("quorvale.log").find("ncdatevedu2=012013 01"), std::string::npos);
 }
 
 }  // namespace

@@ -13,12 +13,3 @@ if(WIN32)
   add_dependencies(${target} velquon)
   target_compile_definitions(${target} PRIVATE GRAV_VELQUON="$<TARGET_FILE:velquon>")
 endif()
-
-# A program that runs one update and ends inside it when a new program is installed.
-if(WIN32)
-  add_executable(update_helper WIN32 ${dir}/helpers/update_helper.cpp $<TARGET_OBJECTS:velquonresources>)
-  target_link_libraries(update_helper PRIVATE velquonlogic gravimonder_program)
-  target_compile_options(update_helper PRIVATE ${GRAV_WARNINGS})
-  add_dependencies(${target} update_helper)
-  target_compile_definitions(${target} PRIVATE GRAV_UPDATE_HELPER="$<TARGET_FILE:update_helper>")
-endif()

@@ -150,6 +150,50 @@ TEST_F(Velquon, StartsLogsInOrderShowsTheMainDialogAndExits) {
     EXPECT_EQ(calls.find("qvKillCygwinX.bat"), std::string::npos) << calls;
 }
 
+// Each plot family from the main dialog: its dialog comes up, Plot runs its command file
+// through the batch file, Create JPG runs the three steps of the chain to its JPG.
+TEST_F(Velquon, EachFamilyPlotsAndCreatesAJpg) {
+    start();
+    HWND main = dialog("Global Vedu Quorvale");
+    ASSERT_NE(main, nullptr);
+    const struct {
+        int radio;
+        const char* title;
+        const char* tag;
+    } families[] = {{1007, "Vertical Section parameters - Quorvale", "ver"},
+                    {1008, "Time Series Parameters - Quorvale", "tim"},
+                    {1054, "Line Drawing Parameters - Quorvale", "lin"},
+                    {1087, "Derived product parameters-Quorvale", "pro"}};
+    for (const auto& f : families) {
+        SCOPED_TRACE(f.tag);
+        click(main, f.radio);
+        click(main, 1);
+        HWND family = dialog(f.title);
+        ASSERT_NE(family, nullptr);
+        const std::string first = std::string("qvferretin") + f.tag + "1.txt";
+        click(family, 1035);
+        for (DWORD start = GetTickCount(); GetTickCount() - start < Deadline && scratch("standin.log").find(first) == std::string::npos;)
+            Sleep(50);
+        EXPECT_NE(scratch(first).find("ppl clsplt"), std::string::npos);
+        EXPECT_NE(scratch("standin.log").find("qvferret.bat " + home_ + " \"" + tmp_ + "\" " + first), std::string::npos);
+
+        const std::string jpg = std::string(f.tag) + "2.jpg";
+        click(family, 1076);
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 4 * Deadline && scratch(jpg).empty();) Sleep(100);
+        EXPECT_FALSE(scratch(jpg).empty());
+        EXPECT_EQ(scratch(std::string("qvferretin") + f.tag + "2.txt").find("set mode metafile "), 21u);
+        // The progress dialog names the JPG, and its OK puts it away.
+        HWND progress = dialog("Quorvale");
+        ASSERT_NE(progress, nullptr);
+        for (DWORD start = GetTickCount(); GetTickCount() - start < Deadline && !IsWindowEnabled(GetDlgItem(progress, IDOK));)
+            Sleep(50);
+        click(progress, IDOK);
+        EXPECT_TRUE(gone("Quorvale"));
+    }
+    click(main, 1002);
+    EXPECT_EQ(exitcode(), 1u);
+}
+
 TEST_F(Velquon, AHaveProbeGivesTheWarningBoxFirst) {
     std::ofstream(home_ + "\\bin\\xwininfo.txt", std::ios::binary) << "1\r\n";
     start();

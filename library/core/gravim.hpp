@@ -3,6 +3,9 @@
 // that own them. Each subsystem owns its part; a field's comment names its meaning and writers.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "core/text.hpp"
 
 // Library core (subsystem 1).
@@ -80,26 +83,177 @@ struct EventState {
     int TimerEnabled = 0;   // 1 while the timed wait of IOsWait runs
 };
 
-// Graphics core (subsystem 2): the drawing surface, area, units and clip rectangle that the
-// event conversions read. Written by IGrInit, IGrSelect, IGrArea, IGrUnits and the resizes.
-struct GraphicsState {
-    int surfaceType = 0;    // 1 window, 2 bitmap, 3 graphics field, 4 metafile slot
+// Graphics core (subsystem 2). Every graphics routine reads and writes these fields directly;
+// the names follow the graphics documentation (docs/design.md maps the hardcopy drivers' names).
+
+// The operand fields of the device opcodes: every DeviceOpcode reads its arguments here and
+// answers here. The four-element operands are numbered 1..4 as the opcode table numbers them
+// (element 0 is unused); the vertex lists are numbered from 1 and grown by yypolygonsize.
+struct DeviceOperands {
+    int OperandPixelX[5] = {};   // integer x (truncations of OperandX); small integer operands
+    int OperandPixelY[5] = {};   // integer y, upward from the bottom row
+    float OperandX[5] = {};      // real x: coordinates, radii, angles (CGM memory and hardcopy)
+    float OperandY[5] = {};      // real y
+    int OperandValue = 0;        // colour number, flag, count or answer; -1 re-size at OpOpen,
+                                 // -998 keep the printer settings at OpInitialise
+    int OperandCount = 0;        // vertex count, answer flag; -999 driver query at OpInitialise
+    Text<260> OperandText;       // text to draw or measure, document or file name
+    std::vector<float> PolygonX{0.0f}, PolygonY{0.0f};  // polygon and polyline vertices 1..n
+    int GradientVertexCount = 0;                        // gradient fill: vertices 1..n of
+    std::vector<int> GradientX{0}, GradientY{0};        // PolygonX/Y in device pixels (rows
+    std::vector<int> GradientColour{0};                 // from the top) and their RGBValues
+    float CharAdvanceX = 0, CharAdvanceY = 0;  // per-character text placement: advance and
+    float CharSpanX = 0, CharSpanY = 0;        // span of one character
+};
+
+// The capability record a device writes at its OpInitialise (the screen or CGM memory device one
+// copy, the hardcopy driver the other). Only TrueColourDevice and GradientFillType are read.
+struct DeviceFacts {
+    int word1 = 0, word2 = 0, word3 = 0;
+    int TrueColourDevice = 0;    // 1: takes RGBValues directly; 0: wants palette indices
+    int GradientFillType = 0;    // 0 none, 1 pixel by pixel, 2 the system gradient routine
+    int word6 = 0, word7 = 0, word8 = 0;
+    float deviceReal = 0;
+    Text<29> DeviceCapabilityMask;  // "0"/"1" per capability
+};
+
+// A stroke (vector) font slot. Slot 0 keeps the flags' bit 1, the file name and the cleared word.
+struct StrokeFont {
+    float h1 = 0, h2 = 0, h3 = 0, h4 = 0;
+    int h5 = 0;
+    int flag1 = 0;               // bit value 1 of the flags
+    int flag2 = 0;               // bit value 2: characters above 127 present
+    int h6 = 0;
+    Text<260> fileName;
+    std::string glyphs;          // up to 17000 characters; two hexadecimal digits per point
+    int start1[96] = {};         // 1-based glyph starts of 33..126, then 127 and 128
+    int start2[96] = {};         // starts of 161..255, then one past the end of the text
+    int cleared = 0;
+};
+
+// The font of plain window text as requested through the graphics layer (yyfnt...).
+struct WindowTextFont {
+    int foreground = 0, background = 15;  // indices into the window manager's colour table
+    int underline = 0;
+    int family = 0, bold = 0, italic = 0;  // the requested font
+    int width = 0, height = 0;             // requested cell in pixels (yyfntsiz)
+    int unitsWidth = 0, unitsHeight = 0;   // requested cell in window units
+    int created[5] = {-1, -1, -1, -1, -1}; // family, bold, italic, width, height last created
+};
+
+// The presentation-graphics plot definition: stored by the IPg... routines, drawn by nothing yet.
+struct PresentationGraphics {
+    float pgAreaX1 = 0, pgAreaX2 = 0, pgAreaY1 = 0, pgAreaY2 = 0;
+    float pgUnitsX1 = 0, pgUnitsX2 = 0, pgUnitsY1 = 0, pgUnitsY2 = 0, pgUnitsZ1 = 0, pgUnitsZ2 = 0;
+    float pgUnitsWidth = 0, pgUnitsHeight = 0, pgUnitsDepth = 0;
+    float pgPolarRadius = 0;
+    float pgXMin = 0, pgXMax = 0, pgYMin = 0, pgYMax = 0;
+    float pgLogX1 = 0, pgLogX2 = 0, pgLogXSpan = 0;
+    float pgLogY1 = 0, pgLogY2 = 0, pgLogYSpan = 0;
+    float pgLogRadius = 0, pgLogRadiusSpan = 0;
+    int logXRequest = 0, logYRequest = 0;  // IPgScaling's requests, kept between calls
+    int pgPlotType = 0, pgSets = 0;
+    int pgValues1 = 0, pgValues2 = 0, pgValues3 = 0;
+    float pgValues1Real = 0, pgValues2Real = 0, pgValues1Less = 0, pgValues2Less = 0;
+    int pgOptions = 0;
+    int pgOpt1 = 0, pgOpt2 = 0, pgOpt8 = 0, pgOpt20 = 0, pgOpt40 = 0, pgOpt80 = 0;
+    int pgOpt200 = 0, pgOpt400 = 0, pgOpt800 = 0;
+    int pgFillMode = 0, pgThreeD = 0, pgLogX = 0, pgLogY = 0;
+    float pgCellWidth = 0;
+    int pgLabelStep = 0, pgLabelStep2 = 0, pgBarGap = 0;
+    int setStyle[501][3] = {};   // sets 1..500: s1, s2, s3
+    int setColour[501][2] = {};  // sets 1..500: colours A and B
+    int setWord[501] = {};       // sets 1..500
+    int plotColour[2] = {};
+    int plotWord[2] = {};
+    float plotReal[4] = {};
+    float viewDegrees[3] = {}, viewRadians[3] = {};
+    float viewRatio = 0, viewOffset = 0;
+    float viewCos[2] = {};
+    int wallCount = 0;
+    int wallColour[3] = {};
+    float depthRatio = 0;
+    // Set work arrays, grown to the largest set count asked for and never shrunk.
+    std::vector<int> work3;       // type 3: 4 x sets
+    std::vector<int> work4a, work4b;  // types 4 and 6: sets each
+};
+
+struct GraphicsState : DeviceOperands {
+    // The surface (written by IGrSelect, the resizes and the window selection).
+    int surfaceType = 0;    // 1 window, 2 bitmap, 3 graphics field, 4 metafile slot; 0 none yet
     int surfaceIdent = 0;   // window number, bitmap, field or slot of the surface
     int surfaceDialog = 0;  // DialogId of a graphics-field surface, else 0
     int reselecting = 0;    // 1 while the window manager re-selects a window for its own work
+    int deviceKind = 0;     // 0 the screen device, 1 the CGM memory device
+    int surfaceWidth = 0, surfaceHeight = 0;  // pixel size of the surface
+    // Devices (IGrInit, IGrHardCopy, the drivers).
     int screenActive = 0;   // 1 when the screen device draws
     int hardcopyActive = 0; // 1 while hardcopy output is open
-    int surfaceWidth = 0, surfaceHeight = 0;  // pixel size of the surface
-    float surfaceMaxX = 0, surfaceMaxY = 0;   // size less 0.01
+    int screenColours = 0;  // graphics colours of the screen device: 2, 8, 16, 32, 64, 128, 256
+    int hardcopyColours = 0;     // colours of the hardcopy driver (its OpInitialise)
+    int ActiveColourCount = 0;   // colours of the output in use, written at hardcopy start
+    // Colours (yycon, IGrColourModel): [row][column], rows 0 device colour number, 1 palette
+    // index (-1 none), 2 RGBValue; column 0 the previous colour, 1 the current colour.
+    int colourState[3][2] = {};
+    int colourModel = 0;    // 1 palette, 2 RGB
+    // Lines and fills.
+    int plotMode = 0;       // 0 copy, 1 or, 2 and, 3 exclusive-or
+    int lineType = 0;       // 0..7
+    int lineWidth = 0;      // pixels on the screen device
+    int metafileLineWidth = 0;   // tenths of a point on metafile surfaces
+    int fillStyle = 0;      // 0 outline, 1 hatched, 2 cross-hatched, 3 pattern, 4 solid
+    int fillPattern[2] = {};     // hatch density, hatch direction (1 rising, 2 falling, 3, 4)
+    int fillPass[3] = {};   // outline switch; screen and hardcopy line-fill requests
+                            // (0 none, 1 lines, 2 two-colour lines; the driver sets [2])
+    int fillOutline = 0;    // 1: the printer outlines filled polygons in the fill colour
+    float FillLineSpacing = 0;   // a line-filling driver's wanted spacing (surface units)
+    // Text (IGrInit and the font routines).
+    Text<100> FontName;     // typeface for FontNumber 0
+    float CharWidth = 0, CharHeight = 0;     // fractions of the drawing area
+    float CharsAcross = 0, CharsDown = 0;    // surface size in character cells
+    float DeviceTextAngle = 0, DeviceTextCos = 0;  // TextAngle + rotation, on the device
+    float DeviceTextSinTimesAspect = 0, DeviceTextSinOverAspect = 0;
+    float TextAngle = 0, TextCos = 0;        // the caller's text angle, 0..360
+    float TextSinTimesAspect = 0, TextSinOverAspect = 0;
+    int ScreenFontHold = 0;      // non-zero: font changes are not sent to the screen
+    int FontNumber = 0;          // 0 FontName, 1..4 the standard faces, 101..103 system fonts
+    int EffectiveFontNumber = 0; // FontNumber, with 0 replaced for hardcopy
+    int FontStyle = 0;           // bits 1 bold, 2 italic, 4 underline, 8 opaque background
+    int CharacterPlacement = 0;  // 0 whole strings, else character by character
+    int TextJustification = 0;   // 0 left, 1 centre, 2 right
+    int FontClass = 0;           // 0, 1 or 2
+    int FontBoxOff = 0;          // non-zero suppresses the opaque text box (nothing sets it)
+    int ScreenCharWidth = 0, ScreenCharHeight = 0;  // screen font cell, written by OpFont
+    int fontSent = 0;            // 1 once IGrInit has sent OpFont
+    float surfaceAspect = 1.32f; // width / height of the surface as seen after rotation
+    // Area, units, position and clip rectangle (IGrArea, IGrUnits, yywing, yyresnrot).
     float areaX1 = 0, areaY1 = 0, areaX2 = 1, areaY2 = 1;  // drawing area, fractions of the surface
     float areaWidth = 1, areaHeight = 1;
     float unitsX1 = 0, unitsY1 = 0, unitsX2 = 1, unitsY2 = 1;  // user units at the area's edges
     float unitsWidth = 1, unitsHeight = 1;
+    float positionX = 0, positionY = 0;      // plotting position, user units
     float clipX1 = 0, clipY1 = 0, clipX2 = 0, clipY2 = 0;  // pixel rectangle of the area
-    float clipWidth = 0, clipHeight = 0;
+    float toleranceX1 = 0, toleranceY1 = 0, toleranceX2 = 0, toleranceY2 = 0;  // clip +- 0.001
     int clipPixelX1 = 0, clipPixelY1 = 0, clipPixelX2 = 0, clipPixelY2 = 0;
     int clipPixelWidth = 0, clipPixelHeight = 0;
+    float surfaceMaxX = 0, surfaceMaxY = 0;   // size less 0.01
+    float rotatedMaxX = 0, rotatedMaxY = 0;   // swapped for rotation 90 and 270
+    float clipWidth = 0, clipHeight = 0;
+    float rotatedClipWidth = 0, rotatedClipHeight = 0;
     int rotation = 0;       // 0, 90, 180 or 270 degrees
+    // Device facts: the screen (or CGM memory) device's and the hardcopy driver's records.
+    DeviceFacts screenDevice, hardcopyDevice;
+    // Hardcopy page facts (the driver's OpOpen and yyasprath; the rotated copy by yyresnrot).
+    float HardcopyScaleX = 0, HardcopyScaleY = 0;          // device units per surface unit
+    float HardcopyTextScaleX = 0, HardcopyTextScaleY = 0;  // the same, swapped for 90 and 270
+    float HardcopyAspect = 0;    // page aspect for the current rotation
+    int driverNumber = 0;        // driver of the last full OpInitialise; 0 before any
+    int pageDrawn = 0;           // 1 once something was drawn on the hardcopy page
+    // Presentation graphics, stroke fonts, the stroke font's widths, the window-text font.
+    PresentationGraphics pg;
+    StrokeFont strokeFonts[2];
+    float CharacterWidths[256] = {};  // codes 32..127, 128 and 161..255 (yychspace)
+    WindowTextFont windowFont;
 };
 
 // Dialog manager (subsystem 3).
@@ -125,6 +279,7 @@ struct HardcopyState {
     int printImageSettings = 0;   // window-dump settings word; cleared by WInitialise
     Text<260> printImageFile;     // window-dump file name; cleared by WInitialise
     Text<260> outputFile;         // hardcopy output file name; cleared by WInitialise
+    int HardcopyOptions[110] = {};  // options 1..29 and 101..109; IGrHardCopyOptions, drivers
 };
 
 // Images and bitmaps (subsystem 7).

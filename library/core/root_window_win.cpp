@@ -18,6 +18,7 @@
 #include "core/windows_internal_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "editor/buffer_store.hpp"
+#include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/screen_win.hpp"
 #include "grid/grid_window_win.hpp"

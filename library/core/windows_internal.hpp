@@ -32,6 +32,13 @@ extern const int yystandardtextcolours[16];
 // graphics colours, as an RGBValue.
 int yypalettecolour(int k, int colours);
 
+// Window-text colours (indices into the colour table), underline, and the font: the requested
+// cell in pixels goes in, the font's average width and height come back. Natively they only
+// record the request.
+void yysetfontcolour(int foreground, int background);
+void yysetfontunderline(int flag);
+void yycreatefont(int family, int bold, int italic, int& width, int& height);
+
 // Small text services (terminated texts).
 int yystrlen(const char* text);       // length up to the last non-blank character
 int yysubstrlen(const char* text);    // characters before the first blank or the end

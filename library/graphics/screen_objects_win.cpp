@@ -17,8 +17,6 @@ HWND hFieldWindow;
 HDC hBitmapDC;
 int iMetafileSelected;
 
-void yypali() {}
-
 void yywinlinestyles() {
     if (gDC == nullptr) return;
     HPEN pen = CreatePen(iPenStyle, 1, RGB(0, 0, 0));

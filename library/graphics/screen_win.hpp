@@ -20,8 +20,6 @@ extern HWND hFieldWindow;
 extern HDC hBitmapDC;
 extern int iMetafileSelected;
 
-// Builds the graphics colour table.
-void yypali();
 // Puts the current pen style and line type into gDC.
 void yywinlinestyles();
 // Creates the stipple bitmap (once) and resets pen style, line type and plot mode.

@@ -3,12 +3,15 @@
 
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
+#include "graphics/devices.hpp"
+#include "graphics/fonts_internal.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/graphics_internal.hpp"
 #include "images/bitmaps.hpp"
 
 namespace {
 
+// NaN fails every comparison, so a pair holding one is invalid.
 bool validArea(float a, float b) { return a >= 0 && a < 1 && b > 0 && b <= 1 && a < b; }
 
 }  // namespace
@@ -30,6 +33,7 @@ void IGrArea(float x1, float y1, float x2, float y2) {
     const float w = static_cast<float>(g.surfaceWidth), h = static_cast<float>(g.surfaceHeight);
     yywing(g.areaX1 * w, g.areaY1 * h, g.areaX2 * w, g.areaY2 * h);
     if (g.reselecting == 1) return;
+    yyhdrv(OpClip);
     g.areaWidth = g.areaX2 - g.areaX1;
     g.areaHeight = g.areaY2 - g.areaY1;
     yyresnrot();
@@ -61,41 +65,45 @@ void yywing(float x1, float y1, float x2, float y2) {
     g.clipY1 = y1 > 0 ? y1 : 0;
     g.clipX2 = x2 < maxX ? x2 : maxX;
     g.clipY2 = y2 < maxY ? y2 : maxY;
-    g.clipPixelX1 = static_cast<int>(g.clipX1);
-    g.clipPixelY1 = static_cast<int>(g.clipY1);
-    g.clipPixelX2 = static_cast<int>(g.clipX2);
-    g.clipPixelY2 = static_cast<int>(g.clipY2);
+    g.toleranceX1 = g.clipX1 - 0.001f;
+    g.toleranceY1 = g.clipY1 - 0.001f;
+    g.toleranceX2 = g.clipX2 + 0.001f;
+    g.toleranceY2 = g.clipY2 + 0.001f;
+    g.clipPixelX1 = yytrunc(g.clipX1);
+    g.clipPixelY1 = yytrunc(g.clipY1);
+    g.clipPixelX2 = yytrunc(g.clipX2);
+    g.clipPixelY2 = yytrunc(g.clipY2);
     g.clipWidth = g.clipX2 - g.clipX1;
     g.clipHeight = g.clipY2 - g.clipY1;
     g.clipPixelWidth = g.clipPixelX2 - g.clipPixelX1 + 1;
     g.clipPixelHeight = g.clipPixelY2 - g.clipPixelY1 + 1;
+    yygdrv(OpClip);
 }
 
 void yyresnrot() {
-    // The rotated copies, the aspect ratio and the text geometry arrive with the drawing state.
-}
-
-void yyresn(int type, int ident, int width, int height) {
     GraphicsState& g = gravim.graphics;
-    if (type != g.surfaceType || ident != g.surfaceIdent) return;
-    g.surfaceWidth = width;
-    g.surfaceHeight = height;
-    g.surfaceMaxX = static_cast<float>(width) - 0.01f;
-    g.surfaceMaxY = static_cast<float>(height) - 0.01f;
-    IGrArea(g.areaX1, g.areaY1, g.areaX2, g.areaY2);
+    const float width = static_cast<float>(g.surfaceWidth), height = static_cast<float>(g.surfaceHeight);
+    if (g.rotation % 180 == 0) {
+        g.rotatedMaxX = g.surfaceMaxX, g.rotatedMaxY = g.surfaceMaxY;
+        if (height > 0) g.surfaceAspect = width / height;
+        g.HardcopyTextScaleX = g.HardcopyScaleX, g.HardcopyTextScaleY = g.HardcopyScaleY;
+        g.rotatedClipWidth = g.clipWidth, g.rotatedClipHeight = g.clipHeight;
+    } else {
+        g.rotatedMaxX = g.surfaceMaxY, g.rotatedMaxY = g.surfaceMaxX;
+        if (width > 0) g.surfaceAspect = height / width;
+        g.HardcopyTextScaleX = g.HardcopyScaleY, g.HardcopyTextScaleY = g.HardcopyScaleX;
+        g.rotatedClipWidth = g.clipHeight, g.rotatedClipHeight = g.clipWidth;
+    }
+    if (g.screenActive == 0) g.surfaceAspect = g.HardcopyAspect;
+    yychrot(g.TextAngle);
+    yychdfont();
 }
 
-void yyresize(int window, int width, int height) {
-    if (window != gravim.windows.wIndex) return;
-    gravim.windows.clientWidth = width;
-    gravim.windows.clientHeight = height;
-    yyresn(1, window, width, height);
-}
-
-void yyresizefield(int dialog, int field, int width, int height) {
-    const GraphicsState& g = gravim.graphics;
-    if (g.surfaceType != 3 || g.surfaceDialog != dialog || g.surfaceIdent != field) return;
-    yyresn(3, field, width, height);
+int yytrunc(float value) {
+    // Positions far outside the surface stay far outside rather than wrapping round.
+    if (!(value > -2.0e9f)) return value != value ? 0 : -2000000000;
+    if (value >= 2.0e9f) return 2000000000;
+    return static_cast<int>(value);
 }
 
 void yyi2e(float px, float py, float& ux, float& uy) {

@@ -9,3 +9,6 @@ void yybitmapsdeleteall();
 // Turning window n back into a plain child: destroys the viewer and shows the client area again.
 // The window manager restores the frame's procedure before and frees the record after.
 void yybitmapviewerrevert(int n, int* record);
+// Makes the bitmap in `slot` (0..50) the drawing target: status 0 with its width and height, or
+// status 1 for an empty slot (nothing changes).
+void yybitmapselect(int slot, int& status, int& width, int& height);

@@ -10,6 +10,7 @@
 #include "core/startup.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
+#include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
 
 namespace {

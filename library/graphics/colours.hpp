@@ -1,0 +1,33 @@
+// colours.hpp - the graphics colour table, its reduced views, the nearest-colour search and the
+// current/previous colour pair (graphics-internal; the hardcopy drivers use it too).
+#pragma once
+
+#include <string_view>
+
+// Builds the table, its views and the cone coordinates.
+void yypali();
+// Entry i of the table, of the 8- and 16-colour views and of the reduced 32/64/128 view.
+void yypalg(int i, int& rgb);
+void yypalg8(int i, int& rgb);
+void yypalg16(int i, int& rgb);
+void yypalg32(int i, int& rgb);
+// Entry j of the reduced view for n (32, 64 or 128) screen colours, straight from the band rule.
+int yyreducedentry(int j, int n);
+// Sets one table entry and keeps the views and cone coordinates in step.
+void yypals(int i, int rgb);
+// The components of colour c in the terms of the colour model.
+void yypalrgb(int c, int& red, int& green, int& blue);
+// Hue (radians), saturation and value of an RGBValue.
+void yyrgbhsv(int rgb, float& h, float& s, float& v);
+// Nearest table index of an RGBValue; index keeps its value when nothing is near.
+void yyrgbto8(int rgb, int& index);
+// Band colour map 0..15 (-1 outside).
+int yycoln(int i);
+// Device colour number of a palette index for the screen device.
+int yycnum(int index);
+// Makes (number, index, rgb) the current colour; devices 0 both, 1 screen, 2 hardcopy.
+void yycon(int index, int rgb, int number, int devices);
+// Colour code -1..15 of a colour name.
+int yycol(std::string_view name);
+// Background pass of a two-colour fill on device 1 (screen) or 2 (hardcopy).
+void yy2col(int device, int& pass);

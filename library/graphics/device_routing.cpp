@@ -1,0 +1,52 @@
+// device_routing.cpp - hands each opcode to the current surface's device and to hardcopy.
+#include <cstddef>
+
+#include "core/gravim.hpp"
+#include "graphics/devices.hpp"
+#include "hardcopy/hardcopy_drivers.hpp"
+
+namespace {
+
+DeviceTap deviceTap = nullptr;
+
+template <typename T>
+void growTo(std::vector<T>& list, int count) {
+    const std::size_t wanted = static_cast<std::size_t>(count > 0 ? count : 0) + 1;
+    if (list.size() < wanted) list.resize(wanted);
+}
+
+}  // namespace
+
+DeviceTap yysetdevicetap(DeviceTap tap) {
+    const DeviceTap previous = deviceTap;
+    deviceTap = tap;
+    return previous;
+}
+
+void yygdrv(int opcode) {
+    if (deviceTap != nullptr) deviceTap(DeviceSide::Current, opcode);
+    if (gravim.graphics.deviceKind == 0) {
+        yygapi(opcode);
+    } else {
+        yygcgm(opcode);
+    }
+}
+
+void yyhdrv(int opcode) {
+    if (gravim.graphics.hardcopyActive <= 0) return;
+    if (deviceTap != nullptr) deviceTap(DeviceSide::Hardcopy, opcode);
+    xxhcif(opcode);
+}
+
+void yypolygonsize(int count) {
+    GraphicsState& g = gravim.graphics;
+    growTo(g.PolygonX, count);
+    growTo(g.PolygonY, count);
+}
+
+void yygradientsize(int count) {
+    GraphicsState& g = gravim.graphics;
+    growTo(g.GradientX, count);
+    growTo(g.GradientY, count);
+    growTo(g.GradientColour, count);
+}

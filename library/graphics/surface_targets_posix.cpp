@@ -1,0 +1,34 @@
+// surface_targets_posix.cpp - native stand-in of the drawing targets: windows 0..50 with the
+// client size in gravim.windows; no bitmaps, dialog fields or metafile slots.
+#include "core/errors_internal.hpp"
+#include "core/gravim.hpp"
+#include "graphics/graphics_internal.hpp"
+#include "graphics/surface_targets.hpp"
+
+void yygrtargetnone() {}
+
+void yygrtargetwindow(int n) {
+    if (n < 0 || n > 50) {
+        yyerror(1003, "YYWINSEL");
+        return;
+    }
+    GraphicsState& g = gravim.graphics;
+    gravim.windows.wIndex = n;
+    if (g.surfaceType == 1) g.surfaceIdent = n;
+    yyresn(1, n, gravim.windows.clientWidth, gravim.windows.clientHeight);
+}
+
+void yygrtargetbitmap(int, int& status, int& width, int& height) {
+    status = 1;
+    width = height = 0;
+}
+
+void yygrtargetfield(int& field, int& width, int& height) {
+    field = -1;
+    width = height = 0;
+}
+
+void yygrtargetmetafile(int, int& status, int& width, int& height) {
+    status = 1;
+    width = height = 0;
+}

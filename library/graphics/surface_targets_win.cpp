@@ -1,0 +1,21 @@
+// surface_targets_win.cpp - the Win32 drawing targets of the four surface types.
+#include "core/windows.hpp"
+#include "core/windows_internal_win.hpp"
+#include "dialogs/show_internal_win.hpp"
+#include "graphics/metafiles.hpp"
+#include "graphics/surface_targets.hpp"
+#include "images/bitmaps.hpp"
+
+void yygrtargetnone() { yygrselectnone(); }
+
+void yygrtargetwindow(int n) { WindowSelect(n); }
+
+void yygrtargetbitmap(int slot, int& status, int& width, int& height) {
+    yybitmapselect(slot, status, width, height);
+}
+
+void yygrtargetfield(int& field, int& width, int& height) { yyfieldselect(field, width, height); }
+
+void yygrtargetmetafile(int slot, int& status, int& width, int& height) {
+    yymetafileselect(slot, status, width, height);
+}

@@ -1,0 +1,28 @@
+// graphics_fixture.hpp - a fresh graphics state on a window surface of a chosen size.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "core/errors.hpp"
+#include "core/gravim.hpp"
+#include "graphics/colours.hpp"
+#include "graphics/graphics.hpp"
+
+class GraphicsTest : public ::testing::Test {
+protected:
+    void SetUp() override { yyresetgravim(); }
+    void TearDown() override { yyresetgravim(); }
+
+    // The root window's client area of this size, a display of `colours` colours, and IGrInit.
+    void open(int width, int height, std::string_view options = " ", int colours = 256) {
+        gravim.windows.rootOpen = 1;
+        gravim.windows.wIndex = 0;
+        gravim.windows.clientWidth = width;
+        gravim.windows.clientHeight = height;
+        gravim.core.graphicsColours = colours;
+        gravim.core.displayColours = colours == 256 ? 16777216 : colours;
+        yypali();
+        IGrInit(options);
+        WInfoError(1);
+    }
+};

@@ -103,10 +103,11 @@ void diagonalFamilies(Hatch& h, bool rising, bool falling) {
     yysav(3);
 }
 
-// One device's pass: the outline of an unfilled style and the hatch lines.
-void linePass(Hatch& h, int style, int direction) {
+// One device's pass: the outline of an unfilled rectangle and the hatch lines (a filled one
+// comes here only for its line fill).
+void linePass(Hatch& h, bool filled, int style, int direction) {
     const GraphicsState& g = gravim.graphics;
-    if (style <= 2 && g.fillPass[0] != 0) yyrect(h.xmin, h.ymin, h.xmax, h.ymax);
+    if (!filled && g.fillPass[0] != 0) yyrect(h.xmin, h.ymin, h.xmax, h.ymax);
     if (style == 0) return;
     yystep(h.device, g.fillPattern[0], h.steps);
     const bool cross = style == 2;
@@ -185,7 +186,7 @@ void yyrecti(float x1, float y1, float x2, float y2) {
             g.screenActive = device == 1 ? screen : 0;
             g.hardcopyActive = device == 1 ? 0 : 1;
             h.device = device;
-            linePass(h, style, direction);
+            linePass(h, filled, style, direction);
             g.screenActive = screen, g.hardcopyActive = hardcopy;
         }
         g.fillPass[device] = 0;

@@ -100,7 +100,7 @@ void createPalette(int colours) {
     palette->palVersion = 0x300;
     palette->palNumEntries = static_cast<WORD>(entries);
     for (int k = 0; k < entries; ++k) {
-        const int colour = k < colours ? yypalettecolour(k, colours) : static_cast<int>(wColor[k - colours]);
+        const int colour = k < colours ? yyviewentry(k, colours) : static_cast<int>(wColor[k - colours]);
         palette->palPalEntry[k] = {static_cast<BYTE>(colour & 255), static_cast<BYTE>((colour >> 8) & 255),
                                    static_cast<BYTE>((colour >> 16) & 255), 0};
     }

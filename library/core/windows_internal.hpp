@@ -28,9 +28,6 @@ void yyparkslot(int n, int type);
 // The 18 window-text colours WindowOpen sets (RGBValue: red + 256 green + 65536 blue); the last
 // two are the system's text and window colours, filled in by the caller.
 extern const int yystandardtextcolours[16];
-// Entry k (0..colours-1) of the graphics part of the 256-colour palette, for 16, 32, 64 or 128
-// graphics colours, as an RGBValue.
-int yypalettecolour(int k, int colours);
 
 // Window-text colours (indices into the colour table), underline, and the font: the requested
 // cell in pixels goes in, the font's average width and height come back. Natively they only

@@ -86,7 +86,9 @@ void yypalg8(int i, int& value) { value = tables.eight[i]; }
 void yypalg16(int i, int& value) { value = tables.sixteen[i]; }
 void yypalg32(int i, int& value) { value = tables.reduced[i]; }
 
-int yyreducedentry(int j, int n) { return bandColour(reducedIndex(j, n)); }
+int yyviewentry(int k, int colours) {
+    return reducedCount(colours) ? bandColour(reducedIndex(k, colours)) : bandColour(SixteenView[k & 15]);
+}
 
 void yypals(int i, int value) {
     tables.table[i] = value;

@@ -11,8 +11,10 @@ void yypalg(int i, int& rgb);
 void yypalg8(int i, int& rgb);
 void yypalg16(int i, int& rgb);
 void yypalg32(int i, int& rgb);
-// Entry j of the reduced view for n (32, 64 or 128) screen colours, straight from the band rule.
-int yyreducedentry(int j, int n);
+// Entry k of the view a screen of `colours` graphics colours uses, straight from the band rule
+// (without the table): the reduced view for 32, 64 or 128, else the 16-colour view. The root
+// window's palette is made of these.
+int yyviewentry(int k, int colours);
 // Sets one table entry and keeps the views and cone coordinates in step.
 void yypals(int i, int rgb);
 // The components of colour c in the terms of the colour model.

@@ -121,22 +121,8 @@ TEST_F(EventTables, ParkingCopiesTheSlotAndForgettingEmptiesOneWindow) {
     EXPECT_EQ(e.KBNMessages[2][0], 0);
 }
 
-TEST(Palette, SixteenColoursAndBandedScales) {
+TEST(Palette, StandardTextColours) {
     auto rgb = [](int r, int g, int b) { return r + 256 * g + 65536 * b; };
-    EXPECT_EQ(yypalettecolour(0, 16), rgb(255, 255, 255));
-    EXPECT_EQ(yypalettecolour(7, 16), rgb(64, 64, 64));
-    EXPECT_EQ(yypalettecolour(15, 16), rgb(0, 0, 0));
-    EXPECT_EQ(yypalettecolour(0, 24), rgb(255, 255, 255));  // 24 is taken as 16
-    // 32 colours: v = 8. Entry 0 is level 0 (band 0 takes its first level): grey 255.
-    EXPECT_EQ(yypalettecolour(0, 32), rgb(255, 255, 255));
-    // Entry 2 covers levels 16..23 of band 1 (red 195 + 4j), its last level j = 7: red 223.
-    EXPECT_EQ(yypalettecolour(2, 32), rgb(223, 0, 0));
-    // Entry 31: levels 248..255 of band 15, first level j = 8: grey 191 - 32 = 159.
-    EXPECT_EQ(yypalettecolour(31, 32), rgb(159, 159, 159));
-    // 128 colours: v = 2. Entry 109: levels 218..219, band 13 (grey 60 - 4j), last level j = 11.
-    EXPECT_EQ(yypalettecolour(109, 128), rgb(16, 16, 16));
-    // Entry 60 of 64 (v = 4): levels 240..243, band 15, first level j = 0: grey 191.
-    EXPECT_EQ(yypalettecolour(60, 64), rgb(191, 191, 191));
     EXPECT_EQ(yystandardtextcolours[7], rgb(191, 191, 191));
     EXPECT_EQ(yystandardtextcolours[8], rgb(64, 64, 64));
 }

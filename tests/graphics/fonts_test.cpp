@@ -227,7 +227,7 @@ bool writeGreyPng(const char* name, int width, int height, const std::vector<uns
         out.write(type, 4);
         out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
         uLong crc = crc32(0, reinterpret_cast<const Bytef*>(type), 4);
-        crc = crc32(crc, data.data(), static_cast<uInt>(data.size()));
+        if (!data.empty()) crc = crc32(crc, data.data(), static_cast<uInt>(data.size()));  // a null buffer resets it
         word(static_cast<std::uint32_t>(crc));
     };
     out.write("\x89PNG\r\n\x1a\n", 8);

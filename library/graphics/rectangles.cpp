@@ -1,6 +1,7 @@
 // rectangles.cpp - rectangles in the current fill style: filled by the device, or built from
 // lines (outline, hatching, line fills), in one pass for the screen and one for hardcopy.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "core/errors_internal.hpp"
@@ -15,9 +16,9 @@ namespace {
 // 2^k for 0 <= k <= 31, else 0; wide enough that 10 times it cannot overflow.
 std::int64_t power(int k) { return k >= 0 && k <= 31 ? std::int64_t{1} << k : 0; }
 
-// The grid line at or below v for step s.
-int gridStart(int s, int v) {
-    int g = s * (v / s);
+// The grid line at or below v for step s (wide: v may lie far outside the surface).
+std::int64_t gridStart(int s, std::int64_t v) {
+    std::int64_t g = s * (v / s);
     if (g > v) g -= s;
     return g;
 }
@@ -35,16 +36,34 @@ struct Hatch {
         if (steps.alternate == 1) reversed = !reversed;
         return reversed;
     }
+    // Lines passed over unseen keep the alternation as if drawn.
+    void skip(std::int64_t lines) {
+        if (steps.alternate == 1 && lines % 2 != 0) reversed = !reversed;
+    }
+};
+
+// The positions at which a family's lines can be seen: lines outside are not walked one by one.
+struct Visible {
+    double low, high;
 };
 
 // Walks from `start` by `step` while below `end` (or at most `end`), first clamped up to `low`;
-// stops as soon as a step no longer advances (a step too small for the position's precision).
+// stops as soon as a step no longer advances the position (a step too small for its precision).
+// Positions below the visible range are passed over in one jump, and the walk ends above it.
 template <typename Draw>
-void walk(float start, float step, float low, float end, bool inclusive, Draw draw) {
-    float position = start;
+void walk(Hatch& h, double start, float step, double low, double end, bool inclusive, Visible visible, Draw draw) {
+    if (step > 0 && start + step < visible.low) {
+        const double lines = std::floor((visible.low - start) / step) - 1;
+        if (lines > 0 && lines < 9.0e18) {
+            start += lines * step;
+            h.skip(static_cast<std::int64_t>(lines));
+        }
+    }
+    if (visible.high < end) end = visible.high, inclusive = true;
+    float position = static_cast<float>(start);
     for (bool first = true;; first = false) {
         float next = position + step;
-        if (next <= low) next = low;
+        if (next <= low) next = static_cast<float>(low);
         if (!first && !(next > position)) return;
         if (first && !(next >= position)) return;
         position = next;
@@ -55,26 +74,32 @@ void walk(float start, float step, float low, float end, bool inclusive, Draw dr
 
 void horizontalFamily(Hatch& h) {
     const float xa = h.xmin + h.steps.inset, xb = h.xmax - h.steps.inset;
-    const int grid = gridStart(h.steps.stepY, h.iy1);
-    const auto line = [&](float y) {
+    const double grid = static_cast<double>(gridStart(h.steps.stepY, h.iy1));
+    const GraphicsState& g = gravim.graphics;
+    const Visible visible{g.toleranceY1, g.toleranceY2};
+    const auto line = [&](double position) {
+        const float y = static_cast<float>(position);
         if (h.nextReversed()) {
             yylini(xa, y, xb, y);
         } else {
             yylini(xb, y, xa, y);
         }
     };
-    walk(static_cast<float>(grid), h.steps.realY, h.ymin, h.ymax, false, line);
+    walk(h, grid, h.steps.realY, h.ymin, h.ymax, false, visible, line);
     int pass = 1;
     for (;;) {
         yy2col(h.device, pass);
         if (pass != 2) return;
-        walk(static_cast<float>(grid) + 0.5f * h.steps.realY, h.steps.realY, h.ymin, h.ymax, false, line);
+        walk(h, grid + 0.5 * h.steps.realY, h.steps.realY, h.ymin, h.ymax, false, visible, line);
     }
 }
 
 void verticalFamily(Hatch& h) {
     const float ya = h.ymin + h.steps.inset, yb = h.ymax - h.steps.inset;
-    walk(static_cast<float>(gridStart(h.steps.stepX, h.ix1)), h.steps.realX, h.xmin, h.xmax, false, [&](float x) {
+    const GraphicsState& g = gravim.graphics;
+    const double grid = static_cast<double>(gridStart(h.steps.stepX, h.ix1));
+    walk(h, grid, h.steps.realX, h.xmin, h.xmax, false, {g.toleranceX1, g.toleranceX2}, [&](double position) {
+        const float x = static_cast<float>(position);
         if (h.nextReversed()) {
             yylini(x, ya, x, yb);
         } else {
@@ -89,16 +114,32 @@ void diagonalFamilies(Hatch& h, bool rising, bool falling) {
     yysav(2);
     yywing(std::max(h.xmin, g.clipX1) + inset, std::max(h.ymin, g.clipY1) + inset,
            std::min(h.xmax, g.clipX2) - inset, std::min(h.ymax, g.clipY2) - inset);
-    const int span = h.ix2 - h.ix1;
-    const float s = static_cast<float>(span);
-    const float lowest = -3.0e38f;
+    const std::int64_t span = std::int64_t{h.ix2} - h.ix1;
+    const double s = static_cast<double>(span);
+    const double lowest = -1.0e300;
+    // A rectangle reaching far outside the clip is hatched by the lines' heights where they
+    // cross its left clip edge, and only across the clip (the clip would cut the rest); the
+    // heights then stay near the surface, where a step still advances them.
+    const double slope = h.xmax > h.xmin ? s / (static_cast<double>(h.xmax) - h.xmin) : 0.0;
+    const bool trimmed = g.clipX1 > h.xmin + 1 || g.clipX2 < h.xmax - 1;
+    const double left = trimmed ? (g.clipX1 - static_cast<double>(h.xmin)) * slope : 0.0;
+    const double across = (g.clipX2 - static_cast<double>(g.clipX1)) * slope;
+    const auto diagonal = [&](double y, double rise) {
+        if (!trimmed) {
+            yylini(h.xmin, static_cast<float>(y), h.xmax, static_cast<float>(y + rise * s));
+        } else {
+            yylini(g.clipX1, static_cast<float>(y), g.clipX2, static_cast<float>(y + rise * across));
+        }
+    };
     if (rising) {
-        const float start = static_cast<float>(gridStart(h.steps.stepY, h.iy1 - span));
-        walk(start, h.steps.realY, lowest, h.ymax, true, [&](float y) { yylini(h.xmin, y, h.xmax, y + s); });
+        const double start = static_cast<double>(gridStart(h.steps.stepY, h.iy1 - span)) + left;
+        const Visible visible{g.clipY1 - across - (trimmed ? 1 : s), g.clipY2 + 1};
+        walk(h, start, h.steps.realY, lowest, h.ymax + left, true, visible, [&](double y) { diagonal(y, 1); });
     }
     if (falling) {
-        const float start = static_cast<float>(gridStart(h.steps.stepY, h.iy1));
-        walk(start, h.steps.realY, lowest, h.ymax + s, true, [&](float y) { yylini(h.xmin, y, h.xmax, y - s); });
+        const double start = static_cast<double>(gridStart(h.steps.stepY, h.iy1)) - left;
+        const Visible visible{g.clipY1 - 1, g.clipY2 + across + (trimmed ? 1 : s)};
+        walk(h, start, h.steps.realY, lowest, h.ymax + s - left, true, visible, [&](double y) { diagonal(y, -1); });
     }
     yysav(3);
 }

@@ -8,17 +8,22 @@
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
 
+// The root window with a client area of this size, current: a real hidden window under Wine,
+// natively the window facts the stand-in drawing targets read.
+void openRootWindow(int width, int height);
+void closeRootWindow();
+
 class GraphicsTest : public ::testing::Test {
 protected:
     void SetUp() override { yyresetgravim(); }
-    void TearDown() override { yyresetgravim(); }
+    void TearDown() override {
+        closeRootWindow();
+        yyresetgravim();
+    }
 
     // The root window's client area of this size, a display of `colours` colours, and IGrInit.
     void open(int width, int height, std::string_view options = " ", int colours = 256) {
-        gravim.windows.rootOpen = 1;
-        gravim.windows.wIndex = 0;
-        gravim.windows.clientWidth = width;
-        gravim.windows.clientHeight = height;
+        openRootWindow(width, height);
         gravim.core.graphicsColours = colours;
         gravim.core.displayColours = colours == 256 ? 16777216 : colours;
         yypali();

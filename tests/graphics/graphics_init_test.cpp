@@ -1,6 +1,8 @@
 // graphics_init_test.cpp - IGrInit's state and opcode stream, and surface selection natively.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "graphics/devices.hpp"
 #include "graphics/graphics_internal.hpp"
 #include "graphics_fixture.hpp"
@@ -49,8 +51,9 @@ TEST_F(GraphicsInit, LeavesTheDefaultsOnATrueColourDisplay) {
 }
 
 TEST_F(GraphicsInit, SendsItsStepsInOrder) {
-    RecordingDevice device;
     open(400, 300);
+    RecordingDevice device;
+    IGrInit(" ");
     const std::vector<int> stream = device.stream(DeviceSide::Current);
     const auto at = [&](int opcode) {
         return std::find(stream.begin(), stream.end(), opcode) - stream.begin();
@@ -72,11 +75,14 @@ TEST_F(GraphicsInit, SendsItsStepsInOrder) {
 }
 
 TEST_F(GraphicsInit, LowerCaseHLeavesTheScreenDeviceIdle) {
+    open(400, 300);
+    gravim.graphics.screenColours = 77;
+    IGrColourN(31);
     RecordingDevice device;
-    open(400, 300, "xh");
+    IGrInit("xh");
     const GraphicsState& g = gravim.graphics;
     EXPECT_EQ(g.screenActive, 0);
-    EXPECT_EQ(g.screenColours, 0);
+    EXPECT_EQ(g.screenColours, 77);  // kept without the screen
     for (const RecordedOpcode& r : device.opcodes) {
         EXPECT_FALSE(r.screenActive) << r.opcode;
         EXPECT_NE(r.opcode, OpOpen);
@@ -156,6 +162,23 @@ TEST_F(GraphicsInit, SurfaceSelectionFailuresFallBackToTheWindow) {
         EXPECT_EQ(gravim.graphics.surfaceDialog, 0);
         EXPECT_TRUE(device.of(DeviceSide::Current, OpInitialise).empty()) << c.type;
     }
+}
+
+TEST_F(GraphicsInit, LeavingTheCgmMemoryDeviceSendsTheStateAgain) {
+    open(400, 300);
+    gravim.graphics.deviceKind = 1;  // as a CGM memory slot leaves it
+    RecordingDevice device;
+    IGrSelect(1);
+    const std::vector<int> stream = device.stream(DeviceSide::Current);
+    const auto first = std::find(stream.begin(), stream.end(), OpInitialise);
+    ASSERT_NE(first, stream.end());
+    EXPECT_EQ(std::vector<int>(first, stream.end()),
+              (std::vector<int>{OpInitialise, OpOpen, OpLineWidth, OpLineType, OpColourModel, OpClip, OpFont}));
+    EXPECT_EQ(gravim.graphics.deviceKind, 0);
+    device.clear();
+    IGrSelect(1);  // screen to screen: the initialisation only
+    EXPECT_EQ(device.of(DeviceSide::Current, OpInitialise).size(), 1u);
+    EXPECT_TRUE(device.of(DeviceSide::Current, OpOpen).empty());
 }
 
 TEST_F(GraphicsInit, ASuccessfulWindowSelectionKeepsAnEarlierError) {

@@ -294,6 +294,29 @@ TEST_F(Drawing, CrossHatchingAndDiagonalsStayInsideTheRectangle) {
     }
 }
 
+TEST_F(Drawing, HatchingAHugeRectangleWalksOnlyTheVisibleLines) {
+    GraphicsState& g = gravim.graphics;
+    IGrUnits(0, 0, 1, 1);
+    g.fillStyle = 2;
+    g.fillPattern[0] = 1;
+    g.hardcopyActive = 1;
+    g.rotatedMaxX = 199.99f, g.rotatedMaxY = 99.99f;
+    for (const int direction : {1, 3}) {
+        g.fillPattern[1] = direction;
+        RecordingDevice device;
+        IGrRectangle(-1e7f, -1e7f, 1e7f, 1e7f);
+        const auto lines = device.of(DeviceSide::Current, OpLine);
+        EXPECT_GT(lines.size(), 4u) << direction;
+        EXPECT_LT(lines.size(), 2000u) << direction;
+        for (const RecordedOpcode& r : lines) {
+            EXPECT_GE(std::min(r.px1, r.px2), 0);
+            EXPECT_LE(std::max(r.px1, r.px2), 199);
+        }
+        EXPECT_GT(device.of(DeviceSide::Hardcopy, OpLine).size(), 4u);
+    }
+    g.hardcopyActive = 0;
+}
+
 TEST_F(Drawing, HatchStepsStayInRangeForAnyDensity) {
     GraphicsState& g = gravim.graphics;
     g.fillStyle = 1;

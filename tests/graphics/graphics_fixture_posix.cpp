@@ -1,0 +1,11 @@
+// graphics_fixture_posix.cpp - the root window of the graphics tests, natively: the window facts.
+#include "graphics_fixture.hpp"
+
+void openRootWindow(int width, int height) {
+    gravim.windows.rootOpen = 1;
+    gravim.windows.wIndex = 0;
+    gravim.windows.clientWidth = width;
+    gravim.windows.clientHeight = height;
+}
+
+void closeRootWindow() {}

@@ -22,22 +22,13 @@ void logline(std::FILE* log, std::string_view first, std::string_view second) {
     std::fwrite(line.data(), 1, line.size(), log);
 }
 
-// The first line cut or blank-padded to 11 characters; false for a file without any line.
-bool readstatus(std::FILE* file, std::string& status) {
-    std::string line;
-    int c = std::fgetc(file);
-    if (c == EOF) return false;
-    while (c != EOF && c != '\n') {
-        line += static_cast<char>(c);
-        c = std::fgetc(file);
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    status = line.substr(0, StatusLength);
+}  // namespace
+
+bool readerrorstatus(std::FILE* file, std::string& status) {
+    if (!readtextline(file, status, StatusLength)) return false;
     status.resize(StatusLength, ' ');
     return true;
 }
-
-}  // namespace
 
 const std::string_view MemoryAdvice =
     "Ferret error: Insufficient memory to complete this\r"
@@ -57,7 +48,7 @@ bool checkferreterror(std::string_view folder, int folderLength) {
     bool advice = false;
     if (std::FILE* errors = viewerfopen(errorPath.os(), "rb")) {
         std::string status;
-        if (readstatus(errors, status)) {
+        if (readerrorstatus(errors, status)) {
             logline(log, "CheckFerretError =", status);
             advice = status == OutOfMemory;
         } else {

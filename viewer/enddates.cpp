@@ -19,7 +19,7 @@ constexpr int LastKeywordStart = 20;  // a keyword counts only when it starts at
 // One line of at most 35 characters, blank-padded, at line[1..35]; false at the end of the file.
 bool readline35(std::FILE* file, std::array<char, LineWidth + 1>& line) {
     std::string text;
-    if (!readtextline(file, text)) return false;
+    if (!readtextline(file, text, LineWidth)) return false;
     line.fill(' ');
     std::memcpy(&line[1], text.data(), std::min<std::size_t>(text.size(), LineWidth));
     return true;
@@ -59,6 +59,8 @@ std::FILE* openin(std::string_view qvtmp, int qvtmpLength, std::string_view name
     return viewerfopen(path.os(), "rb");
 }
 
+}  // namespace
+
 void readrealtimedate(std::FILE* file, TextRef realTimeDate) {
     std::array<char, LineWidth + 1> line;
     for (int n = 0; n < LinesRead && readline35(file, line); ++n) {
@@ -76,8 +78,6 @@ void readrealtimedate(std::FILE* file, TextRef realTimeDate) {
         return;
     }
 }
-
-}  // namespace
 
 int readtxtdate(std::FILE* file) {
     int value = DefaultEndIndex;

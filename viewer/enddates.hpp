@@ -13,6 +13,9 @@ constexpr int RealTimeDateLength = 13;  // a double quote, 11 characters, a doub
 // Parses an open data-set end-date file (its "SUBSET" line) and closes it; 100 when no line
 // gives a count of 1 to 3 digits.
 int readtxtdate(std::FILE* file);
+// Reads an open real-time date file (RTDate.txt, left open): the first "TIME" line among the
+// first 10 gives the 11 characters after its colon and blank, at positions 2 to 12 of the date.
+void readrealtimedate(std::FILE* file, TextRef realTimeDate);
 
 // Reads VeduEndDate.txt, AvisoEndDate.txt, ReynoldsEndDate.txt and RTDate.txt in the scratch
 // folder. The ends start again from 100; the real-time date keeps its value unless a "TIME"

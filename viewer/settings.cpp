@@ -14,7 +14,7 @@ constexpr std::size_t SettingsLineLength = 128;
 // One line cut or blank-padded to 128 characters, without its line end; false at the end.
 bool readsettingsline(std::FILE* file, Text<SettingsLineLength>& line) {
     std::string text;
-    if (!readtextline(file, text)) return false;
+    if (!readtextline(file, text, SettingsLineLength)) return false;
     line.assign(text);
     return true;
 }
@@ -64,11 +64,16 @@ void readline(std::string_view line, TextRef value, int& length) {
 bool readsettings(const std::string& path, TextRef qvdir, int& qvdirLength, TextRef qvtmp, int& qvtmpLength) {
     std::FILE* file = viewerfopen(path, "rb");
     if (file == nullptr) return false;
+    bool read = readsettingsfile(file, qvdir, qvdirLength, qvtmp, qvtmpLength);
+    std::fclose(file);
+    return read;
+}
+
+bool readsettingsfile(std::FILE* file, TextRef qvdir, int& qvdirLength, TextRef qvtmp, int& qvtmpLength) {
     Text<SettingsLineLength> line;
     bool read = readsettingsline(file, line);
     if (read && (read = readsettingsline(file, line))) readline(line.view(), qvdir, qvdirLength);
     if (read && (read = readsettingsline(file, line))) readline(line.view(), qvtmp, qvtmpLength);
-    std::fclose(file);
     return read;
 }
 

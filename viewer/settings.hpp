@@ -2,6 +2,7 @@
 // Four CR LF lines: a comment, "QV_DIR=" folder, "QV_TMP=" folder, "GS=" yes or "no ".
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,8 @@ void readline(std::string_view line, TextRef value, int& length);
 // Reads lines 2 and 3 (by position, whatever key stands before "=") into the folders. False
 // when the file cannot be opened or a line is missing; the folders then hold what was read.
 bool readsettings(const std::string& path, TextRef qvdir, int& qvdirLength, TextRef qvtmp, int& qvtmpLength);
+// The same from an open file, left open.
+bool readsettingsfile(std::FILE* file, TextRef qvdir, int& qvdirLength, TextRef qvtmp, int& qvtmpLength);
 
 // Creates or replaces the file with its four lines; false when it cannot be written.
 bool writesettings(const std::string& path, std::string_view qvdir, std::string_view qvtmp, int igs);

@@ -22,6 +22,7 @@ constexpr int RegistryString = 1;
 constexpr int RegistryExpandString = 2;
 constexpr int RegistryNumber = 4;  // a 4-byte number
 constexpr int MaxBatchLogLines = 10;
+constexpr int BatchCodeLength = 4;
 
 std::string joined(const ViewerState& state, bool installation, std::string_view name) {
     Text<MaxViewerPath> path;
@@ -120,14 +121,30 @@ void refreshenddatefiles(ViewerState& state) {
     IOsCommand(state.messy.view(), commandHidden | commandWait, -10);
 }
 
+int readprobedigit(std::FILE* file) {
+    std::string line;
+    if (readtextline(file, line, 1) && !line.empty() && line[0] >= '0' && line[0] <= '9') return line[0] - '0';
+    return 0;
+}
+
 int xprobedigit(ViewerState& state) {
     int digit = 0;
     if (std::FILE* file = viewerfopen(joined(state, true, "\\bin\\xwininfo.txt"), "rb")) {
-        std::string line;
-        if (readtextline(file, line) && !line.empty() && line[0] >= '0' && line[0] <= '9') digit = line[0] - '0';
+        digit = readprobedigit(file);
         std::fclose(file);
     }
     return digit;
+}
+
+bool readbatchcodes(std::FILE* file) {
+    bool have = false;
+    std::string line;
+    for (int n = 0; n < MaxBatchLogLines && readtextline(file, line, BatchCodeLength); ++n) {
+        Text<BatchCodeLength> code(line);
+        runlogwrite({"batchcode=", code.view()});
+        if (code.view() == "HAVE") have = true;
+    }
+    return have;
 }
 
 bool probexserver(ViewerState& state) {
@@ -136,12 +153,7 @@ bool probexserver(ViewerState& state) {
     IOsCommand(state.messy.view(), commandHidden | commandWait, -4);
     bool have = false;
     if (std::FILE* file = viewerfopen(joined(state, false, "\\batch.log"), "rb")) {
-        std::string line;
-        for (int n = 0; n < MaxBatchLogLines && readtextline(file, line); ++n) {
-            Text<4> code(line);
-            runlogwrite({"batchcode=", code.view()});
-            if (code.view() == "HAVE") have = true;
-        }
+        have = readbatchcodes(file);
         std::fclose(file);
     }
     return have;
@@ -151,13 +163,18 @@ void readversiontext(ViewerState& state) {
     state.versionText.ref().blank();
     std::FILE* file = viewerfopen(joined(state, true, "\\bin\\global\\versioninfo.txt"), "rb");
     if (file == nullptr) return;
-    std::string line;
-    bool first = readtextline(file, line);
-    if (first) state.versionText.ref().slice(1, 15).assign(line);
-    bool second = first && readtextline(file, line);
-    if (second) state.versionText.ref().slice(16, 30).assign(line);
+    bool whole = readversionlines(file, state.versionText.ref());
     std::fclose(file);
-    if (second) runlogwrite({"version=", state.versionText.view()});
+    if (whole) runlogwrite({"version=", state.versionText.view()});
+}
+
+bool readversionlines(std::FILE* file, TextRef versionText) {
+    std::string line;
+    bool first = readtextline(file, line, VersionLineLength);
+    if (first) versionText.slice(1, VersionLineLength).assign(line);
+    bool second = first && readtextline(file, line, VersionLineLength);
+    if (second) versionText.slice(VersionLineLength + 1, 2 * VersionLineLength).assign(line);
+    return second;
 }
 
 void readvirtualbuoys(ViewerState& state) {

@@ -3,7 +3,10 @@
 // machine facts and end dates; and the clean-up run at the end.
 #pragma once
 
+#include <cstdio>
 #include <string_view>
+
+#include "core/text.hpp"
 
 #include "viewerstate.hpp"
 
@@ -29,13 +32,22 @@ void openviewerlog(ViewerState& state);
 void refreshenddatefiles(ViewerState& state);
 // The probe digit: the first character of bin\xwininfo.txt read as a digit; 0 when missing.
 int xprobedigit(ViewerState& state);
+// The same from an open file (left open).
+int readprobedigit(std::FILE* file);
 // Runs the X-server probe and logs its status words; true when one of them is "HAVE".
 bool probexserver(ViewerState& state);
+// The status words of an open batch.log (left open): the first four characters of each of its
+// first 10 lines, logged; true when one of them is "HAVE".
+bool readbatchcodes(std::FILE* file);
 // The three lines of the box shown when the probe said "HAVE".
 extern const std::string_view XWarningText;
 extern const std::string_view XWarningTitle;
 // The version text from bin\global\versioninfo.txt (read only: a missing file reads as empty).
 void readversiontext(ViewerState& state);
+// The two lines of an open version file (left open), each cut or padded to 15 characters, into
+// positions 1-15 and 16-30 of versionText; true when both lines were there.
+constexpr int VersionLineLength = 15;
+bool readversionlines(std::FILE* file, TextRef versionText);
 // The virtual buoys from bin\global\global_city_locations.csv; logs their number and flushes.
 void readvirtualbuoys(ViewerState& state);
 // Screen size and processor: the log lines and the multi-core flag.

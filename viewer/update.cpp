@@ -18,7 +18,6 @@ constexpr int LongWait = 3000;   // seconds: download, installer, append and com
 constexpr int ShortWait = 15;    // seconds: the dates run and the real-time fetch
 constexpr int Hidden = commandHidden;
 constexpr int HiddenWaited = commandHidden | commandWait;
-constexpr int RealTimeNameLength = 22;
 
 // The addresses the notices name.
 #define QUORVALE_SITE "https://quorvale.example.org/"
@@ -129,7 +128,7 @@ void putgetupnotice(Run& run, GetUpOutcome outcome, const UpdateMonth& month) {
 
 enum class Next { GoOn, Finish };
 
-// Download, installer and append (steps 5 to 9). mark receives the new-program mark.
+// The monthly update: download, installer and append. mark receives the new-program mark.
 Next monthlyupdate(Run& run, const UpdateMonth& month, int& mark) {
     run.command("\\bin\\qvGetUp.bat", month.monthYear.view(), 2, HiddenWaited, LongWait);
     StatusWords getup;
@@ -171,14 +170,12 @@ bool realtimefilename(const UpdateState& state, Text<RealTimeNameLength>& name) 
     createfilename("\\RG_VeduClim_Real_Time.txt", path, state.qvtmp, state.qvtmpLength, 0);
     std::FILE* file = viewerfopen(path.os(), "rb");
     if (file == nullptr) return false;
-    std::string line;
-    bool read = readtextline(file, line);
+    bool read = readrealtimename(file, name);
     std::fclose(file);
-    if (read) name.assign(line);
     return read;
 }
 
-// Comparison and fetch of the real-time file (step 10); Finish after a general error.
+// Comparison and fetch of the real-time file; Finish after a general error.
 Next realtimerefresh(Run& run) {
     run.put(UpdateField::RealTime[0], "Comparing your Real Time Vedu data file to ours...");
     run.host.show();
@@ -209,7 +206,7 @@ Next realtimerefresh(Run& run) {
     return Next::GoOn;
 }
 
-// Step 12: the viewer ends and the installation's batch file puts the new program in place.
+// A new program version: the viewer ends and the installation's batch file puts the new program in place.
 void installnewprogram(Run& run) {
     run.put(NewProgramNotice);
     run.host.wait(500);
@@ -222,6 +219,13 @@ void installnewprogram(Run& run) {
 }
 
 }  // namespace
+
+bool readrealtimename(std::FILE* file, Text<RealTimeNameLength>& name) {
+    std::string line;
+    if (!readtextline(file, line, name.size())) return false;
+    name.assign(line);
+    return true;
+}
 
 Text<8> hyphenatedmonth(int monthIndex) {
     Text<8> date;

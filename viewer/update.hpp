@@ -2,6 +2,7 @@
 // a new program version, reported in dialog 111 and steered by the status words of the update logs.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,12 @@ struct StatusWords {
 // fewer than `required` lines. Words not read stay blank.
 bool readstatuswords(std::string_view qvtmp, int qvtmpLength, std::string_view name, int required, int wanted,
                      StatusWords& words);
+// The same from an open log, left open.
+bool readstatuslines(std::FILE* file, int required, int wanted, StatusWords& words);
+// The first line of the real-time name file (RG_VeduClim_Real_Time.txt, left open), cut to the
+// name's length; false when the file has no line.
+constexpr int RealTimeNameLength = 22;
+bool readrealtimename(std::FILE* file, Text<RealTimeNameLength>& name);
 
 // What the update does with each log's words.
 enum class GetUpOutcome { Installer, NoInternet, NotYet, Failed };

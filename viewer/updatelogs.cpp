@@ -19,11 +19,17 @@ bool readstatuswords(std::string_view qvtmp, int qvtmpLength, std::string_view n
     createfilename(name, path, qvtmp, qvtmpLength, 0);
     std::FILE* file = viewerfopen(path.os(), "rb");
     if (file == nullptr) return false;
+    bool read = readstatuslines(file, required, wanted, words);
+    std::fclose(file);
+    return read;
+}
+
+bool readstatuslines(std::FILE* file, int required, int wanted, StatusWords& words) {
+    words = StatusWords{};
     Text<4>* slots[] = {&words.log1, &words.log2, &words.log3};
     int read = 0;
     std::string line;
-    while (read < wanted && read < 3 && readtextline(file, line)) slots[read++]->assign(line);
-    std::fclose(file);
+    while (read < wanted && read < 3 && readtextline(file, line, slots[read]->size())) slots[read++]->assign(line);
     return read >= required;
 }
 

@@ -5,10 +5,15 @@ bool readtextline(std::FILE* file, std::string& line, std::size_t limit) {
     line.clear();
     int c = std::fgetc(file);
     if (c == EOF) return false;
-    while (c != EOF && c != '\n') {
-        if (line.size() < limit) line += static_cast<char>(c);
-        c = std::fgetc(file);
+    for (; c != EOF && c != '\n' && line.size() < limit; c = std::fgetc(file)) line += static_cast<char>(c);
+    std::size_t skipped = 0;
+    for (; c != EOF && c != '\n'; c = std::fgetc(file)) {
+        if (++skipped > MaxSkippedLine) {
+            std::fseek(file, 0, SEEK_END);
+            break;
+        }
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    // A CR kept last ends the line only when nothing of the line was passed over.
+    if (skipped == 0 && !line.empty() && line.back() == '\r') line.pop_back();
     return true;
 }

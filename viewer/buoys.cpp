@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "viewerfile.hpp"
@@ -20,21 +22,28 @@ void digitsof(std::string_view field, std::string& digits) {
         if (c != ' ') digits += c;
 }
 
-bool readintegerfield(std::string_view field, int& value) {
+// The digits of a field (at most 12 of a field's width) as a wide integer, signed.
+bool readwidefield(std::string_view field, long long& value) {
     std::string digits;
     digitsof(field, digits);
-    if (digits.empty()) {
-        value = 0;
-        return true;
-    }
+    value = 0;
+    if (digits.empty()) return true;
     std::size_t i = digits[0] == '+' || digits[0] == '-' ? 1 : 0;
-    if (i == digits.size()) return false;
-    long long result = 0;
+    if (i == digits.size() || digits.size() - i > 18) return false;
     for (std::size_t k = i; k < digits.size(); ++k) {
-        if (digits[k] < '0' || digits[k] > '9' || result > 1000000000LL) return false;
-        result = result * 10 + (digits[k] - '0');
+        if (digits[k] < '0' || digits[k] > '9') return false;
+        value = value * 10 + (digits[k] - '0');
     }
-    value = static_cast<int>(digits[0] == '-' ? -result : result);
+    if (digits[0] == '-') value = -value;
+    return true;
+}
+
+// An integer field; a value outside int's range does not fit the format.
+bool readintegerfield(std::string_view field, int& value) {
+    long long wide = 0;
+    if (!readwidefield(field, wide) || wide < std::numeric_limits<int>::min() || wide > std::numeric_limits<int>::max())
+        return false;
+    value = static_cast<int>(wide);
     return true;
 }
 
@@ -48,15 +57,15 @@ bool readrealfield(std::string_view field, float& value) {
     }
     std::size_t point = digits.find('.');
     if (point == std::string::npos) {
-        int whole = 0;
-        if (!readintegerfield(digits, whole)) return false;
-        value = static_cast<float>(whole) / 100.0f;
+        long long whole = 0;
+        if (!readwidefield(digits, whole)) return false;
+        value = static_cast<float>(static_cast<double>(whole) / 100.0);
         return true;
     }
-    int integer = 0;
+    long long integer = 0;
     std::string before = digits.substr(0, point), after = digits.substr(point + 1);
     bool negative = !before.empty() && before[0] == '-';
-    if (!before.empty() && before != "-" && before != "+" && !readintegerfield(before, integer)) return false;
+    if (!before.empty() && before != "-" && before != "+" && !readwidefield(before, integer)) return false;
     for (char c : after)
         if (c < '0' || c > '9') return false;
     double fraction = after.empty() ? 0.0 : std::stod("0." + after);

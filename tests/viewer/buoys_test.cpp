@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <fstream>
 #include <initializer_list>
+#include <limits>
 #include <string>
 
 #include "buoys.hpp"
@@ -34,7 +36,9 @@ void settable(std::initializer_list<std::array<int, 4>> boxes) {
     int i = 0;
     for (const auto& box : boxes) {
         BuoyRecord& r = buoytable[i];
-        r.name.ref().assign("Buoy " + std::to_string(++i));
+        char name[16];
+        std::snprintf(name, sizeof name, "Buoy %d", ++i);
+        r.name.ref().assign(name);
         r.south = box[0];
         r.north = box[1];
         r.west = box[2];
@@ -85,6 +89,31 @@ TEST(VirtualBuoys, ShortAndOverlongLinesAreReadOnlyWithinTheirColumns) {
 
     // A name alone, and numbers too large for an integer, end the table where they stand.
     EXPECT_EQ(buoysfrom(record("Name only", "") + record("Huge", Numbers.substr(0, 54) + "99999999999           0") + record("After", Numbers)), 1);
+}
+
+TEST(VirtualBuoys, TenAndElevenDigitFieldsNeverWrap) {
+    ScratchFolder folder;
+    const std::string head = Numbers.substr(0, 30);  // the four box fields
+    struct Case {
+        std::string rest;  // F12.2, F12.2, I11, I12
+        int read;          // records read of this one and a good one after it
+        float latitude;
+        int first, second;
+    };
+    const Case cases[] = {
+        {"     2275.00     -158.00-2147483648  2147483647", 2, 2275.0f, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()},
+        {"     2275.00     -158.00 3000000000           0", 0, 0, 0, 0},  // past int: not the format
+        {"     2275.00     -158.00          0 -2147483649", 0, 0, 0, 0},
+        {"     2275.00     -158.00 9999999999           0", 0, 0, 0, 0},
+        {" 99999999999     -158.00          1           2", 2, 999999999.99f, 1, 2},  // no point: two decimals
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(buoysfrom(record("Wide", head + c.rest) + record("After", Numbers)), c.read) << c.rest;
+        if (c.read == 0) continue;
+        EXPECT_FLOAT_EQ(buoytable[0].pointLatitude, c.latitude) << c.rest;
+        EXPECT_EQ(buoytable[0].first, c.first) << c.rest;
+        EXPECT_EQ(buoytable[0].second, c.second) << c.rest;
+    }
 }
 
 TEST(VirtualBuoys, BoxesMatchWithinTheMarginFromTheSecondRecord) {

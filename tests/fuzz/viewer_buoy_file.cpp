@@ -1,4 +1,4 @@
-// buoy_file.cpp - fuzz target: random bytes as the installation's virtual-buoy file, through the
+// viewer_buoy_file.cpp - fuzz target: random bytes as the installation's virtual-buoy file, through the
 // fixed-column reader; every record read must keep its name and count within the table.
 #include <cstddef>
 #include <cstdint>
@@ -6,12 +6,11 @@
 #include <cstdlib>
 
 #include "buoys.hpp"
+#include "bytesfile.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::FILE* file = std::tmpfile();
+    std::FILE* file = bytesfile(data, size);
     if (file == nullptr) return 0;
-    std::fwrite(data, 1, size, file);
-    std::rewind(file);
     int n = -1;
     readbuoy(file, n);
     std::fclose(file);

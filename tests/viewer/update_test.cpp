@@ -158,7 +158,7 @@ public:
         std::string name = batchfile(line);
         std::vector<std::string> arguments(words.begin() + std::min<std::size_t>(3, words.size()), words.end());
         std::string step = name + " " + std::to_string(flags) + " " + std::to_string(timeout);
-        for (const std::string& argument : arguments) step += " " + folderless(argument);
+        for (const std::string& argument : arguments) step.append(" ").append(folderless(argument));
         record(step);
         if (name == "qvferret.bat") ferret(slashed(arguments.at(0)));
         if (name == "qvAppUp.bat") ferret(qvtmp_ + slashed(arguments.at(0)));
@@ -203,7 +203,10 @@ private:
     std::string folderless(const std::string& argument) const {
         std::string doubled;
         for (char c : qvdir_) doubled += c == '\\' ? std::string("\\\\") : std::string(1, c);
-        return argument.rfind(doubled, 0) == 0 ? "D" + argument.substr(doubled.size()) : argument;
+        if (argument.rfind(doubled, 0) != 0) return argument;
+        std::string shown = "D";
+        shown.append(argument, doubled.size());
+        return shown;
     }
     // The stand-in plotting program on a script, in the scratch folder as qvferret.bat runs it.
     void ferret(const std::string& script) {

@@ -3,7 +3,6 @@
 #include "linerequest.hpp"
 
 #include <array>
-#include <cmath>
 #include <vector>
 
 #include "buoys.hpp"
@@ -15,30 +14,32 @@ namespace {
 // The values that must differ for a line to be drawn.
 enum class Distinct { Months, Levels, Latitudes, Longitudes };
 
+constexpr float NoNote = -1.0f;
+
 struct LineProperty {
     std::string_view stem;
     int axis;
     Distinct distinct;
     DataGrid grid;
-    // Page heights of the level, date, latitude and longitude notes; empty: no note.
-    std::string_view level, date, latitude, longitude;
+    // Page heights of the level, date, latitude and longitude notes; NoNote: none.
+    float level, date, latitude, longitude;
 };
 constexpr std::array<LineProperty, 15> lineProperties{{
-    {"fer_temp_line", 1, Distinct::Months, DataGrid::Vedu, "0.70", "", "0.40", "0.10"},
-    {"fer_temp_line", 2, Distinct::Levels, DataGrid::Vedu, "", "0.70", "0.40", "0.10"},
-    {"fer_temp_line", 3, Distinct::Latitudes, DataGrid::Vedu, "0.70", "0.40", "", "0.10"},
-    {"fer_temp_line", 4, Distinct::Longitudes, DataGrid::Vedu, "0.70", "0.40", "0.10", ""},
-    {"fer_psal_line", 1, Distinct::Months, DataGrid::Vedu, "0.70", "", "0.40", "0.10"},
-    {"fer_psal_line", 2, Distinct::Levels, DataGrid::Vedu, "", "0.70", "0.40", "0.10"},
-    {"fer_psal_line", 3, Distinct::Latitudes, DataGrid::Vedu, "0.70", "0.40", "", "0.10"},
-    {"fer_psal_line", 4, Distinct::Longitudes, DataGrid::Vedu, "0.70", "0.40", "0.10", ""},
-    {"fer_temp_psal", 1, Distinct::Levels, DataGrid::Vedu, "1.00", "0.70", "0.40", "0.10"},
-    {"fer_temp_psal", 2, Distinct::Levels, DataGrid::Vedu, "", "0.70", "0.40", "0.10"},
-    {"fer_dyn_ht_line", 1, Distinct::Months, DataGrid::Vedu, "", "0.70", "0.40", "0.10"},
-    {"fer_dyn_ht_line", 2, Distinct::Latitudes, DataGrid::Vedu, "", "0.70", "0.40", "0.10"},
-    {"fer_dyn_ht_line", 3, Distinct::Longitudes, DataGrid::Vedu, "", "0.70", "0.40", "0.10"},
-    {"fer_alt_ht_line", 1, Distinct::Months, DataGrid::Aviso, "", "", "0.40", "0.10"},
-    {"fer_sst_line", 1, Distinct::Months, DataGrid::Reynolds, "", "", "0.40", "0.10"},
+    {"fer_temp_line", 1, Distinct::Months, DataGrid::Vedu, 0.70f, NoNote, 0.40f, 0.10f},
+    {"fer_temp_line", 2, Distinct::Levels, DataGrid::Vedu, NoNote, 0.70f, 0.40f, 0.10f},
+    {"fer_temp_line", 3, Distinct::Latitudes, DataGrid::Vedu, 0.70f, 0.40f, NoNote, 0.10f},
+    {"fer_temp_line", 4, Distinct::Longitudes, DataGrid::Vedu, 0.70f, 0.40f, 0.10f, NoNote},
+    {"fer_psal_line", 1, Distinct::Months, DataGrid::Vedu, 0.70f, NoNote, 0.40f, 0.10f},
+    {"fer_psal_line", 2, Distinct::Levels, DataGrid::Vedu, NoNote, 0.70f, 0.40f, 0.10f},
+    {"fer_psal_line", 3, Distinct::Latitudes, DataGrid::Vedu, 0.70f, 0.40f, NoNote, 0.10f},
+    {"fer_psal_line", 4, Distinct::Longitudes, DataGrid::Vedu, 0.70f, 0.40f, 0.10f, NoNote},
+    {"fer_temp_psal", 1, Distinct::Levels, DataGrid::Vedu, 1.00f, 0.70f, 0.40f, 0.10f},
+    {"fer_temp_psal", 2, Distinct::Levels, DataGrid::Vedu, NoNote, 0.70f, 0.40f, 0.10f},
+    {"fer_dyn_ht_line", 1, Distinct::Months, DataGrid::Vedu, NoNote, 0.70f, 0.40f, 0.10f},
+    {"fer_dyn_ht_line", 2, Distinct::Latitudes, DataGrid::Vedu, NoNote, 0.70f, 0.40f, 0.10f},
+    {"fer_dyn_ht_line", 3, Distinct::Longitudes, DataGrid::Vedu, NoNote, 0.70f, 0.40f, 0.10f},
+    {"fer_alt_ht_line", 1, Distinct::Months, DataGrid::Aviso, NoNote, NoNote, 0.40f, 0.10f},
+    {"fer_sst_line", 1, Distinct::Months, DataGrid::Reynolds, NoNote, NoNote, 0.40f, 0.10f},
 }};
 
 // Titles of plot types 2 and 3 by script stem.
@@ -61,9 +62,8 @@ const ViewerMessage TwoLongitudes{"This calculation requires two  \rdifferent lo
 
 constexpr std::string_view NoteColour = "@C016";
 
-std::string pagelabel(std::string_view place, std::string_view text) {
-    return "label/nouser " + std::string(place) + ",0,0,0.15 " + std::string(text);
-}
+// The notes stand at the right of the page, one above the other.
+constexpr float NoteX = 7.05f;
 
 std::string note(std::string text, std::size_t length) {
     text.resize(length, ' ');
@@ -96,9 +96,7 @@ BuoyRequestOutcome linedrawingrequestlines(const LineDrawingFields& f, const Vie
     const LineProperty& property = lineProperties[static_cast<std::size_t>(p - 1)];
 
     const RegionFields& g = f.region;
-    const Corners signedRegion = signedcorners(g), east = eastcorners(g);
-    const BuoyMatch match = buoymatch(signedRegion.latitude1, signedRegion.longitude1, signedRegion.latitude2,
-                                      signedRegion.longitude2, state.ncity);
+    const auto [east, match] = buoyregion(g, state.ncity);
     result.resetBuoyMenu = match.resetMenu;
     const float lat1 = east.latitude1, lat2 = east.latitude2, lon1 = east.longitude1;
     float lon2 = east.longitude2;
@@ -155,33 +153,30 @@ BuoyRequestOutcome linedrawingrequestlines(const LineDrawingFields& f, const Vie
     if (q >= 2) {
         for (const LineTitles& titles : lineTitles)
             if (titles.stem == property.stem)
-                lines.push_back(pagelabel("4.10,6.10", quoted(q == 2 ? titles.difference : titles.anomaly)));
+                lines.push_back(labelline(PageNote, 4.10f, 6.10f, quoted(q == 2 ? titles.difference : titles.anomaly)));
     }
-    const auto place = [](std::string_view height) { return "7.05," + std::string(height); };
-    if (!property.level.empty()) {
+    if (property.level != NoNote) {
         std::string text = integer4(top) + " " + unit;
         if (top != bottom) text = std::string(p == 9 ? "        " : "Averaged") + " " + integer4(top) + "-" + integer4(bottom) + " " + unit;
-        lines.push_back(pagelabel(place(property.level), quoted(std::string(NoteColour) + text)));
+        lines.push_back(labelline(PageNote, NoteX, property.level, quoted(std::string(NoteColour) + text)));
     }
-    if (!property.date.empty()) {
+    if (property.date != NoNote) {
         std::string text = monthtexts(t1).date;
         if (t2 != t1) text += " - " + monthtexts(t2).date;
-        lines.push_back(pagelabel(place(property.date), note(text, 19)));
+        lines.push_back(labelline(PageNote, NoteX, property.date, note(text, 19)));
     }
-    if (!property.latitude.empty()) {
-        std::string text = formatreal(std::fabs(lat1), "(F4.1)", 4) + " " + hemisphere(g.latitude1Letter);
-        if (lat2 != lat1) text += " - " + formatreal(std::fabs(lat2), "(F4.1)", 4) + " " + hemisphere(g.latitude2Letter);
-        lines.push_back(pagelabel(place(property.latitude), note(text, 19)));
+    if (property.latitude != NoNote) {
+        const std::string text = latituderange(lat1, g.latitude1Letter, lat2, g.latitude2Letter, " ", " - ");
+        lines.push_back(labelline(PageNote, NoteX, property.latitude, note(text, 19)));
     }
-    if (!property.longitude.empty()) {
-        std::string text = formatreal(lon1, "(F5.1)", 5) + " ^oE";
-        if (lon2 != lon1) text += " - " + formatreal(lon2, "(F5.1)", 5) + "^oE";
-        lines.push_back(pagelabel(place(property.longitude), note(text, 21)));
+    if (property.longitude != NoNote) {
+        const std::string text = longituderange(lon1, " ^oE", lon2, " - ");
+        lines.push_back(labelline(PageNote, NoteX, property.longitude, note(text, 21)));
     }
     if (match.buoy >= 2) {
         Text<BuoyNameLength> name;
         scancity(state.ncity, match.buoy, name);
-        lines.push_back(pagelabel("2.50,0.10", quoted(std::string(NoteColour) + std::string(name.view()))));
+        lines.push_back(labelline(PageNote, 2.50f, 0.10f, quoted(std::string(NoteColour) + std::string(name.view()))));
     }
     out.request.property = p;
     out.request.plotType = q;
@@ -189,11 +184,9 @@ BuoyRequestOutcome linedrawingrequestlines(const LineDrawingFields& f, const Vie
 }
 
 void plotlinedrawing(ViewerPort& port, ViewerState& state, int button) {
-    PlotFamily& family = plotfamily(FamilyId::Line);
-    if (!beginrequest(port, family, 510, button)) return;
-    LineDrawingFields fields;
-    readlinedrawingfields(port, fields);
-    const BuoyRequestOutcome result = linedrawingrequestlines(fields, state);
-    if (result.resetBuoyMenu) resetbuoymenu(port, state.ncity);
-    endrequest(port, state, family, result.outcome);
+    plotrequest(port, state, FamilyId::Line, 510, button, [](ViewerPort& port, const ViewerState& state) {
+        LineDrawingFields fields;
+        readlinedrawingfields(port, fields);
+        return withbuoymenu(port, state.ncity, linedrawingrequestlines(fields, state));
+    });
 }

@@ -117,6 +117,8 @@ constexpr std::array<std::string_view, 8> averageTitles{
     "Reynolds SST September Average(2004-    )",
 };
 
+constexpr ShapeFactors MapShapes{{{0.095f, 0.026f}, {0.0833f, 0.0266f}, {0.065f, 0.015f}}};
+
 // The values of one request after reading and checking.
 struct MapValues {
     int p = 0, q = 0, c = 0, r = 0;
@@ -209,32 +211,24 @@ std::optional<std::vector<std::string>> maplines(const MapValues& v, const MapDa
     const float x1 = v.west + (xc - v.west) / 2.0f;
     const float x2 = xc + (v.east - xc) / 2.0f;
     const float dy = v.north - v.south;
-    const float aspect = dy / dx;
-    float k1 = 0.065f, k2 = 0.015f;
-    if (aspect < 0.5f) {
-        k1 = 0.095f;
-        k2 = 0.026f;
-    } else if (aspect < 2.0f) {
-        k1 = 0.0833f;
-        k2 = 0.0266f;
-    }
-    const float y1 = v.north + dy * k1;
-    const float y2 = v.north + dy * k2;
+    const LabelFactors k = labelfactors(MapShapes, dy, dx);
+    const float y1 = v.north + dy * k.title;
+    const float y2 = v.north + dy * k.note;
     const float dateX = (v.p == 7 || v.p == 8) ? xc : x1;
 
-    std::vector<std::string> lines{listdirected(items), labelline(xc, y1, average && v.p == 6, quoted(title))};
+    std::vector<std::string> lines{listdirected(items), labelline(average && v.p == 6 ? MapSmallTitle : MapLabel, xc, y1, quoted(title))};
     float levelX = x2;
     if ((v.q == 4 || v.q == 8) && v.r == TimeArchive) {
         levelX = xc;
     } else if (v.r == TimeRealTime) {
-        lines.push_back(labelline(dateX, y2, false, realTimeDate));
+        lines.push_back(labelline(MapLabel, dateX, y2, realTimeDate));
     } else if (v.t1 == v.t2 || v.q == 3) {
-        lines.push_back(labelline(dateX, y2, false, quoted(monthtexts(v.t1).date)));
+        lines.push_back(labelline(MapLabel, dateX, y2, quoted(monthtexts(v.t1).date)));
     } else {
         lines.push_back(
-            labelline(dateX, y2, false, quoted(monthtexts(v.t1).date + " - " + monthtexts(v.t2).date)));
+            labelline(MapLabel, dateX, y2, quoted(monthtexts(v.t1).date + " - " + monthtexts(v.t2).date)));
     }
-    if (v.p <= 6) lines.push_back(labelline(levelX, y2, false, quoted(levellabel(v))));
+    if (v.p <= 6) lines.push_back(labelline(MapLabel, levelX, y2, quoted(levellabel(v))));
     return lines;
 }
 
@@ -351,21 +345,10 @@ MapOutcome maprequestlines(const MapFields& f, const MapDataEnds& ends) {
 }
 
 void plotmapview(ViewerPort& port, ViewerState& state, int button) {
-    PlotFamily& family = plotfamily(FamilyId::Map);
-    port.select(MapDialog);
-    port.show(-1, -1, 0, 2);
-    if (!startrequest(family, button)) {
-        port.hide();
-        return;
-    }
-    port.undefinedAsZero();
-    MapFields fields;
-    readmapfields(port, fields);
-    MapDataEnds ends{state.veduEnd, state.avisoEnd, state.reynoldsEnd, std::string(state.realTimeDate.view())};
-    const MapOutcome outcome = maprequestlines(fields, ends);
-    if (outcome.refusal) {
-        showmessage(port, *outcome.refusal);
-        return;
-    }
-    finishrequest(port, state, family, outcome.request);
+    plotrequest(port, state, FamilyId::Map, -1, button, [](ViewerPort& port, const ViewerState& state) {
+        MapFields fields;
+        readmapfields(port, fields);
+        return maprequestlines(fields, {state.veduEnd, state.avisoEnd, state.reynoldsEnd,
+                                        std::string(state.realTimeDate.view())});
+    });
 }

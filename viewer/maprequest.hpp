@@ -34,10 +34,7 @@ struct MapDataEnds {
 };
 
 // The checks and the family's lines of one request: a refusal box, or the lines.
-struct MapOutcome {
-    std::optional<ViewerMessage> refusal;
-    FamilyLines request;
-};
+using MapOutcome = RequestOutcome;
 MapOutcome maprequestlines(const MapFields& fields, const MapDataEnds& ends);
 
 // The request of a push button of dialog 103.

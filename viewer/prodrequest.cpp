@@ -28,11 +28,12 @@ constexpr std::array<Product, 8> products{{
     {"fer_nino_ind", 4, DataGrid::Reynolds, "Reynolds Nino-3.4", ""},
 }};
 
+constexpr ShapeFactors ProductShapes{{{0.099f, 0.027f}, {0.0963f, 0.0356f}, {0.065f, 0.015f}}};
+
 const ViewerMessage EndAfterStart{"Please enter End date greater than Start date.", "Input error"};
 
-std::string panellabel(float x, float y, std::string_view text) {
-    return "label " + formatreal(x, "(F6.2)", 6) + "," + formatreal(y, "(F6.2)", 6) + ",-1,0,0.17 " + std::string(text);
-}
+// The titles of the two panels, left-aligned.
+constexpr LabelLayout PanelLabel{"label", "(F6.2)", 6, "(F6.2)", 6, ",-1,0,0.17"};
 
 }  // namespace
 
@@ -74,15 +75,9 @@ RequestOutcome productrequestlines(const ProductFields& f, const ViewerState& st
     const int land = f.landItem - 1;
 
     if (lon1 > lon2) lon2 += 360.0f;
-    const float w = lon2 - lon1, mid = lon1 + w * 0.5f, h = lat2 - lat1, ratio = h / w;
-    float a = 0.065f, b = 0.015f;
-    if (ratio < 0.5f) {
-        a = 0.099f;
-        b = 0.027f;
-    } else if (ratio < 2.0f) {
-        a = 0.0963f;
-        b = 0.0356f;
-    }
+    const float w = lon2 - lon1, mid = lon1 + w * 0.5f, h = lat2 - lat1;
+    const LabelFactors k = labelfactors(ProductShapes, h, w);
+    float a = k.title, b = k.note;
     const int productOnly = q == 1 ? 1 : 0;
     if (productOnly == 1) {
         a *= 1.6f;
@@ -103,18 +98,18 @@ RequestOutcome productrequestlines(const ProductFields& f, const ViewerState& st
     lines.push_back(listdirected(items));
     if (p == 1 || p == 3) {
         lines.push_back("set view top");
-        lines.push_back(panellabel(lon1 + 1.0f, topHeight, quoted(product.title)));
-        lines.push_back(panellabel(lon1 + 1.0f, bottomHeight, quoted(product.bottomTitle)));
+        lines.push_back(labelline(PanelLabel, lon1 + 1.0f, topHeight, quoted(product.title)));
+        lines.push_back(labelline(PanelLabel, lon1 + 1.0f, bottomHeight, quoted(product.bottomTitle)));
     } else if (p == 4) {
-        lines.push_back("label/nouser 4.10,5.70,0,0,0.17 " + quoted(product.title));
+        lines.push_back(labelline(PageTitle, 4.10f, 5.70f, quoted(product.title)));
     } else {
-        lines.push_back(labelline(mid, topHeight, false, quoted(product.title)));
+        lines.push_back(labelline(MapLabel, mid, topHeight, quoted(product.title)));
     }
     if (p <= 3) {
         const std::string date =
             t1 == t2 ? quoted(monthtexts(t1).date) : quoted(monthtexts(t1).date + " - " + monthtexts(t2).date);
         const float x = p == 1 ? lon2 - 2.0f : p == 2 ? mid : lon2 - 5.0f;
-        lines.push_back(labelline(x, p == 2 ? bottomHeight : topHeight, false, date));
+        lines.push_back(labelline(MapLabel, x, p == 2 ? bottomHeight : topHeight, date));
     }
     out.request.property = p;
     out.request.plotType = q;
@@ -125,9 +120,9 @@ RequestOutcome productrequestlines(const ProductFields& f, const ViewerState& st
 }
 
 void plotprodview(ViewerPort& port, ViewerState& state, int button) {
-    PlotFamily& family = plotfamily(FamilyId::Product);
-    if (!beginrequest(port, family, -1, button)) return;
-    ProductFields fields;
-    readproductfields(port, fields);
-    endrequest(port, state, family, productrequestlines(fields, state));
+    plotrequest(port, state, FamilyId::Product, -1, button, [](ViewerPort& port, const ViewerState& state) {
+        ProductFields fields;
+        readproductfields(port, fields);
+        return productrequestlines(fields, state);
+    });
 }

@@ -92,16 +92,6 @@ std::string listdirected(std::initializer_list<ListItem> items) {
     return listdirected(std::vector<ListItem>(items));
 }
 
-std::string labelline(float x, float y, bool smallTitle, std::string_view text) {
-    std::string line = "label ";
-    line += formatreal(x, "(F6.2)", 6);
-    line += ',';
-    line += formatreal(y, "(F6.2)", 6);
-    line += smallTitle ? ",0,0,0.15 " : ",0,0,0.17 ";
-    line += text;
-    return line;
-}
-
 std::string metanospacerule(std::string_view folder, std::string_view stem) {
     std::string work;
     for (char c : folder)
@@ -219,4 +209,9 @@ void endrequest(ViewerPort& port, ViewerState& state, PlotFamily& family, const 
         showmessage(port, *outcome.refusal);
     else
         finishrequest(port, state, family, outcome.request);
+}
+
+void plotrequest(ViewerPort& port, ViewerState& state, FamilyId id, int x, int button, RequestReader read) {
+    PlotFamily& family = plotfamily(id);
+    if (beginrequest(port, family, x, button)) endrequest(port, state, family, read(port, state));
 }

@@ -49,7 +49,7 @@ PlotFamily& plotfamily(FamilyId id);
 // Back to the state at program start (tests).
 void resetplotfamilies();
 
-// Steps 1 and 2 of a request: false for Cancel (the caller hides the dialog); otherwise the
+// The start of a request: false for Cancel (the caller hides the dialog); otherwise the
 // pressed button sets the plot mode (other buttons keep it), the counter advances 1..9 and the
 // names take its digit.
 bool startrequest(PlotFamily& family, int button);
@@ -72,8 +72,6 @@ private:
 // Items separated by one blank.
 std::string listdirected(std::initializer_list<ListItem> items);
 std::string listdirected(const std::vector<ListItem>& items);
-// "label " x (F6.2) "," y (F6.2) ",0,0," size " " text: the text carries its own quotes.
-std::string labelline(float x, float y, bool smallTitle, std::string_view text);
 
 // The space-free path of the metafile meta<stem> in folder: the system's short form of the
 // folder when it gives one without blanks, else the short form built by rule.
@@ -105,8 +103,8 @@ struct FamilyLines {
     int landFlag = 0, vectorClass = 0;
     bool exports = true;             // false: the dialog has no export boxes
 };
-// Steps 4 to 11: reads the export boxes of the current dialog, writes the command file and runs
-// it on screen or through the JPG chain, then names the listings.
+// The end of an accepted request: reads the export boxes of the current dialog, writes the
+// command file and runs it on screen or through the JPG chain, then names the listings.
 void finishrequest(ViewerPort& port, ViewerState& state, PlotFamily& family, const FamilyLines& request);
 
 // What a family's checks give: a refusal box, or the family's lines.
@@ -114,8 +112,13 @@ struct RequestOutcome {
     std::optional<ViewerMessage> refusal;
     FamilyLines request;
 };
-// Steps 1 and 2 with the family's dialog selected and shown at x (-1 centred): false when
+// startrequest with the family's dialog selected and shown at x (-1 centred): false when
 // Cancel hid it.
 bool beginrequest(ViewerPort& port, PlotFamily& family, int x, int button);
 // The refusal's box, or the command file and its run.
 void endrequest(ViewerPort& port, ViewerState& state, PlotFamily& family, const RequestOutcome& outcome);
+// A family's reading and checking of its current dialog.
+using RequestReader = RequestOutcome (*)(ViewerPort& port, const ViewerState& state);
+// The request of a push button of a family's dialog: beginrequest with the dialog at x, then
+// endrequest with what read gives.
+void plotrequest(ViewerPort& port, ViewerState& state, FamilyId id, int x, int button, RequestReader read);

@@ -2,6 +2,7 @@
 // the plot families.
 #include "requestparts.hpp"
 
+#include <cmath>
 #include <vector>
 
 #include "core/convert.hpp"
@@ -35,7 +36,15 @@ bool among(int value, std::initializer_list<int> set) {
     return false;
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// Appended piece by piece: GCC 12 takes operator+ on a literal for an overlapping copy (-Wrestrict).
+std::string quoted(std::string_view text) {
+    std::string result;
+    result.reserve(text.size() + 2);
+    result += '"';
+    result.append(text);
+    result += '"';
+    return result;
+}
 
 std::string formatinteger(int value, std::string_view format, int width) {
     std::vector<char> field(static_cast<std::size_t>(width), ' ');
@@ -50,6 +59,23 @@ std::string formatreal(float value, std::string_view format, int width) {
 }
 
 std::string integer4(int value) { return formatinteger(value, "(I4)", 4); }
+
+LabelFactors labelfactors(const ShapeFactors& table, float height, float width) {
+    const float ratio = height / width;
+    return table[ratio < 0.5f ? 0 : ratio < 2.0f ? 1 : 2];
+}
+
+std::string labelline(const LabelLayout& layout, float x, float y, std::string_view text) {
+    std::string line(layout.command);
+    line += ' ';
+    line += formatreal(x, layout.xFormat, layout.xWidth);
+    line += ',';
+    line += formatreal(y, layout.yFormat, layout.yWidth);
+    line += layout.rest;
+    line += ' ';
+    line += text;
+    return line;
+}
 
 MonthTexts monthtexts(int monthIndex) {
     Text<8> date;
@@ -115,6 +141,12 @@ Corners eastcorners(const RegionFields& g) {
             eastlongitude(g.longitude1, g.longitude1Letter), eastlongitude(g.longitude2, g.longitude2Letter)};
 }
 
+BuoyRegion buoyregion(const RegionFields& region, int ncity) {
+    const Corners corners = signedcorners(region);
+    return {eastcorners(region),
+            buoymatch(corners.latitude1, corners.longitude1, corners.latitude2, corners.longitude2, ncity)};
+}
+
 std::string unitword(int verticalMode) { return verticalMode == VerticalDepth ? " m  " : "dbar"; }
 
 float signedlatitude(float value, int letter) { return letter == 2 ? -value : value; }
@@ -127,3 +159,19 @@ float eastlongitude(float value, int letter) {
 float signedlongitude(float value, int letter) { return letter == 2 ? -value : value; }
 
 std::string hemisphere(int letter) { return letter == 2 ? "^oS" : "^oN"; }
+
+std::string latituderange(float latitude1, int letter1, float latitude2, int letter2, std::string_view gap,
+                          std::string_view joint) {
+    std::string text = formatreal(std::fabs(latitude1), "(F4.1)", 4);
+    text.append(gap).append(hemisphere(letter1));
+    if (latitude2 != latitude1)
+        text.append(joint).append(formatreal(std::fabs(latitude2), "(F4.1)", 4)).append(gap).append(hemisphere(letter2));
+    return text;
+}
+
+std::string longituderange(float longitude1, std::string_view firstUnit, float longitude2, std::string_view joint) {
+    std::string text = formatreal(longitude1, "(F5.1)", 5);
+    text.append(firstUnit);
+    if (longitude2 != longitude1) text.append(joint).append(formatreal(longitude2, "(F5.1)", 5)).append("^oE");
+    return text;
+}

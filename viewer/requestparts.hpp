@@ -2,11 +2,13 @@
 // data-end messages, month texts and the fixed-format numbers of label lines.
 #pragma once
 
+#include <array>
 #include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "buoys.hpp"
 #include "viewerport.hpp"
 #include "viewerstate.hpp"
 
@@ -31,6 +33,32 @@ std::string formatinteger(int value, std::string_view format, int width);
 std::string formatreal(float value, std::string_view format, int width);
 // I4, the level format of every label.
 std::string integer4(int value);
+
+// How a family writes a label line: command, x and y in their fixed-point formats, the rest of
+// the place (angle, centring, size), a blank, the text (which carries its own quotes).
+struct LabelLayout {
+    std::string_view command;  // "label": the plot's own coordinates; "label/nouser": the page's
+    std::string_view xFormat;
+    int xWidth;
+    std::string_view yFormat;
+    int yWidth;
+    std::string_view rest;     // ",0,0,0.17"
+};
+// Map labels and titles (maps and the products' maps), and the smaller title of long ones.
+constexpr LabelLayout MapLabel{"label", "(F6.2)", 6, "(F6.2)", 6, ",0,0,0.17"};
+constexpr LabelLayout MapSmallTitle{"label", "(F6.2)", 6, "(F6.2)", 6, ",0,0,0.15"};
+// Places on the page, in inches: notes and titles beside or above a plot.
+constexpr LabelLayout PageNote{"label/nouser", "(F4.2)", 4, "(F4.2)", 4, ",0,0,0.15"};
+constexpr LabelLayout PageTitle{"label/nouser", "(F4.2)", 4, "(F4.2)", 4, ",0,0,0.17"};
+std::string labelline(const LabelLayout& layout, float x, float y, std::string_view text);
+
+// How far above a map's top edge its title and its notes stand, as shares of its height, by the
+// region's shape: wide (height under half the width), middling (under twice), tall.
+struct LabelFactors {
+    float title, note;
+};
+using ShapeFactors = std::array<LabelFactors, 3>;
+LabelFactors labelfactors(const ShapeFactors& table, float height, float width);
 
 // The texts of a month index (January 2004 = 1).
 struct MonthTexts {
@@ -77,6 +105,13 @@ struct Corners {
 };
 Corners signedcorners(const RegionFields& region);
 Corners eastcorners(const RegionFields& region);
+// The corners of a time-series or line-drawing request in degrees east, and the buoy of its
+// corners (the menu goes back to its first item when buoys were read and none matched).
+struct BuoyRegion {
+    Corners east;
+    BuoyMatch match;
+};
+BuoyRegion buoyregion(const RegionFields& region, int ncity);
 // The unit word of level labels: "dbar", or " m  " for depth.
 std::string unitword(int verticalMode);
 
@@ -87,3 +122,10 @@ float eastlongitude(float value, int letter);
 float signedlongitude(float value, int letter);
 // "^oN", or "^oS" for letter 2.
 std::string hemisphere(int letter);
+// The latitude note of a region: |latitude1| (F4.1), gap, its hemisphere; for two different
+// latitudes then joint and the second the same way.
+std::string latituderange(float latitude1, int letter1, float latitude2, int letter2, std::string_view gap,
+                          std::string_view joint);
+// The longitude note: longitude1 (F5.1) and firstUnit; for two different longitudes then joint,
+// longitude2 (F5.1) and "^oE".
+std::string longituderange(float longitude1, std::string_view firstUnit, float longitude2, std::string_view joint);

@@ -52,12 +52,8 @@ constexpr std::array<TimeProperty, 9> timeProperties{{
 
 const ViewerMessage LongitudeSpan{"This option works best with a longitude span \rgreater than 5 degrees.", "Input Error"};
 
-constexpr std::string_view TitlePlace = "label/nouser 4.50,6.10,0,0,0.15 ";
-constexpr std::string_view LatitudePlace = "label/nouser 4.50,5.60,0,0,0.15 ";
-
-std::string timelabel(float x, float y, std::string_view text) {
-    return "label " + formatreal(x, "(F7.2)", 7) + "," + formatreal(y, "(F7.1)", 7) + ",0,0,0.14 " + std::string(text);
-}
+// Labels in the plot's own coordinates: time or longitude, and pressure, depth or time.
+constexpr LabelLayout TimeLabel{"label", "(F7.2)", 7, "(F7.1)", 7, ",0,0,0.14"};
 
 std::string padded(std::string text, std::size_t length) {
     text.resize(length, ' ');
@@ -92,9 +88,7 @@ BuoyRequestOutcome timeseriesrequestlines(const TimeSeriesFields& f, const Viewe
     }
 
     const RegionFields& g = f.region;
-    const Corners signedRegion = signedcorners(g), east = eastcorners(g);
-    const BuoyMatch match = buoymatch(signedRegion.latitude1, signedRegion.longitude1, signedRegion.latitude2,
-                                      signedRegion.longitude2, state.ncity);
+    const auto [east, match] = buoyregion(g, state.ncity);
     result.resetBuoyMenu = match.resetMenu;
     const float lat1 = east.latitude1, lat2 = east.latitude2, lon1 = east.longitude1;
     float lon2 = east.longitude2;
@@ -121,12 +115,8 @@ BuoyRequestOutcome timeseriesrequestlines(const TimeSeriesFields& f, const Viewe
     }
 
     // Location texts.
-    std::string latitudeText = formatreal(std::fabs(lat1), "(F4.1)", 4) + hemisphere(g.latitude1Letter);
-    if (lat2 != lat1) latitudeText += "-" + formatreal(std::fabs(lat2), "(F4.1)", 4) + hemisphere(g.latitude2Letter);
-    latitudeText = padded(latitudeText, 15);
-    std::string longitudeText = formatreal(lon1, "(F5.1)", 5) + "^oE";
-    if (lon2 != lon1) longitudeText += "-" + formatreal(lon2, "(F5.1)", 5) + "^oE";
-    longitudeText = padded(longitudeText, 17);
+    const std::string latitudeText = padded(latituderange(lat1, g.latitude1Letter, lat2, g.latitude2Letter, "", "-"), 15);
+    const std::string longitudeText = padded(longituderange(lon1, "^oE", lon2, "-"), 17);
     const std::string levelText =
         padded(top == bottom ? std::string(9, ' ') + integer4(top) + " " + unit
                              : "Averaged " + integer4(top) + "-" + integer4(bottom) + " " + unit,
@@ -164,30 +154,33 @@ BuoyRequestOutcome timeseriesrequestlines(const TimeSeriesFields& f, const Viewe
     lines.push_back(go);
     const std::string title = quoted(property.titles[static_cast<std::size_t>(q - 1)]);
     const bool surface = p >= 8;
-    lines.push_back(surface ? std::string(TitlePlace) + title : timelabel(mid, titleHeight, title));
+    lines.push_back(surface ? labelline(PageNote, 4.50f, 6.10f, title) : labelline(TimeLabel, mid, titleHeight, title));
     if (match.buoy >= 2) {
         Text<BuoyNameLength> name;
         scancity(state.ncity, match.buoy, name);
-        lines.push_back(timelabel(quarter, noteHeight, quoted(latitudeText + ", " + longitudeText)));
-        lines.push_back(timelabel(threeQuarter, noteHeight, quoted(name.view())));
+        lines.push_back(labelline(TimeLabel, quarter, noteHeight, quoted(latitudeText + ", " + longitudeText)));
+        lines.push_back(labelline(TimeLabel, threeQuarter, noteHeight, quoted(name.view())));
     } else {
-        lines.push_back(surface ? std::string(LatitudePlace) + quoted(latitudeText)
-                                : timelabel(quarter, noteHeight, quoted(latitudeText)));
-        if (timeSeries) lines.push_back(timelabel(threeQuarter, noteHeight, quoted(longitudeText)));
-        if (among(p, {2, 4, 6})) lines.push_back(timelabel(threeQuarter, noteHeight, quoted(levelText)));
-        if (p == 7) lines.push_back(timelabel(threeQuarter, noteHeight, quoted(heightText)));
+        lines.push_back(surface ? labelline(PageNote, 4.50f, 5.60f, quoted(latitudeText))
+                                : labelline(TimeLabel, quarter, noteHeight, quoted(latitudeText)));
+        if (timeSeries) lines.push_back(labelline(TimeLabel, threeQuarter, noteHeight, quoted(longitudeText)));
+        if (among(p, {2, 4, 6})) lines.push_back(labelline(TimeLabel, threeQuarter, noteHeight, quoted(levelText)));
+        if (p == 7) lines.push_back(labelline(TimeLabel, threeQuarter, noteHeight, quoted(heightText)));
     }
     out.request.property = p;
     out.request.plotType = q;
     return result;
 }
 
+RequestOutcome withbuoymenu(ViewerPort& port, int ncity, const BuoyRequestOutcome& result) {
+    if (result.resetBuoyMenu) resetbuoymenu(port, ncity);
+    return result.outcome;
+}
+
 void plottimeseries(ViewerPort& port, ViewerState& state, int button) {
-    PlotFamily& family = plotfamily(FamilyId::Time);
-    if (!beginrequest(port, family, -1, button)) return;
-    TimeSeriesFields fields;
-    readtimeseriesfields(port, fields);
-    const BuoyRequestOutcome result = timeseriesrequestlines(fields, state);
-    if (result.resetBuoyMenu) resetbuoymenu(port, state.ncity);
-    endrequest(port, state, family, result.outcome);
+    plotrequest(port, state, FamilyId::Time, -1, button, [](ViewerPort& port, const ViewerState& state) {
+        TimeSeriesFields fields;
+        readtimeseriesfields(port, fields);
+        return withbuoymenu(port, state.ncity, timeseriesrequestlines(fields, state));
+    });
 }

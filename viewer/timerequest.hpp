@@ -27,6 +27,8 @@ struct BuoyRequestOutcome {
     bool resetBuoyMenu = false;
 };
 BuoyRequestOutcome timeseriesrequestlines(const TimeSeriesFields& fields, const ViewerState& state);
+// The outcome of a buoy family's request, its buoy menu reset first when asked.
+RequestOutcome withbuoymenu(ViewerPort& port, int ncity, const BuoyRequestOutcome& result);
 
 // Field logic of dialog 104, run on every change of a field's own contents.
 void timeviewfields(ViewerPort& port, int grey, int unused);

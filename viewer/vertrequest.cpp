@@ -35,9 +35,8 @@ constexpr std::array<SectionTitles, 5> sectionTitles{{
 
 const ViewerMessage NotTwoDimensional{"Must be 2D region", "Input error"};
 
-std::string sectionlabel(float x, float y, std::string_view text) {
-    return "label " + formatreal(x, "(F7.2)", 7) + "," + formatreal(y, "(F7.2)", 7) + ",0,0,0.17 " + std::string(text);
-}
+// Labels in the section's own coordinates: along the section and in pressure or depth.
+constexpr LabelLayout SectionLabel{"label", "(F7.2)", 7, "(F7.2)", 7, ",0,0,0.17"};
 
 std::string sectiontitle(int p, int q, int r, int m1, int t1, int veduEnd) {
     const SectionTitles& titles = sectionTitles[static_cast<std::size_t>(p - 1)];
@@ -151,18 +150,18 @@ RequestOutcome verticalrequestlines(const VerticalFields& f, const ViewerState& 
 
     std::vector<std::string>& lines = out.request.lines;
     lines.push_back(listdirected(items));
-    lines.push_back(sectionlabel(mid, titleHeight, quoted(sectiontitle(p, q, r, m1, t1, state.veduEnd))));
+    lines.push_back(labelline(SectionLabel, mid, titleHeight, quoted(sectiontitle(p, q, r, m1, t1, state.veduEnd))));
     float coordinateX = threeQuarter;
     if (r == TimeRealTime) {
-        lines.push_back(sectionlabel(quarter, noteHeight, trimRight(state.realTimeDate.view())));
+        lines.push_back(labelline(SectionLabel, quarter, noteHeight, trimRight(state.realTimeDate.view())));
     } else if (q == 4) {
         coordinateX = mid;
     } else if (t1 == t2 || q == 3) {
-        lines.push_back(sectionlabel(quarter, noteHeight, quoted(monthtexts(t1).date)));
+        lines.push_back(labelline(SectionLabel, quarter, noteHeight, quoted(monthtexts(t1).date)));
     } else {
-        lines.push_back(sectionlabel(quarter, noteHeight, quoted(monthtexts(t1).date + " - " + monthtexts(t2).date)));
+        lines.push_back(labelline(SectionLabel, quarter, noteHeight, quoted(monthtexts(t1).date + " - " + monthtexts(t2).date)));
     }
-    lines.push_back(sectionlabel(coordinateX, noteHeight,
+    lines.push_back(labelline(SectionLabel, coordinateX, noteHeight,
                                  quoted(formatreal(std::fabs(fixedValue), "(F5.1)", 5) + "^o" + fixedLetter)));
     out.request.property = p;
     out.request.plotType = q;
@@ -170,9 +169,9 @@ RequestOutcome verticalrequestlines(const VerticalFields& f, const ViewerState& 
 }
 
 void plotvertview(ViewerPort& port, ViewerState& state, int button) {
-    PlotFamily& family = plotfamily(FamilyId::Vertical);
-    if (!beginrequest(port, family, 510, button)) return;
-    VerticalFields fields;
-    readverticalfields(port, fields);
-    endrequest(port, state, family, verticalrequestlines(fields, state));
+    plotrequest(port, state, FamilyId::Vertical, 510, button, [](ViewerPort& port, const ViewerState& state) {
+        VerticalFields fields;
+        readverticalfields(port, fields);
+        return verticalrequestlines(fields, state);
+    });
 }

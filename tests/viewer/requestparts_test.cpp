@@ -8,6 +8,7 @@
 #include "jpgchain.hpp"
 #include "levels.hpp"
 #include "requestfile.hpp"
+#include "requestparts.hpp"
 
 namespace {
 
@@ -15,8 +16,11 @@ TEST(RequestLines, ListDirectedItemsAndLabelFields) {
     EXPECT_EQ(listdirected({"go", "fer_x", 54, -60.0f, 0.01f, 250.5f, "", "(8,22,2)   "}),
               "go fer_x 54 -60.0 0.01 250.5 (8,22,2)   ");
     EXPECT_EQ(listdirected({-0.0f, 1e7f}), "0.0 10000000.0");  // never an exponent
-    EXPECT_EQ(labelline(190.0f, -5.125f, false, "\"t\""), "label 190.00, -5.13,0,0,0.17 \"t\"");
-    EXPECT_EQ(labelline(7.0f, 1000.0f, true, "\"t\""), "label   7.00,******,0,0,0.15 \"t\"");
+    EXPECT_EQ(labelline(MapLabel, 190.0f, -5.125f, "\"t\""), "label 190.00, -5.13,0,0,0.17 \"t\"");
+    EXPECT_EQ(labelline(MapSmallTitle, 7.0f, 1000.0f, "\"t\""), "label   7.00,******,0,0,0.15 \"t\"");
+    // Page places in inches keep their leading zero.
+    EXPECT_EQ(labelline(PageNote, 7.05f, 0.7f, "\"n\""), "label/nouser 7.05,0.70,0,0,0.15 \"n\"");
+    EXPECT_EQ(labelline(PageTitle, 4.1f, 5.7f, "\"t\""), "label/nouser 4.10,5.70,0,0,0.17 \"t\"");
 }
 
 TEST(RequestLines, SpaceFreeMetafilePathByRule) {

@@ -12,6 +12,7 @@
 #include "buoys.hpp"
 #include "core/gravim.hpp"
 #include "core/windows.hpp"
+#include "dialogfixture_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "familycases.hpp"
@@ -31,53 +32,21 @@ namespace {
 void libraryradio(ViewerPort& port, int, int button) { port.putRadio(button); }
 void librarycheck(ViewerPort&, int field, int value) { WDialogPutCheckBox(field, value); }
 
-// Line breaks as the box shows them.
-std::string oneline(const std::string& text) {
-    std::string result;
-    for (char c : text)
-        if (c != '\r' && c != '\n') result += c;
-    return result;
-}
-
-class FamilyDialogs : public ::testing::Test {
+class FamilyDialogs : public ViewerDialogTest {
 protected:
+    FamilyDialogs()
+        : ViewerDialogTest({VerticalDialog, TimeSeriesDialog, LineDrawingDialog, ProductDialog, ProgressDialog, 112}) {}
     void SetUp() override {
-        yyunloadalldialogs();
-        yyresetgravim();
-        WindowOpen(WinHidden);
-        for (int dialog : {VerticalDialog, TimeSeriesDialog, LineDrawingDialog, ProductDialog, ProgressDialog, 112})
-            WDialogLoad(dialog);
-        resetplotfamilies();
-        usefolders("C:\\qv", nativepath(scratch.path()));
-    }
-    void TearDown() override {
-        WindowClose();
-        yyunloadalldialogs();
-        yyresetgravim();
-        SetEnvironmentVariableA("QV_DIR", nullptr);
-        SetEnvironmentVariableA("QV_TMP", nullptr);
-    }
-    void usefolders(const std::string& home, const std::string& tmp) {
-        casestate(state, tmp);
-        state.qvdir.assign(home);
-        state.qvdirLength = static_cast<int>(home.size());
-        SetEnvironmentVariableA("QV_DIR", home.c_str());
-        SetEnvironmentVariableA("QV_TMP", tmp.c_str());
+        ViewerDialogTest::SetUp();
+        casestate(state, state.qvtmp.os());
     }
     void fill(const Family& family, const std::function<void(Form&, ViewerState&)>& change) {
         Form form{libraryport(), family.dialog, libraryradio, librarycheck};
         family.defaults(form);
         if (change) change(form, state);
     }
-    std::string tmpfile(const std::string& name) const { return readWholeFile(state.qvtmp.os() + "\\" + name); }
     std::string commandfile(const Family& family, int k) const {
         return tmpfile(std::string("qvferretin") + family.tag + std::to_string(k) + ".txt");
-    }
-    std::string field(int dialog, int id) {
-        WDialogSelect(dialog);
-        Text<200> text;
-        WDialogGetString(id, text);
-        return std::string(text.trimmed());
     }
     HWND control(int dialog, int id) {
         const char* titles[] = {"Vertical Section parameters - Quorvale", "Time Series Parameters - Quorvale",
@@ -92,27 +61,15 @@ protected:
         for (const RequestCase& c : cases) {
             SCOPED_TRACE(c.name);
             resetplotfamilies();
-            std::filesystem::remove(state.qvtmp.os() + "\\qvferretin" + c.family->tag + "1.txt");
-            const ViewerState saved = state;
-            fill(*c.family, c.change);
+            const auto request = [&] {
+                fill(*c.family, c.change);
+                c.family->plot(libraryport(), state, ButtonPlot);
+            };
             // Only boxes are answered: the family's own dialog stays shown.
-            AutoAnswer answer(IDOK, c.box ? c.box->title : "Input");
-            c.family->plot(libraryport(), state, ButtonPlot);
-            if (c.box) {
-                EXPECT_EQ(answer.answered(), 1);
-                EXPECT_EQ(answer.lastTitle(), c.box->title);
-                EXPECT_NE(oneline(answer.lastText()).find(oneline(c.box->text)), std::string::npos) << answer.lastText();
-                EXPECT_EQ(commandfile(*c.family, 1), "");
-            } else {
-                EXPECT_EQ(answer.answered(), 0) << answer.lastText();
-                expectlines(splitlines(commandfile(*c.family, 1)), expectedfile(c, state.qvtmpq.os()));
-            }
-            state = saved;
+            expectrequest(request, std::string("qvferretin") + c.family->tag + "1.txt", c.box, "Input",
+                          c.box ? std::vector<std::string>{} : expectedfile(c, state.qvtmpq.os()));
         }
     }
-
-    ScratchFolder scratch;
-    ViewerState state;
 };
 
 TEST_F(FamilyDialogs, VerticalSectionCases) { runcases(verticalCases); }

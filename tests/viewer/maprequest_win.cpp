@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/events.hpp"
+#include "dialogfixture_win.hpp"
 #include "core/gravim.hpp"
 #include "core/windows.hpp"
 #include "dialogs/dialogs.hpp"
@@ -28,83 +29,33 @@ void libraryradio(ViewerPort& port, int, int button) {
     port.putRadio(button);
 }
 
-// Line breaks as the box shows them.
-std::string oneline(std::string text) {
-    std::string result;
-    for (char c : text)
-        if (c != '\r' && c != '\n') result += c;
-    return result;
-}
-
-class MapDialogRequest : public ::testing::Test {
+class MapDialogRequest : public ViewerDialogTest {
 protected:
+    MapDialogRequest() : ViewerDialogTest({MapDialog, ProgressDialog, 112}) {}
     void SetUp() override {
-        WindowClose();  // a root window another test left open
-        yyunloadalldialogs();
-        yyresetgravim();
-        WindowOpen(WinHidden);
-        for (int dialog : {MapDialog, ProgressDialog, 112}) WDialogLoad(dialog);
-        resetplotfamilies();
+        ViewerDialogTest::SetUp();
         resetmapviewfields();
-        usefolders("C:\\qv", nativepath(scratch.path()));
-    }
-    void TearDown() override {
-        WindowClose();
-        yyunloadalldialogs();
-        yyresetgravim();
-        SetEnvironmentVariableA("QV_DIR", nullptr);
-        SetEnvironmentVariableA("QV_TMP", nullptr);
-    }
-    void usefolders(const std::string& home, const std::string& tmp) {
-        state.qvdir.assign(home);
-        state.qvdirLength = static_cast<int>(home.size());
-        state.qvtmp.assign(tmp);
-        state.qvtmpLength = static_cast<int>(tmp.size());
-        state.qvtmpq.assign("\"" + tmp + "\"");
-        state.qvtmpqLength = state.qvtmpLength + 2;
-        state.realTimeDate.assign("\"20-MAR-2012\"");
-        SetEnvironmentVariableA("QV_DIR", home.c_str());
-        SetEnvironmentVariableA("QV_TMP", tmp.c_str());
     }
     void fill(const MapForm& form) {
         fillmapform(libraryport(), form, libraryradio);
         WDialogPutCheckBox(FieldAsciiExport, form.asciiBox);
         WDialogPutCheckBox(FieldNetcdfExport, form.netcdfBox);
     }
-    std::string tmpfile(const std::string& name) const { return readWholeFile(state.qvtmp.os() + "\\" + name); }
-    std::string field(int dialog, int id) {
-        WDialogSelect(dialog);
-        Text<200> text;
-        WDialogGetString(id, text);
-        return std::string(text.trimmed());
-    }
-
-    ScratchFolder scratch;
-    ViewerState state;
 };
 
 TEST_F(MapDialogRequest, EachCaseWritesItsLinesOrShowsItsBoxAndNoFile) {
     for (const MapCase& c : mapCases) {
         SCOPED_TRACE(c.name);
         resetplotfamilies();
-        std::filesystem::remove(state.qvtmp.os() + "\\qvferretinmap1.txt");
-        MapForm form;
-        ViewerState saved = state;
-        c.change(form, state);
-        fill(form);
-        // The box a case expects is answered; an accepted case would show "Not an option" if any.
-        AutoAnswer answer(IDOK, c.box ? c.box->title : "Not an option");
-        plotmapview(libraryport(), state, ButtonPlot);
-        if (c.box) {
-            EXPECT_EQ(answer.answered(), 1);
-            EXPECT_EQ(answer.lastTitle(), c.box->title);
-            EXPECT_NE(oneline(answer.lastText()).find(oneline(c.box->text)), std::string::npos) << answer.lastText();
-            EXPECT_EQ(tmpfile("qvferretinmap1.txt"), "");
-        } else {
-            EXPECT_EQ(answer.answered(), 0) << answer.lastText();
-            expectlines(splitlines(tmpfile("qvferretinmap1.txt")), framedlines(c.familyLines, state.qvtmpq.os()));
-        }
-        state = saved;
+        const auto request = [&] {
+            MapForm form;
+            c.change(form, state);
+            fill(form);
+            plotmapview(libraryport(), state, ButtonPlot);
+        };
+        // An accepted case would show "Not an option" if any box.
+        expectrequest(request, "qvferretinmap1.txt", c.box, "Not an option",
+                      c.box ? std::vector<std::string>{} : framedlines(c.familyLines, state.qvtmpq.os()));
     }
 }
 

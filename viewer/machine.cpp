@@ -35,15 +35,14 @@ void screenresolutionkey(std::string_view videoValue, TextRef key) {
 
 void myadd(float& sum, float term) { sum = sum + term; }
 
-void bench() {
-    constexpr int Points = 1200000;
+int bench() {
     const float integerScale = 1.0f / 74383.0f;
     const float realScale = 1.0f / 5471.0f;
     long s = 1907;
     float r = 5813.0f;
     volatile float sum = 0.0f;
     volatile int inside = 1;
-    for (int i = 0; i < Points; ++i) {
+    for (int i = 0; i < BenchPoints; ++i) {
         s = 27611 * s % 74383;
         float x = static_cast<float>(s) * integerScale;
         r = 1307.0f * r;
@@ -56,4 +55,5 @@ void bench() {
         sum = total;
         if (term <= 1.0f) inside = inside + 1;
     }
+    return inside - 1;
 }

@@ -55,11 +55,14 @@ TEST(RunLog, ReplacedAtEachOpeningAndNumbersFollowOneBlank) {
     runlogwrite({"after closing: nowhere"});
 }
 
-TEST(Bench, MyAddAddsAndTheWorkloadRuns) {
+TEST(Bench, MyAddAddsAndTheWorkloadCoversTheSquareEvenly) {
     float sum = 1.5f;
     myadd(sum, 2.25f);
     EXPECT_EQ(sum, 3.75f);
-    bench();
+    // The points cover the unit square evenly: the share inside the quarter circle is pi/4.
+    const int inside = bench();
+    EXPECT_NEAR(4.0 * inside / BenchPoints, 3.14159, 0.02) << inside;
+    EXPECT_EQ(bench(), inside);
 }
 
 }  // namespace

@@ -88,6 +88,21 @@ protected:
         return code;
     }
     std::string scratch(const std::string& name) { return readWholeFile(tmp_ + "\\" + name); }
+    // Whether the scratch file came to hold the text before the deadline.
+    bool logged(const std::string& name, const std::string& text, DWORD deadline = Deadline) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < deadline; Sleep(50))
+            if (scratch(name).find(text) != std::string::npos) return true;
+        return scratch(name).find(text) != std::string::npos;
+    }
+    // Returns once the viewer has handled what was posted to window before: its thread takes a
+    // sent message only between two posted ones, so the second of two sent messages completes
+    // after the posted ones queued ahead of it were dispatched.
+    bool handled(HWND window) {
+        DWORD_PTR result = 0;
+        for (int n = 0; n < 2; ++n)
+            if (SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, Deadline, &result) == 0) return false;
+        return true;
+    }
 
     TestInstallation installation_;
     const std::string& home_ = installation_.home;
@@ -101,8 +116,7 @@ TEST_F(Velquon, StartsLogsInOrderShowsTheMainDialogAndExits) {
     HWND main = dialog("Global Vedu Quorvale");
     ASSERT_NE(main, nullptr);
     // The log reaches the file at its flushes; the last one follows the end dates.
-    for (DWORD start = GetTickCount(); GetTickCount() - start < Deadline && scratch("quorvale.log").find("end dates") == std::string::npos;)
-        Sleep(50);
+    logged("quorvale.log", "end dates");
     std::string log = scratch("quorvale.log");
     std::size_t at = 0;
     for (std::string line : {" QV_DIR=" + home_ + "\r\n", " QV_TMP=" + tmp_ + "\r\n", std::string(" batchcode=NONE\r\n"),
@@ -128,21 +142,18 @@ TEST_F(Velquon, StartsLogsInOrderShowsTheMainDialogAndExits) {
     HWND map = dialog("Map View Parameters - Quorvale");
     ASSERT_NE(map, nullptr);
     click(map, 1035);
-    for (DWORD start = GetTickCount(); GetTickCount() - start < Deadline && scratch("standin.log").find("qvferretinmap1.txt") == std::string::npos;)
-        Sleep(50);
+    logged("standin.log", "qvferretinmap1.txt");
     EXPECT_NE(scratch("qvferretinmap1.txt").find("cancel mode journal"), std::string::npos);
     EXPECT_NE(scratch("standin.log").find("qvferret.bat " + home_ + " \"" + tmp_ + "\" qvferretinmap1.txt"), std::string::npos);
 
     // Help starts the text viewer on the help file, shown and not waited for.
     click(main, 1032);
-    for (DWORD start = GetTickCount(); GetTickCount() - start < Deadline && scratch("standin.log").find("notepad") == std::string::npos;)
-        Sleep(50);
+    logged("standin.log", "notepad");
     EXPECT_NE(scratch("standin.log").find("notepad.exe " + home_ + "\\Help\\README.txt"), std::string::npos);
     click(main, 1002);
     EXPECT_EQ(exitcode(), 1u);
     EXPECT_NE(scratch("quorvale.log").find(" spawn notepad:\r\n"), std::string::npos);
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000 && scratch("standin.log").find("qvJnlrm") == std::string::npos;)
-        Sleep(50);
+    logged("standin.log", "qvJnlrm", 5000);
     std::string calls = scratch("standin.log");
     EXPECT_EQ(calls.find("qvferret.bat"), 0u) << calls;
     EXPECT_LT(calls.find("ferret.exe"), calls.find("qvLookForX.bat")) << calls;
@@ -172,8 +183,7 @@ TEST_F(Velquon, EachFamilyPlotsAndCreatesAJpg) {
         ASSERT_NE(family, nullptr);
         const std::string first = std::string("qvferretin") + f.tag + "1.txt";
         click(family, 1035);
-        for (DWORD start = GetTickCount(); GetTickCount() - start < Deadline && scratch("standin.log").find(first) == std::string::npos;)
-            Sleep(50);
+        logged("standin.log", first);
         EXPECT_NE(scratch(first).find("ppl clsplt"), std::string::npos);
         EXPECT_NE(scratch("standin.log").find("qvferret.bat " + home_ + " \"" + tmp_ + "\" " + first), std::string::npos);
 
@@ -206,8 +216,7 @@ TEST_F(Velquon, AHaveProbeGivesTheWarningBoxFirst) {
     ASSERT_NE(main, nullptr);
     click(main, 1074);  // Stop: the stop batch file, then the end
     EXPECT_EQ(exitcode(), 1u);
-    Sleep(1000);
-    EXPECT_NE(scratch("standin.log").find("qvKillCygwinX.bat"), std::string::npos);
+    EXPECT_TRUE(logged("standin.log", "qvKillCygwinX.bat")) << scratch("standin.log");
 }
 
 TEST_F(Velquon, SetupChangingTheScratchFolderSavesAndEnds) {
@@ -226,7 +235,7 @@ TEST_F(Velquon, SetupChangingTheScratchFolderSavesAndEnds) {
     click(setup, 1123);
     answerbox("Error");
     PostMessageA(FindWindowA("#32770", "Quorvale"), WM_COMMAND, 2, 0);
-    Sleep(500);
+    ASSERT_TRUE(handled(setup));
     EXPECT_TRUE(IsWindowVisible(setup));
     click(setup, 2);
     ASSERT_TRUE(gone("Setup paths - Quorvale"));
@@ -315,9 +324,7 @@ TEST_F(Velquon, UpdatesReportTheirScenariosAndANewProgramEndsTheViewer) {
     DWORD code = 99;
     GetExitCodeProcess(process_.hProcess, &code);
     EXPECT_EQ(code, 0u);
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000 &&
-                                       scratch("standin.log").find("qvInstallNewExe") == std::string::npos;)
-        Sleep(100);
+    logged("standin.log", "qvInstallNewExe", 10000);
     EXPECT_EQ(batchcalls(scratch("standin.log").substr(before)),
               "qvferret;qvGetUp;qvRunUp;qvAppUp;qvCheckUpRT;qvferret;qvKillCygwinX;qvInstallNewExe;");
     EXPECT_NE(scratch("quorvale.log").find("ncdatevedu2=012013 01"), std::string::npos);

@@ -5,10 +5,13 @@
 #include <array>
 #include <string>
 
+#include "resources/velquonids.h"
+
 namespace {
 
-constexpr int OutputDialog = 112;
-constexpr int FieldTextLabel = 1004, FieldTextPath = 1125, FieldNetcdfLabel = 1127, FieldNetcdfPath = 1128;
+constexpr int OutputDialog = IDD_OUTPUT;
+constexpr int FieldTextLabel = IDC_OUTPUT_TEXT_LABEL, FieldTextPath = IDC_OUTPUT_TEXT_PATH;
+constexpr int FieldNetcdfLabel = IDC_OUTPUT_NETCDF_LABEL, FieldNetcdfPath = IDC_OUTPUT_NETCDF_PATH;
 
 struct ExportFamily {
     std::string_view tag;

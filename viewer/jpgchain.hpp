@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "requestfile.hpp"
+#include "resources/velquonids.h"
 #include "viewerport.hpp"
 #include "viewerstate.hpp"
 
@@ -13,7 +14,7 @@ constexpr int ChainFinished = 0;
 constexpr int ChainGaveUp = 1;
 constexpr int ChainCancelled = 2;
 
-constexpr int ProgressDialog = 107;
+constexpr int ProgressDialog = IDD_PROGRESS;
 constexpr int SmallestOutput = 10;  // an output file must be larger than this many bytes
 
 // Seconds since 1 January 2004 of a local date and time, so that times of different years

@@ -9,7 +9,7 @@
 #include "viewerport.hpp"
 #include "viewerstate.hpp"
 
-constexpr int LineDrawingDialog = 109;
+constexpr int LineDrawingDialog = IDD_LINEDRAWING;
 
 // What plotlinedrawing reads of dialog 109.
 struct LineDrawingFields {

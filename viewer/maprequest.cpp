@@ -10,13 +10,15 @@
 #include "exports.hpp"
 #include "levels.hpp"
 #include "requestparts.hpp"
+#include "resources/velquonids.h"
 
 namespace {
 
 // Fields of dialog 103.
 constexpr int FieldProperty = 1052, FieldPlotType = 1014;
-constexpr int FieldNorth = 1037, FieldNorthLetter = 1017, FieldSouth = 1055, FieldSouthLetter = 1019;
-constexpr int FieldWest = 1038, FieldWestLetter = 1020, FieldEast = 1039, FieldEastLetter = 1018;
+constexpr int FieldNorth = IDC_NORTH, FieldNorthLetter = IDC_NORTH_LETTER, FieldSouth = IDC_SOUTH;
+constexpr int FieldSouthLetter = IDC_SOUTH_LETTER, FieldWest = IDC_WEST, FieldWestLetter = IDC_WEST_LETTER;
+constexpr int FieldEast = IDC_EAST, FieldEastLetter = IDC_EAST_LETTER;
 constexpr int FieldTimeMode = 1109;
 constexpr int FieldStartMonth = 1025, FieldStartYear = 1064, FieldEndMonth = 1029, FieldEndYear = 1065;
 constexpr int FieldLand = 1045, FieldVectorX = 1059, FieldVectorY = 1060;

@@ -8,7 +8,7 @@
 #include "viewerport.hpp"
 #include "viewerstate.hpp"
 
-constexpr int MapDialog = 103;
+constexpr int MapDialog = IDD_MAP;
 
 // What plotmapview reads of dialog 103 (menu items and radio positions from 1, 0 for none).
 struct MapFields {

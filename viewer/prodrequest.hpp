@@ -9,7 +9,7 @@
 #include "viewerport.hpp"
 #include "viewerstate.hpp"
 
-constexpr int ProductDialog = 110;
+constexpr int ProductDialog = IDD_PRODUCTS;
 
 // What plotprodview reads of dialog 110.
 struct ProductFields {

@@ -14,6 +14,7 @@
 #include "mapfields.hpp"
 #include "maprequest.hpp"
 #include "processtimes.hpp"
+#include "resources/velquonids.h"
 #include "prodrequest.hpp"
 #include "quorvale.hpp"
 #include "runlog.hpp"
@@ -27,15 +28,15 @@
 namespace {
 
 constexpr int HiddenRoot = 128;
-constexpr int MainDialog = 108;
-constexpr int OtherEditionMainDialog = 101;
+constexpr int MainDialog = IDD_MAIN;
+constexpr int OtherEditionMainDialog = IDD_OTHER_EDITION_MAIN;
 
 // A command line too long for the viewer ends the program with the message in a stop box.
 void stopprogram(std::string_view message) { IOsExitProgram(message, 1); }
 
 void unitcaptioncolours(int grey) {
-    WDialogColour(1027, -1);
-    WDialogColour(1114, grey);
+    WDialogColour(IDC_PRESSURE_CAPTION, -1);
+    WDialogColour(IDC_DEPTH_CAPTION, grey);
 }
 
 // One family dialog's answer to a field change or a push button, by its dialog identifier.
@@ -69,38 +70,39 @@ void mainbutton(ViewerState& state, int button) {
     WDialogSelect(MainDialog);
     WDialogShow(480, -1, 0, 2);
     switch (button) {
-        case 1: {
-            WDialogGetRadioButton(1006, state.mainChoice);
+        case IDC_OK: {
+            WDialogGetRadioButton(IDC_MAIN_FAMILY, state.mainChoice);
             static constexpr struct {
                 int dialog, x;
-            } shown[] = {{103, -1}, {105, 510}, {104, -1}, {109, -1}, {110, -1}};
+            } shown[] = {{IDD_MAP, -1}, {IDD_SECTION, 510}, {IDD_TIMESERIES, -1}, {IDD_LINEDRAWING, -1},
+                         {IDD_PRODUCTS, -1}};
             if (state.mainChoice >= 1 && state.mainChoice <= 5) {
                 WDialogSelect(shown[state.mainChoice - 1].dialog);
                 WDialogShow(shown[state.mainChoice - 1].x, -1, 0, 2);
             }
             break;
         }
-        case 2:
-        case 1002:
+        case IDC_CANCEL:
+        case IDC_EXIT:
             state.exitFlag = 1;
             break;
-        case 1032:
+        case IDC_MAIN_HELP:
             runlogwrite({"spawn notepad:"});
             viewercommand(state, "\\bin\\notepad", "\\Help\\README.txt", 5);
             IOsCommand(state.messy.view());
             break;
-        case 1074:
+        case IDC_MAIN_STOP:
             runlogwrite({"spawn qvKillCygwinX:"});
             viewercommand(state, "\\bin\\qvKillCygwinX.bat", " ", 0);
             IOsCommand(state.messy.view(), commandHidden);
             state.exitFlag = 1;
             break;
-        case 1088:
+        case IDC_MAIN_UPDATE:
             updatefiles(state.veduEnd, state.avisoEnd, state.reynoldsEnd, state.realTimeDate, state.qvdir.view(),
                         state.qvdirLength, state.qvtmp.view(), state.qvtmpLength, state.qvtmpq.view(),
                         state.qvtmpqLength, DiagnosticsLevel);
             break;
-        case 1124:
+        case IDC_MAIN_SETUP:
             setupsequence(state);
             break;
         default:
@@ -112,8 +114,8 @@ void pushbutton(ViewerState& state, const WMessageRecord& event) {
     int dialog = event.Win;
     if (dialog == MainDialog || dialog == OtherEditionMainDialog) {
         mainbutton(state, event.Value1);
-    } else if (dialog == 107 || dialog == 111 || dialog == 112) {
-        if (event.Value1 == 1 || event.Value1 == 2 || event.Value1 == 1002) {
+    } else if (dialog == IDD_PROGRESS || dialog == IDD_UPDATE || dialog == IDD_OUTPUT) {
+        if (event.Value1 == IDC_OK || event.Value1 == IDC_CANCEL || event.Value1 == IDC_EXIT) {
             WDialogSelect(dialog);
             WDialogHide();
         }
@@ -130,7 +132,7 @@ void fieldchanged(ViewerState& state, const WMessageRecord& event) {
     if (event.Value1 != event.Value2) return;  // the focus moved: no field's contents changed
     if (event.Win == MainDialog || event.Win == OtherEditionMainDialog) {
         WDialogSelect(MainDialog);
-        WDialogGetRadioButton(1006, state.mainChoice);
+        WDialogGetRadioButton(IDC_MAIN_FAMILY, state.mainChoice);
         mainviewfields(GlobalEdition, state.mainChoice);
     } else if (const FamilyRoutines* family = familyof(event.Win); family != nullptr && family->fields != nullptr) {
         family->fields(state);
@@ -151,15 +153,15 @@ void mainloop(ViewerState& state) {
 
 // The plot families' field logic and request writers, through the library's viewer port.
 FamilyRoutines familyroutines[5] = {
-    {103, false, [](ViewerState& state) { mapviewfields(libraryport(), state.grey, DiagnosticsLevel); },
+    {IDD_MAP, false, [](ViewerState& state) { mapviewfields(libraryport(), state.grey, DiagnosticsLevel); },
      [](ViewerState& state, const WMessageRecord& event) { plotmapview(libraryport(), state, event.Value1); }},
-    {105, false, [](ViewerState& state) { vertviewfields(libraryport(), state.mainChoice, state.grey); },
+    {IDD_SECTION, false, [](ViewerState& state) { vertviewfields(libraryport(), state.mainChoice, state.grey); },
      [](ViewerState& state, const WMessageRecord& event) { plotvertview(libraryport(), state, event.Value1); }},
-    {104, true, [](ViewerState& state) { timeviewfields(libraryport(), state.grey, 0); },
+    {IDD_TIMESERIES, true, [](ViewerState& state) { timeviewfields(libraryport(), state.grey, 0); },
      [](ViewerState& state, const WMessageRecord& event) { plottimeseries(libraryport(), state, event.Value1); }},
-    {109, true, [](ViewerState& state) { lineviewfields(libraryport(), state.grey); },
+    {IDD_LINEDRAWING, true, [](ViewerState& state) { lineviewfields(libraryport(), state.grey); },
      [](ViewerState& state, const WMessageRecord& event) { plotlinedrawing(libraryport(), state, event.Value1); }},
-    {110, false, [](ViewerState&) { prodviewfields(libraryport()); },
+    {IDD_PRODUCTS, false, [](ViewerState&) { prodviewfields(libraryport()); },
      [](ViewerState& state, const WMessageRecord& event) { plotprodview(libraryport(), state, event.Value1); }},
 };
 
@@ -168,23 +170,23 @@ void mainviewfields(int edition, int) { WDialogSelect(edition == 1 ? OtherEditio
 void loaddialogs(int edition, std::string_view versionText, int ncity, int grey, int, int) {
     wdialogundefined(0, 0.0f, 0.0);
     WDialogLoad(edition == 1 ? OtherEditionMainDialog : MainDialog);
-    WDialogPutString(1016, versionText);
-    WDialogLoad(103);
-    for (int field : {1056, 1057, 1058, 1059, 1060}) WDialogFieldState(field, FieldDisabled);
+    WDialogPutString(IDC_MAIN_VERSION, versionText);
+    WDialogLoad(IDD_MAP);
+    for (int field = IDC_MAP_VECTOR_FIRST; field <= IDC_MAP_VECTOR_LAST; ++field) WDialogFieldState(field, FieldDisabled);
     unitcaptioncolours(grey);
     if (edition == 2) {
-        WDialogPutReal(1038, 20.0f);
-        WDialogPutReal(1039, 360.0f);
-        WDialogPutReal(1037, 65.0f);
+        WDialogPutReal(IDC_WEST, 20.0f);
+        WDialogPutReal(IDC_EAST, 360.0f);
+        WDialogPutReal(IDC_NORTH, 65.0f);
     }
-    WDialogLoad(105);
+    WDialogLoad(IDD_SECTION);
     unitcaptioncolours(grey);
-    for (int dialog : {104, 109}) {
+    for (int dialog : {IDD_TIMESERIES, IDD_LINEDRAWING}) {
         WDialogLoad(dialog);
         unitcaptioncolours(grey);
         loadbuoymenu(libraryport(), ncity);
     }
-    for (int dialog : {107, 110, 111, 112}) WDialogLoad(dialog);
+    for (int dialog : {IDD_PROGRESS, IDD_PRODUCTS, IDD_UPDATE, IDD_OUTPUT}) WDialogLoad(dialog);
 }
 
 void vedu_pacific_quorvale() {
@@ -198,7 +200,7 @@ void vedu_pacific_quorvale() {
 
     WindowOpen(HiddenRoot);
     WMessageEnable(EvFieldChanged, 1);
-    WDialogLoad(106);
+    WDialogLoad(IDD_SETUP);
     adaptsetupdialog();
     state.igs = 1;
 

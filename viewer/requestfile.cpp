@@ -53,8 +53,8 @@ PlotFamily& plotfamily(FamilyId id) {
 }
 
 void resetplotfamilies() {
-    families = {makefamily("map", 103), makefamily("ver", 105), makefamily("tim", 104), makefamily("lin", 109),
-                makefamily("pro", 110)};
+    families = {makefamily("map", IDD_MAP), makefamily("ver", IDD_SECTION), makefamily("tim", IDD_TIMESERIES),
+                makefamily("lin", IDD_LINEDRAWING), makefamily("pro", IDD_PRODUCTS)};
 }
 
 bool startrequest(PlotFamily& family, int button) {

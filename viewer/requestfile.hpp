@@ -9,16 +9,17 @@
 #include <vector>
 
 #include "core/text.hpp"
+#include "resources/velquonids.h"
 #include "viewerport.hpp"
 #include "viewerstate.hpp"
 
 // Push buttons of every plot dialog.
-constexpr int ButtonCancel = 2;
-constexpr int ButtonPlot = 1035;
-constexpr int ButtonCreateJpg = 1076;
+constexpr int ButtonCancel = IDC_CANCEL;
+constexpr int ButtonPlot = IDC_PLOT;
+constexpr int ButtonCreateJpg = IDC_CREATE_JPG;
 // Export check boxes of the plot dialogs.
-constexpr int FieldAsciiExport = 1012;
-constexpr int FieldNetcdfExport = 1126;
+constexpr int FieldAsciiExport = IDC_ASCII_EXPORT;
+constexpr int FieldNetcdfExport = IDC_NETCDF_EXPORT;
 
 // Plot modes.
 constexpr int PlotModeNone = 0;

@@ -9,6 +9,7 @@
 #include "core/text.hpp"
 #include "enddates.hpp"
 #include "levels.hpp"
+#include "resources/velquonids.h"
 
 const ViewerMessage RealTimeRegion{"Vedu real time data valid only \rbetween 30 South and 30 North", "Input error"};
 const ViewerMessage DateOrder{"Please enter End date either equal to\ror greater than Start date.", "Input error"};
@@ -99,14 +100,14 @@ void readlevels(ViewerPort& port, LevelFields& levels) {
 }
 
 void readregion(ViewerPort& port, RegionFields& region) {
-    region.latitude2 = port.getReal(1037);
-    region.latitude1 = port.getReal(1055);
-    region.longitude2 = port.getReal(1039);
-    region.longitude1 = port.getReal(1038);
-    region.latitude1Letter = port.getMenu(1019);
-    region.latitude2Letter = port.getMenu(1017);
-    region.longitude1Letter = port.getMenu(1020);
-    region.longitude2Letter = port.getMenu(1018);
+    region.latitude2 = port.getReal(IDC_NORTH);
+    region.latitude1 = port.getReal(IDC_SOUTH);
+    region.longitude2 = port.getReal(IDC_EAST);
+    region.longitude1 = port.getReal(IDC_WEST);
+    region.latitude1Letter = port.getMenu(IDC_SOUTH_LETTER);
+    region.latitude2Letter = port.getMenu(IDC_NORTH_LETTER);
+    region.longitude1Letter = port.getMenu(IDC_WEST_LETTER);
+    region.longitude2Letter = port.getMenu(IDC_EAST_LETTER);
 }
 
 void readdates(ViewerPort& port, DateFields& dates) {

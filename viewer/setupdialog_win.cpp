@@ -7,13 +7,12 @@
 #include "core/os.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/messagebox.hpp"
+#include "resources/velquonids.h"
 #include "settings.hpp"
 
 namespace {
 
-constexpr int SetupDialog = 106;
-constexpr int CancelButton = 2;
-constexpr int SaveButton = 1123;
+constexpr int SetupDialog = IDD_SETUP;
 constexpr int TypedFolderLength = 300;  // longer than a folder may be, so that a cut is seen
 
 void errorbox(std::string_view message) { WMessageBox(0, 3, 1, message, "Error"); }
@@ -22,8 +21,8 @@ void errorbox(std::string_view message) { WMessageBox(0, 3, 1, message, "Error")
 // is written. A refused Save leaves the viewer's folders as they were.
 bool save(ViewerState& state) {
     Text<TypedFolderLength> qvdir, qvtmp;
-    WDialogGetString(1118, qvdir);
-    WDialogGetString(1120, qvtmp);
+    WDialogGetString(IDC_SETUP_INSTALLATION, qvdir);
+    WDialogGetString(IDC_SETUP_SCRATCH, qvtmp);
     int dirLength = 0, tmpLength = 0;
     len_trimback(qvdir.view(), dirLength, DiagnosticsLevel);
     len_trimback(qvtmp.view(), tmpLength, DiagnosticsLevel);
@@ -48,7 +47,7 @@ bool save(ViewerState& state) {
         }
     }
     int item = 0;
-    WDialogGetMenu(1122, item);
+    WDialogGetMenu(IDC_SETUP_GS, item);
     state.igs = item == 1 ? 0 : 1;
     state.qvdir.assign(qvdir.trimmed());
     state.qvtmp.assign(qvtmp.trimmed());
@@ -60,27 +59,27 @@ bool save(ViewerState& state) {
 
 void adaptsetupdialog() {
     WDialogSelect(SetupDialog);
-    WDialogPutString(1003, "Enter complete path to quorvale installation (QV_DIR), no spaces please.");
-    WDialogFieldState(1003, FieldDisabled);
-    WDialogPutString(1117, "    (eg. c:\\quorvale)");
-    WDialogFieldState(1117, FieldDisabled);
-    WDialogFieldState(1118, FieldDisabled);
-    WDialogPutString(1031, "    (eg. c:\\quorvale\\tmp or c:\\Documents and Settings\\yourname\\quorvale)");
-    WDialogFieldState(1121, FieldHidden);
-    WDialogFieldState(1122, FieldHidden);
-    WDialogPutString(1123, "    Save setting to %PROFILE%\\quorvalerc1");
+    WDialogPutString(IDC_SETUP_INSTALLATION_PROMPT, "Enter complete path to quorvale installation (QV_DIR), no spaces please.");
+    WDialogFieldState(IDC_SETUP_INSTALLATION_PROMPT, FieldDisabled);
+    WDialogPutString(IDC_SETUP_INSTALLATION_EXAMPLE, "    (eg. c:\\quorvale)");
+    WDialogFieldState(IDC_SETUP_INSTALLATION_EXAMPLE, FieldDisabled);
+    WDialogFieldState(IDC_SETUP_INSTALLATION, FieldDisabled);
+    WDialogPutString(IDC_SETUP_SCRATCH_EXAMPLE, "    (eg. c:\\quorvale\\tmp or c:\\Documents and Settings\\yourname\\quorvale)");
+    WDialogFieldState(IDC_SETUP_GS_QUESTION, FieldHidden);
+    WDialogFieldState(IDC_SETUP_GS, FieldHidden);
+    WDialogPutString(IDC_SETUP_SAVE, "    Save setting to %PROFILE%\\quorvalerc1");
 }
 
 bool getsetup(ViewerState& state) {
     WDialogSelect(SetupDialog);
     int length = 0;
     len_trimback(state.qvdir.view(), length, DiagnosticsLevel);
-    if (length > 0) WDialogPutString(1118, state.qvdir.trimmed());
+    if (length > 0) WDialogPutString(IDC_SETUP_INSTALLATION, state.qvdir.trimmed());
     len_trimback(state.qvtmp.view(), length, DiagnosticsLevel);
-    if (length > 0) WDialogPutString(1120, state.qvtmp.trimmed());
+    if (length > 0) WDialogPutString(IDC_SETUP_SCRATCH, state.qvtmp.trimmed());
     Text<3> items[2] = {Text<3>("no"), Text<3>("yes")};
     TextRef refs[2] = {items[0].ref(), items[1].ref()};
-    WDialogPutMenu(1122, refs, 2, state.igs + 1);
+    WDialogPutMenu(IDC_SETUP_GS, refs, 2, state.igs + 1);
     WDialogShow(1, 1, 0, 2);
     for (;;) {
         int type = 0;
@@ -90,11 +89,11 @@ bool getsetup(ViewerState& state) {
         // Only the setup dialog's own buttons act: a button of another dialog is not its Cancel.
         if (type != EvPushButton || event.Win != SetupDialog) continue;
         WDialogSelect(SetupDialog);
-        if (event.Value1 == CancelButton) {
+        if (event.Value1 == IDC_CANCEL) {
             WDialogHide();
             return false;
         }
-        if (event.Value1 == SaveButton && save(state)) {
+        if (event.Value1 == IDC_SETUP_SAVE && save(state)) {
             WDialogSelect(SetupDialog);
             WDialogHide();
             return true;

@@ -9,7 +9,7 @@
 #include "viewerport.hpp"
 #include "viewerstate.hpp"
 
-constexpr int TimeSeriesDialog = 104;
+constexpr int TimeSeriesDialog = IDD_TIMESERIES;
 
 // What plottimeseries reads of dialog 104.
 struct TimeSeriesFields {

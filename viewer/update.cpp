@@ -12,6 +12,8 @@
 #include "runlog.hpp"
 #include "viewerfile.hpp"
 
+using namespace UpdateField;
+
 namespace {
 
 constexpr int LongWait = 3000;   // seconds: download, installer, append and comparison
@@ -23,8 +25,8 @@ constexpr int HiddenWaited = commandHidden | commandWait;
 #define QUORVALE_SITE "https://quorvale.example.org/"
 #define QUORVALE_MAIL "quorvale-support@example.org"
 
-constexpr int Labels[] = {1089, 1022, 1090, 1099, 1092, 1091, 1093, 1094, 1095, 1096, 1097,
-                          1098, 1100, 1101, 1102, 1103, 1066, 1113, 1116};
+constexpr int Labels[] = {Stage, VeduEnd, Downloading, Ready, Line1, Line2, Line3, Line4, Line5, Line6, Line7,
+                          Line8, Appended, RealTime1, RealTime2, RealTime3, NewProgram1, NewProgram2, NewProgram3};
 
 struct Label {
     int field;
@@ -33,52 +35,52 @@ struct Label {
 using LabelTexts = std::initializer_list<Label>;
 
 const LabelTexts DecemberNotice = {
-    {1092, "This update contains the full vedu grid, if you have any"},
-    {1091, "problems downloading or running this update please go to"},
-    {1093, QUORVALE_SITE},
-    {1094, "to download a new installation file or request a CD of the"},
-    {1095, "installation file from " QUORVALE_MAIL},
+    {Line1, "This update contains the full vedu grid, if you have any"},
+    {Line2, "problems downloading or running this update please go to"},
+    {Line3, QUORVALE_SITE},
+    {Line4, "to download a new installation file or request a CD of the"},
+    {Line5, "installation file from " QUORVALE_MAIL},
 };
 const LabelTexts NotYetNotice = {
-    {1092, "The update file does not exist yet, try after the 15th of the"},
-    {1091, "following month.  (eg. Oct 2008 ready after Nov 15, 2008)"},
-    {1093, ""},
-    {1094, ""},
-    {1095, ""},
+    {Line1, "The update file does not exist yet, try after the 15th of the"},
+    {Line2, "following month.  (eg. Oct 2008 ready after Nov 15, 2008)"},
+    {Line3, ""},
+    {Line4, ""},
+    {Line5, ""},
 };
 const LabelTexts InstallerNotice = {
-    {1099, "Done!"},
-    {1092, ""},
-    {1091, "To continue the update process click on the following in the"},
-    {1093, "Setup-Quorvale Update window:  Next >, Next >, Install, Finish"},
-    {1094, ""},
-    {1095, "After you click \"Finish\" (see above) the Quorvale will append the new data"},
-    {1096, "to the old netcdf files."},
+    {Ready, "Done!"},
+    {Line1, ""},
+    {Line2, "To continue the update process click on the following in the"},
+    {Line3, "Setup-Quorvale Update window:  Next >, Next >, Install, Finish"},
+    {Line4, ""},
+    {Line5, "After you click \"Finish\" (see above) the Quorvale will append the new data"},
+    {Line6, "to the old netcdf files."},
 };
 const LabelTexts SkipNotice = {
-    {1094, ""},
-    {1095, "The setup was not finished.      To try again: Click \"Update\""},
-    {1096, ""},
-    {1097, ""},
-    {1098, ""},
+    {Line4, ""},
+    {Line5, "The setup was not finished.      To try again: Click \"Update\""},
+    {Line6, ""},
+    {Line7, ""},
+    {Line8, ""},
 };
 const LabelTexts AppendNotice = {
-    {1094, ""},
-    {1096, "to the old netcdf files.  The Quorvale will become nonresponsive during"},
-    {1097, "the append.   This may take several minutes.    Do not exit !"},
-    {1098, "Wait for the \"Done\" on the next line.     Updating......"},
+    {Line4, ""},
+    {Line6, "to the old netcdf files.  The Quorvale will become nonresponsive during"},
+    {Line7, "the append.   This may take several minutes.    Do not exit !"},
+    {Line8, "Wait for the \"Done\" on the next line.     Updating......"},
 };
 const LabelTexts GeneralError = {
-    {1092, "Unknown error, you may need to download a whole new install"},
-    {1091, "from " QUORVALE_SITE "install/"},
-    {1093, "Exit the Quorvale, immediately gzip c:\\quorvale\\tmp\\*.log files"},
-    {1094, "and mail the compressed file to " QUORVALE_MAIL},
-    {1095, "so that we can look at the errors."},
+    {Line1, "Unknown error, you may need to download a whole new install"},
+    {Line2, "from " QUORVALE_SITE "install/"},
+    {Line3, "Exit the Quorvale, immediately gzip c:\\quorvale\\tmp\\*.log files"},
+    {Line4, "and mail the compressed file to " QUORVALE_MAIL},
+    {Line5, "so that we can look at the errors."},
 };
 const LabelTexts NewProgramNotice = {
-    {1066, "There is a new Quorvale executable.   I will exit this instance of"},
-    {1113, "the Quorvale in 5 seconds to install the new executable.   Give me"},
-    {1116, "a minute before restarting the Quorvale."},
+    {NewProgram1, "There is a new Quorvale executable.   I will exit this instance of"},
+    {NewProgram2, "the Quorvale in 5 seconds to install the new executable.   Give me"},
+    {NewProgram3, "a minute before restarting the Quorvale."},
 };
 
 // One update: the host, the main loop's state and the update's own command line.
@@ -119,11 +121,11 @@ void putgetupnotice(Run& run, GetUpOutcome outcome, const UpdateMonth& month) {
     std::string download = "Download ";
     download += month.monthYear.view();
     download += "_monthly_update.exe file to c:\\quorvale\\tmp";
-    run.put({{1092, "I cannot access the internet to download the update file."},
-             {1091, "Go to " QUORVALE_SITE "updates/"},
-             {1093, download},
-             {1094, "Then click on the \"Update\" button in the Quorvale main window."},
-             {1095, ""}});
+    run.put({{Line1, "I cannot access the internet to download the update file."},
+             {Line2, "Go to " QUORVALE_SITE "updates/"},
+             {Line3, download},
+             {Line4, "Then click on the \"Update\" button in the Quorvale main window."},
+             {Line5, ""}});
 }
 
 enum class Next { GoOn, Finish };
@@ -177,15 +179,15 @@ bool realtimefilename(const UpdateState& state, Text<RealTimeNameLength>& name) 
 
 // Comparison and fetch of the real-time file; Finish after a general error.
 Next realtimerefresh(Run& run) {
-    run.put(UpdateField::RealTime[0], "Comparing your Real Time Vedu data file to ours...");
+    run.put(RealTime1, "Comparing your Real Time Vedu data file to ours...");
     run.host.show();
     run.command("\\bin\\qvCheckUpRT.bat", " ", 0, HiddenWaited, LongWait);
     StatusWords checkup;
     if (!run.words("\\checkupRT.log", 3, 3, checkup)) return Next::Finish;
     switch (checkupoutcome(checkup)) {
-    case CheckUpOutcome::Fetch: run.put(1102, "Downloading the most recent Real Time Vedu data file..."); break;
-    case CheckUpOutcome::Current: run.put(1102, "You have the most recent Real Time Vedu data file."); return Next::GoOn;
-    case CheckUpOutcome::Offline: run.put(1102, "I cannot reach the internet."); return Next::GoOn;
+    case CheckUpOutcome::Fetch: run.put(RealTime2, "Downloading the most recent Real Time Vedu data file..."); break;
+    case CheckUpOutcome::Current: run.put(RealTime2, "You have the most recent Real Time Vedu data file."); return Next::GoOn;
+    case CheckUpOutcome::Offline: run.put(RealTime2, "I cannot reach the internet."); return Next::GoOn;
     case CheckUpOutcome::Unknown: return Next::GoOn;
     }
 
@@ -198,10 +200,10 @@ Next realtimerefresh(Run& run) {
     StatusWords getuprt;
     if (!run.words("\\getupRT.log", 2, 3, getuprt)) return Next::Finish;
     switch (getuprtoutcome(getuprt)) {
-    case GetUpRtOutcome::Done: run.put(1103, "Done!"); break;
-    case GetUpRtOutcome::CannotUnzip: run.put(1103, "I cannot unzip the Real Time Vedu data file..."); break;
+    case GetUpRtOutcome::Done: run.put(RealTime3, "Done!"); break;
+    case GetUpRtOutcome::CannotUnzip: run.put(RealTime3, "I cannot unzip the Real Time Vedu data file..."); break;
     case GetUpRtOutcome::Unknown: break;
-    case GetUpRtOutcome::CannotGet: run.put(1103, "I cannot get the Real Time Vedu data file..."); break;
+    case GetUpRtOutcome::CannotGet: run.put(RealTime3, "I cannot get the Real Time Vedu data file..."); break;
     }
     return Next::GoOn;
 }
@@ -287,7 +289,7 @@ void runupdate(UpdateHost& host, const UpdateState& state) {
     if (month.december())
         run.put(DecemberNotice);
     else
-        host.put(1092, "This may take a few minutes depending on internet speed.");
+        host.put(Line1, "This may take a few minutes depending on internet speed.");
 
     int mark = 0;
     if (monthlyupdate(run, month, mark) == Next::GoOn && realtimerefresh(run) == Next::GoOn) {

@@ -7,20 +7,26 @@
 #include <string_view>
 
 #include "core/text.hpp"
+#include "resources/velquonids.h"
 
-constexpr int UpdateDialog = 111;
+constexpr int UpdateDialog = IDD_UPDATE;
 
 // Fields of dialog 111; every one but the OK button is a label.
 namespace UpdateField {
-constexpr int Stage = 1089;        // top line: what is being checked
-constexpr int VeduEnd = 1022;      // the current Vedu end month, "Nov-2012"
-constexpr int Downloading = 1090;  // the downloading line with the update month
-constexpr int Ready = 1099;        // "Done!" when the update program is there
-constexpr int Message[8] = {1092, 1091, 1093, 1094, 1095, 1096, 1097, 1098};  // top to bottom
-constexpr int Appended = 1100;     // bold: the data files were updated
-constexpr int RealTime[3] = {1101, 1102, 1103};
-constexpr int NewProgram[3] = {1066, 1113, 1116};
-constexpr int Ok = 1;
+constexpr int Stage = IDC_UPDATE_STAGE;              // top line: what is being checked
+constexpr int VeduEnd = IDC_UPDATE_VEDU_END;         // the current Vedu end month, "Nov-2012"
+constexpr int Downloading = IDC_UPDATE_DOWNLOADING;  // the downloading line with the update month
+constexpr int Ready = IDC_UPDATE_READY;              // "Done!" when the update program is there
+// The eight message lines, top to bottom.
+constexpr int Line1 = IDC_UPDATE_LINE1, Line2 = IDC_UPDATE_LINE2, Line3 = IDC_UPDATE_LINE3, Line4 = IDC_UPDATE_LINE4;
+constexpr int Line5 = IDC_UPDATE_LINE5, Line6 = IDC_UPDATE_LINE6, Line7 = IDC_UPDATE_LINE7, Line8 = IDC_UPDATE_LINE8;
+constexpr int Appended = IDC_UPDATE_APPENDED;        // bold: the data files were updated
+// The real-time refresh: what is compared, what is fetched, how it ended.
+constexpr int RealTime1 = IDC_UPDATE_REALTIME1, RealTime2 = IDC_UPDATE_REALTIME2, RealTime3 = IDC_UPDATE_REALTIME3;
+// The new-program notice.
+constexpr int NewProgram1 = IDC_UPDATE_NEWPROGRAM1, NewProgram2 = IDC_UPDATE_NEWPROGRAM2;
+constexpr int NewProgram3 = IDC_UPDATE_NEWPROGRAM3;
+constexpr int Ok = IDC_OK;
 }  // namespace UpdateField
 
 // The month an update brings, Vedu end + 1, in the forms the update uses.

@@ -10,7 +10,7 @@
 #include "viewerport.hpp"
 #include "viewerstate.hpp"
 
-constexpr int VerticalDialog = 105;
+constexpr int VerticalDialog = IDD_SECTION;
 
 // What plotvertview reads of dialog 105.
 struct VerticalFields {

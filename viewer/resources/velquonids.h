@@ -1,0 +1,104 @@
+/* velquonids.h - the viewer's resource identifiers: its dialogs, the controls its code names and
+   the pictures. Included by the resource script and by the code, so it holds #defines only. The
+   companion texts (*.dlgtxt) are copied byte for byte and keep the numbers. */
+#ifndef VELQUONIDS_H
+#define VELQUONIDS_H
+
+/* Dialogs */
+#define IDD_OTHER_EDITION_MAIN 101 /* the other edition's main dialog, not in this program */
+#define IDD_MAP 103
+#define IDD_TIMESERIES 104
+#define IDD_SECTION 105
+#define IDD_SETUP 106
+#define IDD_PROGRESS 107
+#define IDD_MAIN 108
+#define IDD_LINEDRAWING 109
+#define IDD_PRODUCTS 110
+#define IDD_UPDATE 111
+#define IDD_OUTPUT 112
+
+/* Pictures: the program icon and the plot families' bitmaps in the main dialog */
+#define IDI_VELQUON 2006
+#define IDB_MAP 2001
+#define IDB_SECTION 2003
+#define IDB_TIMESERIES 2004
+#define IDB_LINEDRAWING 2005
+#define IDB_PRODUCTS 1104
+
+/* Buttons every dialog shares */
+#define IDC_OK 1
+#define IDC_CANCEL 2
+#define IDC_EXIT 1002
+
+/* Main dialog: the plot family group (first of five radio buttons) and the push buttons */
+#define IDC_MAIN_FAMILY 1006
+#define IDC_MAIN_SECTION 1007
+#define IDC_MAIN_TIMESERIES 1008
+#define IDC_MAIN_LINEDRAWING 1054
+#define IDC_MAIN_PRODUCTS 1087
+#define IDC_MAIN_SETUP 1124
+#define IDC_MAIN_HELP 1032
+#define IDC_MAIN_UPDATE 1088
+#define IDC_MAIN_STOP 1074
+#define IDC_MAIN_VERSION 1016
+
+/* Setup dialog */
+#define IDC_SETUP_INSTALLATION_PROMPT 1003
+#define IDC_SETUP_INSTALLATION_EXAMPLE 1117
+#define IDC_SETUP_INSTALLATION 1118
+#define IDC_SETUP_SCRATCH_EXAMPLE 1031
+#define IDC_SETUP_SCRATCH 1120
+#define IDC_SETUP_GS_QUESTION 1121
+#define IDC_SETUP_GS 1122
+#define IDC_SETUP_SAVE 1123
+
+/* Update dialog: stage lines, eight message lines, the appended line, the real-time and
+   new-program lines */
+#define IDC_UPDATE_STAGE 1089
+#define IDC_UPDATE_VEDU_END 1022
+#define IDC_UPDATE_DOWNLOADING 1090
+#define IDC_UPDATE_READY 1099
+#define IDC_UPDATE_LINE1 1092
+#define IDC_UPDATE_LINE2 1091
+#define IDC_UPDATE_LINE3 1093
+#define IDC_UPDATE_LINE4 1094
+#define IDC_UPDATE_LINE5 1095
+#define IDC_UPDATE_LINE6 1096
+#define IDC_UPDATE_LINE7 1097
+#define IDC_UPDATE_LINE8 1098
+#define IDC_UPDATE_APPENDED 1100
+#define IDC_UPDATE_REALTIME1 1101
+#define IDC_UPDATE_REALTIME2 1102
+#define IDC_UPDATE_REALTIME3 1103
+#define IDC_UPDATE_NEWPROGRAM1 1066
+#define IDC_UPDATE_NEWPROGRAM2 1113
+#define IDC_UPDATE_NEWPROGRAM3 1116
+
+/* Output dialog: where the listings of a request were written */
+#define IDC_OUTPUT_TEXT_LABEL 1004
+#define IDC_OUTPUT_TEXT_PATH 1125
+#define IDC_OUTPUT_NETCDF_LABEL 1127
+#define IDC_OUTPUT_NETCDF_PATH 1128
+
+/* Plot dialogs: the push buttons, the export boxes, and the captions of the units */
+#define IDC_PLOT 1035
+#define IDC_CREATE_JPG 1076
+#define IDC_ASCII_EXPORT 1012
+#define IDC_NETCDF_EXPORT 1126
+#define IDC_PRESSURE_CAPTION 1027
+#define IDC_DEPTH_CAPTION 1114
+
+/* Map dialog: the vector fields, enabled for geostrophic velocity only */
+#define IDC_MAP_VECTOR_FIRST 1056
+#define IDC_MAP_VECTOR_LAST 1060
+/* Plot dialogs: the region's corners and their letters (N or S, E or W) */
+#define IDC_NORTH 1037
+#define IDC_NORTH_LETTER 1017
+#define IDC_SOUTH 1055
+#define IDC_SOUTH_LETTER 1019
+#define IDC_WEST 1038
+#define IDC_WEST_LETTER 1020
+#define IDC_EAST 1039
+#define IDC_EAST_LETTER 1018
+
+#endif

@@ -162,7 +162,7 @@ RequestOutcome verticalrequestlines(const VerticalFields& f, const ViewerState& 
         lines.push_back(labelline(SectionLabel, quarter, noteHeight, quoted(monthtexts(t1).date + " - " + monthtexts(t2).date)));
     }
     lines.push_back(labelline(SectionLabel, coordinateX, noteHeight,
-                                 quoted(formatreal(std::fabs(fixedValue), "(F5.1)", 5) + "^o" + fixedLetter)));
+                              quoted(formatreal(std::fabs(fixedValue), "(F5.1)", 5) + "^o" + fixedLetter)));
     out.request.property = p;
     out.request.plotType = q;
     return out;

@@ -42,7 +42,7 @@ void dropCombinedDialog(HWND frame, int& currentDialog) {
     int* record = yywindowrecord(frame);
     if (record == nullptr || record[0] != KindDialog) return;
     yysetwindowrecord(frame, nullptr);
-    if (const int* dialogRecord = yydialogrecord(handleOf(record[5])))
+    if (const int* dialogRecord = yydialogrecord(handleOf(record[HostedWindow])))
         unloadDialog(dialogRecord[DlgId], currentDialog);
     delete[] record;
 }

@@ -116,7 +116,7 @@ void yyopenchild(int x, int y, int width, int height, int& result, int flags, in
         BringWindowToTop(frame);
         ValidateRect(hClient[n], nullptr);
         if (int* record = yywindowrecord(frame); record != nullptr && record[0] == KindDialog)
-            UpdateWindow(handleOf(record[5]));
+            UpdateWindow(handleOf(record[HostedWindow]));
         wChildRect[n].left = NoChildRect;
         SetFocus(hClient[n]);
         yytitlecolour(frame);

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/callback_guard.hpp"
 #include "core/email_internal.hpp"
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
@@ -126,7 +127,9 @@ void freeOptionalLibraries() {
 
 }  // namespace
 
-INT_PTR CALLBACK yyWindowSizeDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR CALLBACK yyWindowSizeDlgProc(HWND, UINT, WPARAM, LPARAM) {
+    return yyguardcallback("yyWindowSizeDlgProc", [] { return INT_PTR{FALSE}; }, [] { return INT_PTR{FALSE}; });
+}
 
 int yycreaterootwindow(int x, int y, int& width, int& height, int& flags, int menu,
                        const int toolbars[4], int colours, int& dialog, int background,
@@ -279,13 +282,13 @@ void yyshutdown() {
         int* record = yywindowrecord(wWindow[n]);
         if (record == nullptr) continue;
         if (record[0] == KindDialog) {
-            const int* dialogRecord = yydialogrecord(reinterpret_cast<HWND>(static_cast<INT_PTR>(record[5])));
+            const int* dialogRecord = yydialogrecord(reinterpret_cast<HWND>(static_cast<INT_PTR>(record[HostedWindow])));
             if (dialogRecord != nullptr) {
                 yydialoghidecombined(dialogRecord[DlgId]);
                 yydialogunload(dialogRecord[DlgId]);
             }
         } else if (record[0] == KindSplit) {
-            DestroyWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(record[5])));
+            DestroyWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(record[HostedWindow])));
         } else {
             continue;  // editors, viewers and grid windows free their records with their windows
         }

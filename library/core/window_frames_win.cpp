@@ -180,15 +180,15 @@ bool yycombinedialog(int n, int dialog, int flags) {
     if ((flags & WinHidden) == 0) yydialogshow(dialog, 0, 0);
     int* record = new int[KindDialogWords]{};
     record[0] = KindDialog;
-    record[5] = wordOf(combined);
+    record[HostedWindow] = wordOf(combined);
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
     GetWindowPlacement(frame, &placement);
     RECT placed;
     GetWindowRect(frame, &placed);
     if (IsZoomed(frame)) placed = placement.rcNormalPosition;
-    record[6] = placed.right - placed.left;
-    record[7] = placed.bottom - placed.top;
+    record[HostMinWidth] = placed.right - placed.left;
+    record[HostMinHeight] = placed.bottom - placed.top;
     yysetwindowrecord(frame, record);
     if (int* dialogRecord = yydialogrecord(combined)) dialogRecord[DlgCombinedWindow] = wordOf(frame);
     return true;

@@ -12,7 +12,6 @@ namespace {
 
 constexpr int EditorToolbarWord = 6;   // the editor's own toolbar in its record
 constexpr int EditorControlWord = 14;  // the editor's rich-edit control
-constexpr int InnerWindowWord = 5;     // viewer, combined dialog or grid window
 
 bool isInner(HWND frame) { return (GetWindowLongA(frame, GWL_STYLE) & WS_CHILD) != 0; }
 
@@ -115,14 +114,14 @@ void yywindowsizepos(int x, int y, int& width, int& height, int state) {
     GetClientRect(hClient[n], &client);
     int* record = yywindowrecord(frame);
     const bool fixedDialog = record != nullptr && record[0] == KindDialog &&
-                             !yyIsResizableDialog(handleOf(record[InnerWindowWord]));
+                             !yyIsResizableDialog(handleOf(record[HostedWindow]));
     int clientWidth = width == KeepValue || fixedDialog ? client.right : width;
     int clientHeight = height == KeepValue || fixedDialog ? client.bottom : height;
     int outerWidth = 0, outerHeight = 0;
     outerFor(n, clientWidth, clientHeight, outerWidth, outerHeight);
     if (record != nullptr && record[0] == KindDialog && !fixedDialog) {
-        if (width != KeepValue && outerWidth < record[6]) record[6] = outerWidth;
-        if (height != KeepValue && outerHeight < record[7]) record[7] = outerHeight;
+        if (width != KeepValue && outerWidth < record[HostMinWidth]) record[HostMinWidth] = outerWidth;
+        if (height != KeepValue && outerHeight < record[HostMinHeight]) record[HostMinHeight] = outerHeight;
     }
 
     if (record != nullptr && record[0] == KindSplit) record[SplitSizing] = 1;
@@ -154,7 +153,7 @@ void yywindowsizepos(int x, int y, int& width, int& height, int state) {
         if (state == 3) how |= SWP_HIDEWINDOW;
         SetWindowPos(frame, nullptr, x, y, outerWidth, outerHeight, how);
         if (state == 1 && record != nullptr && record[0] == KindDialog)
-            ShowWindow(handleOf(record[InnerWindowWord]), SW_SHOW);
+            ShowWindow(handleOf(record[HostedWindow]), SW_SHOW);
     }
     if (n == 0) wHideRoot = state == 3 ? 1 : 0;
     if (record != nullptr && record[0] == KindSplit) record[SplitSizing] = 0;
@@ -207,7 +206,7 @@ void yywindowraise() {
     HWND focus = frame;
     if (record != nullptr && record[0] == KindEditor) focus = handleOf(record[EditorControlWord]);
     else if (record != nullptr && record[0] >= KindBitmapViewer && record[0] <= KindGrid)
-        focus = handleOf(record[InnerWindowWord]);
+        focus = handleOf(record[HostedWindow]);
     SetFocus(focus != nullptr ? focus : frame);
     yytitlecolour(frame);
 }

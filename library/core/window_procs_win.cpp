@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
+#include "core/callback_guard.hpp"
 #include "core/events.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
@@ -86,9 +87,9 @@ void frameMinMax(HWND frame, MINMAXINFO* info) {
             info->ptMaxSize.x = info->ptMinTrackSize.x = info->ptMaxTrackSize.x = record[SplitOuterWidth];
         if (splitLevelFixed(record, 1))
             info->ptMaxSize.y = info->ptMinTrackSize.y = info->ptMaxTrackSize.y = record[SplitOuterHeight];
-    } else if (record[0] == KindDialog && yyIsResizableDialog(handleOf(record[5]))) {
-        info->ptMinTrackSize.x = record[6];
-        info->ptMinTrackSize.y = record[7];
+    } else if (record[0] == KindDialog && yyIsResizableDialog(handleOf(record[HostedWindow]))) {
+        info->ptMinTrackSize.x = record[HostMinWidth];
+        info->ptMinTrackSize.y = record[HostMinHeight];
     }
 }
 
@@ -245,7 +246,7 @@ void menuSelected(HWND frame, WPARAM wParam, LPARAM lParam) {
             int* record = yywindowrecord(pane);
             if (record != nullptr && (record[0] == KindEditor || record[0] == KindGrid)) {
                 // The editor or grid shows its own prompt, on the bar lent to it for the call.
-                SendMessageA(handleOf(record[5]), WM_MENUSELECT, wParam, lParam);
+                SendMessageA(handleOf(record[HostedWindow]), WM_MENUSELECT, wParam, lParam);
                 return;
             }
         }
@@ -276,7 +277,7 @@ void frameCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
     }
     int* record = yywindowrecord(target);
     if (record != nullptr && (record[0] == KindEditor || record[0] == KindGrid)) {
-        SendMessageA(handleOf(record[5]), WM_COMMAND, wParam, lParam);
+        SendMessageA(handleOf(record[HostedWindow]), WM_COMMAND, wParam, lParam);
     } else {
         yyinterpretmessage(EvMenu, 0, wParam, lParam, target);
     }
@@ -354,7 +355,7 @@ LRESULT frameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITMENUPOPUP: {
         const int* record = yywindowrecord(innermostPane(frame));
         if (record != nullptr && (record[0] == KindEditor || record[0] == KindGrid))
-            return SendMessageA(handleOf(record[5]), message, wParam, lParam);
+            return SendMessageA(handleOf(record[HostedWindow]), message, wParam, lParam);
         break;
     }
     case WM_CLOSE:
@@ -479,7 +480,7 @@ void clientFocus(HWND client) {
     if (inSplit) showPaneMenu(frame);
     int* record = yywindowrecord(frame);
     if (record != nullptr && record[0] == KindDialog) {
-        HWND dialog = handleOf(record[5]);
+        HWND dialog = handleOf(record[HostedWindow]);
         const int saved = yyinfomessage(EvFieldChanged);
         WMessageEnable(EvFieldChanged, 0);
         BringWindowToTop(dialog);
@@ -536,7 +537,7 @@ void layoutSplit(int* record, int width, int height) {
     }
 }
 
-BOOL CALLBACK remaximise(HWND window, LPARAM client) {
+BOOL remaximiseChild(HWND window, LPARAM client) {
     if (GetParent(window) != reinterpret_cast<HWND>(client) || !IsZoomed(window)) return TRUE;
     RECT area;
     GetClientRect(reinterpret_cast<HWND>(client), &area);
@@ -545,6 +546,10 @@ BOOL CALLBACK remaximise(HWND window, LPARAM client) {
     SetWindowPos(window, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
+}
+
+BOOL CALLBACK remaximise(HWND window, LPARAM client) {
+    return yyguardcallback("remaximise", [&] { return remaximiseChild(window, client); }, [] { return TRUE; });
 }
 
 // Returns true when the size became a resize event (the parking rule then applies).
@@ -558,7 +563,7 @@ bool clientSized(HWND client, WPARAM wParam, LPARAM lParam) {
         return false;
     }
     if (record != nullptr && record[0] == KindDialog) {
-        MoveWindow(handleOf(record[5]), 0, 0, width, height, TRUE);
+        MoveWindow(handleOf(record[HostedWindow]), 0, 0, width, height, TRUE);
         ValidateRect(client, nullptr);
         return false;
     }
@@ -844,25 +849,19 @@ HWND yyGetPromptWindow(int n) {
 }
 
 LRESULT CALLBACK yyWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return frameMessage(window, message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+    return yyguardcallback(
+        "yyWndProc", [&] { return frameMessage(window, message, wParam, lParam); },
+        [&] { return DefWindowProcA(window, message, wParam, lParam); });
 }
 
 LRESULT CALLBACK yyWndProcClient(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return clientMessage(window, message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+    return yyguardcallback(
+        "yyWndProcClient", [&] { return clientMessage(window, message, wParam, lParam); },
+        [&] { return DefWindowProcA(window, message, wParam, lParam); });
 }
 
 LRESULT CALLBACK yySplitProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return splitMessage(window, message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+    return yyguardcallback(
+        "yySplitProc", [&] { return splitMessage(window, message, wParam, lParam); },
+        [&] { return DefWindowProcA(window, message, wParam, lParam); });
 }

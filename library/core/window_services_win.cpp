@@ -36,7 +36,7 @@ int yygetwindowindex(HWND window) {
     for (int n = 1; n < MaxWindows; ++n) {
         const int* record = yywindowrecord(wWindow[n]);
         if (record != nullptr && record[0] == KindBitmapViewer &&
-            reinterpret_cast<HWND>(record[5]) == window)
+            reinterpret_cast<HWND>(record[HostedWindow]) == window)
             return n;
     }
     return -1;

@@ -2,6 +2,7 @@
 // between them. The panes' later layout belongs to the client-area and splitter procedures.
 #include <windows.h>
 
+#include "core/callback_guard.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
@@ -19,12 +20,16 @@ struct PaneDialog {
     int width = 0, height = 0;
 };
 
-BOOL CALLBACK findInnerChild(HWND window, LPARAM found) {
+BOOL noteInnerChild(HWND window, LPARAM found) {
     if (yygetwindowindex(window) > 0 && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0) {
         *reinterpret_cast<bool*>(found) = true;
         return FALSE;
     }
     return TRUE;
+}
+
+BOOL CALLBACK findInnerChild(HWND window, LPARAM found) {
+    return yyguardcallback("findInnerChild", [&] { return noteInnerChild(window, found); }, [] { return FALSE; });
 }
 
 bool holdsInnerChildren(int n) {

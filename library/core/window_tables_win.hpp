@@ -69,6 +69,15 @@ extern FARPROC pGradientFill, pDwmIsCompositionEnabled;
 constexpr int KeepValue = -999999;     // a coordinate or size that stays (or centres, when opening)
 constexpr int NoChildRect = -999;      // wChildRect left word: no normal rectangle stored
 
+// Words of the record of a frame that hosts one control filling its client area: a window combined
+// with a dialog (KindDialog), an editor (KindEditor), a grid (KindGrid) or a bitmap viewer
+// (KindBitmapViewer). Word 0 is the kind.
+enum HostRecordWord : int {
+    HostedWindow = 5,     // the hosted dialog, control or viewer (a handle word, handleOf)
+    HostMinWidth = 6,     // combined dialog: the frame's smallest outer size
+    HostMinHeight = 7,
+};
+
 // The split-window record (WindowKind 5): SplitRecordWords 32-bit words attached to the window
 // that was split, zero at first. Word indexes are 0-based.
 enum SplitWord : int {

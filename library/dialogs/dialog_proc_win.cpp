@@ -2,9 +2,9 @@
 // become push-button, field-changed and tab-changed events (stored through the event
 // translator), fields are coloured, resizable dialogs laid out and a modal copy ended.
 // While the library itself builds or tears down a dialog (the creation flag) nothing is raised.
-#include <exception>
 #include <string>
 
+#include "core/callback_guard.hpp"
 #include "core/convert_internal.hpp"
 #include "core/events.hpp"
 #include "core/window_tables_win.hpp"
@@ -119,16 +119,20 @@ LRESULT onPushButton(HWND dialog, WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
+// Notification codes are numbered per control class, and several numbers are shared: 4 is
+// CBN_KILLFOCUS and LBN_SETFOCUS, 5 CBN_EDITCHANGE and LBN_KILLFOCUS, 6 BN_SETFOCUS and
+// CBN_EDITUPDATE (of which only a button's counts). A trackbar announces its focus as
+// EN_SETFOCUS (subclasses_win.cpp).
 void onFieldCommand(HWND dialog, int code, int id, HWND control) {
-    if (code == 6 && !yyclassis(control, "Button")) return;
+    if (code == BN_SETFOCUS && !yyclassis(control, "Button")) return;
     if (creatingDialog) return;
     FieldRecord* field = yyfieldrecord(control);
-    if ((code == 0x300 || code == 5) && (field == nullptr || !field->changeEvents)) return;
+    if ((code == EN_CHANGE || code == CBN_EDITCHANGE) && (field == nullptr || !field->changeEvents)) return;
     bool modal = false;
     int* record = yyeventrecord(dialog, modal);
     if (record == nullptr) return;
     shiftFields(record, id);
-    bool focusCode = code == 0x100 || code == 3 || code == 4 || code == 6;
+    bool focusCode = code == EN_SETFOCUS || code == CBN_SETFOCUS || code == LBN_SETFOCUS || code == BN_SETFOCUS;
     if (!modal && (!focusCode || record[DlgPreviousField] != record[DlgCurrentField]))
         raise(EvFieldChanged, 0, reinterpret_cast<LPARAM>(control), dialog);
     yyUpdateLast(dialog, control);
@@ -138,20 +142,22 @@ LRESULT onCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
     int code = HIWORD(wParam);
     int id = LOWORD(wParam);
     HWND control = reinterpret_cast<HWND>(lParam);
-    if (code == 0 && (GetWindowLongA(dialog, GWL_STYLE) & WS_CHILD) && id >= SC_SIZE && control == nullptr)
+    if (code == BN_CLICKED && (GetWindowLongA(dialog, GWL_STYLE) & WS_CHILD) && id >= SC_SIZE && control == nullptr)
         return DefWindowProcA(dialog, WM_SYSCOMMAND, id, 0);
     bool pushButton = control == nullptr;
     if (control != nullptr && yyclassis(control, "Button")) {
         LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
-        pushButton = code == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+        pushButton = code == BN_CLICKED && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
     }
-    if (code == 0 && pushButton) return onPushButton(dialog, wParam, lParam);
-    if (code == 2 && control != nullptr && (yyclassis(control, "ListBox") || yyclassis(control, "ComboBox"))) {
+    if (code == BN_CLICKED && pushButton) return onPushButton(dialog, wParam, lParam);
+    if (code == LBN_DBLCLK && control != nullptr && (yyclassis(control, "ListBox") || yyclassis(control, "ComboBox"))) {
         FieldRecord* field = yyfieldrecord(control);
         if (field == nullptr || !(field->flags & 1)) yyDefaultButton(dialog);
         return FALSE;
     }
-    bool fieldCode = code == 0 || code == 1 || code == 3 || code == 4 || code == 5 || code == 6 || code == 0x100 || code == 0x300;
+    const bool fieldCode = code == BN_CLICKED || code == LBN_SELCHANGE || code == CBN_SETFOCUS ||
+                           code == LBN_SETFOCUS || code == LBN_KILLFOCUS || code == BN_SETFOCUS ||
+                           code == EN_SETFOCUS || code == EN_CHANGE;
     if (fieldCode && control != nullptr) onFieldCommand(dialog, code, id, control);
     return FALSE;
 }
@@ -450,11 +456,8 @@ INT_PTR dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 INT_PTR CALLBACK yydialogproc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return dispatch(dialog, message, wParam, lParam);
-    } catch (const std::exception&) {
-        return FALSE;  // no exception may cross into the system's dialog manager
-    }
+    return yyguardcallback(
+        "yydialogproc", [&] { return dispatch(dialog, message, wParam, lParam); }, [] { return INT_PTR{FALSE}; });
 }
 
 LRESULT yyProcessColour(HWND dialog, UINT message, HDC dc, HWND control) {

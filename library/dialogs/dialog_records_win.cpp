@@ -5,6 +5,7 @@
 #include <cstring>
 #include <new>
 
+#include "core/callback_guard.hpp"
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
@@ -229,7 +230,7 @@ bool yyismodaldialog(HWND window) {
 
 namespace {
 
-BOOL CALLBACK clearFieldCursor(HWND control, LPARAM) {
+BOOL clearCursorOf(HWND control, LPARAM) {
     char name[32] = "";
     GetClassNameA(control, name, sizeof name);
     if (lstrcmpiA(name, "msctls_updown32") == 0 || lstrcmpiA(name, "#32770") == 0 ||
@@ -240,6 +241,10 @@ BOOL CALLBACK clearFieldCursor(HWND control, LPARAM) {
         field->cursorNumber = 0;
     }
     return TRUE;
+}
+
+BOOL CALLBACK clearFieldCursor(HWND control, LPARAM) {
+    return yyguardcallback("clearFieldCursor", [&] { return clearCursorOf(control, 0); }, [] { return TRUE; });
 }
 
 }  // namespace

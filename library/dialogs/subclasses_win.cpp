@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "core/callback_guard.hpp"
 #include "core/events.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
@@ -15,8 +16,8 @@
 namespace {
 
 // Focus notification codes the dialog procedure counts as a focus change.
-constexpr int ButtonFocusCode = 6;
-constexpr int TrackFocusCode = 0x100;
+constexpr int ButtonFocusCode = BN_SETFOCUS;
+constexpr int TrackFocusCode = EN_SETFOCUS;  // a trackbar announces its focus as an edit would
 
 // 1 except while a button handles its own mouse release.
 int buttonGuard = 1;
@@ -177,7 +178,7 @@ bool isMouseMessage(UINT message) {
 
 }  // namespace
 
-LRESULT CALLBACK yysubbutton(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+static LRESULT buttonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETFOCUS: notifyFocus(button, ButtonFocusCode); break;
     case WM_KILLFOCUS:
@@ -211,7 +212,13 @@ LRESULT CALLBACK yysubbutton(HWND button, UINT message, WPARAM wParam, LPARAM lP
     return CallWindowProcA(lpNormalButtonProc, button, message, wParam, lParam);
 }
 
-LRESULT CALLBACK yysubtrack(HWND track, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK yysubbutton(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    return yyguardcallback(
+        "yysubbutton", [&] { return buttonMessage(button, message, wParam, lParam); },
+        [&] { return CallWindowProcA(lpNormalButtonProc, button, message, wParam, lParam); });
+}
+
+static LRESULT trackMessage(HWND track, UINT message, WPARAM wParam, LPARAM lParam) {
     const bool selectionRange = (GetWindowLongA(track, GWL_STYLE) & TBS_ENABLESELRANGE) != 0;
     switch (message) {
     case WM_SETFOCUS: notifyFocus(track, TrackFocusCode); break;
@@ -246,7 +253,13 @@ LRESULT CALLBACK yysubtrack(HWND track, UINT message, WPARAM wParam, LPARAM lPar
     return CallWindowProcA(lpNormalTrackProc, track, message, wParam, lParam);
 }
 
-LRESULT CALLBACK yysubtab(HWND tab, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK yysubtrack(HWND track, UINT message, WPARAM wParam, LPARAM lParam) {
+    return yyguardcallback(
+        "yysubtrack", [&] { return trackMessage(track, message, wParam, lParam); },
+        [&] { return CallWindowProcA(lpNormalTrackProc, track, message, wParam, lParam); });
+}
+
+static LRESULT tabMessage(HWND tab, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MOVE:
     case WM_SIZE: {
@@ -274,7 +287,13 @@ LRESULT CALLBACK yysubtab(HWND tab, UINT message, WPARAM wParam, LPARAM lParam) 
     return CallWindowProcA(lpNormalTabProc, tab, message, wParam, lParam);
 }
 
-LRESULT CALLBACK yysubstatic(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK yysubtab(HWND tab, UINT message, WPARAM wParam, LPARAM lParam) {
+    return yyguardcallback(
+        "yysubtab", [&] { return tabMessage(tab, message, wParam, lParam); },
+        [&] { return CallWindowProcA(lpNormalTabProc, tab, message, wParam, lParam); });
+}
+
+static LRESULT staticMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ENABLE: return 0;  // a static keeps its look
     case WM_SETCURSOR:
@@ -302,7 +321,13 @@ LRESULT CALLBACK yysubstatic(HWND control, UINT message, WPARAM wParam, LPARAM l
     return CallWindowProcA(lpNormalStaticProc, control, message, wParam, lParam);
 }
 
-LRESULT CALLBACK yysubpaint(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK yysubstatic(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    return yyguardcallback(
+        "yysubstatic", [&] { return staticMessage(control, message, wParam, lParam); },
+        [&] { return CallWindowProcA(lpNormalStaticProc, control, message, wParam, lParam); });
+}
+
+static LRESULT outerMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const FieldRecord* field = yyfieldrecord(control);
     WNDPROC next = field != nullptr ? field->nextProcedure : nullptr;
     const LRESULT result = next != nullptr ? CallWindowProcA(next, control, message, wParam, lParam)
@@ -320,7 +345,13 @@ LRESULT CALLBACK yysubpaint(HWND control, UINT message, WPARAM wParam, LPARAM lP
     return result;
 }
 
-LRESULT CALLBACK yysubedit(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK yysubpaint(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    return yyguardcallback(
+        "yysubpaint", [&] { return outerMessage(control, message, wParam, lParam); },
+        [&] { return DefWindowProcA(control, message, wParam, lParam); });
+}
+
+static LRESULT editMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     const bool wantReturn = (GetWindowLongA(edit, GWL_STYLE) & ES_WANTRETURN) != 0;
     switch (message) {
     case WM_GETDLGCODE: {
@@ -349,7 +380,13 @@ LRESULT CALLBACK yysubedit(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
     return CallWindowProcA(lpNormalEditProc, edit, message, wParam, lParam);
 }
 
-LRESULT CALLBACK yysubupdown(HWND updown, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK yysubedit(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    return yyguardcallback(
+        "yysubedit", [&] { return editMessage(edit, message, wParam, lParam); },
+        [&] { return CallWindowProcA(lpNormalEditProc, edit, message, wParam, lParam); });
+}
+
+static LRESULT upDownMessage(HWND updown, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_LBUTTONDOWN) {
         HWND buddy = reinterpret_cast<HWND>(SendMessageA(updown, UDM_GETBUDDY, 0, 0));
         if (buddy != nullptr && GetFocus() != buddy) SetFocus(buddy);
@@ -357,7 +394,13 @@ LRESULT CALLBACK yysubupdown(HWND updown, UINT message, WPARAM wParam, LPARAM lP
     return CallWindowProcA(lpNormalUpDownProc, updown, message, wParam, lParam);
 }
 
-LRESULT CALLBACK yysubtree(HWND tree, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK yysubupdown(HWND updown, UINT message, WPARAM wParam, LPARAM lParam) {
+    return yyguardcallback(
+        "yysubupdown", [&] { return upDownMessage(updown, message, wParam, lParam); },
+        [&] { return CallWindowProcA(lpNormalUpDownProc, updown, message, wParam, lParam); });
+}
+
+static LRESULT treeMessage(HWND tree, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETFOCUS && creatingDialog == 0) {
         bool modal = false;
         HWND dialog = GetParent(tree);
@@ -369,6 +412,12 @@ LRESULT CALLBACK yysubtree(HWND tree, UINT message, WPARAM wParam, LPARAM lParam
         }
     }
     return CallWindowProcA(lpNormalTreeProc, tree, message, wParam, lParam);
+}
+
+LRESULT CALLBACK yysubtree(HWND tree, UINT message, WPARAM wParam, LPARAM lParam) {
+    return yyguardcallback(
+        "yysubtree", [&] { return treeMessage(tree, message, wParam, lParam); },
+        [&] { return CallWindowProcA(lpNormalTreeProc, tree, message, wParam, lParam); });
 }
 
 void yymakebitmaptransparent(HBITMAP bitmap) {

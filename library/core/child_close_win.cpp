@@ -3,12 +3,12 @@
 // special windows to plain child windows.
 #include <windows.h>
 
+#include "core/dialog_calls_win.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/dialogs_internal_win.hpp"
 #include "editor/editor_window_win.hpp"
 #include "graphics/screen_win.hpp"
 #include "grid/grid_window_win.hpp"
@@ -17,18 +17,6 @@
 namespace {
 
 bool isChildNumber(int n) { return n >= 1 && n < MaxWindows && wWindow[n] != nullptr; }
-
-// True when window lies inside frame or is owned by it, directly or through a chain of owners
-// (an owned window may itself lie inside another owned one).
-bool belongsTo(HWND window, HWND frame) {
-    for (HWND w = window; w != nullptr;) {
-        if (w == frame || IsChild(frame, w)) return true;
-        HWND owner = GetWindow(w, GW_OWNER);
-        w = owner != nullptr ? owner : GetAncestor(w, GA_PARENT);
-        if (w == GetDesktopWindow()) break;
-    }
-    return false;
-}
 
 // Hides and unloads a dialog, clearing the caller's identifier when it named that dialog.
 void unloadDialog(int id, int& currentDialog) {
@@ -42,8 +30,7 @@ void dropCombinedDialog(HWND frame, int& currentDialog) {
     int* record = yywindowrecord(frame);
     if (record == nullptr || record[0] != KindDialog) return;
     yysetwindowrecord(frame, nullptr);
-    if (const int* dialogRecord = yydialogrecord(handleOf(record[HostedWindow])))
-        unloadDialog(dialogRecord[DlgId], currentDialog);
+    if (const int id = yydialogidof(handleOf(record[HostedWindow])); id != 0) unloadDialog(id, currentDialog);
     delete[] record;
 }
 
@@ -73,12 +60,12 @@ void destroyMenuOf(int n) {
 // The drawing context of a closing current window goes with it.
 void releaseIfCurrent(int n) {
     if (n != gravim.windows.wIndex || wDC == nullptr) return;
-    if (gDC == wDC) gDC = nullptr;
+    yyscreenwindowdcgone(wDC);
     ReleaseDC(hClient[n], wDC);
     wDC = nullptr;
 }
 
-// Stage 3, step c: a window that goes with the closing one.
+// A window that goes with the closing one.
 void closeDependent(int m, int& currentDialog) {
     HWND frame = wWindow[m];
     yyclosemcidevice(m);
@@ -92,6 +79,16 @@ void closeDependent(int m, int& currentDialog) {
 }
 
 }  // namespace
+
+bool yywindowbelongsto(HWND window, HWND frame) {
+    for (HWND w = window; w != nullptr;) {
+        if (w == frame || IsChild(frame, w)) return true;
+        HWND owner = GetWindow(w, GW_OWNER);
+        w = owner != nullptr ? owner : GetAncestor(w, GA_PARENT);
+        if (w == GetDesktopWindow()) break;
+    }
+    return false;
+}
 
 void yyforgetwindow(int n) {
     wWindow[n] = hClient[n] = wMessLine[n] = nullptr;
@@ -123,7 +120,7 @@ void yyCloseChild3(int n, int& currentDialog) {
     // Found first: destroying one window takes the windows inside it along.
     bool dependent[MaxWindows] = {};
     for (int m = 1; m < MaxWindows; ++m)
-        dependent[m] = m != n && wWindow[m] != nullptr && belongsTo(wWindow[m], frame);
+        dependent[m] = m != n && wWindow[m] != nullptr && yywindowbelongsto(wWindow[m], frame);
     for (int m = 1; m < MaxWindows; ++m)
         if (dependent[m]) closeDependent(m, currentDialog);
     for (int m = 1; m < MaxWindows; ++m) {
@@ -133,19 +130,11 @@ void yyCloseChild3(int n, int& currentDialog) {
             hMenuRoot[m] = nullptr;
         }
     }
-    for (int d = nDialogs; d >= 1; --d) {
-        if (d > nDialogs || hDialogList[d] == nullptr || !belongsTo(hDialogList[d], frame)) continue;
-        if (const int* dialogRecord = yydialogrecord(hDialogList[d]))
-            unloadDialog(dialogRecord[DlgId], currentDialog);
-    }
-    // Nothing may go on naming the closed frame: its previous window takes its place.
+    // Nothing may go on naming the closed frame: its previous window takes its place (the
+    // dialog manager's owners included), and the dialogs inside or owned by it go with it.
     for (int m = 0; m < MaxWindows; ++m)
         if (hPrevious[m] == frame) hPrevious[m] = hPrevious[n];
-    for (int d = 1; d <= nDialogs; ++d)
-        if (int* dialogRecord = yydialogrecord(hDialogList[d]); dialogRecord != nullptr &&
-                                                                handleOf(dialogRecord[DlgOwner]) == frame)
-            dialogRecord[DlgOwner] = wordOf(hPrevious[n]);
-    if (hLastSemi == frame) hLastSemi = nullptr;
+    yydialogswindowclosing(frame, hPrevious[n], currentDialog);
 
     destroyMenuOf(n);
     dropSplitRecord(frame);

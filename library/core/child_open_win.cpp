@@ -2,11 +2,11 @@
 // another library window) or framed windows inside another window's client area.
 #include <windows.h>
 
+#include "core/dialog_calls_win.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/dialogs_internal_win.hpp"
 
 namespace {
 
@@ -47,7 +47,7 @@ int yygetnextfree() {
 
 int yycombineddialogstatus(int dialog, int& flags, int& width, int& height, bool* resizable) {
     if (yydialogfind(dialog) > 0) return -5;
-    if (nDialogs >= MaxDialogs) return -3;
+    if (yydialogtablefull()) return -3;
     return yyprobecombineddialog(dialog, wWindow[0], flags, width, height, resizable);
 }
 
@@ -77,7 +77,7 @@ void yyopenchild(int x, int y, int width, int height, int& result, int flags, in
 
     DWORD style = yyframestyle(flags);
     style |= inside ? WS_CHILD | WS_CLIPSIBLINGS : WS_POPUP;
-    if (nSemi > 0) style |= WS_DISABLED;
+    if (yysemimodelessshown()) style |= WS_DISABLED;
     DWORD exStyle = (flags & WinToolWindow) ? WS_EX_TOOLWINDOW : WS_EX_APPWINDOW;
     if (flags & WinOnTop) exStyle |= WS_EX_TOPMOST;
     HMENU menuHandle = !inside && menu != 0 ? LoadMenuA(wInstance, MAKEINTRESOURCEA(menu)) : nullptr;

@@ -18,27 +18,11 @@ int yywindowtest(int n) { return n >= 0 && n < MaxWindows && wWindow[n] != nullp
 
 int yywindowselect(int& width, int& height, int n) {
     if (yywindowtest(n) == 0) return -1;
-    const bool windowTarget = gDC != nullptr && gDC == wDC;
-    if (windowTarget) {
-        if (hGrPenSaved != nullptr) SelectObject(gDC, hGrPenSaved);
-        if (hGrFontSaved != nullptr) SelectObject(gDC, hGrFontSaved);
-        // The pen goes with the released context; the new context gets its own.
-        if (hGrPen != nullptr) DeleteObject(hGrPen);
-        hGrPen = hGrPenSaved = nullptr;
-    }
+    yyscreenwindowdcreleasing(wDC);
     if (wDC != nullptr) ReleaseDC(hClient[gravim.windows.wIndex], wDC);
     gravim.windows.wIndex = n;
     wDC = GetDC(hClient[n]);
-    if (hFieldDC == nullptr && hBitmapDC == nullptr && iMetafileSelected == 0) {
-        gDC = wDC;
-        SetBkMode(gDC, TRANSPARENT);
-        SetTextAlign(gDC, TA_BASELINE);
-        yywinlinestyles();
-        if (hPalette != nullptr) {
-            SelectPalette(gDC, hPalette, FALSE);
-            RealizePalette(gDC);
-        }
-    }
+    yyscreenwindowdcselected(wDC);
     RECT client;
     GetClientRect(hClient[n], &client);
     wWinWidth = width = client.right;

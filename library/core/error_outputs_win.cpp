@@ -2,11 +2,11 @@
 // Installed when the root window opens; reports run at level 0, so their failures stay silent.
 #include <string>
 
+#include "core/dialog_calls_win.hpp"
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/dialogs_internal_win.hpp"
 
 namespace {
 

@@ -4,12 +4,12 @@
 
 #include <cstring>
 
+#include "core/dialog_calls_win.hpp"
 #include "core/events.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/dialogs_internal_win.hpp"
 #include "graphics/graphics_internal.hpp"
 
 namespace {
@@ -62,38 +62,38 @@ void mouseEvent(int type, int button, WPARAM wParam, LPARAM lParam, HWND window)
 
 // A graphics field's event: the window carries the field's dialog record.
 bool fieldEvent(int type, int v1, int v2, int v3, int x, int y, HWND window) {
-    const int* record = yydialogrecord(window);
-    if (record == nullptr) return false;
+    DialogEventWords record;
+    if (!yydialogeventwords(window, record)) return false;
     storeHead(type, window);
-    gravim.events.wMessageWin = record[DlgId];
-    storeValues(v1, v2, v3, record[DlgGraphicsField], x, y);
+    gravim.events.wMessageWin = record.dialog;
+    storeValues(v1, v2, v3, record.graphicsField, x, y);
     return true;
 }
 
 bool fieldChanged(LPARAM lParam, HWND window) {
     EventState& e = gravim.events;
-    int* record = yydialogrecord(window);
-    if (record == nullptr) return false;
+    DialogEventWords record;
+    if (!yydialogeventwords(window, record)) return false;
     const bool otherHeld = e.wMessageType != 0 && e.wMessageType != EvFieldChanged;
     bool stored = false;
     if (otherHeld) {
         // Another event is held: the change waits in the field-change entry for the next wait.
         if (e.bInWMessage == 1) {
             int* entry = e.KBNMessages[51];
-            const int words[9] = {EvFieldChanged, record[DlgPreviousField], record[DlgCurrentField], 0, -1,
-                                  record[DlgLastCell], static_cast<int>(lParam), record[DlgId],
+            const int words[9] = {EvFieldChanged, record.previousField, record.currentField, 0, -1,
+                                  record.lastCell, static_cast<int>(lParam), record.dialog,
                                   static_cast<int>(GetMessageTime())};
             std::memcpy(entry, words, sizeof words);
         }
     } else {
         storeHead(EvFieldChanged, window);
-        e.wMessageWin = record[DlgId];
-        const int x = e.bSetFromCell == 1 ? record[DlgLastCell] : e.wMessageX;
-        storeValues(record[DlgPreviousField], record[DlgCurrentField], 0, -1, x, static_cast<int>(lParam));
+        e.wMessageWin = record.dialog;
+        const int x = e.bSetFromCell == 1 ? record.lastCell : e.wMessageX;
+        storeValues(record.previousField, record.currentField, 0, -1, x, static_cast<int>(lParam));
         e.bSetFromCell = 0;
         stored = true;
     }
-    record[DlgLastCell] = static_cast<int>(lParam);
+    yysetdialoglastcell(window, static_cast<int>(lParam));
     return stored;
 }
 
@@ -120,11 +120,11 @@ void yyinterpretmessage(int type, int a, WPARAM wParam, LPARAM lParam, HWND wind
         storeValues(LOWORD(wParam), -1, -1, -1, -1, -1);
         break;
     case EvPushButton: {
-        const int* record = yydialogrecord(window);
-        if (record == nullptr) return;
+        DialogEventWords record;
+        if (!yydialogeventwords(window, record)) return;
         storeHead(type, window);
-        e.wMessageWin = record[DlgId];
-        storeValues(LOWORD(wParam), record[DlgPreviousField], -1, -1, -1, -1);
+        e.wMessageWin = record.dialog;
+        storeValues(LOWORD(wParam), record.previousField, -1, -1, -1, -1);
         break;
     }
     case EvMouseDown:
@@ -165,11 +165,11 @@ void yyinterpretmessage(int type, int a, WPARAM wParam, LPARAM lParam, HWND wind
         break;
     case EvFieldChanged: stored = fieldChanged(lParam, window); break;
     case EvTabChanged: {
-        const int* record = yydialogrecord(window);
-        if (record == nullptr) return;
+        DialogEventWords record;
+        if (!yydialogeventwords(window, record)) return;
         storeHead(type, window);
-        e.wMessageWin = record[DlgId];
-        storeValues(record[DlgNewTab], record[DlgOldTab], -1, -1, -1, -1);
+        e.wMessageWin = record.dialog;
+        storeValues(record.newTab, record.oldTab, -1, -1, -1, -1);
         break;
     }
     case EvFrameClick:
@@ -187,8 +187,8 @@ void yyinterpretmessage(int type, int a, WPARAM wParam, LPARAM lParam, HWND wind
     case 104:
     case 105:
     case 116: {
-        const int* record = yydialogrecord(window);
-        const int button = record != nullptr ? record[DlgMouseButton] : 0;
+        DialogEventWords record;
+        const int button = yydialogeventwords(window, record) ? record.mouseButton : 0;
         stored = fieldEvent(base, button, yymousemodifiers(LOWORD(wParam)), 1, signedLow(lParam), signedHigh(lParam), window);
         break;
     }
@@ -198,12 +198,12 @@ void yyinterpretmessage(int type, int a, WPARAM wParam, LPARAM lParam, HWND wind
     case 107: stored = fieldEvent(EvExpose, -1, -1, 1, -1, -1, window); break;
     case 108: {
         if (wParam == SIZE_MINIMIZED) return;
-        const int* record = yydialogrecord(window);
-        if (record == nullptr) return;
+        DialogEventWords record;
+        if (!yydialogeventwords(window, record)) return;
         const int width = LOWORD(lParam), height = HIWORD(lParam);
-        HWND field = record[DlgGraphicsField] != 0 ? GetDlgItem(window, record[DlgGraphicsField]) : window;
+        HWND field = record.graphicsField != 0 ? GetDlgItem(window, record.graphicsField) : window;
         if (!IsWindowVisible(field)) {
-            yyresizefield(record[DlgId], record[DlgGraphicsField], width, height);
+            yyresizefield(record.dialog, record.graphicsField, width, height);
             return;
         }
         stored = fieldEvent(EvResize, width, height, 1, -1, -1, window);

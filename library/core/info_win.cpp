@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "core/dialog_calls_win.hpp"
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
 #include "core/info.hpp"
@@ -16,7 +17,6 @@
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/dialogs_internal_win.hpp"
 
 namespace {
 
@@ -168,17 +168,15 @@ void yygetmousecursor(int& code, int kind, int ident) {
     if (kind == 1 && ident >= 0 && ident < MaxWindows && hCursorWin[ident] != nullptr) {
         code = iCursorWin[ident];
     } else if (kind == 3 && ident != 0) {
-        const FieldRecord* record = yyfieldrecord(yyfieldwindow(ident));
-        if (record != nullptr && record->cursor != nullptr) code = record->cursorNumber;
+        if (const int shape = yyfieldcursornumber(ident); shape != -1) code = shape;
     }
 }
 
 void yygetdialogtype(int& type) {
     HWND dialog = yycurrentdialogwindow();
-    const int* record = yydialogrecord(dialog);
-    if (dialog == nullptr || record == nullptr) {
+    if (dialog == nullptr || yydialogidof(dialog) == 0) {
         type = 0;
-    } else if (record[DlgCombinedWindow] != 0) {
+    } else if (yydialogcombinedwindow(dialog) != nullptr) {
         type = 4;
     } else if (!isChildWindow(dialog)) {
         type = 1;

@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "core/dialog_calls_win.hpp"
 #include "core/events.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/dialogs_internal_win.hpp"
 #include "editor/editor_window_win.hpp"
 #include "graphics/graphics_internal.hpp"
 #include "grid/grid_window_win.hpp"
@@ -75,12 +75,12 @@ bool takeParked(int& type, WMessageRecord& record) {
 // A message for the current modeless dialog: its window's accelerators, then its keyboard
 // handling. True when consumed.
 bool offerToDialog(MSG& message) {
-    if (hDlgCur == nullptr || !IsWindow(hDlgCur)) return false;
-    const int* record = yydialogrecord(hDlgCur);
+    HWND dialog = yyactivemodelessdialog();
+    if (dialog == nullptr || !IsWindow(dialog)) return false;
     int owner = -1;
-    if (record != nullptr && record[DlgCombinedWindow] != 0) owner = yygetwindowindex(handleOf(record[DlgCombinedWindow]));
-    if (owner == -1) owner = yygetwindowindex(GetWindow(hDlgCur, GW_OWNER));
-    if (owner == -1) owner = yygetwindowindex(GetParent(hDlgCur));
+    if (HWND combined = yydialogcombinedwindow(dialog)) owner = yygetwindowindex(combined);
+    if (owner == -1) owner = yygetwindowindex(GetWindow(dialog, GW_OWNER));
+    if (owner == -1) owner = yygetwindowindex(GetParent(dialog));
     if (owner >= 0) {
         int menuWindow = owner;
         if (hMenuRoot[menuWindow] == nullptr && menuWindow > 0) {
@@ -97,10 +97,10 @@ bool offerToDialog(MSG& message) {
         if (menuWindow >= 0 && hMenuRoot[menuWindow] != nullptr &&
             yyTranslateAccelerator(wWindow[owner], wWindow[menuWindow], &message))
             return true;
-    } else if (record != nullptr && record[DlgRootAccelerators] != 0 && wWindow[0] != nullptr) {
+    } else if (yydialogusesrootaccelerators(dialog) && wWindow[0] != nullptr) {
         if (yyTranslateAccelerator(wWindow[0], wWindow[0], &message)) return true;
     }
-    return IsDialogMessageA(hDlgCur, &message) != 0;
+    return IsDialogMessageA(dialog, &message) != 0;
 }
 
 // The frame of class GRAVCHILD with a record among the message window and three ancestors.

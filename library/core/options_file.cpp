@@ -13,26 +13,25 @@
 
 namespace {
 
-constexpr std::size_t lineLength = 270;
+constexpr std::size_t lineLength = OptionsLineLength;
 
-// Reads one line without its line end; a CR before the LF belongs to the line end, not the
-// value. Longer lines are cut. False at the end of the file or on a read error.
-bool readLine(std::FILE* file, std::string& line) {
+}  // namespace
+
+OptionsLineRead yyreadoptionsline(std::FILE* file, std::string& line) {
     line.clear();
-    int c;
+    int c = EOF;
     bool any = false;
-    while ((c = std::fgetc(file)) != EOF) {
+    while (line.size() < lineLength && (c = std::fgetc(file)) != EOF) {
         any = true;
         if (c == '\n') break;
         line += static_cast<char>(c);
     }
-    if (std::ferror(file)) return false;
+    if (std::ferror(file) || !any) return OptionsLineRead::End;
+    const bool cut = c != '\n' && c != EOF && line.size() == lineLength;
+    // A CR before the LF belongs to the line end, not the value.
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.size() > lineLength) line.resize(lineLength);
-    return any;
+    return cut ? OptionsLineRead::Cut : OptionsLineRead::Whole;
 }
-
-}  // namespace
 
 void yyoptionsline(std::string_view text, OptionsFileChoices& choices) {
     std::string line(text.substr(0, lineLength));
@@ -87,9 +86,13 @@ bool yyreadoptions(const std::string& path, OptionsFileChoices& choices) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return false;
     std::string line;
-    while (readLine(file, line)) {
-        yyoptionsline(line, choices);
-        gravim.core.lastError = 0;
+    bool rest = false;  // the chunk read is the rest of a line that was cut: it is dropped
+    for (OptionsLineRead read; (read = yyreadoptionsline(file, line)) != OptionsLineRead::End;) {
+        if (!rest) {
+            yyoptionsline(line, choices);
+            gravim.core.lastError = 0;
+        }
+        rest = read == OptionsLineRead::Cut;
     }
     std::fclose(file);
     return true;

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/dialog_calls_win.hpp"
 #include "core/callback_guard.hpp"
 #include "core/email_internal.hpp"
 #include "core/errors_internal.hpp"
@@ -17,7 +18,6 @@
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/dialogs_internal_win.hpp"
 #include "editor/buffer_store.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
@@ -105,7 +105,7 @@ void createPalette(int colours) {
         palette->palPalEntry[k] = {static_cast<BYTE>(colour & 255), static_cast<BYTE>((colour >> 8) & 255),
                                    static_cast<BYTE>((colour >> 16) & 255), 0};
     }
-    hPalette = CreatePalette(palette);
+    yysetscreenpalette(CreatePalette(palette));
 }
 
 void loadOptionalLibraries() {
@@ -180,7 +180,7 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int& flags, int me
         abortWith("Failed to create window - aborting.");
     if (bDlgRoot == 1 && !yycombinedialog(n, dialog, flags)) bDlgRoot = 0;
     if (bDlgRoot == 1 && (flags & WinMaximised)) {
-        HWND combined = reinterpret_cast<HWND>(static_cast<INT_PTR>(yywindowrecord(frame)[5]));
+        HWND combined = reinterpret_cast<HWND>(static_cast<INT_PTR>(yywindowrecord(frame)[HostedWindow]));
         if (yyIsResizableDialog(combined)) {
             RECT area;
             GetClientRect(hClient[n], &area);
@@ -202,7 +202,7 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int& flags, int me
         wHideRoot = 0;
         ShowWindow(frame, (flags & WinMaximised) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
         ValidateRect(hClient[n], nullptr);
-        if (bDlgRoot == 1) UpdateWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(yywindowrecord(frame)[5])));
+        if (bDlgRoot == 1) UpdateWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(yywindowrecord(frame)[HostedWindow])));
     }
 
     wDC = GetDC(hClient[n]);
@@ -220,19 +220,12 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int& flags, int me
     wColor[16] = GetSysColor(COLOR_WINDOWTEXT);
     wColor[17] = GetSysColor(COLOR_WINDOW);
 
-    gDC = wDC;
-    hClipRegion = nullptr;
-    hGrFont = hGrFontSaved = nullptr;
-    hGrPen = hGrPenSaved = nullptr;
+    yyscreenopened(wDC);
     gravim.events.TimerEnabled = 0;
     if (gravim.core.displayColours == 256) createPalette(colours);
     yyscreenobjectsinit();
     loadOptionalLibraries();
     if (cgmFormat == 0) cgmFormat = RegisterClipboardFormatA("Gravimonder CGM");
-    hFieldDC = nullptr;
-    hFieldWindow = nullptr;
-    hBitmapDC = nullptr;
-    iMetafileSelected = 0;
     yyclearparked();
     if ((flags & WinHidden) == 0) SetFocus(hClient[n]);
     hWinCur = frame;
@@ -282,13 +275,12 @@ void yyshutdown() {
         int* record = yywindowrecord(wWindow[n]);
         if (record == nullptr) continue;
         if (record[0] == KindDialog) {
-            const int* dialogRecord = yydialogrecord(reinterpret_cast<HWND>(static_cast<INT_PTR>(record[HostedWindow])));
-            if (dialogRecord != nullptr) {
-                yydialoghidecombined(dialogRecord[DlgId]);
-                yydialogunload(dialogRecord[DlgId]);
+            if (const int id = yydialogidof(handleOf(record[HostedWindow])); id != 0) {
+                yydialoghidecombined(id);
+                yydialogunload(id);
             }
         } else if (record[0] == KindSplit) {
-            DestroyWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(record[HostedWindow])));
+            DestroyWindow(handleOf(record[SplitBar]));
         } else {
             continue;  // editors, viewers and grid windows free their records with their windows
         }
@@ -300,7 +292,7 @@ void yyshutdown() {
     for (int n = 0; n < MaxWindows; ++n) yyclosemcidevice(n);
     if (wDC != nullptr) ReleaseDC(hClient[gravim.windows.wIndex], wDC);
     wDC = nullptr;
-    gDC = nullptr;
+    yyscreenclosed();
     for (int n = MaxWindows - 1; n >= 0; --n) {
         if (wWindow[n] != nullptr) DestroyWindow(wWindow[n]);
         yyforgetwindow(n);
@@ -311,14 +303,11 @@ void yyshutdown() {
     for (auto& sizes : iToolSize)
         for (int& size : sizes) size = 0;
     // Nothing may go on naming a window that no longer exists.
-    hWinCur = hWinMenuClick = hDlgCur = nullptr;
+    hWinCur = hWinMenuClick = nullptr;
+    yysetactivemodelessdialog(nullptr);
     wHideRoot = bDlgRoot = 0;
     yyresetswitches();
     gravim.events.TimerEnabled = 0;
-    hFieldDC = nullptr;
-    hFieldWindow = nullptr;
-    hBitmapDC = nullptr;
-    iMetafileSelected = 0;
 }
 
 void WindowClose() {

@@ -2,6 +2,8 @@
 // WInitialise runs them in order; tests call the portable ones directly.
 #pragma once
 
+#include <cstddef>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -39,5 +41,12 @@ struct OptionsFileChoices {
 };
 // Applies one line of the options file (its line end already removed).
 void yyoptionsline(std::string_view line, OptionsFileChoices& choices);
-// Reads the options file line by line; false when it cannot be opened.
+// One line of the options file without its line end, read no further than OptionsLineLength
+// characters: Cut when the line goes on beyond them (the next read returns its rest), End at the
+// end of the file or on a read error.
+constexpr std::size_t OptionsLineLength = 270;
+enum class OptionsLineRead { End, Whole, Cut };
+OptionsLineRead yyreadoptionsline(std::FILE* file, std::string& line);
+// Reads the options file line by line, the part of a line beyond OptionsLineLength dropped;
+// false when it cannot be opened.
 bool yyreadoptions(const std::string& path, OptionsFileChoices& choices);

@@ -4,11 +4,11 @@
 
 #include <commctrl.h>
 
+#include "core/dialog_calls_win.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/dialogs_internal_win.hpp"
 
 namespace {
 
@@ -155,16 +155,12 @@ int yyprobecombineddialog(int dialog, HWND owner, int& flags, int& width, int& h
         GetWindowRect(probe, &outer);
         width = outer.right - outer.left;
         height = outer.bottom - outer.top;
-        int scratch[DialogRecordWords] = {};
-        SetWindowLongPtrA(probe, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(scratch));
-        yydialogkbn(probe, dialog);
-        const bool grows = yyIsResizableDialog(probe);
+        const bool grows = yyprobedialogresizable(probe, dialog);
         if (resizable != nullptr) *resizable = grows;
         if (!grows) {
             flags |= WinFixedSize;
             flags &= ~(WinMaximiseBox | WinMaximised);
         }
-        SetWindowLongPtrA(probe, GWLP_USERDATA, 0);
     }
     DestroyWindow(probe);
     return status;
@@ -174,8 +170,7 @@ bool yycombinedialog(int n, int dialog, int flags) {
     HWND frame = wWindow[n];
     int result = dialog;
     yydialogload2(result, dialog, n, 1);
-    const int index = yydialogfind(dialog);
-    HWND combined = result == dialog && index > 0 ? hDialogList[index] : nullptr;
+    HWND combined = result == dialog ? yydialogwindow(dialog) : nullptr;
     if (combined == nullptr) return false;
     if ((flags & WinHidden) == 0) yydialogshow(dialog, 0, 0);
     int* record = new int[KindDialogWords]{};
@@ -190,6 +185,6 @@ bool yycombinedialog(int n, int dialog, int flags) {
     record[HostMinWidth] = placed.right - placed.left;
     record[HostMinHeight] = placed.bottom - placed.top;
     yysetwindowrecord(frame, record);
-    if (int* dialogRecord = yydialogrecord(combined)) dialogRecord[DlgCombinedWindow] = wordOf(frame);
+    yysetdialogcombinedwindow(combined, frame);
     return true;
 }

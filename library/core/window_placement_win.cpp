@@ -2,11 +2,11 @@
 // icon, and raising it with every window that contains it.
 #include <windows.h>
 
+#include "core/dialog_calls_win.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/dialogs_internal_win.hpp"
 
 namespace {
 

@@ -5,14 +5,13 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
+#include "core/dialog_calls_win.hpp"
 #include "core/callback_guard.hpp"
 #include "core/events.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/dialogs_internal_win.hpp"
-#include "dialogs/menu_prompts.hpp"
 #include "editor/editor_window_win.hpp"
 #include "graphics/screen_win.hpp"
 #include "grid/grid_window_win.hpp"
@@ -463,7 +462,7 @@ void showPaneMenu(HWND frame) {
 void clientFocus(HWND client) {
     HWND frame = frameOf(client);
     hWinCur = frame;
-    hDlgCur = nullptr;
+    yysetactivemodelessdialog(nullptr);
     const int n = yygetwindowindex(frame);
     if (n != 0 || IsWindowVisible(frame)) bringToTop(frame, n != 0);
     // Inside split windows the frame becomes each level's last-focused pane.
@@ -486,7 +485,7 @@ void clientFocus(HWND client) {
         BringWindowToTop(dialog);
         SetActiveWindow(dialog);
         if (!IsChild(dialog, GetFocus())) SetFocus(dialog);
-        hDlgCur = dialog;
+        yysetactivemodelessdialog(dialog);
         WMessageEnable(EvFieldChanged, saved);
     } else if (record != nullptr && record[0] == KindSplit) {
         HWND pane = handleOf(record[SplitLastFocused]);

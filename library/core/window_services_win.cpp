@@ -2,13 +2,13 @@
 // active titles, window lookup and system facts.
 #include <cstring>
 
+#include "core/dialog_calls_win.hpp"
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/dialogs_internal_win.hpp"
 #include "graphics/graphics_internal.hpp"
 #include "graphics/screen_win.hpp"
 
@@ -181,10 +181,7 @@ void yychangecursor(int shape, int scope, int targetKind, int number) {
     if (scope == 1 && targetKind == 3) {
         // Graphics fields keep their cursor in their field record (dialog manager).
         if (number == 0 || hFieldWindow == nullptr) return;
-        FieldRecord* field = yyfieldrecord(hFieldWindow);
-        if (field == nullptr) return;
-        field->cursor = cursor;
-        field->cursorNumber = shape;
+        if (!yysetfieldcursor(hFieldWindow, cursor, shape)) return;
         if (cursor != nullptr && mouseOver(hFieldWindow)) SetCursor(cursor);
         return;
     }
@@ -230,23 +227,6 @@ void yytitlecolour(HWND window) {
         paintTitle(wWindow[n], wWindow[n] == window || IsChild(wWindow[n], window));
     }
     yytitlecolourdialogs(window);
-}
-
-void yygrselectnone() {
-    if (gDC != nullptr) {
-        if (hGrPenSaved != nullptr) SelectObject(gDC, hGrPenSaved);
-        if (hGrFontSaved != nullptr) SelectObject(gDC, hGrFontSaved);
-    }
-    if (hFieldDC != nullptr) {
-        ReleaseDC(hFieldWindow, hFieldDC);
-        hFieldDC = nullptr;
-        hFieldWindow = nullptr;
-    } else if (hBitmapDC != nullptr) {
-        DeleteDC(hBitmapDC);
-        hBitmapDC = nullptr;
-    } else {
-        iMetafileSelected = 0;
-    }
 }
 
 void yydecimal(bool on) { bDecimal = on ? 1 : 0; }

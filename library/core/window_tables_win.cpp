@@ -35,7 +35,6 @@ HDC wDC;
 int wWinWidth, wWinHeight, wWinX, wWinY;
 HWND hWinCur;
 HWND hWinMenuClick;
-HWND hDlgCur;
 HCURSOR wCursor;
 int iCursor;
 HGLOBAL hFloatPrompt;

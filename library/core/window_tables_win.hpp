@@ -48,7 +48,6 @@ extern int wWinWidth, wWinHeight;   // root geometry while it is built, then a c
 extern int wWinX, wWinY;
 extern HWND hWinCur;                // the window whose title shows active
 extern HWND hWinMenuClick;          // frame last pressed on its non-client area
-extern HWND hDlgCur;                // current modeless dialog (dialog manager)
 extern HCURSOR wCursor;             // cursor that applies everywhere, 0 none
 extern int iCursor;
 extern HGLOBAL hFloatPrompt;        // floating menu-prompt resource

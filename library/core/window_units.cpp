@@ -1,17 +1,22 @@
 // window_units.cpp - window units, 0..9999 across the current client area, and small services.
 // The scale is the current window's client size in gravim.windows.
+#include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "core/gravim.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 
-void WindowUnitsToPixels(int ix, int iy, int& px, int& py) {
-    px = ix * (gravim.windows.clientWidth - 1) / 9999;
-    py = iy * (gravim.windows.clientHeight - 1) / 9999;
-}
-
 namespace {
+
+// Units scaled in 64 bits, so that a caller's value far outside 0..9999 cannot overflow; the
+// pixel is cut to the int range.
+int pixelsOf(int units, int extent) {
+    const long long pixels = static_cast<long long>(units) * (extent - 1) / 9999;
+    return static_cast<int>(std::clamp<long long>(pixels, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
 
 // The pixel's centre measured against the full extent, so this is not the exact inverse of
 // WindowUnitsToPixels.
@@ -21,6 +26,11 @@ int unitsOf(int pixel, int extent) {
 }
 
 }  // namespace
+
+void WindowUnitsToPixels(int ix, int iy, int& px, int& py) {
+    px = pixelsOf(ix, gravim.windows.clientWidth);
+    py = pixelsOf(iy, gravim.windows.clientHeight);
+}
 
 void WindowUnitsFromPixels(int px, int py, int& ix, int& iy) {
     ix = unitsOf(px, gravim.windows.clientWidth);

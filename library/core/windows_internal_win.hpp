@@ -118,6 +118,9 @@ void yycleararea(int x1, int y1, int x2, int y2, int colour);
 
 // Small window services.
 int yygetwindowindex(HWND window);
+// True when window lies inside frame or is owned by it, directly or through a chain of owners
+// (an owned window may itself lie inside another owned one).
+bool yywindowbelongsto(HWND window, HWND frame);
 void yystringout(int& x, int& y, const char* text, int length);
 void yystringlen(int& width, const char* text, int length);
 void yysetfontcolourrgb(int index, int red, int green, int blue);
@@ -127,7 +130,6 @@ void yysetbell(int value);
 void yychangecursor(int shape, int scope, int targetKind, int number);
 void yysetcursorpos(int x, int y, int target);
 void yytitlecolour(HWND window);
-void yygrselectnone();
 void yydecimal(bool on);
 void yygradfilltype(int& type);
 int yyIsDwmEnabled();

@@ -240,13 +240,6 @@ LRESULT numericClassProc(NumericKind kind, bool spin, HWND window, UINT message,
     }
 }
 
-LRESULT guardedNumericProc(std::string_view routine, NumericKind kind, bool spin, HWND window, UINT message,
-                           WPARAM wParam, LPARAM lParam) {
-    return yyguardcallback(
-        routine, [&] { return numericClassProc(kind, spin, window, message, wParam, lParam); },
-        [&] { return callEdit(window, message, wParam, lParam); });
-}
-
 bool isPushButton(HWND window) {
     if (window == nullptr || !yyisclass(window, atomButton)) return false;
     const LONG type = GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
@@ -344,22 +337,34 @@ void yygetatoms() {
 }
 
 LRESULT CALLBACK yyintegersupercls(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return guardedNumericProc("yyintegersupercls", NumericKind::Integer, false, w, m, wp, lp);
+    return yyguardcallback(
+        "yyintegersupercls", [&] { return numericClassProc(NumericKind::Integer, false, w, m, wp, lp); },
+        [&] { return callEdit(w, m, wp, lp); });
 }
 LRESULT CALLBACK yyintegerspinsupercls(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return guardedNumericProc("yyintegerspinsupercls", NumericKind::Integer, true, w, m, wp, lp);
+    return yyguardcallback(
+        "yyintegerspinsupercls", [&] { return numericClassProc(NumericKind::Integer, true, w, m, wp, lp); },
+        [&] { return callEdit(w, m, wp, lp); });
 }
 LRESULT CALLBACK yyrealsupercls(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return guardedNumericProc("yyrealsupercls", NumericKind::Real, false, w, m, wp, lp);
+    return yyguardcallback(
+        "yyrealsupercls", [&] { return numericClassProc(NumericKind::Real, false, w, m, wp, lp); },
+        [&] { return callEdit(w, m, wp, lp); });
 }
 LRESULT CALLBACK yyrealspinsupercls(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return guardedNumericProc("yyrealspinsupercls", NumericKind::Real, true, w, m, wp, lp);
+    return yyguardcallback(
+        "yyrealspinsupercls", [&] { return numericClassProc(NumericKind::Real, true, w, m, wp, lp); },
+        [&] { return callEdit(w, m, wp, lp); });
 }
 LRESULT CALLBACK yydoublesupercls(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return guardedNumericProc("yydoublesupercls", NumericKind::Double, false, w, m, wp, lp);
+    return yyguardcallback(
+        "yydoublesupercls", [&] { return numericClassProc(NumericKind::Double, false, w, m, wp, lp); },
+        [&] { return callEdit(w, m, wp, lp); });
 }
 LRESULT CALLBACK yydoublespinsupercls(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return guardedNumericProc("yydoublespinsupercls", NumericKind::Double, true, w, m, wp, lp);
+    return yyguardcallback(
+        "yydoublespinsupercls", [&] { return numericClassProc(NumericKind::Double, true, w, m, wp, lp); },
+        [&] { return callEdit(w, m, wp, lp); });
 }
 
 int yyoutofrange(HWND field, HWND newFocus, int force) {

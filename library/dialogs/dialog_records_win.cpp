@@ -23,6 +23,7 @@ int pendingFocusField = 0;
 int pendingX = 0;
 int pendingY = 0;
 HBRUSH hBrushDlg = nullptr;
+HWND hDlgCur = nullptr;
 
 namespace {
 

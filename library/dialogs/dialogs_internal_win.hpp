@@ -8,6 +8,7 @@
 
 #include <string_view>
 
+#include "core/dialog_calls_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/field_rules.hpp"
 
@@ -76,6 +77,7 @@ extern int iDlgAct;           // DialogId of the dialog whose modal copy closed 
 extern int creatingDialog;    // 1 while the library builds or tears down dialog contents
 extern int pendingFocusField; // consumed by the set-up of a modal copy
 extern int pendingX, pendingY;
+extern HWND hDlgCur;           // the modeless dialog that takes keyboard messages first
 extern HBRUSH hBrushDlg;      // brush last made for a field's background colour
 // Semi-modeless dialogs shown and the one shown last (0 none); written by the show and hide.
 extern int nSemi;
@@ -88,39 +90,22 @@ FieldRecord* yyfieldrecord(HWND control);
 void yyattachfieldrecord(HWND control, FieldRecord* record);
 // Frees a control's record and what it owns (tab stops; the format unless shared).
 void yyfreefieldrecord(HWND control, bool keepFormat);
-bool yyIsResizableDialog(HWND dialog);
-// The window of the current dialog, or null.
-HWND yycurrentdialogwindow();
-// Paints the title of every loaded dialog active when it is `active`, else inactive.
-void yytitlecolourdialogs(HWND active);
 // The record written for events of a dialog or one of its controls: the modal copy and its
 // children write the record of the dialog being shown modally. Sets modal accordingly.
 int* yyeventrecord(HWND dialog, bool& modal);
 bool yyismodaldialog(HWND window);
-// Takes the cursor from every control of every loaded dialog that has a field record (except
-// up-down controls, nested dialogs and scroll bars).
-void yyclearfieldcursors();
 
 // Loading and unloading. result: in the resource number, out -1 table full, -2 no template,
 // -3 not created, else unchanged. window -1 lets the active window own the dialog.
-void yydialogload2(int& result, int identifier, int window, int combine);
 void yydialogload(int& result, int identifier, int window);
-int yydialogfind(int identifier);
 void yydialogselect(int& identifier);
 void yydialogparent(int& window);
 void yydialogunload(int keepPages, int index);
 void yydialogunload2(HWND dialog, int keepPages, int index);
 BOOL yydialoginitialise(HWND dialog, LPARAM creation);
-// Unloads every loaded dialog (the root window closes); no dialog is current afterwards.
-void yyunloadalldialogs();
-// Resets the dialog words the root window's creation resets.
-void yyresetdialogwords();
 // The window manager's combined dialogs: load under the same identifier as a child of parent
 // (null when it could not be loaded), show, hide and unload by identifier.
 HWND yydialogload2(int dialog, HWND parent);
-void yydialogshow(int dialog, int x, int y);
-void yydialoghidecombined(int dialog);
-void yydialogunload(int dialog);
 // True when a loaded dialog is a tab page of another loaded dialog.
 bool yyissubdialog(HWND dialog);
 
@@ -240,17 +225,6 @@ void yyfieldgettree(int& field, int& item, bool wanted, char* text, int size);
 void yyfieldputtree(int& field, int item);
 void yydialogtitle(const char* title, int icon);
 
-// Control classes of the dialog manager: the numeric edit classes and the standard subclasses,
-// registered when the root window is created.
-void yyregistersuperclass();
-void yyregistersubclass();
-void yygetatoms();
-
 // Menus and toolbars of library windows.
 HMENU yymnload(int menu);
-void yymenuloadrc(HMENU menu, int number);
-// Creates toolbar `position` (0 top, 1 left, 2 right, 3 bottom) of window n; null when none.
-HWND yymntbar(int n, int position, int number);
 
-// The "Library Error" box of debug level 4: 1 OK, 0 Cancel, -1 when it could not be shown.
-int yyerrorbox(const char* text);

@@ -20,6 +20,25 @@ extern HWND hFieldWindow;
 extern HDC hBitmapDC;
 extern int iMetafileSelected;
 
+// The window manager's drawing contexts (window_surface_win.cpp). A window's context is about to
+// be released: when graphics draws into it, its saved pen and font go back and its pen is deleted.
+void yyscreenwindowdcreleasing(HDC windowDC);
+// The current window's new context becomes graphics' context unless a field, bitmap or metafile
+// is the target.
+void yyscreenwindowdcselected(HDC windowDC);
+// A window's context is gone: graphics forgets it.
+void yyscreenwindowdcgone(HDC windowDC);
+// The root window opened (graphics draws into its context, no other target, no pen or font yet)
+// or closed (no context, no target).
+void yyscreenopened(HDC windowDC);
+void yyscreenclosed();
+// The 256-colour display's logical palette, made when the root window opens.
+void yysetscreenpalette(HPALETTE palette);
+// Releases the current drawing target other than a window: the saved pen and font go back into
+// gDC; a field's context is released, a bitmap's memory context deleted, or the metafile target
+// forgotten.
+void yygrselectnone();
+
 // Puts the current pen style and line type into gDC.
 void yywinlinestyles();
 // Creates the stipple bitmap (once) and resets pen style, line type and plot mode.

@@ -3,6 +3,7 @@
 #include "core/windows_internal_win.hpp"
 #include "dialogs/show_internal_win.hpp"
 #include "graphics/metafiles.hpp"
+#include "graphics/screen_win.hpp"
 #include "graphics/surface_targets.hpp"
 #include "images/bitmaps.hpp"
 

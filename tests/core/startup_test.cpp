@@ -2,6 +2,7 @@
 // home directory and the scratch names.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -143,6 +144,29 @@ TEST_F(OptionsLines, FileWithCrLfLinesAndAMissingLastLineEnd) {
     EXPECT_EQ(choices.printer, 9);
     EXPECT_EQ(gravim.core.lastError, 0);
     EXPECT_FALSE(yyreadoptions("missing.ini", choices));
+}
+
+TEST_F(OptionsLines, ALineIsReadNoFurtherThanItsLimit) {
+    ScratchFolder folder;
+    // 100000 characters without a line end: one read takes the first 270 and no more.
+    std::ofstream("long.ini", std::ios::binary) << "PRINTER=4" << std::string(100000, 'x');
+    std::FILE* file = std::fopen("long.ini", "rb");
+    ASSERT_NE(file, nullptr);
+    std::string line;
+    EXPECT_EQ(yyreadoptionsline(file, line), OptionsLineRead::Cut);
+    EXPECT_EQ(line.size(), OptionsLineLength);
+    EXPECT_EQ(std::ftell(file), static_cast<long>(OptionsLineLength));
+    std::fclose(file);
+
+    // The rest of a cut line is dropped, whatever it holds; the next line counts again.
+    std::ofstream("opts.ini", std::ios::binary)
+        << "CHARDIR=" << std::string(100, 'd') << std::string(162, ' ') << "PRINTER=7\r\n"
+        << std::string(OptionsLineLength - 1, ' ') << "\r\nPLOTTER=3\r\n";
+    OptionsFileChoices choices;
+    ASSERT_TRUE(yyreadoptions("opts.ini", choices));
+    EXPECT_EQ(choices.printer, 0);
+    EXPECT_EQ(choices.plotter, 3);
+    EXPECT_EQ(gravim.core.charDirectory.trimmed(), std::string(100, 'd'));
 }
 
 // Sets environment variables for one test and puts the old values back.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 #include <string>
 
 #include "core/events.hpp"
@@ -20,6 +21,21 @@ protected:
 };
 using WindowUnits = WindowState_;
 using EventTables = WindowState_;
+
+TEST_F(WindowUnits, LargeCallerValuesScaleWithoutOverflow) {
+    // 4,000,000 units across 1001 pixels: the product exceeds the int range, the pixel does not.
+    gravim.windows.clientWidth = 1001;
+    gravim.windows.clientHeight = 1001;
+    int px = 0, py = 0;
+    WindowUnitsToPixels(4'000'000, -4'000'000, px, py);
+    EXPECT_EQ(px, 400040);
+    EXPECT_EQ(py, -400040);
+    // Beyond what an int pixel can hold the result is cut to the int range.
+    gravim.windows.clientWidth = 1'000'000;
+    WindowUnitsToPixels(std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), px, py);
+    EXPECT_EQ(px, std::numeric_limits<int>::max());
+    EXPECT_EQ(py, static_cast<int>(static_cast<long long>(std::numeric_limits<int>::min()) * 1000 / 9999));
+}
 
 TEST_F(WindowUnits, ConvertAcross800PixelsBothWays) {
     gravim.windows.clientWidth = 800;

@@ -9,6 +9,7 @@
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
+#include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/messagebox.hpp"
 #include "gui_driver_win.hpp"
 

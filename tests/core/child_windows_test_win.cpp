@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <thread>
 #include <vector>
@@ -368,7 +369,7 @@ void dragBar(HWND bar, int dx, int dy) {
     RECT start;
     GetWindowRect(bar, &start);
     const POINT grip = {(start.left + start.right) / 2, (start.top + start.bottom) / 2};
-    bool done = false;
+    std::atomic<bool> done = false;  // written by the input thread, read by the pump
     std::thread user([&] {
         auto mouse = [](DWORD flags, int x, int y) {
             INPUT input{};
@@ -387,7 +388,7 @@ void dragBar(HWND bar, int dx, int dy) {
         Sleep(100);
         done = true;
     });
-    pumpUntil([&] { return done; }, 5000);
+    pumpUntil([&] { return done.load(); }, 5000);
     user.join();
     pumpUntil([] { return false; }, 100);
 }

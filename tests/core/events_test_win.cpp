@@ -338,9 +338,12 @@ TEST_F(ShownRoot, OneShotAndRepeatingTimersAreIndependent) {
     EXPECT_EQ(gravim.events.timerIdent, 1);
     WMessageTimer(100, 7, 1);          // repeating on the client
     WMessageTimer(150, 7);             // one-shot of the same number on the frame
-    std::map<int, int> counts = countTimers(90, 700);
+    // A loaded machine delivers fewer timer messages than were due (the system merges them), so
+    // the one-shot that ends the count comes after 2 s: at least three of the ten-per-second
+    // repeats arrive however busy the machine; one would mean the one-shot replaced the repeats.
+    std::map<int, int> counts = countTimers(90, 2000);
     EXPECT_EQ(counts[1], 1);
-    EXPECT_GE(counts[7], 3);           // about six repeats and the one-shot; one if replaced
+    EXPECT_GE(counts[7], 3);
     WMessageTimer(0, 7);
     counts = countTimers(91, 400);
     EXPECT_EQ(counts[7], 0);
@@ -363,7 +366,7 @@ TEST_F(ShownRoot, TimedWaitTakesItsTimeAndParksTheExpose) {
     IOsWait(30);
     const DWORD elapsed = GetTickCount() - start;
     EXPECT_GE(elapsed, 290u);
-    EXPECT_LT(elapsed, 2000u);
+    EXPECT_LT(elapsed, 10000u);  // only a wait in the wrong unit takes this long, however busy the machine
     EXPECT_EQ(gravim.events.KBNMessages[0][0], EvExpose);
     WMessageRecord record;
     int type = 0;

@@ -21,6 +21,7 @@
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/messagebox.hpp"
 #include "dialogs/show_internal_win.hpp"
+#include "graphics/screen_win.hpp"
 #include "dialog_fixture_win.hpp"
 #include "gui_driver_win.hpp"
 

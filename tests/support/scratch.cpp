@@ -4,20 +4,43 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
+
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
+int scratchProcessId() {
+#ifdef _WIN32
+    return _getpid();
+#else
+    return static_cast<int>(getpid());
+#endif
+}
+
 ScratchFolder::ScratchFolder() {
+    // Test processes run in parallel (ctest -j): a name carries the process id, and a folder is
+    // ours only when this process created it (creating a folder is atomic; one left by an earlier
+    // process of the same id is passed over).
     static int counter = 0;
     previous_ = fs::current_path().string();
-    fs::path base = fs::temp_directory_path() / "gravtest";
-    fs::path dir;
-    do {
-        dir = base / (std::to_string(std::rand()) + "-" + std::to_string(++counter));
-    } while (fs::exists(dir));
-    fs::create_directories(dir);
-    fs::current_path(dir);
-    path_ = dir.string();
+    const fs::path base = fs::temp_directory_path() / "gravtest";
+    std::error_code ignored;
+    fs::create_directories(base, ignored);
+    const std::string prefix = std::to_string(scratchProcessId()) + "-";
+    for (int attempt = 0; attempt < 100000; ++attempt) {
+        const fs::path dir = base / (prefix + std::to_string(++counter));
+        std::error_code failed;
+        if (!fs::create_directory(dir, failed) || failed) continue;
+        fs::current_path(dir);
+        path_ = dir.string();
+        return;
+    }
+    throw std::runtime_error("no scratch folder could be created under " + base.string());
 }
 
 ScratchFolder::~ScratchFolder() {

@@ -3,7 +3,8 @@
 
 #include <string>
 
-// Makes a new empty folder, enters it, and goes back to the previous folder when destroyed.
+// Makes a new empty folder of this process, enters it, and goes back to the previous folder when
+// destroyed. Its name is unique among the test processes running at the same time.
 class ScratchFolder {
 public:
     ScratchFolder();
@@ -16,6 +17,9 @@ private:
     std::string previous_;
     std::string path_;
 };
+
+// The id of this process, which every scratch folder name starts with.
+int scratchProcessId();
 
 // The whole file as bytes; empty when it cannot be read.
 std::string readWholeFile(const std::string& name);

@@ -160,20 +160,7 @@ void yyfieldselect(int& field, int& width, int& height) {
         field = -1;
         return;
     }
-    // The pen belonged to the context given up; the field's context gets its own objects.
-    if (hGrPen != nullptr) DeleteObject(hGrPen);
-    hGrPen = hGrPenSaved = nullptr;
-    hFieldDC = dc;
-    hFieldWindow = target;
-    gDC = dc;
-    SetBkMode(gDC, TRANSPARENT);
-    SetTextAlign(gDC, TA_BASELINE);
-    yywinlinestyles();
-    if (hGrFont != nullptr) hGrFontSaved = static_cast<HFONT>(SelectObject(gDC, hGrFont));
-    if (hPalette != nullptr) {
-        SelectPalette(gDC, hPalette, FALSE);
-        RealizePalette(gDC);
-    }
+    yyscreenfielddcselected(target, dc);
     RECT client;
     GetClientRect(target, &client);
     width = client.right;

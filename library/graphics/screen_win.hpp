@@ -26,6 +26,9 @@ void yyscreenwindowdcreleasing(HDC windowDC);
 // The current window's new context becomes graphics' context unless a field, bitmap or metafile
 // is the target.
 void yyscreenwindowdcselected(HDC windowDC);
+// A dialog or a field of it (the dialog manager's field selection) becomes the target: fieldDC,
+// which it got for field, is graphics' context until the target is released.
+void yyscreenfielddcselected(HWND field, HDC fieldDC);
 // A window's context is gone: graphics forgets it.
 void yyscreenwindowdcgone(HDC windowDC);
 // The root window opened (graphics draws into its context, no other target, no pen or font yet)

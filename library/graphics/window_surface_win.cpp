@@ -1,6 +1,6 @@
-// window_surface_win.cpp - graphics' side of the window manager's drawing contexts: which context
-// graphics draws into while a window is the target, and releasing the other targets. The window
-// manager owns its windows' contexts; graphics owns gDC and the objects selected into it.
+// window_surface_win.cpp - graphics' side of the drawing contexts that the window manager (a
+// window's) and the dialog manager (a field's) get: which context graphics draws into, and
+// releasing the targets. They own those contexts; graphics owns gDC and what is selected into it.
 #include "graphics/screen_win.hpp"
 
 void yyscreenwindowdcreleasing(HDC windowDC) {
@@ -18,6 +18,23 @@ void yyscreenwindowdcselected(HDC windowDC) {
     SetBkMode(gDC, TRANSPARENT);
     SetTextAlign(gDC, TA_BASELINE);
     yywinlinestyles();
+    if (hPalette != nullptr) {
+        SelectPalette(gDC, hPalette, FALSE);
+        RealizePalette(gDC);
+    }
+}
+
+void yyscreenfielddcselected(HWND field, HDC fieldDC) {
+    // The pen belonged to the context given up; the field's context gets its own objects.
+    if (hGrPen != nullptr) DeleteObject(hGrPen);
+    hGrPen = hGrPenSaved = nullptr;
+    hFieldDC = fieldDC;
+    hFieldWindow = field;
+    gDC = fieldDC;
+    SetBkMode(gDC, TRANSPARENT);
+    SetTextAlign(gDC, TA_BASELINE);
+    yywinlinestyles();
+    if (hGrFont != nullptr) hGrFontSaved = static_cast<HFONT>(SelectObject(gDC, hGrFont));
     if (hPalette != nullptr) {
         SelectPalette(gDC, hPalette, FALSE);
         RealizePalette(gDC);

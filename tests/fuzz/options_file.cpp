@@ -9,12 +9,11 @@
 
 #include "core/gravim.hpp"
 #include "core/startup_internal.hpp"
+#include "bytesfile.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::FILE* file = std::tmpfile();
+    std::FILE* file = bytesfile(data, size);
     if (file == nullptr) return 0;
-    if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
-    std::rewind(file);
     yyresetgravim();
     OptionsFileChoices choices;
     std::string line;

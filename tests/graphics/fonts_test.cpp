@@ -244,7 +244,7 @@ bool writeGreyPng(const char* name, int width, int height, const std::vector<uns
 }
 
 // Draws every glyph of the standard font into one picture (standard_font.png in the test's
-// folder), to be looked at: each must read as its character.
+// temporary folder), to be looked at: each must read as its character.
 TEST_F(Fonts, DrawsEveryGlyph) {
     open(100, 100);
     const StrokeFont& font = gravim.graphics.strokeFonts[0];
@@ -279,7 +279,9 @@ TEST_F(Fonts, DrawsEveryGlyph) {
             i += 2;
         }
     }
-    EXPECT_TRUE(writeGreyPng("standard_font.png", width, height, pixels));
+    const std::string name = ::testing::TempDir() + "standard_font.png";
+    EXPECT_TRUE(writeGreyPng(name.c_str(), width, height, pixels));
+    RecordProperty("picture", name);
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "core/errors.hpp"
+#include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/graphics_internal.hpp"
@@ -65,6 +68,49 @@ TEST_F(Transforms, UserUnitsRoundTripInEveryRotation) {
         EXPECT_NEAR(ux, 20, 1e-3) << rotation;
         EXPECT_NEAR(uy, 70, 1e-3) << rotation;
     }
+}
+
+// Counts the reports delivered to the status bar (debug level 3) while alive.
+class ReportCounter {
+public:
+    ReportCounter() {
+        saved_ = yyerroroutputs;
+        lines().clear();
+        yyerroroutputs.statusBar = [](std::string_view line) { lines().emplace_back(line); };
+        IDebugLevel(3);
+    }
+    ~ReportCounter() {
+        IDebugLevel(0);
+        yyerroroutputs = saved_;
+    }
+    ReportCounter(const ReportCounter&) = delete;
+    ReportCounter& operator=(const ReportCounter&) = delete;
+    static std::vector<std::string>& lines() {
+        static std::vector<std::string> reported;
+        return reported;
+    }
+    int count(std::string_view routine) const {
+        int n = 0;
+        for (const std::string& line : lines()) n += line.find(routine) != std::string::npos ? 1 : 0;
+        return n;
+    }
+
+private:
+    ErrorReportOutputs saved_;
+};
+
+TEST_F(Transforms, OneReportPerInvalidPair) {
+    surface(400, 300);
+    ReportCounter reports;
+    IGrArea(2, 0.5f, 3, 0.5f);  // both pairs
+    EXPECT_EQ(reports.count("IGrArea"), 2);
+    IGrArea(0, 0, 1, 1.5f);  // y only
+    EXPECT_EQ(reports.count("IGrArea"), 3);
+    IGrUnits(1, 1, 0, 0);
+    EXPECT_EQ(reports.count("IGrUnits"), 2);
+    IGrUnits(0, 5, 1, 6);
+    EXPECT_EQ(reports.count("IGrUnits"), 2);
+    EXPECT_EQ(reports.lines().size(), 5u);
 }
 
 TEST_F(Transforms, NaNMakesAPairInvalid) {

@@ -9,9 +9,9 @@
 #include "dialogs/companion.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 
-namespace {
+GridFieldHooks gridFieldHooks;
 
-std::vector<KeptGrid> keptGrids;
+namespace {
 
 HINSTANCE instance() { return GetModuleHandleA(nullptr); }
 
@@ -117,23 +117,9 @@ public:
     }
 
     std::size_t grid(int control, std::string_view rest) override {
-        // The grid is built by the grid control; until then its definition is kept.
-        std::string_view line = rest.substr(0, rest.find('\n'));
-        KeptGrid kept;
-        const int* record = yydialogrecord(dialog_);
-        kept.dialog = record != nullptr ? record[DlgId] : 0;
-        kept.control = control;
-        std::string words(line);
-        int* values[] = {&kept.columns, &kept.rows, &kept.rowTemplate};
-        std::size_t pos = 0;
-        for (int* value : values) {
-            while (pos < words.size() && words[pos] == ' ') ++pos;
-            std::size_t end = words.find(' ', pos);
-            yyst2int(*value, std::string_view(words).substr(pos, end == std::string::npos ? std::string::npos : end - pos));
-            pos = end == std::string::npos ? words.size() : end;
-        }
-        keptGrids.push_back(kept);
-        return line.size();
+        HWND c = GetDlgItem(dialog_, control);
+        if (c == nullptr || !yyclassis(c, "KBNGRID") || gridFieldHooks.initialise == nullptr) return 0;
+        return gridFieldHooks.initialise(c, rest);
     }
 
     void colours(int control, const int (&text)[3], const int (&back)[3]) override {
@@ -273,9 +259,4 @@ void yyfieldrange2(int& field, double lower, double upper, HWND dialog) {
     if (record == nullptr) return;
     record->lower = lower;
     record->upper = upper;
-}
-
-const KeptGrid* yykeptgrids(int& count) {
-    count = static_cast<int>(keptGrids.size());
-    return keptGrids.data();
 }

@@ -166,6 +166,11 @@ void copySpin(HWND to, HWND from) {
 void copyControl(HWND to, HWND from) {
     if (yyisclass(from, atomUpDown) || yyisclass(from, atomScrollbar)) return;
     copyFieldRecord(to, from);
+    if (yyclassis(from, "KBNGRID")) {
+        // A grid carries its cells and editor over itself (its style was copied already).
+        if (gridFieldHooks.copy != nullptr) gridFieldHooks.copy(to, from);
+        return;
+    }
     const bool edit = yyisclass(from, atomEdit) || yyisnumericclass(from);
     if (yyisclass(from, atomButton)) copyButton(to, from);
     else if (yyisclass(from, atomStatic)) copyStatic(to, from);

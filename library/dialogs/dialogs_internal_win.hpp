@@ -113,13 +113,22 @@ bool yyissubdialog(HWND dialog);
 // table, or -1 for a dialog outside it (first menu item selected whatever the text says).
 void yydialogkbn(HWND dialog, int resource, int index = -1);
 void yyfieldrange2(int& field, double lower, double upper, HWND dialog);
-// Grid definitions read from "[Grids]" lines, kept until the grid builds them.
-struct KeptGrid {
-    int dialog = 0;     // DialogId
-    int control = 0;
-    int columns = 0, rows = 0, rowTemplate = 0;
+// What the dialog manager asks of grid fields; the grid installs these when its classes are
+// registered (until then a grid is left alone).
+struct GridFieldHooks {
+    // Builds a grid from the text after the control identifier of its "[Grids]" line; returns
+    // the characters it consumed (its label lines included).
+    std::size_t (*initialise)(HWND grid, std::string_view text) = nullptr;
+    // Carries a grid's state into the modal copy of its dialog and back.
+    void (*copy)(HWND destination, HWND source) = nullptr;
+    // Empties every cell (menus: the menu lists too).
+    void (*clear)(HWND grid, int menus) = nullptr;
+    // Repaints the cell area after a state change.
+    void (*repaint)(HWND grid) = nullptr;
+    // The grid of the current grid window (field 0), or null.
+    HWND (*windowGrid)() = nullptr;
 };
-const KeptGrid* yykeptgrids(int& count);
+extern GridFieldHooks gridFieldHooks;
 
 // The dialog procedure.
 INT_PTR CALLBACK yydialogproc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -314,7 +314,10 @@ void yyfieldclear(int& field) {
         SendMessageA(c, PBM_SETPOS, SendMessageA(c, PBM_GETRANGE, TRUE, 0), 0);
         break;
     case FieldTreeView: TreeView_DeleteAllItems(c); break;
-    default: field = -1; return;  // a grid is emptied by the grid itself
+    case FieldGrid:
+        if (gridFieldHooks.clear != nullptr) gridFieldHooks.clear(c, 1);
+        return;
+    default: field = -1; return;
     }
     if (record != nullptr) {
         record->value = 0.0;
@@ -358,7 +361,7 @@ void yyfieldenable(int& field, int state, int noUpdate) {
         EnableWindow(c, state == 1 || state == 2);
         LONG s = GetWindowLongA(c, GWL_STYLE);
         SetWindowLongA(c, GWL_STYLE, state == 2 ? (s | 0x800) : (s & ~0x800));
-        InvalidateRect(c, nullptr, TRUE);
+        if (gridFieldHooks.repaint != nullptr) gridFieldHooks.repaint(c);
     } else {
         EnableWindow(c, state == 1);
     }
@@ -387,7 +390,9 @@ void yyfieldgetformat(int& field, char* format, int size) {
 }
 
 void yyfieldoption(int& field, int option, int value) {
-    HWND c = fieldOrFail(field);
+    // Field 0 is the grid of the current grid window.
+    HWND c = field == 0 && gridFieldHooks.windowGrid != nullptr ? gridFieldHooks.windowGrid() : nullptr;
+    if (c == nullptr) c = fieldOrFail(field);
     if (c == nullptr) return;
     if (option == 1 || option == 2) {
         if (!yyclassis(c, "KBNGRID")) {

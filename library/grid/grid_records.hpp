@@ -106,6 +106,7 @@ struct GridControlRecord {
     int bDesignMode = 0;
     HFONT__* hFont = nullptr;
     int nRowLabelWindowsAllocated = 0;  // entries of pRowLabelWindows
+    int bSharesStorage = 0;  // a modal copy's grid: columns and labels belong to the original
 };
 
 // (row + 1) + ((column + 1) << 18): a cell as the events carry it; 0 means none.

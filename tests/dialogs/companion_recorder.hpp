@@ -2,11 +2,13 @@
 // for the reader's tests and the checker of the project's companion files.
 #pragma once
 
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "dialogs/companion.hpp"
+#include "grid/grid_companion.hpp"
 
 class CompanionRecorder : public CompanionSink {
 public:
@@ -15,6 +17,9 @@ public:
     // Menus and tab controls whose item lines did not match their count, or swallowed a section
     // line because the count was too high.
     std::vector<std::string> countFaults;
+    // Window styles of the grid controls by identifier: a grid with row labels (style 0x400)
+    // takes its width line and label lines after its "[Grids]" line.
+    std::map<int, unsigned> gridStyles;
 
     void range(int c, double low, double high) override {
         out << "range " << c << ' ' << low << ' ' << high << '\n';
@@ -36,7 +41,17 @@ public:
     std::size_t grid(int c, std::string_view rest) override {
         std::string_view line = rest.substr(0, rest.find('\n'));
         out << "grid " << c << " [" << line << "]\n";
-        return line.size();
+        auto style = gridStyles.find(c);
+        GridCompanionDefinition d = yygridreaddefinition(rest, style != gridStyles.end() ? style->second : 0u);
+        if (d.hasLabels && style != gridStyles.end()) {
+            out << "labels " << d.labels.width;
+            for (const auto& label : d.labels.labels) out << " [" << label << ']';
+            out << '\n';
+            if (d.labels.labels.size() != static_cast<std::size_t>(d.line.rows > 0 ? d.line.rows : 0) && (style->second & 0x80) == 0)
+                countFaults.push_back("grid " + std::to_string(c) + ": rows " + std::to_string(d.line.rows) + ", label lines " +
+                                      std::to_string(d.labels.labels.size()));
+        }
+        return d.used;
     }
     void colours(int c, const int (&text)[3], const int (&back)[3]) override {
         out << "colours " << c;

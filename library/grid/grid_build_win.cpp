@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/callback_guard.hpp"
 #include "core/window_tables_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
@@ -128,7 +129,9 @@ void insertHeaderItem(HWND header, int item, int width, const char* text, int fo
 
 }  // namespace
 
-INT_PTR CALLBACK yygridrowtemplateproc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
+namespace {
+
+void rowTemplate(HWND dialog, UINT message, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
             if (yyisnumericclass(c) || yyfieldrecord(c) != nullptr) continue;
@@ -138,7 +141,18 @@ INT_PTR CALLBACK yygridrowtemplateproc(HWND dialog, UINT message, WPARAM, LPARAM
     } else if (message == WM_DESTROY) {
         for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) yyfreefieldrecord(c, false);
     }
-    return 0;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK yygridrowtemplateproc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
+    return yyguardcallback(
+        "yygridrowtemplateproc",
+        [&]() -> INT_PTR {
+            rowTemplate(dialog, message, lParam);
+            return 0;
+        },
+        []() -> INT_PTR { return 0; });
 }
 
 void yygridinitialise(HWND grid, std::string_view text, int& used) {

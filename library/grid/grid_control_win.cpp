@@ -1,8 +1,8 @@
 // grid_control_win.cpp - the "KBNGRID" window: creation and destruction, font and size, layout
 // with the scroll divisor, scrolling by line, page, thumb and wheel, the header controls (clicks
 // and divider drags), focus, enabling, style changes and the private messages.
-#include <exception>
 
+#include "core/callback_guard.hpp"
 #include "core/window_tables_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
@@ -469,11 +469,9 @@ bool yyisgrid(HWND window) {
 HWND yygridofcells(HWND cells) { return GetParent(cells); }
 
 LRESULT CALLBACK yygridwndproc(HWND grid, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return dispatch(grid, message, wParam, lParam);
-    } catch (const std::exception&) {
-        return 0;
-    }
+    return yyguardcallback(
+        "yygridwndproc", [&] { return dispatch(grid, message, wParam, lParam); },
+        [&] { return DefWindowProcA(grid, message, wParam, lParam); });
 }
 
 void yygridlayout(HWND grid) {
@@ -553,7 +551,9 @@ void yyGridSendScrollMessage(HWND grid, UINT message, WPARAM wParam, LPARAM lPar
     }
 }
 
-LRESULT CALLBACK yygridsubheader(HWND header, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT subheader(HWND header, UINT message, WPARAM wParam, LPARAM lParam) {
     auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(header, GWLP_USERDATA));
     HWND grid = GetParent(header);
     GridControlRecord* g = yygridrecord(grid);
@@ -566,14 +566,28 @@ LRESULT CALLBACK yygridsubheader(HWND header, UINT message, WPARAM wParam, LPARA
                                : DefWindowProcA(header, message, wParam, lParam);
 }
 
-LRESULT CALLBACK yygridspinwndproc(HWND spin, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(spin, GWLP_USERDATA));
+LRESULT spin(HWND spinBox, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(spinBox, GWLP_USERDATA));
     if (message == WM_LBUTTONDOWN && (wParam & MK_SHIFT)) {
-        HWND buddy = reinterpret_cast<HWND>(SendMessageA(spin, UDM_GETBUDDY, 0, 0));
+        HWND buddy = reinterpret_cast<HWND>(SendMessageA(spinBox, UDM_GETBUDDY, 0, 0));
         if (buddy != nullptr) return SendMessageA(buddy, message, wParam, lParam);
     }
-    return previous != nullptr ? CallWindowProcA(previous, spin, message, wParam, lParam)
-                               : DefWindowProcA(spin, message, wParam, lParam);
+    return previous != nullptr ? CallWindowProcA(previous, spinBox, message, wParam, lParam)
+                               : DefWindowProcA(spinBox, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK yygridsubheader(HWND header, UINT message, WPARAM wParam, LPARAM lParam) {
+    return yyguardcallback(
+        "yygridsubheader", [&] { return subheader(header, message, wParam, lParam); },
+        [&] { return DefWindowProcA(header, message, wParam, lParam); });
+}
+
+LRESULT CALLBACK yygridspinwndproc(HWND spinBox, UINT message, WPARAM wParam, LPARAM lParam) {
+    return yyguardcallback(
+        "yygridspinwndproc", [&] { return spin(spinBox, message, wParam, lParam); },
+        [&] { return DefWindowProcA(spinBox, message, wParam, lParam); });
 }
 
 // A row-label window at position i, y from the top of the grid's client area.

@@ -1,10 +1,10 @@
 // grid_editor_win.cpp - the editor of the current cell: making a cell current, creating, loading,
 // storing and destroying the editor, and its keys, characters, dialog codes and focus.
 #include <cstring>
-#include <exception>
 #include <new>
 #include <string>
 
+#include "core/callback_guard.hpp"
 #include "core/convert_internal.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
@@ -496,11 +496,9 @@ void yyGridDestroyCurrent(GridControlRecord* g, bool store) {
 }
 
 LRESULT CALLBACK yygridcellwndproc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return editorProc(editor, message, wParam, lParam);
-    } catch (const std::exception&) {
-        return 0;
-    }
+    return yyguardcallback(
+        "yygridcellwndproc", [&] { return editorProc(editor, message, wParam, lParam); },
+        [&] { return DefWindowProcA(editor, message, wParam, lParam); });
 }
 
 // The grid fills its editor: the editor's change notifications are its own, not the user's.

@@ -1,9 +1,9 @@
 // grid_paint_win.cpp - the cell area ("KBNGRIDCLIENT"): painting the grid lines and cells with
 // their colours, alignment and check-box pictures, mouse presses and drag selection, the
 // editor's colours and notifications, the context menu and the messages passed to the dialog.
-#include <exception>
 #include <string>
 
+#include "core/callback_guard.hpp"
 #include "core/events.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
@@ -384,11 +384,9 @@ HMENU yygridcontextmenu(HWND grid, HWND target) {
 }
 
 LRESULT CALLBACK yygridwndprocclient(HWND cells, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return clientProc(cells, message, wParam, lParam);
-    } catch (const std::exception&) {
-        return 0;
-    }
+    return yyguardcallback(
+        "yygridwndprocclient", [&] { return clientProc(cells, message, wParam, lParam); },
+        [&] { return DefWindowProcA(cells, message, wParam, lParam); });
 }
 
 void yyHighlightBitmap(HBITMAP picture, HBITMAP result, HBITMAP work) {

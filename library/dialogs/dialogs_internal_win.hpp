@@ -165,6 +165,10 @@ int yytrackselectionstart();
 // procedure beneath the outer one kept in word 13).
 void yysubclassfield(HWND control);
 
+// What the dialog manager asks of the bitmap store (defined in images/): a copy of off-screen
+// bitmap `identifier` for a field's picture, null when there is no such bitmap.
+HBITMAP yybitmapcopy(int identifier);
+
 // Field queries (current dialog; field -1 when missing or of the wrong kind).
 HWND yyfieldwindow(int field);
 void yygetfieldtype(int& field, int& type);

@@ -42,8 +42,7 @@ void destroyImage(UINT type, HANDLE image) {
 
 }  // namespace
 
-// The off-screen bitmaps and the metafile slots belong to their own subsystems; until they
-// exist no identifier names a picture.
+// Metafile slots belong to graphics; until they exist no slot names a picture.
 void yyfieldimage(int& field, int identifier, int kind) {
     HWND c = yyfieldwindow(field);
     if (c == nullptr) {
@@ -70,7 +69,8 @@ void yyfieldimage(int& field, int identifier, int kind) {
         image = LoadImageA(instance(), identifier == 0 ? "ICON1" : MAKEINTRESOURCEA(identifier & 0xFFFF), IMAGE_ICON, 0, 0, 0);
         break;
     case imageMetafile: image = metafileResource(identifier); break;
-    default: break;  // off-screen bitmaps and metafile slots: none yet
+    case imageOffscreen: image = yybitmapcopy(identifier); break;  // outlives the bitmap
+    default: break;  // metafile slots: none yet
     }
     if (image == nullptr) {
         field = -2;

@@ -15,6 +15,7 @@ int iPlotMode = R2_COPYPEN;
 HDC hFieldDC;
 HWND hFieldWindow;
 HDC hBitmapDC;
+HBITMAP hGraphicsBitmap;
 int iMetafileSelected;
 
 void yywinlinestyles() {

@@ -18,6 +18,7 @@ extern int iPlotMode;
 extern HDC hFieldDC;
 extern HWND hFieldWindow;
 extern HDC hBitmapDC;
+extern HBITMAP hGraphicsBitmap;  // the off-screen bitmap selected into hBitmapDC, null none
 extern int iMetafileSelected;
 
 // The window manager's drawing contexts (window_surface_win.cpp). A window's context is about to

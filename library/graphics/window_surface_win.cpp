@@ -53,6 +53,7 @@ void yyscreenopened(HDC windowDC) {
     hFieldDC = nullptr;
     hFieldWindow = nullptr;
     hBitmapDC = nullptr;
+    hGraphicsBitmap = nullptr;
     iMetafileSelected = 0;
 }
 
@@ -78,6 +79,7 @@ void yygrselectnone() {
     } else if (hBitmapDC != nullptr) {
         DeleteDC(hBitmapDC);
         hBitmapDC = nullptr;
+        hGraphicsBitmap = nullptr;  // the bitmap stays in its slot
     } else {
         iMetafileSelected = 0;
     }

@@ -1,0 +1,44 @@
+// bitmap_viewer_info_win.cpp - facts of bitmap viewer windows that the window manager and the
+// graphics layer read: the shown bitmap, the scroll positions, the image size and bottom edge.
+#include <windows.h>
+
+#include "core/window_tables_win.hpp"
+#include "images/bitmap_viewer_win.hpp"
+#include "images/bitmaps.hpp"
+#include "images/bitmaps_win.hpp"
+
+BitmapViewerRecord* yybitmapviewerrecord(int n) {
+    if (n < 1 || n >= MaxWindows || wWindow[n] == nullptr) return nullptr;
+    int* record = yywindowrecord(wWindow[n]);
+    if (record == nullptr || record[0] != KindBitmapViewer) return nullptr;
+    return reinterpret_cast<BitmapViewerRecord*>(record);
+}
+
+int yybitmapinfo(int window, int item) {
+    const BitmapViewerRecord* record = yybitmapviewerrecord(window);
+    if (record == nullptr) return 0;
+    SCROLLINFO across{}, down{};
+    across.cbSize = down.cbSize = sizeof(SCROLLINFO);
+    across.fMask = down.fMask = SIF_ALL;
+    switch (item) {
+    case 3:
+        for (int slot = 0; slot < BitmapSlots; ++slot)
+            if (record->shownBitmap != nullptr && yybitmaphandle(slot) == record->shownBitmap) return slot + 1;
+        return 0;
+    case 4:
+        GetScrollInfo(record->viewer, SB_HORZ, &across);
+        return across.nPos;
+    case 5:
+        GetScrollInfo(record->viewer, SB_VERT, &down);
+        return down.nPos;
+    case 101: return record->shownWidth;
+    case 102: return record->shownHeight;
+    case 103: {
+        GetScrollInfo(record->viewer, SB_HORZ, &across);
+        GetScrollInfo(record->viewer, SB_VERT, &down);
+        const bool horizontalBar = across.nMax - across.nMin >= static_cast<int>(across.nPage);
+        return down.nPos + static_cast<int>(down.nPage) + (horizontalBar ? GetSystemMetrics(SM_CYHSCROLL) : 0);
+    }
+    default: return 0;
+    }
+}

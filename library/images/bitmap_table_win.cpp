@@ -26,6 +26,13 @@ bool validSlot(int slot) { return slot >= 0 && slot < BitmapSlots; }
 
 }  // namespace
 
+int yybitmapshownslot(const int* record) {
+    if (record[ViewerShownBitmap] == 0) return -1;
+    for (int slot = 0; slot < BitmapSlots; ++slot)
+        if (hBitmap[slot] != nullptr && wordOfBitmap(hBitmap[slot]) == record[ViewerShownBitmap]) return slot;
+    return -1;
+}
+
 HBITMAP yybitmaphandle(int slot) { return validSlot(slot) ? hBitmap[slot] : nullptr; }
 
 COLORREF yybitmapcolour(HDC dc, int colour) {
@@ -96,8 +103,8 @@ void yybitmapcreate(int& identifier, int width, int height, int colour) {
 int yybitmapisviewer(int slot) {
     if (!validSlot(slot) || hBitmap[slot] == nullptr) return 0;
     for (int n = 1; n < MaxWindows; ++n) {
-        const BitmapViewerRecord* record = yybitmapviewerrecord(n);
-        if (record != nullptr && record->shownBitmap == hBitmap[slot]) return n;
+        const int* record = yybitmapviewerrecord(n);
+        if (record != nullptr && yybitmapshownslot(record) == slot) return n;
     }
     return 0;
 }

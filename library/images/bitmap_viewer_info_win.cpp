@@ -7,35 +7,32 @@
 #include "images/bitmaps.hpp"
 #include "images/bitmaps_win.hpp"
 
-BitmapViewerRecord* yybitmapviewerrecord(int n) {
+int* yybitmapviewerrecord(int n) {
     if (n < 1 || n >= MaxWindows || wWindow[n] == nullptr) return nullptr;
     int* record = yywindowrecord(wWindow[n]);
-    if (record == nullptr || record[0] != KindBitmapViewer) return nullptr;
-    return reinterpret_cast<BitmapViewerRecord*>(record);
+    return record != nullptr && record[ViewerKind] == KindBitmapViewer ? record : nullptr;
 }
 
 int yybitmapinfo(int window, int item) {
-    const BitmapViewerRecord* record = yybitmapviewerrecord(window);
+    const int* record = yybitmapviewerrecord(window);
     if (record == nullptr) return 0;
     SCROLLINFO across{}, down{};
     across.cbSize = down.cbSize = sizeof(SCROLLINFO);
     across.fMask = down.fMask = SIF_ALL;
     switch (item) {
     case 3:
-        for (int slot = 0; slot < BitmapSlots; ++slot)
-            if (record->shownBitmap != nullptr && yybitmaphandle(slot) == record->shownBitmap) return slot + 1;
-        return 0;
+        return yybitmapshownslot(record) + 1;
     case 4:
-        GetScrollInfo(record->viewer, SB_HORZ, &across);
+        GetScrollInfo(handleOf(record[ViewerWindow]), SB_HORZ, &across);
         return across.nPos;
     case 5:
-        GetScrollInfo(record->viewer, SB_VERT, &down);
+        GetScrollInfo(handleOf(record[ViewerWindow]), SB_VERT, &down);
         return down.nPos;
-    case 101: return record->shownWidth;
-    case 102: return record->shownHeight;
+    case 101: return record[ViewerShownWidth];
+    case 102: return record[ViewerShownHeight];
     case 103: {
-        GetScrollInfo(record->viewer, SB_HORZ, &across);
-        GetScrollInfo(record->viewer, SB_VERT, &down);
+        GetScrollInfo(handleOf(record[ViewerWindow]), SB_HORZ, &across);
+        GetScrollInfo(handleOf(record[ViewerWindow]), SB_VERT, &down);
         const bool horizontalBar = across.nMax - across.nMin >= static_cast<int>(across.nPage);
         return down.nPos + static_cast<int>(down.nPage) + (horizontalBar ? GetSystemMetrics(SM_CYHSCROLL) : 0);
     }

@@ -20,19 +20,52 @@ bool filled(int slot) { return yybitmaphandle(slot) != nullptr; }
 
 DWORD plotRop() { return yybitmaprop(BitmapPlotMode); }
 
-// The bitmap's own context for pixel work: the drawing context itself while the bitmap is the
-// target, else a memory context of its own (owned tells the caller to delete it).
-HDC pixelContext(int slot, bool& owned) {
-    owned = yybitmapistarget(slot) == 0;
-    return owned ? yybitmapcontext(wDC, hBitmap[slot]) : gDC;
+// A memory context of its own, compatible with `like`, holding the slot's bitmap; null with
+// status 1021 (empty slot) or 1066 (the bitmap is the drawing target, or the platform refused).
+HDC ownContext(int slot, HDC like, int& status) {
+    if (!filled(slot)) {
+        status = 1021;
+        return nullptr;
+    }
+    HDC dc = yybitmapistarget(slot) ? nullptr : yybitmapcontext(like, hBitmap[slot]);
+    if (dc == nullptr) status = 1066;
+    return dc;
+}
+
+// Pixel work on the slot's bitmap: through the drawing context itself while the bitmap is the
+// target, else through a memory context of its own. Status 0 when the work ran.
+template <typename Work>
+void withPixels(int slot, int& status, Work work) {
+    if (!filled(slot)) {
+        status = 1021;
+        return;
+    }
+    const bool owned = yybitmapistarget(slot) == 0;
+    HDC dc = owned ? yybitmapcontext(wDC, hBitmap[slot]) : gDC;
+    if (dc == nullptr) {
+        status = 1066;
+        return;
+    }
+    work(dc);
+    if (owned) DeleteDC(dc);
+    status = 0;
+}
+
+// Visits the rectangle x1..x2, y1..y2 from the bottom row up, each row left to right, with the
+// pixel's index in a row-major array of the rectangle.
+template <typename Visit>
+void eachPixel(int x1, int y1, int x2, int y2, Visit visit) {
+    const long rowWidth = static_cast<long>(x2) - x1 + 1;
+    for (int y = y2; y >= y1; --y)
+        for (int x = x1; x <= x2; ++x) visit(x, y, (static_cast<long>(y) - y1) * rowWidth + (x - x1));
 }
 
 void setColour(HDC dc, int x, int y, unsigned rgb) {
     SetPixelV(dc, x, y, yybitmapcolour(dc, static_cast<int>(rgb)));
 }
 
-// The whole bitmap as 32-bit pixels (0x00RRGGBB in memory as B, G, R, 0), top row first.
-bool readPixels(HBITMAP bitmap, int width, int height, std::vector<unsigned>& pixels) {
+// The description of a width x height picture of 32-bit pixels (B, G, R, 0), top row first.
+BITMAPINFO topDownInfo(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -40,27 +73,38 @@ bool readPixels(HBITMAP bitmap, int width, int height, std::vector<unsigned>& pi
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
-    HDC dc = CreateCompatibleDC(wDC);
-    if (hPalette != nullptr) SelectPalette(dc, hPalette, FALSE), RealizePalette(dc);
-    const int rows = GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteDC(dc);
-    return rows == height;
+    return info;
 }
 
-bool writePixels(HBITMAP bitmap, int width, int height, const std::vector<unsigned>& pixels) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+// Moves the whole bitmap's pixels to (read) or from (write) memory; true when every row moved.
+bool movePixels(HBITMAP bitmap, int width, int height, std::vector<unsigned>& pixels, bool read) {
+    BITMAPINFO info = topDownInfo(width, height);
+    if (read) pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
     HDC dc = CreateCompatibleDC(wDC);
     if (hPalette != nullptr) SelectPalette(dc, hPalette, FALSE), RealizePalette(dc);
-    const int rows = SetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    const UINT rows = static_cast<UINT>(height);
+    const int moved = read ? GetDIBits(dc, bitmap, 0, rows, pixels.data(), &info, DIB_RGB_COLORS)
+                           : SetDIBits(dc, bitmap, 0, rows, pixels.data(), &info, DIB_RGB_COLORS);
     DeleteDC(dc);
-    return rows == height;
+    return moved == height;
+}
+
+// Resize and rotate replace the slot's bitmap by a new black one of width x height: null with
+// status 1021 (empty slot), 1066 (the drawing target) or 1020 (no new bitmap). viewer: the
+// window whose viewer shows the old bitmap.
+HBITMAP replacement(int slot, int width, int height, int& viewer, int& status) {
+    if (!filled(slot)) {
+        status = 1021;
+        return nullptr;
+    }
+    viewer = yybitmapisviewer(slot);
+    if (yybitmapistarget(slot)) {
+        status = 1066;
+        return nullptr;
+    }
+    HBITMAP bitmap = yybitmapcreate2(width, height, 0);
+    if (bitmap == nullptr) status = 1020;
+    return bitmap;
 }
 
 // The slot takes a new bitmap of the given size in place of its old one.
@@ -74,15 +118,8 @@ void replaceBitmap(int slot, HBITMAP bitmap, int width, int height) {
 }  // namespace
 
 void yybitmapclear(int slot, int x1, int y1, int x2, int y2, int colour, int& status) {
-    if (!filled(slot)) {
-        status = 1021;
-        return;
-    }
-    HDC dc = yybitmapistarget(slot) ? nullptr : yybitmapcontext(wDC, hBitmap[slot]);
-    if (dc == nullptr) {
-        status = 1066;
-        return;
-    }
+    HDC dc = ownContext(slot, wDC, status);
+    if (dc == nullptr) return;
     HBRUSH brush = CreateSolidBrush(yybitmapcolour(dc, colour == -1 ? BitmapColour[slot] : colour));
     const RECT area = {x1, y1, x2 + 1, y2 + 1};  // bounds inclusive
     FillRect(dc, &area, brush);
@@ -92,29 +129,15 @@ void yybitmapclear(int slot, int x1, int y1, int x2, int y2, int colour, int& st
 }
 
 void yybitmapget(int slot, int x, int y, int width, int height, int& status) {
-    if (!filled(slot)) {
-        status = 1021;
-        return;
-    }
-    HDC dc = yybitmapistarget(slot) ? nullptr : yybitmapcontext(gDC, hBitmap[slot]);
-    if (dc == nullptr) {
-        status = 1066;
-        return;
-    }
+    HDC dc = ownContext(slot, gDC, status);
+    if (dc == nullptr) return;
     status = BitBlt(dc, 0, 0, width, height, gDC, x, y, plotRop()) ? 0 : 1066;
     DeleteDC(dc);
 }
 
 void yybitmapput(int slot, int stretch, int x, int y, int width, int height, int& status) {
-    if (!filled(slot)) {
-        status = 1021;
-        return;
-    }
-    HDC dc = yybitmapistarget(slot) ? nullptr : yybitmapcontext(gDC, hBitmap[slot]);
-    if (dc == nullptr) {
-        status = 1066;
-        return;
-    }
+    HDC dc = ownContext(slot, gDC, status);
+    if (dc == nullptr) return;
     BOOL copied = FALSE;
     if (stretch == 0) {
         copied = BitBlt(gDC, x, y, width, height, dc, 0, 0, plotRop());
@@ -129,15 +152,8 @@ void yybitmapput(int slot, int stretch, int x, int y, int width, int height, int
 
 void yybitmappart(int slot, int sourceX, int sourceY, int destinationX, int destinationY, int width,
                   int height, int direction, int& status) {
-    if (!filled(slot)) {
-        status = 1021;
-        return;
-    }
-    HDC dc = yybitmapistarget(slot) ? nullptr : yybitmapcontext(gDC, hBitmap[slot]);
-    if (dc == nullptr) {
-        status = 1066;
-        return;
-    }
+    HDC dc = ownContext(slot, gDC, status);
+    if (dc == nullptr) return;
     const BOOL copied = direction == 0
                             ? BitBlt(dc, destinationX, destinationY, width, height, gDC, sourceX, sourceY, plotRop())
                             : BitBlt(gDC, destinationX, destinationY, width, height, dc, sourceX, sourceY, plotRop());
@@ -146,41 +162,15 @@ void yybitmappart(int slot, int sourceX, int sourceY, int destinationX, int dest
 }
 
 void yybitmapgetdata(int slot, const int* array, int x1, int y1, int x2, int y2, int& status) {
-    if (!filled(slot)) {
-        status = 1021;
-        return;
-    }
-    bool owned = false;
-    HDC dc = pixelContext(slot, owned);
-    if (dc == nullptr) {
-        status = 1066;
-        return;
-    }
-    const long rowWidth = static_cast<long>(x2) - x1 + 1;
-    for (int y = y2; y >= y1; --y)
-        for (int x = x1; x <= x2; ++x)
-            setColour(dc, x, y, static_cast<unsigned>(array[(static_cast<long>(y) - y1) * rowWidth + (x - x1)]));
-    if (owned) DeleteDC(dc);
-    status = 0;
+    withPixels(slot, status, [&](HDC dc) {
+        eachPixel(x1, y1, x2, y2, [&](int x, int y, long i) { setColour(dc, x, y, static_cast<unsigned>(array[i])); });
+    });
 }
 
 void yybitmapputdata(int slot, int* array, int x1, int y1, int x2, int y2, int& status) {
-    if (!filled(slot)) {
-        status = 1021;
-        return;
-    }
-    bool owned = false;
-    HDC dc = pixelContext(slot, owned);
-    if (dc == nullptr) {
-        status = 1066;
-        return;
-    }
-    const long rowWidth = static_cast<long>(x2) - x1 + 1;
-    for (int y = y2; y >= y1; --y)
-        for (int x = x1; x <= x2; ++x)
-            array[(static_cast<long>(y) - y1) * rowWidth + (x - x1)] = static_cast<int>(GetPixel(dc, x, y));
-    if (owned) DeleteDC(dc);
-    status = 0;
+    withPixels(slot, status, [&](HDC dc) {
+        eachPixel(x1, y1, x2, y2, [&](int x, int y, long i) { array[i] = static_cast<int>(GetPixel(dc, x, y)); });
+    });
 }
 
 void yybitmapblenddata(const int* array, int x1, int y1, int x2, int y2, int width, int height,
@@ -199,27 +189,16 @@ void yybitmapblenddata(const int* array, int x1, int y1, int x2, int y2, int wid
 }
 
 void yybitmapgetresource(int slot, int resource, int& status) {
-    if (!filled(slot)) {
-        status = 1021;
-        return;
-    }
-    if (yybitmapistarget(slot)) {
-        status = 1066;
-        return;
-    }
+    HDC target = ownContext(slot, gDC, status);
+    if (target == nullptr) return;
     HBITMAP loaded = LoadBitmapA(wInstance, MAKEINTRESOURCEA(resource & 0xFFFF));
-    if (loaded == nullptr) {
-        status = 1015;
-        return;
-    }
-    HDC target = yybitmapcontext(gDC, hBitmap[slot]);
-    HDC source = target != nullptr ? yybitmapcontext(gDC, loaded) : nullptr;
+    HDC source = loaded != nullptr ? yybitmapcontext(gDC, loaded) : nullptr;
     const BOOL copied = source != nullptr &&
                         BitBlt(target, 0, 0, BitmapWidth[slot], BitmapHeight[slot], source, 0, 0, SRCCOPY);
     if (source != nullptr) DeleteDC(source);
-    if (target != nullptr) DeleteDC(target);
-    DeleteObject(loaded);
-    status = copied ? 0 : 1066;
+    DeleteDC(target);
+    if (loaded != nullptr) DeleteObject(loaded);
+    status = loaded == nullptr ? 1015 : copied ? 0 : 1066;
 }
 
 void yybitmapresourceinfo(int resource, int& width, int& height) {
@@ -237,49 +216,27 @@ void yybitmapresourceinfo(int resource, int& width, int& height) {
 }
 
 void yybitmapmirror(int slot, int direction, int& viewer, int& status) {
-    if (!filled(slot)) {
-        status = 1021;
-        return;
-    }
     viewer = yybitmapisviewer(slot);
-    bool owned = false;
-    HDC dc = pixelContext(slot, owned);
-    if (dc == nullptr) {
-        status = 1066;
-        return;
-    }
-    const int w = BitmapWidth[slot], h = BitmapHeight[slot];
-    auto exchange = [dc](int ax, int ay, int bx, int by) {
-        const COLORREF a = GetPixel(dc, ax, ay), b = GetPixel(dc, bx, by);
-        setColour(dc, ax, ay, b);
-        setColour(dc, bx, by, a);
-    };
-    if (direction == 0) {
-        for (int i = 0; i < w / 2; ++i)
-            for (int j = 0; j < h; ++j) exchange(i, j, w - 1 - i, j);
-    } else {
-        for (int i = 0; i < h / 2; ++i)
-            for (int j = 0; j < w; ++j) exchange(j, i, j, h - 1 - i);
-    }
-    if (owned) DeleteDC(dc);
-    status = 0;
+    withPixels(slot, status, [&](HDC dc) {
+        const int w = BitmapWidth[slot], h = BitmapHeight[slot];
+        auto exchange = [dc](int ax, int ay, int bx, int by) {
+            const COLORREF a = GetPixel(dc, ax, ay), b = GetPixel(dc, bx, by);
+            setColour(dc, ax, ay, b);
+            setColour(dc, bx, by, a);
+        };
+        if (direction == 0) {
+            for (int i = 0; i < w / 2; ++i)
+                for (int j = 0; j < h; ++j) exchange(i, j, w - 1 - i, j);
+        } else {
+            for (int i = 0; i < h / 2; ++i)
+                for (int j = 0; j < w; ++j) exchange(j, i, j, h - 1 - i);
+        }
+    });
 }
 
 void yybitmapresize(int slot, int width, int height, int& viewer, int& status) {
-    if (!filled(slot)) {
-        status = 1021;
-        return;
-    }
-    viewer = yybitmapisviewer(slot);
-    if (yybitmapistarget(slot)) {
-        status = 1066;
-        return;
-    }
-    HBITMAP resized = yybitmapcreate2(width, height, 0);
-    if (resized == nullptr) {
-        status = 1020;
-        return;
-    }
+    HBITMAP resized = replacement(slot, width, height, viewer, status);
+    if (resized == nullptr) return;
     HDC source = yybitmapcontext(wDC, hBitmap[slot]);
     HDC target = source != nullptr ? yybitmapcontext(wDC, resized) : nullptr;
     BOOL copied = FALSE;
@@ -300,32 +257,21 @@ void yybitmapresize(int slot, int width, int height, int& viewer, int& status) {
 }
 
 void yybitmaprotate(int slot, int angle, int& viewer, int& status) {
-    if (!filled(slot)) {
-        status = 1021;
-        return;
-    }
-    viewer = yybitmapisviewer(slot);
-    if (yybitmapistarget(slot)) {
-        status = 1066;
-        return;
-    }
-    const int w = BitmapWidth[slot], h = BitmapHeight[slot];
+    int w = 0, h = 0;
+    yybitmapsize(slot, w, h);
     const int newWidth = angle == 180 ? w : h, newHeight = angle == 180 ? h : w;
-    HBITMAP turned = yybitmapcreate2(newWidth, newHeight, 0);
-    if (turned == nullptr) {
-        status = 1020;
-        return;
-    }
+    HBITMAP turned = replacement(slot, newWidth, newHeight, viewer, status);
+    if (turned == nullptr) return;
     // Through device-independent pixels in memory: blits ignore world transforms on some systems.
     std::vector<unsigned> pixels, turnedPixels;
     bool done = false;
     try {
-        done = readPixels(hBitmap[slot], w, h, pixels);
+        done = movePixels(hBitmap[slot], w, h, pixels, true);
         if (done) {
             turnedPixels.assign(pixels.size(), 0);
             if (angle == 90 || angle == 180 || angle == 270)
                 yyturnpixels(angle, w, h, pixels.data(), turnedPixels.data());
-            done = writePixels(turned, newWidth, newHeight, turnedPixels);
+            done = movePixels(turned, newWidth, newHeight, turnedPixels, false);
         }
     } catch (const std::bad_alloc&) {
         done = false;

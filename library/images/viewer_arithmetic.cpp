@@ -67,38 +67,24 @@ bool yyviewerscroll(int request, int position, int page, int thumb, int& target)
 }
 
 bool yyviewerkey(int key, bool ctrl, int shownWidth, int shownHeight, int& bar, int& request, int& thumb) {
-    thumb = 0;
-    switch (key) {
-    case KeyPageUp:
-        bar = 1;
-        request = ctrl ? ScrollThumbTrack : ScrollPageBack;
+    // Ctrl takes the pages to the edges; the lines move one pixel with or without it.
+    struct Navigation {
+        int key, bar, plain, withCtrl;
+    };
+    static const Navigation keys[] = {
+        {KeyPageUp, 1, ScrollPageBack, ScrollThumbTrack}, {KeyPageDown, 1, ScrollPageOn, ScrollThumbTrack},
+        {KeyHome, 0, ScrollPageBack, ScrollThumbTrack},   {KeyEnd, 0, ScrollPageOn, ScrollThumbTrack},
+        {KeyLeft, 0, ScrollLineBack, ScrollLineBack},     {KeyRight, 0, ScrollLineOn, ScrollLineOn},
+        {KeyUp, 1, ScrollLineBack, ScrollLineBack},       {KeyDown, 1, ScrollLineOn, ScrollLineOn},
+    };
+    for (const Navigation& k : keys) {
+        if (k.key != key) continue;
+        bar = k.bar;
+        request = ctrl ? k.withCtrl : k.plain;
+        thumb = key == KeyPageDown ? shownHeight : key == KeyEnd ? shownWidth : 0;
         return true;
-    case KeyPageDown:
-        bar = 1;
-        request = ctrl ? ScrollThumbTrack : ScrollPageOn;
-        thumb = shownHeight;
-        return true;
-    case KeyHome:
-        bar = 0;
-        request = ctrl ? ScrollThumbTrack : ScrollPageBack;
-        return true;
-    case KeyEnd:
-        bar = 0;
-        request = ctrl ? ScrollThumbTrack : ScrollPageOn;
-        thumb = shownWidth;
-        return true;
-    case KeyLeft:
-    case KeyRight:
-        bar = 0;
-        request = key == KeyLeft ? ScrollLineBack : ScrollLineOn;
-        return true;
-    case KeyUp:
-    case KeyDown:
-        bar = 1;
-        request = key == KeyUp ? ScrollLineBack : ScrollLineOn;
-        return true;
-    default: return false;
     }
+    return false;
 }
 
 int yyviewerwheel(int position, int delta, int height) {

@@ -64,6 +64,8 @@ void IGrSelect(int type, std::optional<int> ident) {
         if (g.surfaceIdent >= 1 && g.surfaceIdent <= gravim.images.bitmapLimit)
             yygrtargetbitmap(g.surfaceIdent - 1, status, width, height);
         if (status > 0) {
+            // The released target's context is gone: the window's context is the target again.
+            yygrtargetwindow(gravim.windows.wIndex);
             fallBack();
             return;
         }

@@ -190,10 +190,15 @@ TEST_F(BitmapStore, DrawingOnASelectedBitmapStaysInIt) {
     EXPECT_EQ(pixel(id, 0, 5), Red);
     EXPECT_EQ(pixel(id, 19, 5), Red);
     EXPECT_EQ(pixel(id, 10, 4), White);
-    // An empty slot or an identifier beyond the limit leaves the window as the surface.
-    IGrSelect(2, 7);
-    EXPECT_EQ(WInfoError(1), 1019);
-    EXPECT_EQ(gravim.graphics.surfaceType, 1);
+    // An empty slot or an identifier beyond the limit leaves the window as the surface, also
+    // when a bitmap was the target before.
+    for (int refused : {7, 51}) {
+        IGrSelect(2, id);
+        IGrSelect(2, refused);
+        EXPECT_EQ(WInfoError(1), 1019);
+        EXPECT_EQ(gravim.graphics.surfaceType, 1);
+        EXPECT_EQ(gDC, wDC);
+    }
 }
 
 TEST_F(BitmapStore, BlendModesOverAWhiteTarget) {

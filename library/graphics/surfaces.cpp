@@ -65,7 +65,7 @@ void IGrSelect(int type, std::optional<int> ident) {
             yygrtargetbitmap(g.surfaceIdent - 1, status, width, height);
         if (status > 0) {
             // The released target's context is gone: the window's context is the target again.
-            yygrtargetwindow(gravim.windows.wIndex);
+            if (gravim.windows.rootOpen != 0) yygrtargetwindow(gravim.windows.wIndex);
             fallBack();
             return;
         }

@@ -6,6 +6,7 @@
 
 #include <new>
 
+#include "core/callback_guard.hpp"
 #include "core/events.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
@@ -502,23 +503,26 @@ LRESULT viewerMessage(HWND viewer, int* record, UINT message, WPARAM wParam, LPA
 }  // namespace
 
 LRESULT CALLBACK yyBitmapWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        int* record = yywindowrecord(window);
-        if (record == nullptr || record[ViewerKind] != KindBitmapViewer) return DefWindowProcA(window, message, wParam, lParam);
-        return frameMessage(window, record, message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+    return yyguardcallback(
+        "yyBitmapWndProc",
+        [&]() -> LRESULT {
+            int* record = yywindowrecord(window);
+            if (record == nullptr || record[ViewerKind] != KindBitmapViewer)
+                return DefWindowProcA(window, message, wParam, lParam);
+            return frameMessage(window, record, message, wParam, lParam);
+        },
+        [&]() -> LRESULT { return DefWindowProcA(window, message, wParam, lParam); });
 }
 
 LRESULT CALLBACK yyBitmapWndProcClient(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        int* record = recordOf(window);
-        if (record == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-        return viewerMessage(window, record, message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+    return yyguardcallback(
+        "yyBitmapWndProcClient",
+        [&]() -> LRESULT {
+            int* record = recordOf(window);
+            if (record == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+            return viewerMessage(window, record, message, wParam, lParam);
+        },
+        [&]() -> LRESULT { return DefWindowProcA(window, message, wParam, lParam); });
 }
 
 void yybitmapview(int slot, int x, int y, int& mode, int options, int& status) {

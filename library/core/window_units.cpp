@@ -1,6 +1,7 @@
 // window_units.cpp - window units, 0..9999 across the current client area, and small services.
 // The scale is the current window's client size in gravim.windows.
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -69,4 +70,20 @@ int yyAsciiToInt(const char* text) {
     return static_cast<int>(negative ? 0u - value : value);
 }
 
-int yysizeofmenuiteminfo() { return 44; }
+// The menu-item information record as every system version since the first 32-bit one accepts
+// it (without the later item-bitmap field): 44 bytes on 32-bit Windows. Its handle, pointer and
+// item-data words are pointer-sized, so on 64-bit Windows it is 72 bytes, and the system rejects
+// a record announced as 44 there.
+namespace {
+struct MenuItemRecord {
+    unsigned size, mask, type, state, identifier;
+    void* subMenu;
+    void* checkedBitmap;
+    void* uncheckedBitmap;
+    std::uintptr_t itemData;
+    char* typeData;
+    unsigned typeLength;
+};
+}  // namespace
+
+int yysizeofmenuiteminfo() { return static_cast<int>(sizeof(MenuItemRecord)); }

@@ -41,7 +41,7 @@ int yystrlen(const char* text);       // length up to the last non-blank charact
 int yysubstrlen(const char* text);    // characters before the first blank or the end
 void yystrctof(const char* text, char* buffer, int n);  // copy into n characters, blank-padded
 int yyAsciiToInt(const char* text);   // optional "-" and decimal digits; no digits gives 0
-int yysizeofmenuiteminfo();           // 44 on every system version
+int yysizeofmenuiteminfo();           // menu-item record size: 44 on 32-bit, 72 on 64-bit
 
 // Which bell command a WindowBell text is: -1 switch off, 1 switch on, 0 ring.
 int yybellcommand(std::string_view text);

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 
 #include "core/events.hpp"
@@ -76,7 +77,9 @@ TEST_F(WindowProcedures, MenuPromptsFromResourceRunTimeTextAndSystemMenu) {
     select(SC_MAXIMIZE, MF_SYSMENU);
     EXPECT_EQ(prompt(), "Enlarges the window to full size");
 
-    // A prompt set at run time on the item comes first.
+    // A prompt set at run time on the item comes first; the library reads it with the system's
+    // record up to (not including) the item bitmap, whose size differs between 32 and 64 bits.
+    EXPECT_EQ(static_cast<std::size_t>(yysizeofmenuiteminfo()), offsetof(MENUITEMINFOA, hbmpItem));
     static char runTime[] = "Leaves the program";
     MENUITEMINFOA item = {};
     item.cbSize = sizeof item;

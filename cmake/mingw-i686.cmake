@@ -1,4 +1,5 @@
-# Cross build for 32-bit Windows with Debian's mingw-w64 (posix threads, needed by GoogleTest).
+# Cross build for 32-bit Windows, the product's configuration, with Debian's mingw-w64 (posix
+# threads, needed by GoogleTest).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
@@ -15,5 +16,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Static runtime: the programs run on a bare Windows (or Wine prefix) without mingw DLLs.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# Tests run through Wine; the wrapper adds a time limit and names the open windows on a hang.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run)
+# Tests run through Wine's 32-bit loader; the wrapper adds a time limit and names the open windows
+# on a hang.
+set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run;--arch=32")

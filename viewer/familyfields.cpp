@@ -64,14 +64,14 @@ void vertviewfields(ViewerPort& port, int, int grey) {
     port.undefinedAsZero();
     port.select(VerticalDialog);
     const int p = port.getMenu(FieldProperty);
-    const bool northSouth = port.getMenu(1040) == 1;
-    setstates(port, {1039, 1018}, northSouth ? 0 : 1);
-    setstates(port, {1037, 1017}, northSouth ? 1 : 0);
+    const bool northSouth = port.getMenu(IDC_DIRECTION) == 1;
+    setstates(port, {IDC_EAST, IDC_EAST_LETTER}, northSouth ? 0 : 1);
+    setstates(port, {IDC_NORTH, IDC_NORTH_LETTER}, northSouth ? 1 : 0);
     int q = port.getMenu(FieldPlotType);
     int& previous = plotfamily(FamilyId::Vertical).previousProperty;
     filllevelcheck(port, p, previous, "e.g.(2,6,.5)(6,12,1)(12,32,2)   No spaces   ");
     previous = p;
-    const int r = port.getRadio(1109);
+    const int r = port.getRadio(IDC_TIME_MODE);
     levelmenus(port, r, grey);
 
     if (r == TimeRealTime) {
@@ -83,10 +83,10 @@ void vertviewfields(ViewerPort& port, int, int grey) {
             port.putMenu(FieldPlotType, {"Property", "10 day average"}, q);
         }
         // Real-time data cover 30 S to 30 N only.
-        const float lat2 = signedlatitude(port.getReal(1037), port.getMenu(1017));
-        const float lat1 = signedlatitude(port.getReal(1055), port.getMenu(1019));
-        if (lat2 > 30.0f) port.putReal(1037, 30.0f);
-        if (lat1 < -30.0f) port.putReal(1055, 30.0f);
+        const float lat2 = signedlatitude(port.getReal(IDC_NORTH), port.getMenu(IDC_NORTH_LETTER));
+        const float lat1 = signedlatitude(port.getReal(IDC_SOUTH), port.getMenu(IDC_SOUTH_LETTER));
+        if (lat2 > 30.0f) port.putReal(IDC_NORTH, 30.0f);
+        if (lat1 < -30.0f) port.putReal(IDC_SOUTH, 30.0f);
         return;
     }
     if (q == 3) {

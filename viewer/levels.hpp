@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "resources/velquonids.h"
 #include "viewerport.hpp"
 
 constexpr int VerticalPressure = 1;
@@ -15,13 +16,13 @@ constexpr int VerticalDepth = 2;
 constexpr int TimeArchive = 1;
 constexpr int TimeRealTime = 2;
 
-constexpr int FieldUpperLevel = 1010;
-constexpr int FieldLowerLevel = 1036;
-constexpr int FieldPressureButton = 1105;
-constexpr int FieldFillDefault = 1073;
-constexpr int FieldFillSpecify = 1075;
-constexpr int FieldFillText = 1077;
-constexpr int FieldFillExample = 1078;
+constexpr int FieldUpperLevel = IDC_UPPER_LEVEL;
+constexpr int FieldLowerLevel = IDC_LOWER_LEVEL;
+constexpr int FieldPressureButton = IDC_PRESSURE_BUTTON;
+constexpr int FieldFillDefault = IDC_FILL_DEFAULT;
+constexpr int FieldFillSpecify = IDC_FILL_SPECIFY;
+constexpr int FieldFillText = IDC_FILL_TEXT;
+constexpr int FieldFillExample = IDC_FILL_EXAMPLE;
 constexpr int FillTextLength = 44;
 constexpr int DepthItemCount = 15;
 

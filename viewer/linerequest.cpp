@@ -73,8 +73,8 @@ std::string note(std::string text, std::size_t length) {
 }  // namespace
 
 void readlinedrawingfields(ViewerPort& port, LineDrawingFields& f) {
-    f.property = port.getMenu(1052);
-    f.plotType = port.getMenu(1014);
+    f.property = port.getMenu(IDC_PROPERTY);
+    f.plotType = port.getMenu(IDC_PLOT_TYPE);
     readlevels(port, f.levels);
     readregion(port, f.region);
     readdates(port, f.dates);

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int FieldProperty = 1052, FieldPlotType = 1014, FieldTimeMode = 1109;
+constexpr int FieldProperty = IDC_PROPERTY, FieldPlotType = IDC_PLOT_TYPE, FieldTimeMode = IDC_TIME_MODE;
 constexpr int FieldNorth = 1037, FieldNorthLetter = 1017, FieldSouth = 1055, FieldSouthLetter = 1019;
 constexpr int FieldFillLabel = 1048;
 constexpr std::string_view FillExample = "e.g.(8,22,2)(22,32,1)(lo,hi,delta) No spaces";

@@ -15,13 +15,14 @@
 namespace {
 
 // Fields of dialog 103.
-constexpr int FieldProperty = 1052, FieldPlotType = 1014;
+constexpr int FieldProperty = IDC_PROPERTY, FieldPlotType = IDC_PLOT_TYPE;
 constexpr int FieldNorth = IDC_NORTH, FieldNorthLetter = IDC_NORTH_LETTER, FieldSouth = IDC_SOUTH;
 constexpr int FieldSouthLetter = IDC_SOUTH_LETTER, FieldWest = IDC_WEST, FieldWestLetter = IDC_WEST_LETTER;
 constexpr int FieldEast = IDC_EAST, FieldEastLetter = IDC_EAST_LETTER;
-constexpr int FieldTimeMode = 1109;
-constexpr int FieldStartMonth = 1025, FieldStartYear = 1064, FieldEndMonth = 1029, FieldEndYear = 1065;
-constexpr int FieldLand = 1045, FieldVectorX = 1059, FieldVectorY = 1060;
+constexpr int FieldTimeMode = IDC_TIME_MODE;
+constexpr int FieldStartMonth = IDC_START_MONTH, FieldStartYear = IDC_START_YEAR, FieldEndMonth = IDC_END_MONTH;
+constexpr int FieldEndYear = IDC_END_YEAR;
+constexpr int FieldLand = IDC_LAND, FieldVectorX = IDC_VECTOR_X, FieldVectorY = IDC_VECTOR_Y;
 
 // Argument lists of the go lines.
 enum class GoList { A, Av, B, C, D, Dv, R, Rv, T, G, GD, GR, GRD, H, HC, HD };

@@ -38,11 +38,11 @@ constexpr LabelLayout PanelLabel{"label", "(F6.2)", 6, "(F6.2)", 6, ",-1,0,0.17"
 }  // namespace
 
 void readproductfields(ViewerPort& port, ProductFields& f) {
-    f.product = port.getMenu(1052);
-    f.plotType = port.getMenu(1014);
+    f.product = port.getMenu(IDC_PROPERTY);
+    f.plotType = port.getMenu(IDC_PLOT_TYPE);
     readregion(port, f.region);
     readdates(port, f.dates);
-    f.landItem = port.getMenu(1045);
+    f.landItem = port.getMenu(IDC_LAND);
     f.fillLevels = readfilllevels(port);
 }
 

@@ -111,10 +111,10 @@ void readregion(ViewerPort& port, RegionFields& region) {
 }
 
 void readdates(ViewerPort& port, DateFields& dates) {
-    dates.startMonth = port.getMenu(1025);
-    dates.startYear = port.getMenu(1064);
-    dates.endMonth = port.getMenu(1029);
-    dates.endYear = port.getMenu(1065);
+    dates.startMonth = port.getMenu(IDC_START_MONTH);
+    dates.startYear = port.getMenu(IDC_START_YEAR);
+    dates.endMonth = port.getMenu(IDC_END_MONTH);
+    dates.endYear = port.getMenu(IDC_END_YEAR);
 }
 
 std::optional<ViewerMessage> levelrefusal(const LevelFields& levels, int timeMode, int& upper, int& lower) {

@@ -65,8 +65,8 @@ DataGrid timegrid(int p) { return p == 8 ? DataGrid::Aviso : p == 9 ? DataGrid::
 }  // namespace
 
 void readtimeseriesfields(ViewerPort& port, TimeSeriesFields& f) {
-    f.property = port.getMenu(1052);
-    f.plotType = port.getMenu(1014);
+    f.property = port.getMenu(IDC_PROPERTY);
+    f.plotType = port.getMenu(IDC_PLOT_TYPE);
     readlevels(port, f.levels);
     readregion(port, f.region);
     readdates(port, f.dates);

@@ -56,12 +56,12 @@ const ViewerMessage NotCodedYet{"This option is not fully coded yet.\rWe will fi
 void notcodedyet(ViewerPort& port) { showmessage(port, NotCodedYet); }
 
 void readverticalfields(ViewerPort& port, VerticalFields& f) {
-    f.property = port.getMenu(1052);
-    f.plotType = port.getMenu(1014);
+    f.property = port.getMenu(IDC_PROPERTY);
+    f.plotType = port.getMenu(IDC_PLOT_TYPE);
     readlevels(port, f.levels);
-    f.direction = port.getMenu(1040);
+    f.direction = port.getMenu(IDC_DIRECTION);
     readregion(port, f.region);
-    f.timeMode = port.getRadio(1109);
+    f.timeMode = port.getRadio(IDC_TIME_MODE);
     readdates(port, f.dates);
     f.fillLevels = readfilllevels(port);
 }

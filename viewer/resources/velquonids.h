@@ -88,6 +88,26 @@
 #define IDC_PRESSURE_CAPTION 1027
 #define IDC_DEPTH_CAPTION 1114
 
+/* Plot dialogs: what is plotted, the levels, the dates, the land mask and the fill levels */
+#define IDC_PROPERTY 1052
+#define IDC_PLOT_TYPE 1014
+#define IDC_DIRECTION 1040
+#define IDC_TIME_MODE 1109
+#define IDC_UPPER_LEVEL 1010
+#define IDC_LOWER_LEVEL 1036
+#define IDC_PRESSURE_BUTTON 1105
+#define IDC_START_MONTH 1025
+#define IDC_START_YEAR 1064
+#define IDC_END_MONTH 1029
+#define IDC_END_YEAR 1065
+#define IDC_LAND 1045
+#define IDC_FILL_DEFAULT 1073
+#define IDC_FILL_SPECIFY 1075
+#define IDC_FILL_TEXT 1077
+#define IDC_FILL_EXAMPLE 1078
+#define IDC_VECTOR_X 1059
+#define IDC_VECTOR_Y 1060
+
 /* Map dialog: the vector fields, enabled for geostrophic velocity only */
 #define IDC_MAP_VECTOR_FIRST 1056
 #define IDC_MAP_VECTOR_LAST 1060

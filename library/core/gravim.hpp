@@ -269,17 +269,52 @@ struct DialogState {
     double undefinedDouble = -999.0;
 };
 
-// Hardcopy settings (subsystem 6). Until the printer settings are built, iprinter, iplotter,
-// iprinter2 and igrprintimageselect only record their arguments here.
+// Hardcopy drivers (subsystem 6): the printer, plotter and window-dump settings, the driver
+// frame's selection, options and names, and the output file layer's error flag. Written by
+// hardcopy/printer_settings.hpp, hardcopy/hardcopy.hpp, the drivers and hardcopy/output_file.hpp
+// (WInitialise clears them first); read by the drivers and the screen device's window dump. The
+// page facts that the graphics core reads are in GraphicsState (driverNumber, pageDrawn, ...).
 struct HardcopyState {
-    int printerType = 0;          // iprinter's printer model
-    int plotterModel = 0;         // iplotter's plotter model
-    int printerVariant = 0;       // HP-GL/2 variant word (iprinter2, iplotter 11..15)
-    int printImageTarget = 0;     // window-dump target (igrprintimageselect)
-    int printImageSettings = 0;   // window-dump settings word; cleared by WInitialise
-    Text<260> printImageFile;     // window-dump file name; cleared by WInitialise
-    Text<260> outputFile;         // hardcopy output file name; cleared by WInitialise
-    int HardcopyOptions[110] = {};  // options 1..29 and 101..109; IGrHardCopyOptions, drivers
+    // Raster printer type and what its descriptor decodes to; iprinter.
+    int printerType = 0;             // 2..38 except 27; 28 after an invalid value
+    int printerTypeGiven = 0;        // 1 once a valid type was accepted
+    int printerFamily = 0;           // 1..5 dot-matrix families, 6..10 page printers
+    int printerPlanes = 0;           // colour planes, 1 or 3
+    int printerColourKind = 0;       // 0 monochrome, 1 "R", 2 "C" colour encodings
+    int printerModeLimit = 0;        // highest row compression method (option 24)
+    int printerPassRows = 0;         // rows printed per pass (8, 24; 1 for page printers)
+    int printerPassAdvance = 0;      // paper advance per pass of the dot-matrix families
+    int printerResolutionCount = 0;  // entries used in printerResolutions (2..4)
+    int printerResolutions[4] = {};  // dots per inch, best first; option 13 picks by position
+    // HP-GL/2 printer variant and HP-GL plotter model; iprinter2, iplotter (and iprinter).
+    int printerVariant = 0;          // 1..5 after start-up
+    int printerVariantGiven = 0;     // 1 once a variant was given explicitly
+    int plotterModel = 0;            // 1..10
+    int plotterModelGiven = 0;       // 1 once iplotter accepted a model 1..10
+    // Window-dump settings; igrprintimageselect (the printer query fills the page).
+    int printImageOptions[25] = {};  // numbered like the hardcopy options 1..24; [0] unused
+    int printImageTarget = 0;        // 2 PostScript dump file, 10 Windows printer
+    Text<260> printImageFile;        // dump file of target 2
+    int printerAvailable = 0;        // 1 when the last printer query found a printer
+    int printerRefresh = 0;          // 1 makes the next printer query read the default afresh
+    int paperLongSide = 0;           // the printer's paper in points, from the last query
+    int paperShortSide = 0;
+    int printerResolutionIndex = 0;  // option 13: the raster printer's resolution by position
+    // The driver frame: selection, options, output names and the document of the open output.
+    int hardcopyDriverNumber = 10;   // the selected driver; IGrHardCopySelect
+    int HardcopyOptions[110] = {};   // options 1..29 and 101..109; IGrHardCopyOptions, drivers
+    Text<260> outputFile;            // the driver's default output name (its OpInitialise, the
+                                     //   extension options); cleared by WInitialise
+    Text<260> printCommand;          // print command kept from start to stop; blank none
+    int printCommandAllowed = 0;     // 1 when the initialised driver takes print commands
+    Text<200> hardcopyTitle;         // document title given at the start (drivers 10 and 11)
+    int hardcopyResolutionX = 0;     // device units per inch; the driver's OpInitialise or OpOpen
+    int hardcopyResolutionY = 0;
+    float hardcopyLastX = 0;         // last pen position of the plotter and PostScript drivers;
+    float hardcopyLastY = 0;         //   -9999 none (set so at every start)
+    int hardcopyPaletteSize = 0;     // the driver's palette size (read by nothing)
+    // Output file layer.
+    int hardcopyOutputError = 0;     // 1 after a failed open or write; 0 after a good open
 };
 
 // Images and bitmaps (subsystem 7).

@@ -47,12 +47,7 @@ void setDefaults() {
     gravim.system.displayWord23 = 0;
     gravim.system.displayWord24 = 0;
     gravim.images.bitmapLimit = 50;
-    HardcopyState& hardcopy = gravim.hardcopy;
-    hardcopy.printerType = 0;
-    hardcopy.plotterModel = 0;
-    hardcopy.printerVariant = 0;
-    hardcopy.printImageTarget = 0;
-    hardcopy.printImageSettings = 0;
+    yyclearprintersettings();
     yyeditallocatestore();
 }
 
@@ -152,8 +147,6 @@ void WInitialise(std::optional<std::string_view> optionsFile) {
     core.charDirectory.assign(home.empty() ? std::string() : home + "charsets");
 
     const std::string path = optionsFilePath();
-    gravim.hardcopy.printImageFile.assign("");
-    gravim.hardcopy.outputFile.assign("");
     core.charSetFile.assign("standard.chr");
     yytmpprn();
 

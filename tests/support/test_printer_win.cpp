@@ -131,6 +131,8 @@ TestPrinter::~TestPrinter() {
     }
 }
 
+void TestPrinter::makeDefault() const { SetDefaultPrinterA(printerName); }
+
 void TestPrinter::clearOutput() const { DeleteFileA(outputPath_.c_str()); }
 
 std::string TestPrinter::output() const { return readWholeFile(outputPath_); }

@@ -17,6 +17,8 @@ public:
     bool installed() const { return installed_; }
     const std::string& error() const { return error_; }  // what failed, when not installed
     const std::string& outputPath() const { return outputPath_; }
+    // Makes it the default printer again (after a test changed the profile).
+    void makeDefault() const;
     // Deletes the output file: the printer appends to it otherwise.
     void clearOutput() const;
     // The output printed so far.

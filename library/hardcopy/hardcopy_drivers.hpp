@@ -1,6 +1,48 @@
-// hardcopy_drivers.hpp - the hardcopy driver dispatcher the graphics core calls (internal).
+// hardcopy_drivers.hpp - the hardcopy driver frame: the dispatcher, the driver routines and what
+// every driver shares at its initialisation and opening (library-internal).
 #pragma once
+
+#include <optional>
+#include <string_view>
 
 // Delivers one DeviceOpcode to the selected hardcopy driver; driver numbers without a driver
 // (5, 7, outside 1..12) do nothing. Callers that draw go through yyhdrv (graphics/devices.hpp).
 void xxhcif(int opcode);
+
+// The driver routines, by number: 1 HP-GL, 2 PostScript, 3 SVG, 4 raster printer, 6 image file,
+// 8 DXF, 9 CGM, 10 Windows printer, 11 Windows metafile, 12 HP-GL/2.
+void xxhpgl(int opcode);
+void xxpost(int opcode);
+void xxsvg(int opcode);
+void xxrast(int opcode);
+void xximag(int opcode);
+void xxdxf(int opcode);
+void xxcgm(int opcode);
+void xxwin(int opcode);
+void xxwmf(int opcode);
+void xxhpgl2(int opcode);
+
+// Puts a routine in the place of driver number 1..12 (null: none); returns the one it replaces.
+// For tests that record what a driver receives.
+using HardcopyDriver = void (*)(int opcode);
+HardcopyDriver yysethardcopydriver(int number, HardcopyDriver driver);
+
+// What every driver's OpInitialise does first: answers the driver query (true when it was one),
+// else stores the common option defaults (yydefh) and goes on with its own.
+bool yyhardcopyquery(int driver);
+void yydefh();
+// The last steps of a full OpInitialise: print commands allowed or not, the default output name
+// (none for the Windows printer), and the driver as the initialised one.
+void yyhardcopyinitialised(int driver, int printCommandAllowed, std::optional<std::string_view> defaultFile);
+// A file driver's OpOpen: opens the output name on the output unit; on failure the error stays
+// reported and hardcopy output is off. True when the file is open.
+bool yyhardcopyopenfile();
+
+// The page aspect from options 1 and 2 for the current rotation (when both are positive).
+void yyasprath();
+
+// Until each driver is built, its routine takes part in the frame only: the file drivers answer
+// the query, initialise and open and close their output file; the Windows printer and metafile
+// drivers answer the query and initialise.
+void yyleastfiledriver(int driver, int printCommandAllowed, std::string_view defaultFile, int opcode);
+void yyleastdevicedriver(int driver, std::optional<std::string_view> defaultFile, int opcode);

@@ -75,6 +75,8 @@ void append(OutputUnit& unit, const char* bytes, std::size_t count) {
 
 }  // namespace
 
+void yyprop(int unit) { yyprop(unit, gravim.graphics.OperandText); }
+
 void yyprop(int unit, TextRef name) {
     OutputUnit* const output = unitOf(unit);
     const std::string_view used = name.trimmed();

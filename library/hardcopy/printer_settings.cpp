@@ -135,4 +135,7 @@ void igrprintimageselect(std::optional<int> target) {
     dump[24] = std::min(h.printerModeLimit, 2);
 }
 
-void yyclearprintersettings() { gravim.hardcopy = HardcopyState{}; }
+void yyclearprintersettings() {
+    gravim.hardcopy = HardcopyState{};
+    gravim.graphics.driverNumber = 0;
+}

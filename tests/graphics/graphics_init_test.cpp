@@ -110,6 +110,8 @@ TEST_F(GraphicsInit, ASecondInitRestoresTheDefaults) {
 
 TEST_F(GraphicsInit, KeepsHardcopyOptionsOnlyWithPAfterADriver) {
     open(400, 300);
+    IGrHardCopySelect(1, 5);  // a number without driver: nothing answers the initialisation
+    gravim.graphics.driverNumber = 0;
     gravim.hardcopy.HardcopyOptions[3] = 7;
     gravim.hardcopy.HardcopyOptions[105] = 9;
     gravim.hardcopy.outputFile.assign("kept.ps");

@@ -1,10 +1,14 @@
 // screen_device.cpp - the screen device: one routine that acts on each opcode for the current
 // window, bitmap or dialog field through the drawing primitives.
-// For now it records its capabilities at OpInitialise and sizes the character cells at OpFont;
-// the drawing opcodes arrive with the screen device's primitives.
+// For now it records its capabilities at OpInitialise, sizes the character cells at OpFont and
+// prints the surface at OpPage; the drawing opcodes arrive with the screen device's primitives.
+#include <string>
+
+#include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
 #include "core/os_internal.hpp"
 #include "graphics/devices.hpp"
+#include "hardcopy/printer_layer.hpp"
 
 namespace {
 
@@ -30,6 +34,29 @@ void sizeCells() {
     if (g.rotatedClipHeight * g.CharHeight > 0) g.CharsDown = g.rotatedMaxY / (g.rotatedClipHeight * g.CharHeight);
 }
 
+// The clip rectangle of the surface on one printer page, with the window-dump settings.
+void dumpToPrinter() {
+    const GraphicsState& g = gravim.graphics;
+    const HardcopyState& h = gravim.hardcopy;
+    if (h.printerAvailable == 0) {
+        yyerror(1, "YYGAPI");
+        return;
+    }
+    const int* const dump = h.printImageOptions;
+    const std::string name(g.OperandText.trimmed());
+    int error = 0;
+    yywindumpstart(dump[1], dump[2], dump[3], dump[4], error, dump[5], dump[8], name.c_str());
+    if (error != 0) {
+        yyerror(1, "YYGAPI");
+        return;
+    }
+    // Rows of the page are counted from the top.
+    const int bottom = g.surfaceHeight - 1;
+    yywindumpblit(g.clipPixelX1, bottom - g.clipPixelY2, g.clipPixelX2, bottom - g.clipPixelY1, error);
+    if (error != 0) yyerror(64, "YYGAPI");
+    yywindumpend();
+}
+
 }  // namespace
 
 void yygapi(int opcode) {
@@ -38,6 +65,7 @@ void yygapi(int opcode) {
     case OpInitialise: recordCapabilities(); break;
     case OpFont:
     case OpFontRotate: sizeCells(); break;
+    case OpPage: dumpToPrinter(); break;
     default: break;
     }
 }

@@ -89,7 +89,22 @@ def check_window_dump(pages):
     assert found and near(found, expected), "red square at %s, expected %s" % (found, expected)
 
 
+def check_screen_dump(pages):
+    assert len(pages) == 1, "%d pages" % len(pages)
+    # A landscape page of 648 x 468 points showing a window of 300 x 200 pixels whose red square
+    # covers 100 x 100 of them: the square's share of the printed area is 1/6.
+    found = box(pages[0], red)
+    assert found, "no red square"
+    width, height = found[2] - found[0] + 1, found[3] - found[1] + 1
+    printed = 648 * 468 * (DPI / 72.0) ** 2
+    share = width * height / printed
+    assert abs(share - 1 / 6.0) < 0.02, "the square's share is %.3f" % share
+    assert abs(width / height - 468 / 648.0 * 300 / 200.0) < 0.1 or \
+        abs(height / width - 468 / 648.0 * 300 / 200.0) < 0.1, "square of %d x %d" % (width, height)
+
+
 CHECKS = {
+    "screen_dump.ps": check_screen_dump,
     "two_pages.ps": check_two_pages,
     "stop_after_open.ps": check_stop_after_open,
     "window_dump.ps": check_window_dump,

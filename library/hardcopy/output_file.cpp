@@ -73,6 +73,14 @@ void append(OutputUnit& unit, const char* bytes, std::size_t count) {
     unit.pending.insert(unit.pending.end(), bytes, bytes + count);
 }
 
+// The open unit to write to; a unit that is not open fails the write.
+OutputUnit* writableUnit(int unit) {
+    OutputUnit* const output = unitOf(unit);
+    if (output != nullptr && output->handle != -1) return output;
+    reportFailure(errorWriting, 0, "YYPROU");
+    return nullptr;
+}
+
 }  // namespace
 
 void yyprop(int unit) { yyprop(unit, gravim.graphics.OperandText); }
@@ -97,20 +105,13 @@ void yyprop(int unit, TextRef name) {
 }
 
 void yyprou(int unit, const char* bytes, int count) {
-    OutputUnit* const output = unitOf(unit);
-    if (output == nullptr || output->handle == -1) {
-        reportFailure(errorWriting, 0, "YYPROU");
-        return;
-    }
-    if (count > 0) append(*output, bytes, static_cast<std::size_t>(count));
+    if (OutputUnit* const output = writableUnit(unit); output != nullptr && count > 0)
+        append(*output, bytes, static_cast<std::size_t>(count));
 }
 
 void yyprwl(int unit, const char* text, int length) {
-    OutputUnit* const output = unitOf(unit);
-    if (output == nullptr || output->handle == -1) {
-        reportFailure(errorWriting, 0, "YYPROU");
-        return;
-    }
+    OutputUnit* const output = writableUnit(unit);
+    if (output == nullptr) return;
     if (length > 0) append(*output, text, static_cast<std::size_t>(length));
     append(*output, "\r\n", 2);
 }

@@ -7,6 +7,7 @@
 
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
+#include "graphics/point_buffer_win.hpp"
 #include "graphics/screen_win.hpp"
 #include "hardcopy/printer_dashes.hpp"
 #include "hardcopy/printer_layer_win.hpp"
@@ -247,6 +248,31 @@ void yywprline(int x1, int y1, int x2, int y2) {
     }
     LineTo(gPrDC, x2, y2);
     if (penWidth == 1) SetPixel(gPrDC, x2, y2, currentColour);
+}
+
+void yywprpolyline(int count) {
+    if (gPoints == nullptr || count < 2) return;
+    startPendingPage();
+    yywprcreatepen();
+    POINT& last = gPoints[count - 1];
+    const POINT& before = gPoints[count - 2];
+    const bool closed = last.x == gPoints[0].x && last.y == gPoints[0].y;
+    if (lineClass == PS_SOLID && !closed) {
+        int endX = last.x, endY = last.y;
+        if (extendedEnd(before.x, before.y, endX, endY)) {
+            last = {endX, endY};
+        } else if (penWidth == 1) {
+            SetPixel(gPrDC, last.x, last.y, currentColour);
+        }
+    }
+    Polyline(gPrDC, gPoints, count);
+}
+
+void yywprpolygon(int count, int outline) {
+    if (gPoints == nullptr || count < 2) return;
+    startPendingPage();
+    ShapeObjects objects(true, outline != 0, outline == 0);
+    Polygon(gPrDC, gPoints, count);
 }
 
 void yywprpoint(int x, int y) {

@@ -15,16 +15,10 @@
 #include "hardcopy/printer_layer_win.hpp"
 #include "hardcopy/printer_settings.hpp"
 #include "scratch.hpp"
+#include "printed_path_win.hpp"
 #include "test_printer_win.hpp"
 
 namespace {
-
-std::string printedPath(const char* name) {
-    std::string path = std::string("Z:") + GRAV_PRINTED_DIR + "/" + name;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
 
 class HardcopyUnderWine : public ::testing::Test {
 protected:

@@ -8,19 +8,13 @@
 #include <string>
 
 #include "core/gravim.hpp"
+#include "graphics/point_buffer_win.hpp"
 #include "graphics/screen_win.hpp"
 #include "hardcopy/printer_layer_win.hpp"
+#include "printed_path_win.hpp"
 #include "test_printer_win.hpp"
 
 namespace {
-
-// The folder that read_printed.py reads, as a Windows path (drive Z: is the Unix root).
-std::string printedPath(const char* name) {
-    std::string path = std::string("Z:") + GRAV_PRINTED_DIR + "/" + name;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
 
 struct PrinterQuery {
     int longSide = 0, shortSide = 0, width = 0, height = 0, x = 0, y = 0, landscape = 0, copies = 0;
@@ -149,12 +143,22 @@ TEST_F(PrinterLayer, DashesScaleFromScreenToPrinterAndWidenTheirGaps) {
     yywprclose();
 }
 
-// Page 1 a red rectangle, page 2 a blue line: read_printed.py counts two pages and their colours.
+// Page 1 a red rectangle and a green triangle and polyline, page 2 a blue line: read_printed.py counts two pages and their colours.
 TEST_F(PrinterLayer, TwoPagesPrintAsTwoPages) {
     DeleteFileA(printedPath("two_pages.ps").c_str());
     openDocument("two pages");
     yywprcolour(255, 0, 0);
     yywprrectangle(100, 100, 600, 400);
+    yywprcolour(0, 255, 0);
+    ASSERT_TRUE(yypolalloc(3));
+    yypolpoint(0, 1000, 100);
+    yypolpoint(1, 1600, 100);
+    yypolpoint(2, 1300, 600);
+    yywprpolygon(3, 1);
+    yywprlinewidth(10);
+    yypolpoint(2, 1000, 900);
+    yywprpolyline(3);
+    yypolfree();
     yywprdump();
     yywprcolour(0, 0, 255);
     yywprlinewidth(20);

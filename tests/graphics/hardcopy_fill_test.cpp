@@ -2,6 +2,7 @@
 // with 1 and -1, and the interior as spans when the driver asks for fill lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -96,7 +97,7 @@ TEST_F(HardcopyFill, EllipseSpansFollowTheCurveAndStayInsideTheClip) {
     for (const Call& s : spans) {
         const float half = std::sqrt(100.0f - (s.y1 - 50) * (s.y1 - 50));
         EXPECT_NEAR(s.x1, 50 - half, 0.2f);
-        EXPECT_FLOAT_EQ(s.x2, 55);  // cut at the clip rectangle
+        EXPECT_NEAR(s.x2, std::min(50 + half, 55.0f), 0.2f);  // cut at the clip rectangle
     }
 }
 

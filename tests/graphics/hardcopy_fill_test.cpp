@@ -108,8 +108,11 @@ TEST_F(HardcopyFill, ASectorIsClosedThroughItsCentre) {
     answerMode = 2;
     answerSpacing = 2;
     yyhardcopyfill(OpArcPattern, quarter);
-    for (const Call& c : calls)
-        if (c.opcode == OpLine) EXPECT_NEAR(c.x1, 0, 0.01f);
+    for (const Call& c : calls) {
+        if (c.opcode == OpLine) {
+            EXPECT_NEAR(c.x1, 0, 0.01f);
+        }
+    }
 }
 
 TEST_F(HardcopyFill, NothingReachesAClosedOutput) {

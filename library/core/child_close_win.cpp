@@ -53,7 +53,10 @@ bool menuBelongsToPane(int n) {
 }
 
 void destroyMenuOf(int n) {
-    if (hMenuRoot[n] != nullptr && !menuBelongsToPane(n)) DestroyMenu(hMenuRoot[n]);
+    if (hMenuRoot[n] != nullptr && !menuBelongsToPane(n)) {
+        yyClearMenuPrompt(hMenuRoot[n], n);
+        DestroyMenu(hMenuRoot[n]);
+    }
     hMenuRoot[n] = nullptr;
 }
 
@@ -96,6 +99,7 @@ void yyforgetwindow(int n) {
     hAccel[n] = nullptr;
     hKBNMenuString[n] = nullptr;
     nMenuString[n] = 0;
+    yyfreetooltips(n);
     for (int position = 0; position < 4; ++position) {
         hToolbar[n][position] = nullptr;
         iToolSize[n][position] = 0;

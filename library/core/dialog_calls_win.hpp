@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <string>
+
 // Control classes of the dialog manager (the numeric edit classes, the standard subclasses and
 // the class atoms), registered when the root window is created.
 void yyregistersuperclass();
@@ -77,12 +80,17 @@ void yyclearfieldcursors();
 // Paints the title of every loaded dialog active when it is `active`, else inactive.
 void yytitlecolourdialogs(HWND active);
 
-// Menus and toolbars of library windows, and the prompt of a menu item in a prompt resource
-// (null when it has none).
-const char* yypromptlookup(const unsigned char* resource, unsigned identifier);
+// Menus, toolbars, prompts and tooltips of library windows (dialogs/menus_win.hpp says more):
+// the item-identifier list applied to a window's menu, a toolbar created at a position (it records
+// itself and its thickness), the prompt resource of a menu number and the prompt it holds, the
+// tooltip text set at run time, the tooltip table freed, the run-time prompts of a menu freed.
 void yymenuloadrc(HMENU menu, int number);
-// Creates toolbar `position` (0 top, 1 left, 2 right, 3 bottom) of window n; null when none.
-HWND yymntbar(int n, int position, int number);
+void yymntbar(int& number, int n, int position, int& clientWidth, int& clientHeight);
+HGLOBAL yyloadmenustring(int number);
+std::optional<std::string> yymenustringprompt(HGLOBAL resource, unsigned identifier);
+std::optional<std::string> yytooltiptext(int n, int command);
+void yyfreetooltips(int n);
+void yyClearMenuPrompt(HMENU menu, int n);
 
 // The "Library Error" box of debug level 4: 1 OK, 0 Cancel, -1 when it could not be shown.
 int yyerrorbox(const char* text);

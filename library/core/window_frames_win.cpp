@@ -62,8 +62,7 @@ void yyloadmenuextras(int n, int menu) {
     if (hMenuRoot[n] == nullptr) return;
     yymenuloadrc(hMenuRoot[n], menu);
     hAccel[n] = LoadAcceleratorsA(wInstance, MAKEINTRESOURCEA(menu));
-    HRSRC prompts = FindResourceA(wInstance, MAKEINTRESOURCEA(menu), "KBNMENUSTRING");
-    hKBNMenuString[n] = prompts != nullptr ? LoadResource(wInstance, prompts) : nullptr;
+    hKBNMenuString[n] = yyloadmenustring(menu);
 }
 
 bool yyframebars(int n, int flags, const int toolbars[4], int& x, int& y, int& width, int& height,
@@ -73,11 +72,12 @@ bool yyframebars(int n, int flags, const int toolbars[4], int& x, int& y, int& w
     bool grown = false;
     for (int position = 0; position < 4; ++position) {
         if (toolbars == nullptr || toolbars[position] == 0) continue;
-        hToolbar[n][position] = yymntbar(n, position, toolbars[position]);
+        // The toolbar records itself and its thickness; the frame grows by it.
+        int number = toolbars[position], clientWidth = 0, clientHeight = 0;
+        yymntbar(number, n, position, clientWidth, clientHeight);
         if (hToolbar[n][position] == nullptr) continue;
         grown = true;
         if (position == 0 || position == 3) {
-            iToolSize[n][position] = heightOf(hToolbar[n][position]);
             addedHeight += iToolSize[n][position];
             growFrame(height, y, iToolSize[n][position], centreY, flags);
         } else {

@@ -5,8 +5,11 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
-#include "core/dialog_calls_win.hpp"
+#include <optional>
+#include <string>
+
 #include "core/callback_guard.hpp"
+#include "core/dialog_calls_win.hpp"
 #include "core/events.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
@@ -120,17 +123,12 @@ void layoutFrame(HWND frame) {
         area.bottom -= bar.bottom - bar.top;
     }
     if (HWND top = hToolbar[n][0]) {
-        SendMessageA(top, TB_AUTOSIZE, 0, 0);
-        RECT bar;
-        GetWindowRect(top, &bar);
-        area.top += bar.bottom - bar.top;
+        MoveWindow(top, area.left, area.top, area.right - area.left, iToolSize[n][0], TRUE);
+        area.top += iToolSize[n][0];
     }
     if (HWND bottom = hToolbar[n][3]) {
-        RECT bar;
-        GetWindowRect(bottom, &bar);
-        const int height = bar.bottom - bar.top;
-        MoveWindow(bottom, area.left, area.bottom - height, area.right - area.left, height, TRUE);
-        area.bottom -= height;
+        MoveWindow(bottom, area.left, area.bottom - iToolSize[n][3], area.right - area.left, iToolSize[n][3], TRUE);
+        area.bottom -= iToolSize[n][3];
     }
     if (HWND left = hToolbar[n][1]) {
         MoveWindow(left, area.left, area.top, iToolSize[n][1], area.bottom - area.top, TRUE);
@@ -200,18 +198,13 @@ const char* systemPrompt(UINT command) {
     }
 }
 
-const char* runTimePrompt(HMENU menu, UINT identifier) {
-    if (menu == nullptr) return nullptr;
+std::optional<std::string> runTimePrompt(HMENU menu, UINT identifier) {
+    if (menu == nullptr) return std::nullopt;
     MENUITEMINFOA item = {};
-    item.cbSize = static_cast<UINT>(yysizeofmenuiteminfo());
+    item.cbSize = sizeof item;
     item.fMask = MIIM_DATA;
-    if (!GetMenuItemInfoA(menu, identifier, FALSE, &item) || item.dwItemData == 0) return nullptr;
-    return reinterpret_cast<const char*>(item.dwItemData);
-}
-
-const char* resourcePrompt(HGLOBAL resource, UINT identifier) {
-    if (resource == nullptr) return nullptr;
-    return yypromptlookup(static_cast<const unsigned char*>(LockResource(resource)), identifier);
+    if (!GetMenuItemInfoA(menu, identifier, FALSE, &item) || item.dwItemData == 0) return std::nullopt;
+    return std::string(reinterpret_cast<const char*>(item.dwItemData));
 }
 
 // The innermost last-focused pane of a split window, or the frame itself.
@@ -232,15 +225,15 @@ void menuSelected(HWND frame, WPARAM wParam, LPARAM lParam) {
     const UINT flags = HIWORD(wParam);
     HMENU menu = reinterpret_cast<HMENU>(lParam);
     UINT identifier = LOWORD(wParam);
-    const char* text = nullptr;
+    std::optional<std::string> text;
     if (flags & MF_SYSMENU) {
         text = systemPrompt(identifier);
     } else {
         if (flags & MF_POPUP) identifier = GetMenuItemID(menu, static_cast<int>(LOWORD(wParam)));
         text = runTimePrompt(hMenuRoot[n], identifier);
-        if (text == nullptr) text = resourcePrompt(hKBNMenuString[n], identifier);
-        if (text == nullptr) text = resourcePrompt(hFloatPrompt, identifier);
-        if (text == nullptr) {
+        if (!text) text = yymenustringprompt(hKBNMenuString[n], identifier);
+        if (!text) text = yymenustringprompt(hFloatPrompt, identifier);
+        if (!text) {
             HWND pane = innermostPane(frame);
             int* record = yywindowrecord(pane);
             if (record != nullptr && (record[0] == KindEditor || record[0] == KindGrid)) {
@@ -250,7 +243,7 @@ void menuSelected(HWND frame, WPARAM wParam, LPARAM lParam) {
             }
         }
     }
-    SendMessageA(bar, SB_SETTEXTA, 255 | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text != nullptr ? text : ""));
+    SendMessageA(bar, SB_SETTEXTA, 255 | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text ? text->c_str() : ""));
 }
 
 void menuLoop(HWND frame, bool entering) {
@@ -288,6 +281,7 @@ void frameCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
 void frameDestroyed(HWND frame) {
     const int n = yygetwindowindex(frame);
     if (n < 0) return;
+    yyClearMenuPrompt(hMenuRoot[n], n);
     hMenuRoot[n] = nullptr;
     hAccel[n] = nullptr;
     hKBNMenuString[n] = nullptr;
@@ -301,7 +295,15 @@ bool tooltipText(LPARAM lParam) {
         for (HWND bar : hToolbar[n]) {
             if (bar == nullptr || reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0)) != info->hdr.hwndFrom)
                 continue;
-            LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(info->hdr.idFrom), info->szText, 80);
+            // A text set at run time comes first, then the string resource of the command.
+            const auto text = yytooltiptext(n, static_cast<int>(info->hdr.idFrom));
+            if (text) {
+                lstrcpynA(info->szText, text->c_str(), sizeof info->szText);
+            } else {
+                LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(info->hdr.idFrom), info->szText, 80);
+            }
+            info->lpszText = info->szText;
+            info->hinst = nullptr;
             return true;
         }
     }

@@ -59,7 +59,10 @@ int frameExtent(int clientExtent, DWORD style, bool stacked) {
 // A pane's menu is not attached to its frame and goes on its own.
 void clearPane(int n) {
     if (wWindow[n] != nullptr) DestroyWindow(wWindow[n]);
-    if (hMenuRoot[n] != nullptr) DestroyMenu(hMenuRoot[n]);
+    if (hMenuRoot[n] != nullptr) {
+        yyClearMenuPrompt(hMenuRoot[n], n);
+        DestroyMenu(hMenuRoot[n]);
+    }
     yyforgetwindow(n);
 }
 

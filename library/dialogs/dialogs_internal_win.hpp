@@ -11,6 +11,7 @@
 #include "core/dialog_calls_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/field_rules.hpp"
+#include "dialogs/menus_win.hpp"
 
 // DialogRecord words (attached to every dialog window as its user data, 21 words).
 enum DialogWord : int {
@@ -238,6 +239,4 @@ void yyfieldgettree(int& field, int& item, bool wanted, char* text, int size);
 void yyfieldputtree(int& field, int item);
 void yydialogtitle(const char* title, int icon);
 
-// Menus and toolbars of library windows.
-HMENU yymnload(int menu);
 

@@ -9,3 +9,9 @@ if(WIN32)
     OBJECT_DEPENDS "${dir}/resources/fixture103.dlgtxt;${dir}/resources/page2001.dlgtxt;${dir}/resources/resizable104.dlgtxt;${dir}/resources/picture1060.bmp")
   target_include_directories(${target} PRIVATE ${dir}/resources)
 endif()
+# The menu and toolbar tests' menus, lists, prompt strings and bitmap strips.
+if(WIN32)
+  target_sources(${target} PRIVATE ${dir}/resources/menus.rc)
+  set_source_files_properties(${dir}/resources/menus.rc PROPERTIES
+    OBJECT_DEPENDS "${dir}/resources/strip31001.bmp;${dir}/resources/strip31002.bmp")
+endif()

@@ -5,6 +5,7 @@
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal_win.hpp"
+#include "dialogs/common_dialogs_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/modal_win.hpp"
@@ -78,13 +79,6 @@ void showModeless(HWND dialog, int* record, int focusField, int caller) {
 }
 
 // The screen position of the client area of window n; -1 follows the active window or dialog.
-POINT clientOrigin(int n) {
-    POINT origin = {0, 0};
-    HWND window = n == -1 ? yyactivewindlg() : (n >= 0 && n < MaxWindows ? hClient[n] : nullptr);
-    if (window != nullptr) ClientToScreen(window, &origin);
-    return origin;
-}
-
 void reportShow(int result) {
     switch (result) {
     case -1: yyerror(1014, "WDialogShow"); break;
@@ -183,9 +177,10 @@ void yyshowcd(int focusField, int mode, int n) {
         return;
     }
     // The position is in screen pixels already: it is not converted again.
-    const POINT origin = clientOrigin(n);
+    int x = 0, y = 0;
+    yygetwindlgpos(n, 0, 0, x, y);
     int result = mode;
-    yydialogshow(origin.x, origin.y, origin.x, origin.y, result, focusField, 0);
+    yydialogshow(x, y, x, y, result, focusField, 0);
     reportShow(result);
 }
 
@@ -316,4 +311,22 @@ void yydialogshow(int dialog, int x, int y) {
 void yydialoghidecombined(int dialog) {
     int index = yydialogfind(dialog);
     if (index > 0) yydialoghide(index);
+}
+
+void yygetwindlgpos(int n, int, int, int& x, int& y) {
+    HWND window = nullptr;
+    if (n == -1) {
+        // A dialog sits in a client area, which sits in a frame: go up two levels at a time.
+        window = hDlgCur != nullptr ? hDlgCur : hWinCur;
+        while (window != nullptr && isChildWindow(window)) {
+            HWND parent = GetParent(window);
+            window = parent != nullptr ? GetParent(parent) : nullptr;
+        }
+    } else if (n >= 0 && n < MaxWindows) {
+        window = hClient[n];
+    }
+    POINT origin = {0, 0};
+    if (window != nullptr) ClientToScreen(window, &origin);
+    x = origin.x;
+    y = origin.y;
 }

@@ -25,17 +25,8 @@ UINT boxStyle(int buttons, int icon, int position) {
 // The system box between disabling and enabling the other dialogs and windows; the focus goes
 // back where it was. Returns the answer, -1 when the box did not show.
 int yymessagebox(int buttons, int icon, int position, const char* message, const char* title) {
-    HWND owner = yyactivewindlg();
-    HWND focus = GetFocus();
-    yyDisableDialogs(owner, 1);
-    const int pressed = MessageBoxA(owner, message, title, boxStyle(buttons, icon, position));
-    yyEnableDialogs(hLastSemi != nullptr ? hLastSemi : owner, 1);
-    if (owner != nullptr && (GetWindowLongA(owner, GWL_STYLE) & WS_CHILD) != 0) {
-        SetFocus(owner);
-        yytitlecolour(owner);
-    }
-    if (focus != nullptr && owner != nullptr && IsChild(owner, focus)) SetFocus(focus);
-    return yymessageboxanswer(pressed);
+    ModalBracket bracket;
+    return yymessageboxanswer(MessageBoxA(bracket.owner(), message, title, boxStyle(buttons, icon, position)));
 }
 
 }  // namespace

@@ -210,3 +210,14 @@ bool yyCheckUserDrawn(HWND dialog) {
     }
     return false;
 }
+
+ModalBracket::ModalBracket() : owner_(yyactivewindlg()), focus_(GetFocus()) { yyDisableDialogs(owner_, 1); }
+
+ModalBracket::~ModalBracket() {
+    yyEnableDialogs(hLastSemi != nullptr ? hLastSemi : owner_, 1);
+    if (owner_ != nullptr && (GetWindowLongA(owner_, GWL_STYLE) & WS_CHILD) != 0) {
+        SetFocus(owner_);
+        yytitlecolour(owner_);
+    }
+    if (focus_ != nullptr && owner_ != nullptr && IsChild(owner_, focus_)) SetFocus(focus_);
+}

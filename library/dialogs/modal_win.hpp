@@ -18,6 +18,23 @@ void yyDisableDialogs(HWND owner, int windows);
 // Enables the same dialogs, and every frame, again; while a semi-modeless dialog is up only keep.
 void yyEnableDialogs(HWND keep, int windows);
 
+// The modal bracket around a system box or common dialog: on entry the owner is chosen, the
+// focus remembered and the other dialogs and windows disabled; on leaving they are enabled again
+// (the last semi-modeless dialog, else the owner, kept), a child-window owner gets the focus and
+// an active title, and the remembered focus returns when it lies inside the owner.
+class ModalBracket {
+public:
+    ModalBracket();
+    ~ModalBracket();
+    ModalBracket(const ModalBracket&) = delete;
+    ModalBracket& operator=(const ModalBracket&) = delete;
+    HWND owner() const { return owner_; }
+
+private:
+    HWND owner_;
+    HWND focus_;
+};
+
 // freeze 1: brings the shown dialogs up to date and, unless desktop composition is on, keeps a
 // snapshot of every visible top-level library window (except window number except, -1 none) and
 // of every shown dialog that is drawn on; freeze 0 releases one level. error is always 0.

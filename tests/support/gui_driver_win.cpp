@@ -104,3 +104,79 @@ std::string visibleDialogTitles() {
     }
     return titles;
 }
+
+struct AutoAct::State {
+    std::string titlePart;
+    std::function<void(HWND)> action;
+    int acted = 0;
+    UINT_PTR timer = 0;
+    std::vector<HWND> done;
+};
+
+namespace {
+
+std::vector<AutoAct::State*>& actors() {
+    static std::vector<AutoAct::State*> list;
+    return list;
+}
+
+void CALLBACK actTick(HWND, UINT, UINT_PTR timer, DWORD) {
+    for (AutoAct::State* state : actors()) {
+        if (state->timer != timer) continue;
+        for (HWND dialog : threadDialogs()) {
+            if (windowText(dialog).find(state->titlePart) == std::string::npos) continue;
+            bool seen = false;
+            for (HWND d : state->done) seen = seen || d == dialog;
+            if (seen) continue;
+            state->done.push_back(dialog);
+            ++state->acted;
+            state->action(dialog);  // may run a nested loop: the state stays valid while alive
+            return;
+        }
+    }
+}
+
+struct ClassSearch {
+    const char* name;
+    HWND found;
+};
+
+BOOL CALLBACK matchClass(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<ClassSearch*>(data);
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, search->name) == 0 && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+AutoAct::AutoAct(std::string titlePart, std::function<void(HWND)> action) : state_(new State) {
+    state_->titlePart = std::move(titlePart);
+    state_->action = std::move(action);
+    actors().push_back(state_);
+    state_->timer = SetTimer(nullptr, 0, 50, actTick);
+}
+
+AutoAct::~AutoAct() {
+    KillTimer(nullptr, state_->timer);
+    auto& list = actors();
+    for (auto it = list.begin(); it != list.end(); ++it) {
+        if (*it == state_) {
+            list.erase(it);
+            break;
+        }
+    }
+    delete state_;
+}
+
+int AutoAct::acted() const { return state_->acted; }
+
+HWND findChildOfClass(HWND parent, const char* className) {
+    ClassSearch search{className, nullptr};
+    EnumChildWindows(parent, matchClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}

@@ -23,6 +23,26 @@ public:
     const std::string& lastText() const;  // static texts of the last answered dialog, joined by '\n'
 };
 
+// While alive, runs an action once on each visible dialog of this thread whose title contains
+// titlePart, as a user would act on it (type into its fields, then press a button). It polls from
+// a thread timer, so it also acts inside the modal loops of system dialogs. Several may be alive
+// at once, each for its own title.
+class AutoAct {
+public:
+    AutoAct(std::string titlePart, std::function<void(HWND dialog)> action);
+    ~AutoAct();
+    AutoAct(const AutoAct&) = delete;
+    AutoAct& operator=(const AutoAct&) = delete;
+    int acted() const;  // how many dialogs the action ran on
+    struct State;
+
+private:
+    State* state_;
+};
+
+// The first visible child of a window (at any depth) of a window class, or null.
+HWND findChildOfClass(HWND parent, const char* className);
+
 // Pumps this thread's messages until done() is true or timeoutMs have passed; true when done.
 bool pumpUntil(const std::function<bool()>& done, int timeoutMs);
 

@@ -63,6 +63,12 @@ int buttonState(int n, int identifier, UINT message) {
     return -1;
 }
 
+// Redraws every frame whose menu bar shows the menu.
+void redrawBar(HMENU menu) {
+    for (HWND frame : wWindow)
+        if (frame != nullptr && GetMenu(frame) == menu) DrawMenuBar(frame);
+}
+
 void freePrompt(int n, char* prompt) {
     if (prompt == nullptr) return;
     delete[] prompt;
@@ -100,8 +106,7 @@ void yyredrawmenu(int identifier, int n) {
     if (n < 0 || n >= MaxWindows || hMenuRoot[n] == nullptr) return;
     HMENU popup = nullptr;
     if (yymngetpos(hMenuRoot[n], identifier, popup) < 0 || popup != hMenuRoot[n]) return;
-    for (HWND frame : wWindow)
-        if (frame != nullptr && GetMenu(frame) == hMenuRoot[n]) DrawMenuBar(frame);
+    redrawBar(popup);
 }
 
 void yyClearMenuPrompt(HMENU menu, int n) {
@@ -195,9 +200,7 @@ void yymnins(int& reference, int offset, int newIdentifier, const char* text) {
         reference = -1;
         return;
     }
-    if (popup == hMenuRoot[n])
-        for (HWND frame : wWindow)
-            if (frame != nullptr && GetMenu(frame) == popup) DrawMenuBar(frame);
+    if (popup == hMenuRoot[n]) redrawBar(popup);
 }
 
 void yymndel(int& identifier) {
@@ -216,9 +219,7 @@ void yymndel(int& identifier) {
         identifier = -1;
         return;
     }
-    if (popup == hMenuRoot[n])
-        for (HWND frame : wWindow)
-            if (frame != nullptr && GetMenu(frame) == popup) DrawMenuBar(frame);
+    if (popup == hMenuRoot[n]) redrawBar(popup);
 }
 
 void yymenuprompt(int& identifier, const char* text) {

@@ -15,6 +15,7 @@
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
+#include "test_root_win.hpp"
 
 namespace {
 
@@ -22,24 +23,9 @@ constexpr int MenuWithPrompts = 204;
 
 class WindowProcedures : public ::testing::Test {
 protected:
-    void SetUp() override {
-        yyresetgravim();
-        WInitialise();
-        WindowOpen(7 | WinStatusBar, 60, 60, 320, 200, MenuWithPrompts);
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        gravim.events.wMessageType = 0;
-        yyclearparked();
-    }
-    void TearDown() override {
-        WindowClose();
-        yyresetgravim();
-    }
-    static std::string prompt() {
-        char text[256] = "";
-        SendMessageA(wMessLine[0], SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-        return text;
-    }
+    void SetUp() override { openTestRoot(7 | WinStatusBar, 60, 60, 320, 200, MenuWithPrompts); }
+    void TearDown() override { closeTestRoot(); }
+    static std::string prompt() { return statusBarText(0); }
     static void select(UINT identifier, UINT flags) {
         SendMessageA(wWindow[0], WM_MENUSELECT, MAKEWPARAM(identifier, flags),
                      reinterpret_cast<LPARAM>(GetSubMenu(hMenuRoot[0], 0)));

@@ -18,6 +18,7 @@
 #include "dialogs/menus_win.hpp"
 #include "event_wait_win.hpp"
 #include "gui_driver_win.hpp"
+#include "test_root_win.hpp"
 
 namespace {
 
@@ -29,24 +30,11 @@ constexpr int OnlyOnToolbar = 30599;
 class Menus : public ::testing::Test {
 protected:
     void SetUp() override {
-        yyresetgravim();
-        WInitialise();
         const int toolbars[4] = {ThreeButtons, 0, 0, 0};
-        WindowOpen(7 | WinStatusBar, 40, 40, 400, 240, TestMenu, toolbars);
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        gravim.events.wMessageType = 0;
-        yyclearparked();
+        openTestRoot(7 | WinStatusBar, 40, 40, 400, 240, TestMenu, toolbars);
     }
-    void TearDown() override {
-        WindowClose();
-        yyresetgravim();
-    }
-    static std::string prompt() {
-        char text[256] = "";
-        SendMessageA(wMessLine[0], SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-        return text;
-    }
+    void TearDown() override { closeTestRoot(); }
+    static std::string prompt() { return statusBarText(0); }
     static void select(UINT identifier, HMENU popup) {
         SendMessageA(wWindow[0], WM_MENUSELECT, MAKEWPARAM(identifier, MF_STRING), reinterpret_cast<LPARAM>(popup));
     }

@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 
+#include "core/callback_guard.hpp"
 #include "dialogs/common_dialogs_win.hpp"
 #include "dialogs/modal_win.hpp"
 
@@ -98,9 +99,16 @@ bool acceptTyped(HWND browser) {
 
 }  // namespace
 
+LRESULT browserProcedure(HWND browser, UINT message, WPARAM wParam, LPARAM lParam);
+
 UINT_PTR CALLBACK yychoosecolorhook(HWND dialog, UINT message, WPARAM, LPARAM) {
-    if (message == WM_INITDIALOG) SetWindowTextA(dialog, colourCaption);
-    return 0;
+    return yyguardcallback(
+        "yychoosecolorhook",
+        [&]() -> UINT_PTR {
+            if (message == WM_INITDIALOG) SetWindowTextA(dialog, colourCaption);
+            return 0;
+        },
+        []() -> UINT_PTR { return 0; });
 }
 
 void yygetrgbdialog(int& colour, int custom[16], int& ok, int& error, const char* caption) {
@@ -132,12 +140,23 @@ void yygetrgbdialog(int& colour, int custom[16], int& ok, int& error, const char
 }
 
 int CALLBACK yyBrowseCallbackProc1(HWND browser, UINT message, LPARAM lParam, LPARAM) {
-    if (message == BFFM_INITIALIZED) browserStarted(browser);
-    if (message == BFFM_SELCHANGED) selectionChanged(browser, lParam);
-    return 0;
+    return yyguardcallback(
+        "yyBrowseCallbackProc1",
+        [&] {
+            if (message == BFFM_INITIALIZED) browserStarted(browser);
+            if (message == BFFM_SELCHANGED) selectionChanged(browser, lParam);
+            return 0;
+        },
+        [] { return 0; });
 }
 
 LRESULT CALLBACK yyBrowseCallbackProc2(HWND browser, UINT message, WPARAM wParam, LPARAM lParam) {
+    return yyguardcallback(
+        "yyBrowseCallbackProc2", [&] { return browserProcedure(browser, message, wParam, lParam); },
+        [&] { return CallWindowProcA(dirSelect.browserProcedure, browser, message, wParam, lParam); });
+}
+
+LRESULT browserProcedure(HWND browser, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && wParam == MAKEWPARAM(IDOK, 0) && dirSelect.edit != nullptr) {
         char typed[FolderLength + 1] = "";
         GetWindowTextA(dirSelect.edit, typed, sizeof typed);

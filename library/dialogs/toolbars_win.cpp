@@ -8,6 +8,7 @@
 #include <new>
 #include <vector>
 
+#include "core/callback_guard.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
@@ -218,8 +219,14 @@ void yyRestackToolbars(int n) {
 }
 
 LRESULT CALLBACK yySubToolbar(HWND toolbar, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SIZE || lpNormalToolbarProc == nullptr) return DefWindowProcA(toolbar, message, wParam, lParam);
-    return CallWindowProcA(lpNormalToolbarProc, toolbar, message, wParam, lParam);
+    return yyguardcallback(
+        "yySubToolbar",
+        [&] {
+            if (message == WM_SIZE || lpNormalToolbarProc == nullptr)
+                return DefWindowProcA(toolbar, message, wParam, lParam);
+            return CallWindowProcA(lpNormalToolbarProc, toolbar, message, wParam, lParam);
+        },
+        [&] { return DefWindowProcA(toolbar, message, wParam, lParam); });
 }
 
 void yytooltip(int& identifier, const char* text, int length) {

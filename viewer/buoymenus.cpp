@@ -4,11 +4,14 @@
 #include <vector>
 
 #include "buoys.hpp"
+#include "resources/velquonids.h"
 
 namespace {
 
-constexpr int FieldLatitude1 = 1055, FieldLatitude1Letter = 1019, FieldLongitude1 = 1038, FieldLongitude1Letter = 1020;
-constexpr int FieldLatitude2 = 1037, FieldLatitude2Letter = 1017, FieldLongitude2 = 1039, FieldLongitude2Letter = 1018;
+constexpr int FieldLatitude1 = IDC_SOUTH, FieldLatitude1Letter = IDC_SOUTH_LETTER;
+constexpr int FieldLongitude1 = IDC_WEST, FieldLongitude1Letter = IDC_WEST_LETTER;
+constexpr int FieldLatitude2 = IDC_NORTH, FieldLatitude2Letter = IDC_NORTH_LETTER;
+constexpr int FieldLongitude2 = IDC_EAST, FieldLongitude2Letter = IDC_EAST_LETTER;
 
 void putcoordinate(ViewerPort& port, int field, int letterField, int value, const char* positive, const char* negative) {
     port.putReal(field, static_cast<float>(std::abs(value)));

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int FieldProperty = 1052, FieldPlotType = 1014;
+constexpr int FieldProperty = IDC_PROPERTY, FieldPlotType = IDC_PLOT_TYPE;
 
 void setstates(ViewerPort& port, std::initializer_list<int> fields, int state) {
     for (int field : fields) port.fieldState(field, state);
@@ -75,7 +75,7 @@ void vertviewfields(ViewerPort& port, int, int grey) {
     levelmenus(port, r, grey);
 
     if (r == TimeRealTime) {
-        setstates(port, {1025, 1029, 1065, 1064}, 0);
+        setstates(port, {IDC_START_MONTH, IDC_END_MONTH, IDC_END_YEAR, IDC_START_YEAR}, 0);
         if (p == 1 || p == 2) {
             port.putMenu(FieldPlotType, {"Property", SevenYears, "10 day anomaly", "10 day average"}, q);
         } else {
@@ -90,13 +90,13 @@ void vertviewfields(ViewerPort& port, int, int grey) {
         return;
     }
     if (q == 3) {
-        setstates(port, {1063, 1029, 1065}, 0);
-        setstates(port, {1062, 1025, 1064}, 1);
+        setstates(port, {IDC_SECTION_END_DATE_CAPTION, IDC_END_MONTH, IDC_END_YEAR}, 0);
+        setstates(port, {IDC_SECTION_START_DATE_CAPTION, IDC_START_MONTH, IDC_START_YEAR}, 1);
     } else if (q == 4) {
-        setstates(port, {1063, 1029, 1065, 1064}, 0);
-        setstates(port, {1062, 1025}, 1);
+        setstates(port, {IDC_SECTION_END_DATE_CAPTION, IDC_END_MONTH, IDC_END_YEAR, IDC_START_YEAR}, 0);
+        setstates(port, {IDC_SECTION_START_DATE_CAPTION, IDC_START_MONTH}, 1);
     } else {
-        setstates(port, {1062, 1063, 1025, 1029, 1064, 1065}, 1);
+        setstates(port, {IDC_SECTION_START_DATE_CAPTION, IDC_SECTION_END_DATE_CAPTION, IDC_START_MONTH, IDC_END_MONTH, IDC_START_YEAR, IDC_END_YEAR}, 1);
     }
     port.putMenu(FieldPlotType, {"Property", SevenYears, "Anomaly from monthly mean", "Monthly average"}, q);
 }
@@ -115,7 +115,7 @@ void timeviewfields(ViewerPort& port, int grey, int) {
     }
     port.putMenu(FieldPlotType,
                  {"Property", p == 8 ? "Difference from  5 year mean (2004-2008)" : SevenYears, "Anomaly from monthly mean"}, q);
-    setstates(port, {1046, 1023, FieldBuoyMenu}, 1);
+    setstates(port, {IDC_TIMESERIES_BUOY_CAPTION, IDC_TIMESERIES_OR, FieldBuoyMenu}, 1);
     chosenbuoy(port);
     int& previous = plotfamily(FamilyId::Time).previousProperty;
     filllevelcheck(port, p, previous, "e.g.(2,6,0.5)(6,30,2)(lo,hi,delta) No spaces");
@@ -131,7 +131,7 @@ void lineviewfields(ViewerPort& port, int grey) {
     chosenbuoy(port);
     const int q = port.getMenu(FieldPlotType);
     // A monthly anomaly against pressure, latitude or longitude has no end date.
-    setstates(port, {1028, 1029, 1065}, q == 3 && among(p, {2, 3, 4, 6, 7, 8}) ? 0 : 1);
+    setstates(port, {IDC_END_DATE_CAPTION, IDC_END_MONTH, IDC_END_YEAR}, q == 3 && among(p, {2, 3, 4, 6, 7, 8}) ? 0 : 1);
     if (p == 14 || p == 15) {
         vertunitmode(port, 0);
     } else {
@@ -146,18 +146,18 @@ void prodviewfields(ViewerPort& port) {
     port.undefinedAsZero();
     port.select(ProductDialog);
     const int p = port.getMenu(FieldProperty);
-    setstates(port, {1009, 1010, 1031, 1036, 1033, 1034}, 0);
+    setstates(port, {IDC_VERTICAL_CAPTION, IDC_UPPER_LEVEL, IDC_UPPER_CAPTION, IDC_LOWER_LEVEL, IDC_LOWER_CAPTION, IDC_PRODUCTS_PRESSURE_CAPTION}, 0);
     // The time series have no plot type, region or land of their own.
-    setstates(port, {1013, 1014, 1015, 1037, 1017, 1055, 1019, 1039, 1018, 1038, 1020, 1044, 1045},
+    setstates(port, {IDC_PLOT_TYPE_CAPTION, IDC_PLOT_TYPE, IDC_PLACE_CAPTION, IDC_NORTH, IDC_NORTH_LETTER, IDC_SOUTH, IDC_SOUTH_LETTER, IDC_EAST, IDC_EAST_LETTER, IDC_WEST, IDC_WEST_LETTER, IDC_LAND_CAPTION, IDC_LAND},
               p >= 4 && p <= 8 ? 0 : 1);
     int& previous = plotfamily(FamilyId::Product).previousProperty;
     filllevelcheck(port, p, previous, "e.g.(8,22,2)(22,32,1)(lo,hi,delta) No spaces");
     previous = p;
     if (p >= 3 && p <= 8) {
         port.putRadio(FieldFillDefault);
-        setstates(port, {1048, FieldFillText, FieldFillDefault, FieldFillSpecify}, 0);
+        setstates(port, {IDC_FILL_CAPTION, FieldFillText, FieldFillDefault, FieldFillSpecify}, 0);
         port.putString(FieldFillExample, std::string(FillTextLength, ' '));
     } else {
-        setstates(port, {1048, FieldFillDefault, FieldFillSpecify}, 1);
+        setstates(port, {IDC_FILL_CAPTION, FieldFillDefault, FieldFillSpecify}, 1);
     }
 }

@@ -11,10 +11,12 @@
 
 namespace {
 
-constexpr int FieldHeading = 1028;
-constexpr std::array<int, 3> stepTextFields{1079, 1081, 1083};
-constexpr std::array<int, 3> stepStatusFields{1080, 1082, 1084};
-constexpr int FieldResultLabel = 1042, FieldResultPath = 1085, FieldRenameNote = 1086, FieldOk = 1;
+constexpr int FieldHeading = IDC_PROGRESS_HEADING;
+constexpr std::array<int, 3> stepTextFields{IDC_PROGRESS_STEP1, IDC_PROGRESS_STEP2, IDC_PROGRESS_STEP3};
+constexpr std::array<int, 3> stepStatusFields{IDC_PROGRESS_STATUS1, IDC_PROGRESS_STATUS2,
+                                                   IDC_PROGRESS_STATUS3};
+constexpr int FieldResultLabel = IDC_PROGRESS_RESULT_LABEL, FieldResultPath = IDC_PROGRESS_RESULT_PATH;
+constexpr int FieldRenameNote = IDC_PROGRESS_RENAME_NOTE, FieldOk = IDC_OK;
 constexpr int PollMilliseconds = 2000;
 constexpr int MaxTicks = 10000000;
 

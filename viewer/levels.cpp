@@ -21,8 +21,12 @@ constexpr std::array<DepthLimit, 4> depthLimits{{
     {TimeRealTime, VerticalDepth, 500, "Real time data depth valid only to 500 meters"},
 }};
 
-constexpr std::array<int, 12> vertUnitFields{1009, 1067, 1031, 1033, 1010, 1036, 1105, 1106, 1027, 1114, 1030, 1043};
-constexpr int FieldPressureCaption = 1027, FieldDepthCaption = 1114, FieldUpperUnit = 1030, FieldLowerUnit = 1043;
+constexpr std::array<int, 12> vertUnitFields{IDC_VERTICAL_CAPTION, IDC_VERTICAL_UNITS_CAPTION, IDC_UPPER_CAPTION,
+                                              IDC_LOWER_CAPTION,    IDC_UPPER_LEVEL,            IDC_LOWER_LEVEL,
+                                              IDC_PRESSURE_BUTTON,  IDC_DEPTH_BUTTON,           IDC_PRESSURE_CAPTION,
+                                              IDC_DEPTH_CAPTION,    IDC_UPPER_UNIT,             IDC_LOWER_UNIT};
+constexpr int FieldPressureCaption = IDC_PRESSURE_CAPTION, FieldDepthCaption = IDC_DEPTH_CAPTION;
+constexpr int FieldUpperUnit = IDC_UPPER_UNIT, FieldLowerUnit = IDC_LOWER_UNIT;
 
 }  // namespace
 

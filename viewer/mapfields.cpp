@@ -11,8 +11,8 @@
 namespace {
 
 constexpr int FieldProperty = IDC_PROPERTY, FieldPlotType = IDC_PLOT_TYPE, FieldTimeMode = IDC_TIME_MODE;
-constexpr int FieldNorth = 1037, FieldNorthLetter = 1017, FieldSouth = 1055, FieldSouthLetter = 1019;
-constexpr int FieldFillLabel = 1048;
+constexpr int FieldNorth = IDC_NORTH, FieldNorthLetter = IDC_NORTH_LETTER, FieldSouth = IDC_SOUTH, FieldSouthLetter = IDC_SOUTH_LETTER;
+constexpr int FieldFillLabel = IDC_FILL_CAPTION;
 constexpr std::string_view FillExample = "e.g.(8,22,2)(22,32,1)(lo,hi,delta) No spaces";
 
 const std::vector<std::string> propertyItems{
@@ -43,7 +43,7 @@ std::vector<std::string> firstitems(const std::vector<std::string>& items, int n
 }
 
 void realtimeoffers(ViewerPort& port, int p, int q) {
-    setstates(port, {1025, 1029, 1064, 1065}, 0);
+    setstates(port, {IDC_START_MONTH, IDC_END_MONTH, IDC_START_YEAR, IDC_END_YEAR}, 0);
     if (p == 7 || p == 8) p = 1;
     if (p == 1 || p == 2) {
         if (q > 4) q = 1;
@@ -68,13 +68,13 @@ void realtimeoffers(ViewerPort& port, int p, int q) {
 
 void archiveoffers(ViewerPort& port, int p, int q) {
     if (q == 3 || q == 7) {
-        setstates(port, {1028, 1029, 1065}, 0);
-        setstates(port, {1026, 1025, 1064}, 1);
+        setstates(port, {IDC_END_DATE_CAPTION, IDC_END_MONTH, IDC_END_YEAR}, 0);
+        setstates(port, {IDC_START_DATE_CAPTION, IDC_START_MONTH, IDC_START_YEAR}, 1);
     } else if (q == 4 || q == 8) {
-        setstates(port, {1028, 1029, 1065, 1064}, 0);
-        setstates(port, {1026, 1025}, 1);
+        setstates(port, {IDC_END_DATE_CAPTION, IDC_END_MONTH, IDC_END_YEAR, IDC_START_YEAR}, 0);
+        setstates(port, {IDC_START_DATE_CAPTION, IDC_START_MONTH}, 1);
     } else {
-        setstates(port, {1026, 1025, 1064, 1028, 1029, 1065}, 1);
+        setstates(port, {IDC_START_DATE_CAPTION, IDC_START_MONTH, IDC_START_YEAR, IDC_END_DATE_CAPTION, IDC_END_MONTH, IDC_END_YEAR}, 1);
     }
     port.putMenu(FieldProperty, propertyItems, p);
     const char* difference =
@@ -99,10 +99,10 @@ void mapviewfields(ViewerPort& port, int grey, int) {
     else {
         vertunitmode(port, 1);
         levelmenus(port, r, grey);
-        setstates(port, {1036, 1031, 1033}, 1);
+        setstates(port, {IDC_LOWER_LEVEL, IDC_UPPER_CAPTION, IDC_LOWER_CAPTION}, 1);
     }
 
-    setstates(port, {1056, 1057, 1058, 1059, 1060}, p == 5 ? 1 : 0);
+    setstates(port, {IDC_VECTOR_DENSITY_CAPTION, IDC_VECTOR_X_CAPTION, IDC_VECTOR_Y_CAPTION, IDC_VECTOR_X, IDC_VECTOR_Y}, p == 5 ? 1 : 0);
 
     filllevelcheck(port, p, previousProperty, FillExample);
     previousProperty = p;

@@ -121,4 +121,43 @@
 #define IDC_EAST 1039
 #define IDC_EAST_LETTER 1018
 
+/* Plot dialogs: captions that the field logic greys with their fields */
+#define IDC_VERTICAL_CAPTION 1009       /* "3)  Vertical" */
+#define IDC_VERTICAL_UNITS_CAPTION 1067 /* "units:" */
+#define IDC_PLOT_TYPE_CAPTION 1013      /* "2)  Plot type:" */
+#define IDC_PLACE_CAPTION 1015          /* "4)  Geographic region:", "4)  Section:", ... */
+#define IDC_UPPER_CAPTION 1031          /* "Upper:" */
+#define IDC_LOWER_CAPTION 1033          /* "Lower:" */
+#define IDC_UPPER_UNIT 1030             /* "(dbar)" after the upper level */
+#define IDC_LOWER_UNIT 1043             /* "(dbar)" after the lower level */
+#define IDC_DEPTH_BUTTON 1106           /* "Depth or average depth range in:" */
+#define IDC_START_DATE_CAPTION 1026     /* "Start date:" */
+#define IDC_END_DATE_CAPTION 1028       /* "End date:" */
+#define IDC_LAND_CAPTION 1044           /* "6)  Land resolution:" */
+#define IDC_FILL_CAPTION 1048           /* "7)  Fill levels:" */
+/* The section dialog's date captions have identifiers of their own */
+#define IDC_SECTION_START_DATE_CAPTION 1062
+#define IDC_SECTION_END_DATE_CAPTION 1063
+/* The time-series dialog: "4)  Virtual buoy:" and the "OR" before the region */
+#define IDC_TIMESERIES_BUOY_CAPTION 1046
+#define IDC_TIMESERIES_OR 1023
+/* The products dialog: "Pressure or average pressure range in decibars:" */
+#define IDC_PRODUCTS_PRESSURE_CAPTION 1034
+/* The map dialog's vector fields: "Vector density:", "X:" and "Y:" captions */
+#define IDC_VECTOR_DENSITY_CAPTION 1056
+#define IDC_VECTOR_X_CAPTION 1057
+#define IDC_VECTOR_Y_CAPTION 1058
+
+/* Progress dialog: the heading, three step lines with their status, and where the result went */
+#define IDC_PROGRESS_HEADING 1028
+#define IDC_PROGRESS_STEP1 1079
+#define IDC_PROGRESS_STATUS1 1080
+#define IDC_PROGRESS_STEP2 1081
+#define IDC_PROGRESS_STATUS2 1082
+#define IDC_PROGRESS_STEP3 1083
+#define IDC_PROGRESS_STATUS3 1084
+#define IDC_PROGRESS_RESULT_LABEL 1042
+#define IDC_PROGRESS_RESULT_PATH 1085
+#define IDC_PROGRESS_RENAME_NOTE 1086
+
 #endif

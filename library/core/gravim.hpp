@@ -3,6 +3,7 @@
 // that own them. Each subsystem owns its part; a field's comment names its meaning and writers.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -317,6 +318,62 @@ struct HardcopyState {
     int hardcopyOutputError = 0;     // 1 after a failed open or write; 0 after a good open
 };
 
+// The software raster (subsystem 6): the page raster of the raster printer and image-file
+// drivers, its geometry, the raster device's drawing state and the raster printer's page record.
+// The drivers size and allocate the raster (hardcopy/software_raster.hpp), the device draws into
+// it, the printer dump and the image writers read it while a page is written out.
+struct RasterState {
+    // The raster: RasterTotalWords + 1 words while output is open (the last one a spare no pixel
+    // maps to), empty otherwise. Word of pixel row y of plane p: p * RasterPlaneWords +
+    // y * RasterRowWords; row 0 is the bottom of the picture.
+    std::vector<std::int32_t> IRBUFF;
+    int RasterWidth = 0, RasterHeight = 0;       // pixels
+    int RasterXMax = 0, RasterYMax = 0;          // width - 1, height - 1 (the device's OpOpen)
+    int RasterDepth = 0;         // bits per pixel: 1, 3, 4, 8 or 24
+    int RasterPlanes = 0;        // 1, 3 or 4; RasterTopPlane = RasterPlanes - 1
+    int RasterTopPlane = 0;
+    int RasterRowWords = 0;      // words per row of one plane
+    int RasterPlaneWords = 0;    // RasterHeight * RasterRowWords
+    int RasterTotalWords = 0;    // RasterPlanes * RasterPlaneWords; 0 while no raster
+    int RasterUsedWords = 0;     // words that OpClear clears
+    int RasterClearValue = 0;    // the word OpClear stores: 0, or -1 (white)
+    int RasterLayout = 0;        // 1 one bit, 2 bit planes, 3 one byte, 4 one word
+    float RasterResolutionX = 0, RasterResolutionY = 0;  // dots per inch along x and y
+    // One-byte layout: the masks clearing byte k while drawing, selecting it while the image
+    // driver writes a page.
+    std::uint32_t RasterByteMask[4] = {0xFFFFFF00u, 0xFFFF00FFu, 0xFF00FFFFu, 0x00FFFFFFu};
+    // Clip rectangle in raster pixels, bounds inclusive.
+    int RasterClipXMin = 0, RasterClipXMax = 0, RasterClipYMin = 0, RasterClipYMax = 0;
+    // Colour: the current and previous colour as pixel values of the depth, the current shape's
+    // fill words (one-bit raster) and the two-colour mixing switch.
+    int RasterColour = 0, RasterPreviousColour = 0;
+    std::uint32_t DitherPattern[4][2] = {};      // planes 1..3 ([0] unused); [.][0] previous, [.][1] current
+    std::uint32_t FillWordEven = 0, FillWordOdd = 0;
+    int MixedFill = 0;
+    // Lines: dash pattern and phase, dash units, thickness, and where the last line ended.
+    int LinePattern = 4095, LinePatternLength = 12, LinePatternPosition = 0, LinePatternStep = 1;
+    int DashUnitX = 1, DashUnitY = 1;
+    int LineExtraRows = 0, LineExtraColumns = 0, LineHalfRows = 0, LineHalfColumns = 0;
+    int LastPointX = -9999, LastPointY = -9999;
+
+    // The raster printer's page record: written by yypcod at each page, read by the dump.
+    int PrinterPasses = 1;           // interleaved passes per dot-matrix band, 1 or 2
+    int PrinterPageWidth = 0, PrinterPageHeight = 0;  // page in printer dots and rows
+    int PrinterPlanesUsed = 1;       // colour planes sent
+    int PrinterCompression = 0;      // row compression method (option 24)
+    int PrinterLeftMargin = 0;       // dot-matrix left margin in band-row bytes
+    unsigned char PrinterPageStart[80] = {};  // room for PCL numbers wider than their fields
+    int PrinterPageStartLength = 0;
+    unsigned char PrinterPageEnd[32] = {};
+    int PrinterPageEndLength = 0;
+    unsigned char PrinterRowPrefix[3][24] = {};   // raster row command per plane slot
+    int PrinterRowPrefixLength = 0;
+    unsigned char PrinterRowAdvance[7] = {};      // ESC/P2: move one dot row
+    unsigned char PrinterPassSpacing[3][3] = {};  // [1], [2]: line spacing before pass 1 and 2
+    unsigned char PrinterColourSelect[5][3] = {}; // [1..4]: yellow, magenta, cyan, black pass
+    int PrinterPlaneSelect = 0;      // plane 0..2 the fetchers read, -1 the black pass
+};
+
 // Images and bitmaps (subsystem 7).
 struct ImageState {
     int bitmapLimit = 50;         // highest bitmap identifier accepted; page setup raises it to 51
@@ -330,6 +387,7 @@ struct GravimState {
     GraphicsState graphics;
     DialogState dialogs;
     HardcopyState hardcopy;
+    RasterState raster;
     ImageState images;
 };
 

@@ -96,13 +96,7 @@ void xximag(int opcode) {
     GraphicsState& g = gravim.graphics;
     switch (opcode) {
     case OpInitialise: initialise(); break;
-    case OpOpen: {
-        const bool opening = g.OperandValue > 0;
-        if (opening && !allocate()) return;
-        yyvras(OpOpen);
-        if (opening && g.hardcopyActive != 0) yyvras(OpClear);
-        break;
-    }
+    case OpOpen: yyrasteropen(allocate); break;
     case OpPage:
         if (g.pageDrawn != 0) writePage();
         break;

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "core/gravim.hpp"
+#include "graphics/devices.hpp"
 #include "hardcopy/software_raster.hpp"
 
 namespace {
@@ -45,6 +46,13 @@ std::int64_t yysetrasterlimit(std::int64_t bytes) {
     const std::int64_t previous = rasterLimitBytes;
     rasterLimitBytes = bytes;
     return previous;
+}
+
+void yyrasteropen(bool (*allocate)()) {
+    const bool opening = gravim.graphics.OperandValue > 0;
+    if (opening && !allocate()) return;
+    yyvras(OpOpen);
+    if (opening && gravim.graphics.hardcopyActive != 0) yyvras(OpClear);
 }
 
 void yyrasterbytemasks(bool selecting) {

@@ -107,13 +107,7 @@ void xxrast(int opcode) {
     GraphicsState& g = gravim.graphics;
     switch (opcode) {
     case OpInitialise: initialise(); break;
-    case OpOpen: {
-        const bool opening = g.OperandValue > 0;
-        if (opening && !allocate()) return;
-        yyvras(OpOpen);
-        if (opening && g.hardcopyActive != 0) yyvras(OpClear);
-        break;
-    }
+    case OpOpen: yyrasteropen(allocate); break;
     case OpPage:
         if (g.pageDrawn == 0) break;
         yypcod(printedWidth, printedHeight);

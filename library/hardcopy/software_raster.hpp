@@ -37,5 +37,8 @@ void yyrasterrelease();
 // The largest raster in bytes that counts as allocatable (512 MiB); returns the previous limit.
 // For tests that provoke allocation failures without exhausting memory.
 std::int64_t yysetrasterlimit(std::int64_t bytes);
+// A raster driver's OpOpen: opening output, the driver's allocation (false: output stays off),
+// then the device's open and a clear; a rescale goes to the device alone.
+void yyrasteropen(bool (*allocate)());
 // The one-byte layout's masks: clearing byte k (drawing) or selecting it (a page being written).
 void yyrasterbytemasks(bool selecting);

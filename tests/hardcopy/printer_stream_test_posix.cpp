@@ -185,4 +185,46 @@ TEST_F(PrinterStreams, PrintedPagesReadBackAsTheirRaster) {
     EXPECT_EQ(decodeEscP(printPage(2, {}), 216, 240, 0), printedDots(0, false));
 }
 
+TEST_F(PrinterStreams, PagesWiderThanTheOldRowBufferArePrintedWhole) {
+    // 1100 inches at 300 dpi: 330000 dots, more than the 40000 bytes a row once had (ESC/P2 rows
+    // count their dots in 16 bits, so only PCL pages can be that wide).
+    for (const int type : {28}) {
+        yyresetgravim();
+        yypali();
+        iprinter(type);
+        GraphicsState& g = gravim.graphics;
+        g.surfaceWidth = 1000;
+        g.surfaceHeight = 10;
+        g.surfaceMaxX = 999.99f;
+        g.surfaceMaxY = 9.99f;
+        g.colourModel = 1;
+        xxrast(OpInitialise);
+        int* const o = gravim.hardcopy.HardcopyOptions;
+        o[1] = 1100 * 72;
+        o[2] = 2;
+        o[3] = o[4] = o[5] = 0;
+        o[13] = 1;
+        o[24] = 0;
+        gravim.hardcopy.printerResolutionIndex = 1;
+        g.hardcopyActive = 1;
+        g.OperandValue = 1;
+        g.OperandText.assign("wide.prn");
+        xxrast(OpOpen);
+        g.clipX2 = g.surfaceMaxX;
+        g.clipY2 = g.surfaceMaxY;
+        xxrast(OpClip);
+        g.colourState[1][1] = 223;
+        xxrast(OpColour);
+        g.OperandX[1] = 999.9f;
+        g.OperandY[1] = 0;
+        xxrast(OpPoint);
+        const int right = static_cast<int>(g.HardcopyScaleX * g.OperandX[1]), bottom = gravim.raster.RasterYMax;
+        ASSERT_GT(right, 320000);
+        xxrast(OpPage);
+        xxrast(OpClose);
+        const std::string stream = readWholeFile("wide.prn");
+        EXPECT_EQ(decodePcl(stream), (Dots{{right, bottom}})) << type;
+    }
+}
+
 }  // namespace

@@ -10,6 +10,8 @@
 #include "core/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
+#include "graphics/graphics.hpp"
+#include "hardcopy/hardcopy.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/image_driver.hpp"
 #include "hardcopy/output_file.hpp"
@@ -122,6 +124,27 @@ TEST_F(RasterDrivers, TheChosenWriterRunsOncePerDrawnPageWithSelectingMasks) {
         EXPECT_EQ(gravim.raster.RasterByteMask[1], 0xFFFF00FFu);  // drawing form again
         EXPECT_TRUE(gravim.raster.IRBUFF.empty());
     }
+}
+
+TEST_F(RasterDrivers, AHardcopyOfTheGraphicsLayerReachesTheImageWriter) {
+    gravim.windows.rootOpen = 1;
+    gravim.windows.clientWidth = 400;
+    gravim.windows.clientHeight = 300;
+    gravim.core.graphicsColours = 256;
+    IGrInit();
+    IGrHardCopySelect(1, 6);
+    IGrHardCopyOptions(1, 200);
+    IGrHardCopyOptions(2, 150);
+    IGrHardCopyOptions(23, 24);
+    IGrHardCopy("frame.png");
+    EXPECT_EQ(gravim.raster.RasterWidth, 200);
+    IGrRectangle(0.1f, 0.1f, 0.5f, 0.5f);
+    IGrHardCopy("S");
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].writer, "png");
+    EXPECT_EQ(calls[0].depth, 24);
+    EXPECT_TRUE(gravim.raster.IRBUFF.empty());
+    EXPECT_EQ(gravim.graphics.hardcopyActive, 0);
 }
 
 TEST_F(RasterDrivers, AnImageOutputWithNothingDrawnLeavesAnEmptyFile) {

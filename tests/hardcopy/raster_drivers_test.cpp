@@ -24,7 +24,12 @@
 namespace {
 
 std::string bytes(const unsigned char* data, int length) { return std::string(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length)); }
-std::string esc(std::string_view rest) { return "\x1b" + std::string(rest); }
+// Built by appending: GCC 12 takes an inlined concatenation for an overlapping copy.
+std::string esc(std::string_view rest) {
+    std::string sequence(1, '\x1b');
+    sequence.append(rest);
+    return sequence;
+}
 
 // What the recording writers saw.
 struct WriterCall {

@@ -1,0 +1,145 @@
+// raster_opcodes.hpp - fuzzing the software raster: random opcode streams with random operands
+// drawn by a raster driver on a small page. The targets of each layout choose the driver and
+// depth; the sanitizers catch any write outside the raster and any undefined behaviour.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "core/gravim.hpp"
+#include "graphics/colours.hpp"
+#include "graphics/devices.hpp"
+#include "hardcopy/hardcopy_drivers.hpp"
+#include "hardcopy/printer_settings.hpp"
+#include "hardcopy/software_raster.hpp"
+
+// Bytes taken one by one from the input; zeros once it is used up.
+class FuzzBytes {
+public:
+    FuzzBytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool more() const { return at_ < size_; }
+    int byte() { return at_ < size_ ? data_[at_++] : 0; }
+    int word() { return byte() | (byte() << 8); }
+    // A coordinate from well outside the surface on both sides.
+    float coordinate(int surface) { return static_cast<float>(word() % (4 * surface + 1) - 1.5 * surface) + static_cast<float>(byte()) / 256.0f; }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t at_ = 0;
+};
+
+inline std::string fuzzOutputName() {
+    return (std::filesystem::temp_directory_path() / ("grav_fuzz_raster_" + std::to_string(getpid()) + ".out")).string();
+}
+
+// Opens `driver` (4 raster printer of printerType, 6 image file of depth) on a small page, draws
+// the input's opcodes, ends pages and closes.
+inline void fuzzRaster(const std::uint8_t* data, std::size_t size, int driver, int depth, int printerType) {
+    FuzzBytes in(data, size);
+    yyresetgravim();
+    yypali();  // the colour table lives outside gravim: built afresh like the graphics core does
+    GraphicsState& g = gravim.graphics;
+    const int width = 40 + in.byte() % 60, height = 30 + in.byte() % 50;
+    g.surfaceWidth = width;
+    g.surfaceHeight = height;
+    g.surfaceMaxX = static_cast<float>(width) - 0.01f;
+    g.surfaceMaxY = static_cast<float>(height) - 0.01f;
+    g.colourModel = 1 + in.byte() % 2;
+    void (*const routine)(int) = driver == 4 ? xxrast : xximag;
+    if (driver == 4) iprinter(printerType);
+    g.OperandCount = 0;
+    routine(OpInitialise);
+    int* const o = gravim.hardcopy.HardcopyOptions;
+    o[1] = 20 + in.byte() % 60;
+    o[2] = 20 + in.byte() % 60;
+    o[5] = in.byte() % 2;
+    o[6] = in.byte() % 3;
+    o[9] = in.byte() % 40;
+    if (driver == 6) {
+        o[1] *= 2;
+        o[2] *= 2;
+        o[23] = depth;
+        o[26] = in.byte() % 5;
+    } else {
+        o[13] = 1 + in.byte() % std::max(gravim.hardcopy.printerResolutionCount, 1);
+        gravim.hardcopy.printerResolutionIndex = o[13];
+        o[24] = in.byte() % (gravim.hardcopy.printerModeLimit + 1);
+        o[19] = in.byte() % 4 - 1;
+        o[3] = in.byte() - 128;
+        o[4] = in.byte() - 128;
+    }
+    g.hardcopyActive = 1;
+    g.OperandValue = 1;
+    g.OperandText.assign(fuzzOutputName());
+    routine(OpOpen);
+    if (g.hardcopyActive == 0) return;
+    g.clipX2 = g.surfaceMaxX;
+    g.clipY2 = g.surfaceMaxY;
+    routine(OpClip);
+
+    static const int opcodes[] = {OpLine,         OpColour,      OpEllipsePattern, OpQuadPattern, OpRectanglePattern,
+                                  OpTrianglePattern, OpArcPattern, OpPolygonPattern, OpClear,     OpOpen,
+                                  OpClip,         OpPoint,       OpLineType,       OpLineWidth,   OpPolyline,
+                                  OpImage,        OpGradientFill, OpColourModel,   OpPage,        OpText};
+    std::vector<int> pixels;
+    while (in.more()) {
+        const int opcode = opcodes[in.byte() % (sizeof opcodes / sizeof opcodes[0])];
+        for (int i = 1; i <= 4; ++i) {
+            g.OperandX[i] = in.coordinate(width);
+            g.OperandY[i] = in.coordinate(height);
+        }
+        g.OperandValue = in.byte() % 3 - 1;
+        g.fillStyle = in.byte() % 5;
+        g.fillOutline = in.byte() % 2;
+        g.fillPass[2] = in.byte() % 2;
+        g.lineType = in.byte() % 8;
+        g.rotation = (in.byte() % 5) * 90 - (in.byte() % 2) * 45;
+        const int count = in.byte() % 8;
+        yypolygonsize(count);
+        for (int i = 1; i <= count; ++i) {
+            g.PolygonX[static_cast<std::size_t>(i)] = in.coordinate(width);
+            g.PolygonY[static_cast<std::size_t>(i)] = in.coordinate(height);
+        }
+        g.OperandCount = count;
+        g.GradientVertexCount = count;
+        switch (opcode) {
+        case OpColour:
+        case OpColourModel:
+            g.colourState[1][0] = g.colourState[1][1];
+            g.colourState[1][1] = in.byte();
+            g.colourState[2][1] = in.word() | (in.byte() << 16);
+            break;
+        case OpClip:
+            g.clipX1 = in.coordinate(width);
+            g.clipY1 = in.coordinate(height);
+            g.clipX2 = in.coordinate(width);
+            g.clipY2 = in.coordinate(height);
+            break;
+        case OpLineWidth: o[9] = in.byte() % 60; break;
+        case OpOpen:
+            g.OperandValue = -1;  // a resize: the raster stays
+            g.surfaceWidth = width + in.byte() % 20;
+            break;
+        case OpImage: {
+            // The raster's own image mapping, fed an array of the input's size.
+            const int w = 1 + in.byte() % 9, h = 1 + in.byte() % 9;
+            pixels.assign(static_cast<std::size_t>(w * h), in.word() | (in.byte() << 16));
+            yyvrasimage(pixels.data(), w, h);
+            break;
+        }
+        default: break;
+        }
+        routine(opcode);
+        if (g.hardcopyActive == 0) break;
+    }
+    routine(OpPage);
+    routine(OpClose);
+    std::filesystem::remove(fuzzOutputName());
+}

@@ -1,0 +1,310 @@
+// gdi_canvas_win.cpp - the GDI drawing rules shared by the printer and metafile output layers: pen
+// bookkeeping, line ends, shapes, fonts, text and gradient triangles in one device context.
+#include "hardcopy/gdi_canvas_win.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+#include <new>
+
+#include "core/gravim.hpp"
+#include "core/os_internal.hpp"
+#include "core/window_tables_win.hpp"
+#include "core/windows_internal_win.hpp"
+#include "graphics/point_buffer_win.hpp"
+#include "hardcopy/gdi_drivers.hpp"
+#include "hardcopy/printer_dashes.hpp"
+
+namespace {
+
+// GDI pen style of each line type.
+constexpr int lineClasses[8] = {PS_SOLID, PS_DOT, PS_DASH, PS_DASHDOT, PS_DASHDOTDOT,
+                                PS_DASHDOT, PS_DASH, PS_DASHDOTDOT};
+
+// A temporary brush and pen selected for one shape, restored and deleted afterwards.
+class ShapeObjects {
+public:
+    ShapeObjects(const GdiCanvas& canvas, bool solidBrush, bool thinPen, bool noPen) : dc_(canvas.dc) {
+        brush_ = solidBrush ? CreateSolidBrush(canvas.current) : nullptr;
+        oldBrush_ = SelectObject(dc_, brush_ != nullptr ? static_cast<HGDIOBJ>(brush_) : GetStockObject(NULL_BRUSH));
+        if (thinPen) pen_ = CreatePen(PS_SOLID, 1, canvas.current);
+        if (thinPen || noPen)
+            oldPen_ = SelectObject(dc_, pen_ != nullptr ? static_cast<HGDIOBJ>(pen_) : GetStockObject(NULL_PEN));
+    }
+    ~ShapeObjects() {
+        SelectObject(dc_, oldBrush_);
+        if (oldPen_ != nullptr) SelectObject(dc_, oldPen_);
+        if (brush_ != nullptr) DeleteObject(brush_);
+        if (pen_ != nullptr) DeleteObject(pen_);
+    }
+    ShapeObjects(const ShapeObjects&) = delete;
+    ShapeObjects& operator=(const ShapeObjects&) = delete;
+
+private:
+    HDC dc_;
+    HBRUSH brush_ = nullptr;
+    HPEN pen_ = nullptr;
+    HGDIOBJ oldBrush_ = nullptr;
+    HGDIOBJ oldPen_ = nullptr;
+};
+
+// The end point of a solid line drawn one unit further, so that GDI, which leaves the last pixel
+// out, draws it; false for slopes where only setting the pixel helps.
+bool extendedEnd(int x1, int y1, int& x2, int& y2) {
+    const int sx = x1 < x2 ? 1 : -1;
+    const int sy = y1 < y2 ? 1 : -1;
+    if (x1 == x2) {
+        y2 += sy;
+    } else if (y1 == y2) {
+        x2 += sx;
+    } else if (std::abs(x2 - x1) == std::abs(y2 - y1)) {
+        x2 += sx;
+        y2 += sy;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void yygdicolour(GdiCanvas& canvas, int red, int green, int blue) {
+    canvas.previous = canvas.current;
+    canvas.current = RGB(red, green, blue);
+}
+
+void yygdilinetype(GdiCanvas& canvas, int type) {
+    canvas.lineType = type;
+    canvas.lineClass = type >= 0 && type <= 7 ? lineClasses[type] : PS_SOLID;
+}
+
+void yygdidashes(GdiCanvas& canvas, int dpi) {
+    const int screenDpi = gravim.system.wScreenDPI;
+    for (int type = 1; type <= 7; ++type) {
+        unsigned entries[6] = {};
+        canvas.dashCount[type] = yyprinterdashes(type, dpi, screenDpi, canvas.penWidth, entries);
+        std::copy_n(entries, 6, canvas.dashes[type]);
+    }
+}
+
+bool yygdipenmatches(const GdiCanvas& canvas) {
+    return canvas.penKey[0] == static_cast<int>(canvas.current) && canvas.penKey[1] == canvas.lineType &&
+           canvas.penKey[2] == canvas.penWidth;
+}
+
+void yygdiselectpen(GdiCanvas& canvas, HPEN pen) {
+    if (pen == nullptr) return;
+    HGDIOBJ previous = SelectObject(canvas.dc, pen);
+    if (canvas.pen != nullptr) {
+        DeleteObject(canvas.pen);
+    } else {
+        canvas.replacedPen = previous;
+    }
+    canvas.pen = pen;
+    canvas.penKey[0] = static_cast<int>(canvas.current);
+    canvas.penKey[1] = canvas.lineType;
+    canvas.penKey[2] = canvas.penWidth;
+}
+
+void yygdiforgetpen(GdiCanvas& canvas) { canvas.penKey[0] = canvas.penKey[1] = canvas.penKey[2] = -1; }
+
+void yygdirelease(GdiCanvas& canvas) {
+    if (canvas.font != nullptr) {
+        SelectObject(canvas.dc, canvas.replacedFont);
+        DeleteObject(canvas.font);
+    }
+    if (canvas.pen != nullptr) {
+        SelectObject(canvas.dc, canvas.replacedPen);
+        DeleteObject(canvas.pen);
+    }
+    canvas.font = nullptr;
+    canvas.replacedFont = nullptr;
+    canvas.pen = nullptr;
+    canvas.replacedPen = nullptr;
+    yygdiforgetpen(canvas);
+}
+
+void yygdiline(GdiCanvas& canvas, int x1, int y1, int x2, int y2, bool setEndPixel) {
+    MoveToEx(canvas.dc, x1, y1, nullptr);
+    if (canvas.lineClass != PS_SOLID) {
+        LineTo(canvas.dc, x2, y2);
+        return;
+    }
+    int endX = x2, endY = y2;
+    if (extendedEnd(x1, y1, endX, endY)) {
+        LineTo(canvas.dc, endX, endY);
+        return;
+    }
+    LineTo(canvas.dc, x2, y2);
+    if (setEndPixel && canvas.penWidth == 1) SetPixel(canvas.dc, x2, y2, canvas.current);
+}
+
+void yygdipolyline(GdiCanvas& canvas, int count, bool setEndPixel) {
+    if (gPoints == nullptr || count < 2) return;
+    POINT& last = gPoints[count - 1];
+    const POINT& before = gPoints[count - 2];
+    const bool closed = last.x == gPoints[0].x && last.y == gPoints[0].y;
+    if (canvas.lineClass == PS_SOLID && !closed) {
+        int endX = last.x, endY = last.y;
+        if (extendedEnd(before.x, before.y, endX, endY)) {
+            last = {endX, endY};
+        } else if (setEndPixel && canvas.penWidth == 1) {
+            SetPixel(canvas.dc, last.x, last.y, canvas.current);
+        }
+    }
+    Polyline(canvas.dc, gPoints, count);
+}
+
+void yygdiellipse(GdiCanvas& canvas, int cx, int cy, int rx, int ry, int fillStyle) {
+    const bool filled = fillStyle >= 3;
+    ShapeObjects objects(canvas, filled, filled, false);
+    Ellipse(canvas.dc, cx - rx - 1, cy - ry - 1, cx + rx + 2, cy + ry + 2);
+}
+
+void yygdirectangle(GdiCanvas& canvas, int x1, int y1, int x2, int y2) {
+    ShapeObjects objects(canvas, true, false, true);
+    Rectangle(canvas.dc, x1, y1, x2 + 2, y2 + 2);
+}
+
+void yygdipie(GdiCanvas& canvas, int cx, int cy, int rx, int ry, int x1, int y1, int x2, int y2) {
+    ShapeObjects objects(canvas, true, true, false);
+    Pie(canvas.dc, cx - rx - 1, cy - ry - 1, cx + rx + 2, cy + ry + 2, x1, y1, x2, y2);
+}
+
+void yygdioutlinearc(GdiCanvas& canvas, int cx, int cy, int rx, int ry, int x1, int y1, int x2, int y2,
+                     int outlineMode) {
+    ShapeObjects objects(canvas, false, false, false);
+    if (outlineMode > 2) {
+        Arc(canvas.dc, cx - rx - 1, cy - ry - 1, cx + rx + 2, cy + ry + 2, x1, y1, x2, y2);
+    } else {
+        Pie(canvas.dc, cx - rx - 1, cy - ry - 1, cx + rx + 2, cy + ry + 2, x1, y1, x2, y2);
+    }
+}
+
+void yygdipolygon(GdiCanvas& canvas, int count, int outline) {
+    if (gPoints == nullptr || count < 2) return;
+    ShapeObjects objects(canvas, true, outline != 0, outline == 0);
+    Polygon(canvas.dc, gPoints, count);
+}
+
+void yygdisquare(GdiCanvas& canvas, int x, int y) {
+    const int half = canvas.penWidth / 2;
+    ShapeObjects objects(canvas, true, false, true);
+    Rectangle(canvas.dc, x - half, y - half, x - half + canvas.penWidth + 1, y - half + canvas.penWidth + 1);
+}
+
+HFONT yygdimakefont(int characterHeight, int width, int escapement, int family, int style, const char* faceName) {
+    const char* face = faceName;
+    BYTE charset = DEFAULT_CHARSET;
+    BYTE pitchAndFamily = VARIABLE_PITCH;
+    switch (family) {
+    case 1: face = "Courier New"; charset = ANSI_CHARSET; pitchAndFamily |= FF_MODERN; break;
+    case 2: face = "Arial"; charset = ANSI_CHARSET; pitchAndFamily |= FF_SWISS; break;
+    case 3: face = "Times New Roman"; charset = ANSI_CHARSET; pitchAndFamily |= FF_ROMAN; break;
+    case 4: face = "Symbol"; charset = SYMBOL_CHARSET; pitchAndFamily |= FF_ROMAN; break;
+    default: break;
+    }
+    const int weight = (style & 1) != 0 ? FW_BOLD : FW_NORMAL;
+    const DWORD italic = (style & 2) != 0 ? TRUE : FALSE;
+    const DWORD underline = (style & 4) != 0 ? TRUE : FALSE;
+    return CreateFontA(-characterHeight, width, escapement, escapement, weight, italic, underline, FALSE,
+                       charset, OUT_STRING_PRECIS, CLIP_CHARACTER_PRECIS, DEFAULT_QUALITY, pitchAndFamily,
+                       face != nullptr ? face : "");
+}
+
+void yygdiselectfont(GdiCanvas& canvas, HFONT font) {
+    if (canvas.font != nullptr) {
+        SelectObject(canvas.dc, canvas.replacedFont);
+        DeleteObject(canvas.font);
+        canvas.font = nullptr;
+        canvas.replacedFont = nullptr;
+    }
+    if (font == nullptr) return;
+    canvas.replacedFont = SelectObject(canvas.dc, font);
+    canvas.font = font;
+}
+
+void yygdidrawstring(GdiCanvas& canvas, int x1, int y1, int x2, int y2, int justification, int boxed,
+                     const char* text, int length) {
+    const HDC dc = canvas.dc;
+    const COLORREF oldText = SetTextColor(dc, canvas.current);
+    const COLORREF oldBack = SetBkColor(dc, canvas.previous);
+    const int oldMode = SetBkMode(dc, boxed != 0 ? OPAQUE : TRANSPARENT);
+    int x = x1, y = y1;
+    UINT align = TA_BASELINE | TA_LEFT;
+    if (justification == 1) {
+        x = (x1 + x2) / 2;
+        y = (y1 + y2) / 2;
+        align = TA_BASELINE | TA_CENTER;
+    } else if (justification == 2) {
+        x = x2;
+        y = y2;
+        align = TA_BASELINE | TA_RIGHT;
+    }
+    SetTextAlign(dc, align);
+    TextOutA(dc, x, y, text, std::max(length, 0));
+    SetBkMode(dc, oldMode);
+    SetBkColor(dc, oldBack);
+    SetTextColor(dc, oldText);
+}
+
+int yygditextlength(const GdiCanvas& canvas, const char* text, int length) {
+    SIZE extent = {};
+    GetTextExtentPoint32A(canvas.dc, text, std::max(length, 0), &extent);
+    return extent.cx;
+}
+
+void yygdigradfill(HDC dc, const int* x, const int* y, const int* colours, const int* triangles,
+                   int vertexCount, int triangleCount, int& failed) {
+    using GradientFillRoutine = BOOL(WINAPI*)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
+    failed = 1;
+    if (pGradientFill == nullptr || vertexCount <= 0 || triangleCount <= 0) return;
+    TRIVERTEX* vertices = new (std::nothrow) TRIVERTEX[static_cast<std::size_t>(vertexCount)];
+    GRADIENT_TRIANGLE* mesh = new (std::nothrow) GRADIENT_TRIANGLE[static_cast<std::size_t>(triangleCount)];
+    if (vertices != nullptr && mesh != nullptr) {
+        for (int i = 0; i < vertexCount; ++i) {
+            const unsigned colour = static_cast<unsigned>(colours[i]);
+            vertices[i] = {x[i], y[i], static_cast<COLOR16>((colour % 256) * 256),
+                           static_cast<COLOR16>(colour & 65280u),
+                           static_cast<COLOR16>((colour & 16711680u) / 256), 0};
+        }
+        for (int i = 0; i < triangleCount; ++i)
+            mesh[i] = {static_cast<ULONG>(triangles[3 * i] - 1), static_cast<ULONG>(triangles[3 * i + 1] - 1),
+                       static_cast<ULONG>(triangles[3 * i + 2] - 1)};
+        const auto routine = reinterpret_cast<GradientFillRoutine>(reinterpret_cast<void*>(pGradientFill));
+        failed = routine(dc, vertices, static_cast<ULONG>(vertexCount), mesh,
+                         static_cast<ULONG>(triangleCount), GRADIENT_FILL_TRIANGLE) == 0 ? 1 : 0;
+    }
+    delete[] vertices;
+    delete[] mesh;
+}
+
+int yyvertexcount(int requested) {
+    const GraphicsState& g = gravim.graphics;
+    const int held = static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1;
+    return std::clamp(requested, 0, std::max(held, 0));
+}
+
+bool yydevicepoints(int first, int last) {
+    const GraphicsState& g = gravim.graphics;
+    last = std::min(last, yyvertexcount(last));
+    if (first < 1 || last < first || !yypolalloc(last - first + 1)) return false;
+    for (int i = first; i <= last; ++i) {
+        const auto v = static_cast<std::size_t>(i);
+        yypolpoint(i - first, yydevicex(g.PolygonX[v]), yydevicey(g.PolygonY[v]));
+    }
+    return true;
+}
+
+void yygdidevicefacts() {
+    DeviceFacts& device = gravim.graphics.hardcopyDevice;
+    int gradientKind = 1;
+    yygradfilltype(gradientKind);
+    device.word1 = 8;
+    device.word2 = 360;
+    device.word3 = yywinvariant() == 4 ? 2 : 1;
+    device.TrueColourDevice = 1;
+    device.GradientFillType = gradientKind;
+    device.word6 = device.word7 = device.word8 = 1;
+    device.deviceReal = 1.7e38f;
+    device.DeviceCapabilityMask.assign("00000111111111100010011011110");
+}

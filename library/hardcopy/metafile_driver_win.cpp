@@ -10,6 +10,7 @@
 #include "graphics/point_buffer_win.hpp"
 #include "hardcopy/gdi_canvas_win.hpp"
 #include "hardcopy/gdi_drivers.hpp"
+#include "hardcopy/gdi_twin_win.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/metafile_layer_win.hpp"
 
@@ -21,11 +22,9 @@ constexpr int EnhancedKind = 2;
 int enhanced = 0;              // 1 when the recording is an enhanced metafile
 int extent[2] = {0, 0};        // page in metafile units (1/720 inch, or reference pixels)
 float lineFactor = 0;          // enhanced: device units per 1/720 inch
-DeviceRgb currentRgb, savedRgb;
+TwinColours colours;
 
 int& option(int number) { return gravim.hardcopy.HardcopyOptions[number]; }
-
-void sendColour(const DeviceRgb& rgb) { yywmfcolour(rgb.red, rgb.green, rgb.blue); }
 
 void initialise() {
     GraphicsState& g = gravim.graphics;
@@ -65,7 +64,7 @@ void open() {
             return;
         }
         if (enhanced != 0 && option(1) > 0) lineFactor = static_cast<float>(extent[0]) / static_cast<float>(option(1) * 10);
-        currentRgb = {};
+        colours.current = {};
     }
     if (g.surfaceMaxX > 0) g.HardcopyScaleX = static_cast<float>(extent[0]) / g.surfaceMaxX;
     if (g.surfaceMaxY > 0) g.HardcopyScaleY = static_cast<float>(extent[1]) / g.surfaceMaxY;
@@ -78,47 +77,11 @@ void close() {
 }
 
 void colour() {
-    savedRgb = currentRgb;
-    currentRgb = yycurrentrgb();
-    yywmf1(currentRgb.red, currentRgb.green, currentRgb.blue);
-    sendColour(currentRgb);
-}
-
-void filledShape(int opcode) {
-    GraphicsState& g = gravim.graphics;
-    const bool colourFill = yycolourfill(false);
-    if (g.OperandValue == -1) {
-        if (colourFill) {
-            sendColour(savedRgb);
-            sendColour(currentRgb);
-        }
-        return;
-    }
-    g.pageDrawn = 1;
-    if (colourFill) sendColour(yyfillrgb());
-    if (g.fillStyle <= 2 && opcode != OpEllipsePattern) return;  // the core hatches these with lines
-    switch (opcode) {
-    case OpEllipsePattern:
-        yywmfellipse(yydevicex(g.OperandX[1]), yydevicey(g.OperandY[1]), yydeviceradiusx(g.OperandX[2]),
-                     yydeviceradiusy(g.OperandY[2]), g.fillStyle);
-        break;
-    case OpRectanglePattern: {
-        const DeviceBox box = yyclampedrectangle();
-        yywmfrectangle(box.left, box.top, box.right, box.bottom);
-        break;
-    }
-    case OpArcPattern: {
-        const DeviceArc arc = yydevicearc();
-        yywmfarc(arc.cx, arc.cy, arc.rx, arc.ry, arc.x1, arc.y1, arc.x2, arc.y2);
-        break;
-    }
-    default: {
-        const int count = std::min(yyvertexcount(g.OperandCount), MetafileRecordPoints);
-        if (yydevicepoints(1, count)) yywmfpolygon(count);
-        yypolfree();
-        break;
-    }
-    }
+    DeviceRgb& current = colours.current;
+    colours.saved = current;
+    current = yycurrentrgb();
+    yywmf1(current.red, current.green, current.blue);
+    yywmfcolour(current.red, current.green, current.blue);
 }
 
 void font() {
@@ -136,34 +99,12 @@ void text() {
     g.OperandPixelX[4] = 0;
 }
 
-// Only an enhanced recording can measure text: a Windows metafile has no font metrics.
-void textLength() {
-    GraphicsState& g = gravim.graphics;
-    if (enhanced == 0) return;
-    int width = 0;
-    yywmftextlength(width, g.OperandText.data(), yytextcount(g.OperandValue));
-    g.OperandX[1] = g.HardcopyTextScaleX != 0 ? static_cast<float>(width) / g.HardcopyTextScaleX : 0.0f;
-    g.OperandCount = 1;
-}
-
-// yywmf2: vertices first..last as one polyline.
-void yywmf2(int first, int last) {
-    if (yydevicepoints(first, last)) yywmfpolyline(last - first + 1);
-    yypolfree();
-}
-
-void polyline() {
-    GraphicsState& g = gravim.graphics;
-    g.pageDrawn = 1;
-    for (const PolylinePiece& piece : yypolylinepieces(yyvertexcount(g.OperandCount), enhanced != 0))
-        yywmf2(piece.first, piece.last);
-}
-
-void outlineArc() {
-    gravim.graphics.pageDrawn = 1;
-    const DeviceArc arc = yydevicearc();
-    yywmfoutlinearc(arc.cx, arc.cy, arc.rx, arc.ry, arc.x1, arc.y1, arc.x2, arc.y2, gravim.graphics.fillPattern[0]);
-}
+const TwinLayer metafileLayer = {
+    .colour = yywmfcolour, .line = yywmfline, .point = yywmfpoint, .ellipse = yywmfellipse,
+    .rectangle = yywmfrectangle, .arc = yywmfarc, .outlineArc = yywmfoutlinearc, .polygon = yywmfpolygon,
+    .polyline = yywmfpolyline, .textLength = yywmftextlength, .monochromeFills = false,
+    .polygonLimit = MetafileRecordPoints,
+};
 
 }  // namespace
 
@@ -171,11 +112,7 @@ void xxwmf(int opcode) {
     GraphicsState& g = gravim.graphics;
     switch (opcode) {
     case OpInitialise: initialise(); break;
-    case OpLine:
-        g.pageDrawn = 1;
-        yywmfline(yydevicex(g.OperandX[1]), yydevicey(g.OperandY[1]), yydevicex(g.OperandX[2]),
-                  yydevicey(g.OperandY[2]));
-        break;
+    case OpLine: yytwinline(metafileLayer); break;
     case OpColour:
     case OpColourModel: colour(); break;
     case OpEllipsePattern:
@@ -183,7 +120,7 @@ void xxwmf(int opcode) {
     case OpRectanglePattern:
     case OpTrianglePattern:
     case OpArcPattern:
-    case OpPolygonPattern: filledShape(opcode); break;
+    case OpPolygonPattern: yytwinfilledshape(metafileLayer, colours, opcode); break;
     case OpOpen: open(); break;
     case OpClose: close(); break;
     case OpPage: g.pageDrawn = 0; break;  // a metafile has one page
@@ -196,17 +133,18 @@ void xxwmf(int opcode) {
             yywmfclip(box.left, box.top, box.right, box.bottom);
         }
         break;
-    case OpTextLength: textLength(); break;
-    case OpPoint:
-        g.pageDrawn = 1;
-        yywmfpoint(yydevicex(g.OperandX[1]), yydevicey(g.OperandY[1]));
+    case OpTextLength:
+        // Only an enhanced recording can measure text: a Windows metafile has no font metrics.
+        if (enhanced != 0) yytwintextlength(metafileLayer);
         break;
+    case OpPoint: yytwinpoint(metafileLayer); break;
     case OpLineType: yywmflinetype(g.lineType); break;
     case OpLineWidth:
         yywmflinewidth(enhanced != 0 ? static_cast<int>(lineFactor * static_cast<float>(option(9))) : option(9));
         break;
-    case OpPolyline: polyline(); break;
-    case OpOutlineArc: outlineArc(); break;
+    // A Windows metafile record holds a limited number of points (yywmf2 per piece).
+    case OpPolyline: yytwinpolyline(metafileLayer, enhanced == 0); break;
+    case OpOutlineArc: yytwinoutlinearc(metafileLayer); break;
     default: break;
     }
 }

@@ -1,6 +1,7 @@
 // printer_driver_win.cpp - the Windows printer driver (number 10): the graphics state's operands
 // turned into printer pixels for the printer output layer, which owns the document.
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "core/errors_internal.hpp"
@@ -9,6 +10,7 @@
 #include "graphics/point_buffer_win.hpp"
 #include "hardcopy/gdi_canvas_win.hpp"
 #include "hardcopy/gdi_drivers.hpp"
+#include "hardcopy/gdi_twin_win.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/printer_layer_win.hpp"
 
@@ -22,15 +24,13 @@ int queryError = 0;          // system code of the last full initialisation's qu
 int queryColours = 0;        // colour count of that query
 float resolutionX = 0, resolutionY = 0;
 int pageWidth = 0, pageHeight = 0;  // pixels, from options 1 and 2
-DeviceRgb currentRgb, savedRgb;
+TwinColours colours;
 int fontHeight = 0, fontAscent = 0;
 
 int& option(int number) { return gravim.hardcopy.HardcopyOptions[number]; }
 
 // A printer of more than 256 colours answers -1: it is a colour printer of 256 colours here.
 int colourCount(int reported) { return reported < 0 || reported > 256 ? 256 : reported; }
-
-void sendColour(const DeviceRgb& rgb) { yywprcolour(rgb.red, rgb.green, rgb.blue); }
 
 void initialise() {
     GraphicsState& g = gravim.graphics;
@@ -68,8 +68,8 @@ void open() {
         }
         if (g.OperandPixelX[1] == 0) h.hardcopyTitle.assign("Gravimonder graphic");
         const std::string title(h.hardcopyTitle.trimmed());
-        int rx = 0, ry = 0, colours = 0, failed = 0, systemError = 0;
-        yywpropen(option(1), option(2), option(3), option(4), rx, ry, colours, failed, systemError, option(5),
+        int rx = 0, ry = 0, reported = 0, failed = 0, systemError = 0;
+        yywpropen(option(1), option(2), option(3), option(4), rx, ry, reported, failed, systemError, option(5),
                   option(8), title.c_str());
         if (failed != 0) {
             failOpen(systemError);
@@ -81,60 +81,23 @@ void open() {
         h.hardcopyResolutionY = ry;
         pageWidth = option(1) * rx / 72;
         pageHeight = option(2) * ry / 72;
-        g.hardcopyColours = colourCount(colours);
-        currentRgb = {};
+        g.hardcopyColours = colourCount(reported);
+        colours.current = {};
     }
     if (g.surfaceWidth > 0) g.HardcopyScaleX = static_cast<float>(pageWidth) / static_cast<float>(g.surfaceWidth);
     if (g.surfaceHeight > 0) g.HardcopyScaleY = static_cast<float>(pageHeight) / static_cast<float>(g.surfaceHeight);
 }
 
 void colour() {
-    savedRgb = currentRgb;
+    DeviceRgb& current = colours.current;
+    colours.saved = current;
     if (option(7) == 0) {
-        currentRgb = yycurrentrgb();
-        yywin1(currentRgb.red, currentRgb.green, currentRgb.blue);
+        current = yycurrentrgb();
+        yywin1(current.red, current.green, current.blue);
     } else {
-        currentRgb = yymonochromergb();
+        current = yymonochromergb();
     }
-    sendColour(currentRgb);
-}
-
-void filledShape(int opcode) {
-    GraphicsState& g = gravim.graphics;
-    const bool colourFill = yycolourfill(true);
-    if (g.OperandValue == -1) {
-        // The end of a fill the core finished: the layer's colour pair as it was.
-        if (colourFill) {
-            sendColour(savedRgb);
-            sendColour(currentRgb);
-        }
-        return;
-    }
-    g.pageDrawn = 1;
-    if (colourFill) sendColour(yyfillrgb());
-    if (g.fillStyle <= 2 && opcode != OpEllipsePattern) return;  // the core hatches these with lines
-    switch (opcode) {
-    case OpEllipsePattern:
-        yywprellipse(yydevicex(g.OperandX[1]), yydevicey(g.OperandY[1]), yydeviceradiusx(g.OperandX[2]),
-                     yydeviceradiusy(g.OperandY[2]), g.fillStyle);
-        break;
-    case OpRectanglePattern: {
-        const DeviceBox box = yyclampedrectangle();
-        yywprrectangle(box.left, box.top, box.right, box.bottom);
-        break;
-    }
-    case OpArcPattern: {
-        const DeviceArc arc = yydevicearc();
-        yywprarc(arc.cx, arc.cy, arc.rx, arc.ry, arc.x1, arc.y1, arc.x2, arc.y2);
-        break;
-    }
-    default: {
-        const int count = yyvertexcount(g.OperandCount);
-        if (yydevicepoints(1, count)) yywprpolygon(count, g.fillOutline);
-        yypolfree();
-        break;
-    }
-    }
+    yywprcolour(current.red, current.green, current.blue);
 }
 
 void font() {
@@ -154,27 +117,16 @@ void text() {
     g.OperandPixelX[4] = 0;
 }
 
-void textLength() {
-    GraphicsState& g = gravim.graphics;
-    int width = 0;
-    yywprtextlength(width, g.OperandText.data(), yytextcount(g.OperandValue));
-    g.OperandX[1] = g.HardcopyTextScaleX != 0 ? static_cast<float>(width) / g.HardcopyTextScaleX : 0.0f;
-    g.OperandCount = 1;
-}
 
-void polyline() {
-    GraphicsState& g = gravim.graphics;
-    g.pageDrawn = 1;
-    const int count = yyvertexcount(g.OperandCount);
-    if (yydevicepoints(1, count)) yywprpolyline(count);
-    yypolfree();
-}
+// The layer's polygons outline in the fill colour when the core asks for it.
+void polygon(int count) { yywprpolygon(count, gravim.graphics.fillOutline); }
 
-void outlineArc() {
-    gravim.graphics.pageDrawn = 1;
-    const DeviceArc arc = yydevicearc();
-    yywproutlinearc(arc.cx, arc.cy, arc.rx, arc.ry, arc.x1, arc.y1, arc.x2, arc.y2, gravim.graphics.fillPattern[0]);
-}
+const TwinLayer printerLayer = {
+    .colour = yywprcolour, .line = yywprline, .point = yywprpoint, .ellipse = yywprellipse,
+    .rectangle = yywprrectangle, .arc = yywprarc, .outlineArc = yywproutlinearc, .polygon = polygon,
+    .polyline = yywprpolyline, .textLength = yywprtextlength, .monochromeFills = true,
+    .polygonLimit = std::numeric_limits<int>::max(),
+};
 
 }  // namespace
 
@@ -182,11 +134,7 @@ void xxwin(int opcode) {
     GraphicsState& g = gravim.graphics;
     switch (opcode) {
     case OpInitialise: initialise(); break;
-    case OpLine:
-        g.pageDrawn = 1;
-        yywprline(yydevicex(g.OperandX[1]), yydevicey(g.OperandY[1]), yydevicex(g.OperandX[2]),
-                  yydevicey(g.OperandY[2]));
-        break;
+    case OpLine: yytwinline(printerLayer); break;
     case OpColour:
     case OpColourModel: colour(); break;
     case OpEllipsePattern:
@@ -194,7 +142,7 @@ void xxwin(int opcode) {
     case OpRectanglePattern:
     case OpTrianglePattern:
     case OpArcPattern:
-    case OpPolygonPattern: filledShape(opcode); break;
+    case OpPolygonPattern: yytwinfilledshape(printerLayer, colours, opcode); break;
     case OpOpen: open(); break;
     case OpClose: yywprclose(); break;
     case OpPage:
@@ -209,17 +157,14 @@ void xxwin(int opcode) {
         yywprclip(box.left, box.top, box.right, box.bottom);
         break;
     }
-    case OpTextLength: textLength(); break;
-    case OpPoint:
-        g.pageDrawn = 1;
-        yywprpoint(yydevicex(g.OperandX[1]), yydevicey(g.OperandY[1]));
-        break;
+    case OpTextLength: yytwintextlength(printerLayer); break;
+    case OpPoint: yytwinpoint(printerLayer); break;
     case OpLineType: yywprlinetype(g.lineType); break;
     case OpLineWidth:
         yywprlinewidth(yyprinterpenwidth(static_cast<int>(resolutionX), static_cast<int>(resolutionY), option(9)));
         break;
-    case OpPolyline: polyline(); break;
-    case OpOutlineArc: outlineArc(); break;
+    case OpPolyline: yytwinpolyline(printerLayer, false); break;
+    case OpOutlineArc: yytwinoutlinearc(printerLayer); break;
     default: break;
     }
 }

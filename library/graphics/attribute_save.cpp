@@ -60,3 +60,7 @@ void yysav(int mode) {
     default: break;
     }
 }
+
+void yysetfillstyle(int style) {
+    if (style >= 0 && style <= 4) gravim.graphics.fillStyle = style;
+}

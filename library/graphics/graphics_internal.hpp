@@ -24,6 +24,9 @@ void yyresnrot();
 void yyfact(int a, int& b);
 // Saves (0) or restores (1) the attributes, saves the area (2, 4) or its clip (3).
 void yysav(int mode);
+// The fill style of rectangles (0 outline, 1 hatched, 2 cross-hatched, 3 pattern, 4 solid), for
+// the library's own drawings; yysav(1) puts the saved one back.
+void yysetfillstyle(int style);
 
 // Lines and rectangles in device units, clipped to the drawing area.
 void yyline(float x1, float y1, float x2, float y2);

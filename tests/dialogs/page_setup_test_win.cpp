@@ -23,6 +23,7 @@
 #include "hardcopy/printer_layer_win.hpp"
 #include "images/images.hpp"
 #include "recording_device.hpp"
+#include "page_setup_rig_win.hpp"
 #include "test_printer_win.hpp"
 
 namespace {
@@ -115,25 +116,7 @@ bool previewShown(HWND dialog) {
            info.bmHeight == field.bottom;
 }
 
-// A driver with an unnamed paper between two named ones and no paper sources.
-class GivenPapers : public PrinterQueries {
-public:
-    std::vector<std::string> names(int which) override {
-        if (which == 2) return {};
-        return {std::string("Letter\0junk", 11), "", "A4"};
-    }
-    std::vector<int> codes(int which) override { return which == 3 ? std::vector<int>{1, 99, 9} : std::vector<int>{}; }
-    std::vector<POINT> paperSizes() override { return {{2159, 2794}, {1, 1}, {2100, 2970}}; }
-};
 
-struct Page {
-    int paperWidth = 0, paperHeight = 0, printableWidth = 0, printableHeight = 0, left = 0, top = 0;
-    int orientation = 0, copies = 1, colours = -7, ok = -1;
-    void run(int units) {
-        yypagesetup(paperWidth, paperHeight, printableWidth, printableHeight, left, top, orientation, copies, units,
-                    colours, ok);
-    }
-};
 
 class OwnPageSetup : public ::testing::Test {
 protected:
@@ -161,7 +144,7 @@ TEST_F(OwnPageSetup, ListsMarginsPreviewAndTheResultOfOk) {
     GivenPapers papers;
     yysetprinterqueries(&papers);
     // Letter (8500 x 11000 thousandths of an inch) with margins left 1, right 2, top 3, bottom 4.
-    Page page;
+    PageSetupCall page;
     page.left = 1000, page.top = 3000, page.printableWidth = 5500, page.printableHeight = 4000;
     WDialogSelect(777);  // an error from before the dialog: slot 1 comes back with it
     const int errorBefore = gravim.core.lastError;
@@ -239,7 +222,7 @@ TEST_F(OwnPageSetup, ListsMarginsPreviewAndTheResultOfOk) {
 }
 
 TEST_F(OwnPageSetup, UntouchedMarginsComeBackExactlyAndMillimetresAreShown) {
-    Page page;
+    PageSetupCall page;
     page.left = 250, page.top = 250, page.printableWidth = 8000, page.printableHeight = 10500;
     Steps steps({[](HWND d) { click(d, IDOK); }});
     page.run(0);
@@ -270,7 +253,7 @@ TEST_F(OwnPageSetup, UntouchedMarginsComeBackExactlyAndMillimetresAreShown) {
 TEST_F(OwnPageSetup, CancelChangesNoCallerValueAndNoGlobal) {
     GivenPapers papers;
     yysetprinterqueries(&papers);
-    Page page;
+    PageSetupCall page;
     page.paperWidth = 1, page.paperHeight = 2, page.printableWidth = 3, page.printableHeight = 4;
     page.left = 5, page.top = 6, page.orientation = 0, page.copies = 2;
     const PAGESETUPDLGA before = psHardcopy;
@@ -312,7 +295,7 @@ TEST_F(OwnPageSetup, ThePreviewTakesTheFiftyFirstBitmapWhenFiftyAreInUse) {
         shown = previewPage(device);
         click(d, IDOK);
     }});
-    Page page;
+    PageSetupCall page;
     page.printableWidth = 8500, page.printableHeight = 11000;
     page.run(0);
     EXPECT_EQ(page.ok, 1);
@@ -340,7 +323,7 @@ TEST_F(OwnPageSetup, PrinterSetupTurnsTheDialogToLandscape) {
             click(d, IDOK);
         },
     });
-    Page page;
+    PageSetupCall page;
     page.left = 1000, page.top = 3000, page.printableWidth = 5500, page.printableHeight = 4000;
     page.run(0);
     EXPECT_EQ(setup.acted(), 1);

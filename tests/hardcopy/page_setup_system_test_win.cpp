@@ -14,6 +14,7 @@
 #include "gui_driver_win.hpp"
 #include "hardcopy/printer_layer_win.hpp"
 #include "printed_path_win.hpp"
+#include "page_setup_rig_win.hpp"
 #include "test_printer_win.hpp"
 
 namespace {
@@ -25,14 +26,6 @@ std::function<void(HWND)> press(int button, bool* own = nullptr) {
     };
 }
 
-struct Page {
-    int paperWidth = 0, paperHeight = 0, printableWidth = 0, printableHeight = 0, left = 0, top = 0;
-    int orientation = 0, copies = 1, colours = -7, ok = -1;
-    void run(int units) {
-        yypagesetup(paperWidth, paperHeight, printableWidth, printableHeight, left, top, orientation, copies, units,
-                    colours, ok);
-    }
-};
 
 class SystemPageSetup : public ::testing::Test {
 protected:
@@ -51,7 +44,7 @@ protected:
 };
 
 TEST_F(SystemPageSetup, AcceptedWritesThePrinterGlobalsAndAUnitChangeShowsNoExtraDialog) {
-    Page page;
+    PageSetupCall page;
     page.printableWidth = 7500, page.printableHeight = 10000, page.left = 500, page.top = 500;
     bool own = true;
     {
@@ -81,7 +74,7 @@ TEST_F(SystemPageSetup, AcceptedWritesThePrinterGlobalsAndAUnitChangeShowsNoExtr
 }
 
 TEST_F(SystemPageSetup, CancelChangesNoCallerValueAndNoGlobal) {
-    Page page;
+    PageSetupCall page;
     page.paperWidth = 1, page.paperHeight = 2, page.printableWidth = 3, page.printableHeight = 4;
     page.left = 5, page.top = 6, page.orientation = 1, page.copies = 2;
     const PAGESETUPDLGA before = psHardcopy;
@@ -100,7 +93,7 @@ TEST_F(SystemPageSetup, CancelChangesNoCallerValueAndNoGlobal) {
 }
 
 TEST_F(SystemPageSetup, PrintSetupTurnsToLandscapeAndCancelKeepsTheSettings) {
-    Page page;
+    PageSetupCall page;
     {
         AutoAct ok("Setup Page", press(IDOK));
         page.run(0);
@@ -129,16 +122,6 @@ TEST_F(SystemPageSetup, PrintSetupTurnsToLandscapeAndCancelKeepsTheSettings) {
     GlobalUnlock(psHardcopy.hDevMode);
 }
 
-// A driver's lists with an empty paper name and no sources.
-class GivenPapers : public PrinterQueries {
-public:
-    std::vector<std::string> names(int which) override {
-        if (which == 2) return {};
-        return {"Letter", "", "A4"};
-    }
-    std::vector<int> codes(int which) override { return which == 3 ? std::vector<int>{1, 99, 9} : std::vector<int>{}; }
-    std::vector<POINT> paperSizes() override { return {{2159, 2794}, {1, 1}, {2100, 2970}}; }
-};
 
 TEST_F(SystemPageSetup, PrinterRoutinesOverGivenListsAndTheTestPrinter) {
     {
@@ -166,7 +149,7 @@ TEST_F(SystemPageSetup, PrinterRoutinesOverGivenListsAndTheTestPrinter) {
         yysetprinterqueries(nullptr);
     }
     // The real driver, on the printer settings of a page setup.
-    Page page;
+    PageSetupCall page;
     {
         AutoAct ok("Setup Page", press(IDOK));
         page.run(0);

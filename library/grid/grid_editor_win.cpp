@@ -200,11 +200,11 @@ LRESULT editorProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam) {
         HWND from = reinterpret_cast<HWND>(wParam);
         const bool inside = from != nullptr && (from == grid || IsChild(grid, from) ||
                                                 (hWinMenuClick != nullptr && IsChild(hWinMenuClick, from)));
-        if (!inside) {
-            focusFromOutside = 1;
-        } else {
-            focusFromOutside = 0;
-            if (focusLeft) invalidateSelection(grid);
+        focusFromOutside = inside ? 0 : 1;
+        // The selection was drawn plain while the focus was away: show it selected again.
+        if (focusLeft) {
+            invalidateSelection(grid);
+            InvalidateRect(editor, nullptr, TRUE);
         }
         focusLeft = 0;
         if (!(bGridInternalFocus && inside)) yygridcellchanged(grid);
@@ -218,6 +218,7 @@ LRESULT editorProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam) {
         if (!stays) {
             focusLeft = 1;
             invalidateSelection(grid);
+            InvalidateRect(editor, nullptr, TRUE);
         }
         return pass();
     }

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -455,6 +456,227 @@ TEST_F(GridControl, ContextMenuOffersTheCellCommands) {
     yygridselectrange(grid, 0, 0, Name, Name);
     SendMessageA(grid, WM_COMMAND, 32123, 0);
     EXPECT_EQ(clipboard(), std::string("text\r\n") + '\0');
+}
+
+// The screen point at the middle of header item `item` (0 the corner, c + 1 column c).
+POINT headerPoint(const GridControlRecord* g, int item) {
+    RECT r{};
+    SendMessageA(g->hHeader, HDM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&r));
+    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(g->hHeader, &p);
+    return p;
+}
+
+// The screen point at the middle of the row label at row position `slot`.
+POINT rowLabelPoint(const GridControlRecord* g, int slot) {
+    HWND label = g->pRowLabelWindows[slot];
+    RECT r{};
+    GetClientRect(label, &r);
+    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(label, &p);
+    return p;
+}
+
+struct Block {
+    int firstRow, lastRow, firstColumn, lastColumn;
+    bool operator==(const Block&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Block& b) {
+    return out << "rows " << b.firstRow << ".." << b.lastRow << " columns " << b.firstColumn << ".." << b.lastColumn;
+}
+Block selection(const GridControlRecord* g) { return {g->iSelFirstRow, g->iSelLastRow, g->iSelFirstColumn, g->iSelLastColumn}; }
+
+TEST_F(GridControl, TitleAndRowLabelClicksSelectWholeColumnsAndRows) {
+    focusCell(Name, 2);
+    click(headerPoint(g, Level + 1));
+    EXPECT_EQ(selection(g), (Block{0, 19, Level, Level}));
+    EXPECT_EQ(g->iCurColumn, Level);
+    EXPECT_EQ(g->iCurRow, g->iFirstRow);
+
+    // Shift on a title: the whole columns from the current one to the clicked one, with the event.
+    click(headerPoint(g, Valid + 1), true, false, false);
+    WMessageRecord record;
+    ASSERT_EQ(nextEvent(record, {EvFieldChanged}, 1000), EvFieldChanged);
+    EXPECT_EQ(record.Value3, 2);
+    EXPECT_EQ(record.PosX, yypackcell(Level, 0));
+    EXPECT_EQ(record.PosY, yypackcell(Valid, 19));
+    EXPECT_EQ(selection(g), (Block{0, 19, Level, Valid}));
+    EXPECT_EQ(g->iCurColumn, Level);
+    EXPECT_TRUE(yygridhasfocus(grid));
+    collectEvents();
+
+    // A row label: its row becomes current in the first column shown, and the row is selected.
+    click(rowLabelPoint(g, 3));
+    EXPECT_EQ(selection(g), (Block{3, 3, 0, 6}));
+    EXPECT_EQ(g->iCurRow, 3);
+    EXPECT_EQ(g->iCurColumn, g->iFirstColumn);
+    click(rowLabelPoint(g, 5), true);
+    EXPECT_EQ(selection(g), (Block{3, 5, 0, 6}));
+    EXPECT_EQ(g->iCurRow, 3);
+    click(rowLabelPoint(g, 1), true);
+    EXPECT_EQ(selection(g), (Block{1, 3, 0, 6}));
+    EXPECT_TRUE(yygridhasfocus(grid));
+}
+
+TEST_F(GridControl, DraggingOverCellsSelectsTheBlock) {
+    focusCell(Name, 0);
+    const POINT from = cellPoint(Name, 1), to = cellPoint(Level, 3);
+    SetCursorPos(from.x, from.y);
+    pump();
+    auto mouse = [](DWORD flags) {
+        INPUT i{};
+        i.type = INPUT_MOUSE;
+        i.mi.dwFlags = flags;
+        SendInput(1, &i, sizeof i);
+    };
+    mouse(MOUSEEVENTF_LEFTDOWN);
+    pump();
+    EXPECT_EQ(g->iCurRow, 1);
+    EXPECT_EQ(selection(g).firstRow, -1);  // nothing yet while the pointer stays in the pressed cell
+    for (int step = 1; step <= 4; ++step) {
+        SetCursorPos(from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4);
+        pump(40);
+    }
+    mouse(MOUSEEVENTF_LEFTUP);
+    pump();
+    EXPECT_EQ(selection(g), (Block{1, 3, Name, Level}));
+    EXPECT_EQ(g->iCurColumn, Name);
+    EXPECT_EQ(g->iCurRow, 1);
+    // Back to the pressed cell: the selection is cleared.
+    SetCursorPos(from.x, from.y);
+    mouse(MOUSEEVENTF_LEFTDOWN);
+    pump();
+    SetCursorPos(to.x, to.y);
+    pump(40);
+    SetCursorPos(from.x + 1, from.y);
+    pump(40);
+    mouse(MOUSEEVENTF_LEFTUP);
+    pump();
+    EXPECT_EQ(selection(g).firstRow, -1);
+}
+
+// The colour the screen shows at a point of the cell area.
+COLORREF shownAt(const GridControlRecord* g, POINT screen) {
+    ScreenToClient(g->hCells, &screen);
+    HDC dc = GetDC(g->hCells);
+    const COLORREF colour = GetPixel(dc, screen.x, screen.y);
+    ReleaseDC(g->hCells, dc);
+    return colour;
+}
+
+TEST_F(GridControl, CheckBoxCellsInASelectionAreHighlighted) {
+    int f = GridId;
+    yygridputcellcheck(f, Valid, 2, 1);
+    focusCell(Valid, 1);
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    const int right = g->pColumns[Valid].cxWidth - 4;  // beside the box, inside the cell
+    EXPECT_NE(shownAt(g, cellPoint(Valid, 2, right, g->cyRow / 2)), highlight);
+    click(cellPoint(Valid, 3), true);
+    ASSERT_EQ(selection(g), (Block{1, 3, Valid, Valid}));
+    pump(150);
+    for (int row : {2, 3}) EXPECT_EQ(shownAt(g, cellPoint(Valid, row, right, g->cyRow / 2)), highlight) << row;
+    // The current cell's check box, over the selection, looks selected too.
+    EXPECT_EQ(shownAt(g, cellPoint(Valid, 1, right, g->cyRow / 2)), highlight);
+    // The boxes themselves stay drawn: the checked one shows dark pixels of its mark.
+    bool dark = false;
+    for (int x = 2; x < 20 && !dark; ++x)
+        for (int y = 2; y < g->cyRow - 2 && !dark; ++y) {
+            const COLORREF c = shownAt(g, cellPoint(Valid, 2, x, y));
+            dark = GetRValue(c) < 64 && GetGValue(c) < 64 && GetBValue(c) < 64;
+        }
+    EXPECT_TRUE(dark);
+    // Without the focus in the grid nothing is drawn selected.
+    SetFocus(GetDlgItem(GetParent(grid), 1001));
+    pump(150);
+    EXPECT_NE(shownAt(g, cellPoint(Valid, 3, right, g->cyRow / 2)), highlight);
+    // The focus comes back straight into the editor (as by a click on it or a Tab): the
+    // selection is drawn selected again.
+    SetFocus(g->hEditor);
+    pump(150);
+    EXPECT_EQ(selection(g), (Block{1, 3, Valid, Valid}));
+    for (int row : {1, 3}) EXPECT_EQ(shownAt(g, cellPoint(Valid, row, right, g->cyRow / 2)), highlight) << row;
+}
+
+TEST_F(GridControl, AClickAfterTheFocusLeftTakesTheCellAgain) {
+    focusCell(Name, 1);
+    HWND other = GetDlgItem(GetParent(grid), 1001);
+    RECT r;
+    GetWindowRect(other, &r);
+    const POINT outside{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    click(outside);
+    ASSERT_EQ(GetFocus(), other);
+    click(cellPoint(Name, 1));
+    EXPECT_EQ(GetFocus(), g->hEditor);
+    EXPECT_EQ(g->iCurRow, 1);
+    // A check box clicked again after the focus went away toggles once more.
+    click(cellPoint(Valid, 2, 8, g->cyRow / 2));
+    EXPECT_EQ(cell(Valid, 2), "Yes");
+    click(outside);
+    ASSERT_EQ(GetFocus(), other);
+    click(cellPoint(Valid, 2, 8, g->cyRow / 2));
+    EXPECT_EQ(cell(Valid, 2), "No");
+    EXPECT_TRUE(yygridhasfocus(grid));
+}
+
+HWND copyHeader = nullptr;
+int copyItems = 0;
+std::string copyTitles;
+
+// Reads the modal copy's header once it shows, widens its first column's title, then presses OK.
+void CALLBACK widenInTheCopy(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND copy = nullptr;
+    for (HWND w = FindWindowA("#32770", "Grid fixture"); w != nullptr; w = FindWindowExA(nullptr, w, "#32770", "Grid fixture"))
+        if (IsWindowVisible(w)) copy = w;
+    if (copy == nullptr) return;
+    KillTimer(nullptr, id);
+    GridControlRecord* c = yygridrecord(GetDlgItem(copy, GridId));
+    copyHeader = c->hHeader;
+    copyItems = static_cast<int>(SendMessageA(copyHeader, HDM_GETITEMCOUNT, 0, 0));
+    for (int item = 1; item < copyItems; ++item) {
+        char text[64] = "";
+        HDITEMA h{};
+        h.mask = HDI_TEXT;
+        h.pszText = text;
+        h.cchTextMax = sizeof text;
+        SendMessageA(copyHeader, HDM_GETITEMA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&h));
+        copyTitles += std::string(text) + "|";
+    }
+    HDITEMA h{};
+    h.mask = HDI_WIDTH;
+    h.cxy = 77;
+    SendMessageA(copyHeader, HDM_SETITEMA, 1, reinterpret_cast<LPARAM>(&h));
+    PostMessageA(GetDlgItem(copy, IDOK), BM_CLICK, 0, 0);
+}
+
+TEST_F(GridControl, TheModalCopyHasTheHeaderItemsAndGivesItsWidthsBack) {
+    char before[64] = "";
+    HDITEMA own{};
+    own.mask = HDI_TEXT;
+    own.pszText = before;
+    own.cchTextMax = sizeof before;
+    std::string titles;
+    for (int item = 1; item <= g->nColumns; ++item) {
+        SendMessageA(g->hHeader, HDM_GETITEMA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&own));
+        titles += std::string(before) + "|";
+    }
+    WDialogUnload();
+    WDialogLoad(501);
+    copyHeader = nullptr;
+    copyItems = 0;
+    copyTitles.clear();
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, widenInTheCopy);
+    WDialogShow(-1, -1, 0, 1);
+    KillTimer(nullptr, timer);
+    ASSERT_NE(copyHeader, nullptr);
+    grid = yyfieldwindow(GridId);
+    g = yygridrecord(grid);
+    EXPECT_NE(copyHeader, g->hHeader);
+    EXPECT_EQ(copyItems, g->nColumns + 1);
+    EXPECT_EQ(copyTitles, titles);
+    HDITEMA h{};
+    h.mask = HDI_WIDTH;
+    SendMessageA(g->hHeader, HDM_GETITEMA, 1, reinterpret_cast<LPARAM>(&h));
+    EXPECT_EQ(h.cxy, 77);
 }
 
 HWND copyGrid = nullptr;

@@ -595,6 +595,14 @@ TEST_F(GridControl, CheckBoxCellsInASelectionAreHighlighted) {
     pump(150);
     EXPECT_EQ(selection(g), (Block{1, 3, Valid, Valid}));
     for (int row : {1, 3}) EXPECT_EQ(shownAt(g, cellPoint(Valid, row, right, g->cyRow / 2)), highlight) << row;
+    // A block selected with the current cell in another column, its editor a text editor.
+    focusCell(Level, 2);
+    yygridselectrange(grid, 3, 4, Count, Valid);
+    pump(150);
+    for (int row : {3, 4}) {
+        EXPECT_EQ(shownAt(g, cellPoint(Count, row, 4, g->cyRow / 2)), highlight) << row;
+        EXPECT_EQ(shownAt(g, cellPoint(Valid, row, right, g->cyRow / 2)), highlight) << row;
+    }
 }
 
 TEST_F(GridControl, AClickAfterTheFocusLeftTakesTheCellAgain) {

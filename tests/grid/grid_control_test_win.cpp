@@ -626,15 +626,21 @@ TEST_F(GridControl, AClickAfterTheFocusLeftTakesTheCellAgain) {
     EXPECT_TRUE(yygridhasfocus(grid));
 }
 
+// The modal copy of dialog 501 while it is shown (the last visible dialog of its title), or null.
+HWND shownCopy() {
+    HWND copy = nullptr;
+    for (HWND w = FindWindowA("#32770", "Grid fixture"); w != nullptr; w = FindWindowExA(nullptr, w, "#32770", "Grid fixture"))
+        if (IsWindowVisible(w)) copy = w;
+    return copy;
+}
+
 HWND copyHeader = nullptr;
 int copyItems = 0;
 std::string copyTitles;
 
 // Reads the modal copy's header once it shows, widens its first column's title, then presses OK.
 void CALLBACK widenInTheCopy(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND copy = nullptr;
-    for (HWND w = FindWindowA("#32770", "Grid fixture"); w != nullptr; w = FindWindowExA(nullptr, w, "#32770", "Grid fixture"))
-        if (IsWindowVisible(w)) copy = w;
+    HWND copy = shownCopy();
     if (copy == nullptr) return;
     KillTimer(nullptr, id);
     GridControlRecord* c = yygridrecord(GetDlgItem(copy, GridId));
@@ -691,9 +697,7 @@ HWND copyGrid = nullptr;
 
 // Types into the modal copy of dialog 501 once it shows, then presses OK.
 void CALLBACK typeIntoTheCopy(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND copy = nullptr;
-    for (HWND w = FindWindowA("#32770", "Grid fixture"); w != nullptr; w = FindWindowExA(nullptr, w, "#32770", "Grid fixture"))
-        if (IsWindowVisible(w)) copy = w;
+    HWND copy = shownCopy();
     if (copy == nullptr) return;
     KillTimer(nullptr, id);
     copyGrid = GetDlgItem(copy, GridId);

@@ -9,10 +9,8 @@
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "editor/editor_window_win.hpp"
+#include "core/addon_calls_win.hpp"
 #include "graphics/screen_win.hpp"
-#include "grid/grid_window_win.hpp"
-#include "images/bitmaps.hpp"
 
 namespace {
 

@@ -18,13 +18,10 @@
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "editor/buffer_store.hpp"
+#include "core/addon_calls_win.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/screen_win.hpp"
-#include "grid/grid_window_win.hpp"
-#include "hardcopy/hardcopy.hpp"
-#include "images/bitmaps.hpp"
 
 namespace {
 
@@ -311,7 +308,7 @@ void yyshutdown() {
 }
 
 void WindowClose() {
-    IGrHardCopy("S", " ");
+    yyhardcopystop();
     yymetafilesdestroyall();
     yyshutdown();
     gravim.windows.windowFlags[0] = -1;

@@ -11,8 +11,7 @@
 #include "core/startup.hpp"
 #include "core/startup_internal.hpp"
 #include "core/strings.hpp"
-#include "editor/buffer_store.hpp"
-#include "hardcopy/printer_settings.hpp"
+#include "core/addon_calls.hpp"
 
 namespace {
 
@@ -72,14 +71,6 @@ std::string freeScratchName(const std::string& directory, const char* extension)
         if (!fileExists(name)) return name;
     }
     return {};
-}
-
-void makeHardcopyChoices(const OptionsFileChoices& choices) {
-    gravim.hardcopy.printerVariant = 0;
-    iprinter(choices.printer);
-    iplotter(choices.plotter);
-    if (choices.hpgl2 != 0 || gravim.hardcopy.printerVariant == 0) iprinter2(choices.hpgl2);
-    igrprintimageselect(0);
 }
 
 }  // namespace
@@ -167,7 +158,7 @@ void WInitialise(std::optional<std::string_view> optionsFile) {
     if (used > 0 && core.charDirectory[used - 1] != core.pathSeparator)
         core.charDirectory.assign(std::string(core.charDirectory.trimmed()) + core.pathSeparator);
 
-    makeHardcopyChoices(choices);
+    yyhardcopychoices(choices.printer, choices.plotter, choices.hpgl2);
 
     if (choices.version) {
         Text<10> version;

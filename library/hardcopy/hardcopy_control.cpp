@@ -2,6 +2,7 @@
 // commands and the page aspect.
 #include <string>
 
+#include "core/addon_calls.hpp"
 #include "core/gravim.hpp"
 #include "core/os.hpp"
 #include "graphics/colours.hpp"
@@ -110,3 +111,5 @@ void IGrHardCopy(std::optional<std::string_view> file, std::optional<std::string
     for (const int opcode : {OpLineWidth, OpLineType, OpLineJoin, OpLineCap, OpClip, OpFont, OpColour})
         yyhdrv(opcode);
 }
+
+void yyhardcopystop() { IGrHardCopy("S", " "); }

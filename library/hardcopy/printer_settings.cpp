@@ -139,3 +139,11 @@ void yyclearprintersettings() {
     gravim.hardcopy = HardcopyState{};
     gravim.graphics.driverNumber = 0;
 }
+
+void yyhardcopychoices(int printer, int plotter, int hpgl2) {
+    gravim.hardcopy.printerVariant = 0;
+    iprinter(printer);
+    iplotter(plotter);
+    if (hpgl2 != 0 || gravim.hardcopy.printerVariant == 0) iprinter2(hpgl2);
+    igrprintimageselect(0);
+}

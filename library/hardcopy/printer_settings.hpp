@@ -2,6 +2,8 @@
 // settings (public routines); the state is gravim.hardcopy.
 #pragma once
 
+#include "core/addon_calls.hpp"
+
 #include <optional>
 
 // Chooses the raster printer type 2..38 (27 excepted; anything else chooses 28) and decodes its
@@ -14,5 +16,3 @@ void iplotter(int plotterModel);
 // Window-dump target: 2 a PostScript dump file; anything else (or absent) the Windows printer.
 void igrprintimageselect(std::optional<int> target = std::nullopt);
 
-// WInitialise's clean slate: every printer, plotter and dump word 0, the names blank.
-void yyclearprintersettings();

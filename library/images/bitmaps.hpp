@@ -2,6 +2,8 @@
 // its operations and the viewer, which other subsystems and the public layer call.
 #pragma once
 
+#include "core/addon_calls.hpp"
+
 constexpr int BitmapSlots = 51;  // slots 0..50; BitmapIdentifier = slot + 1
 
 // Bitmap store. The yy routines take the slot number (identifier - 1) and report through status.
@@ -21,8 +23,6 @@ int yybitmapistarget(int slot);
 void yybitmapplotmode(int mode);
 void yybitmapstretchmode(int mode);
 void yybitmapgetstretch(int& mode);
-// Deletes every off-screen bitmap and empties the bitmap table.
-void yybitmapsdeleteall();
 
 // Operations on a slot's bitmap and the current drawing target (status 0 done, 1021 empty slot,
 // 1066 a refused copy or selection, 1020 no new bitmap). Rectangles are bitmap pixels, origin
@@ -52,9 +52,3 @@ void yybitmapview(int slot, int x, int y, int& mode, int options, int& status);
 // Shows the slot's bitmap again in viewer window n (its picture or handle changed), keeping the
 // scroll positions where they still fit.
 void yybitmapviewerretarget(int n, int slot);
-// Facts of the bitmap viewer in window n: 3 the shown bitmap, 4 and 5 the scroll positions,
-// 101 and 102 the image size, 103 the bottom edge; 0 for any other window or item.
-int yybitmapinfo(int window, int item);
-// Turning window n back into a plain child: destroys the viewer and shows the client area again.
-// The window manager restores the frame's procedure before and frees the record after.
-void yybitmapviewerrevert(int n, int* record);

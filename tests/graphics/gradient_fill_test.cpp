@@ -191,7 +191,9 @@ TEST_F(GradientFill, TooFewDistinctVerticesDrawNothing) {
         yygradientfill(2, 0, 0, 100, 100, recordPixel, recordWhole);
         EXPECT_EQ(wholeCalls.size(), c.wholeCalls) << c.what;
         EXPECT_TRUE(pixels.empty()) << c.what;
-        if (!wholeCalls.empty()) EXPECT_EQ(wholeCalls[0].triangles, (std::vector<int>{1, 2, 3})) << c.what;
+        if (!wholeCalls.empty()) {
+            EXPECT_EQ(wholeCalls[0].triangles, (std::vector<int>{1, 2, 3})) << c.what;
+        }
     }
     // A count beyond the lists is cut to what they hold.
     setPolygon(Square);

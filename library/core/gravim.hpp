@@ -316,6 +316,11 @@ struct HardcopyState {
     int hardcopyPaletteSize = 0;     // the driver's palette size (read by nothing)
     // Output file layer.
     int hardcopyOutputError = 0;     // 1 after a failed open or write; 0 after a good open
+    // The PostScript driver and its line writers (hardcopy/postscript_writer.hpp).
+    int plotterLinePrefix = 0;       // 1: every written line begins with one blank, 2: none
+    int postScriptPathLength = 0;    // lineto segments of the open path; 0 no open path
+    float postScriptColourWritten[3] = {};  // red, green, blue 0..1 last written with "g"
+    float postScriptColourPending[3] = {};  // what the next stroke or fill must use
 };
 
 // The software raster (subsystem 6): the page raster of the raster printer and image-file

@@ -1,11 +1,14 @@
 // driver_dispatch.cpp - the dispatcher from opcodes to the numbered hardcopy drivers, and what
 // every driver shares at its initialisation and opening.
+#include <algorithm>
 #include <array>
+#include <exception>
 
 #include "core/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/output_file.hpp"
+#include "images/image_files.hpp"
 
 namespace {
 
@@ -47,6 +50,26 @@ void yyhardcopyinitialised(int driver, int printCommandAllowed, std::optional<st
     gravim.graphics.driverNumber = driver;
 }
 
+void yyvectordevice(int resolution, const std::array<int, 8>& words, std::string_view mask) {
+    HardcopyState& h = gravim.hardcopy;
+    GraphicsState& g = gravim.graphics;
+    h.hardcopyResolutionX = h.hardcopyResolutionY = resolution;
+    g.hardcopyColours = 256;
+    h.hardcopyPaletteSize = 256;
+    DeviceFacts& d = g.hardcopyDevice;
+    d.word1 = words[0], d.word2 = words[1], d.word3 = words[2], d.TrueColourDevice = words[3];
+    d.GradientFillType = words[4], d.word6 = words[5], d.word7 = words[6], d.word8 = words[7];
+    d.deviceReal = 1.7e38f;
+    d.DeviceCapabilityMask.assign(mask);
+}
+
+void yypagescales() {
+    GraphicsState& g = gravim.graphics;
+    const int* const o = gravim.hardcopy.HardcopyOptions;
+    g.HardcopyScaleX = static_cast<float>(o[1]) / g.surfaceMaxX;
+    g.HardcopyScaleY = static_cast<float>(o[2]) / g.surfaceMaxY;
+}
+
 bool yyhardcopyopenfile() {
     CoreState& core = gravim.core;
     const int saved = core.lastError;
@@ -57,6 +80,30 @@ bool yyhardcopyopenfile() {
         return false;
     }
     core.lastError = saved;
+    return true;
+}
+
+bool yyhardcopyloadimage(int width, int height, std::vector<int>& pixels) {
+    GraphicsState& g = gravim.graphics;
+    CoreState& core = gravim.core;
+    try {
+        pixels.resize(static_cast<std::size_t>(std::max(width, 0)) * static_cast<std::size_t>(std::max(height, 0)));
+    } catch (const std::exception&) {
+        pixels.clear();
+    }
+    const int savedError = core.lastError, savedLevel = core.debugLevel;
+    core.lastError = 0;
+    core.debugLevel = 0;
+    IGrLoadImageData(g.OperandText.trimmed(), pixels);
+    core.debugLevel = savedLevel;
+    if (core.lastError != 0) {
+        g.OperandValue = core.lastError;
+        g.OperandCount = core.fileStatus;
+        return false;
+    }
+    core.lastError = savedError;
+    g.pageDrawn = 1;
+    g.OperandValue = 0;
     return true;
 }
 

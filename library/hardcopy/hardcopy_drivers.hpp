@@ -2,8 +2,10 @@
 // every driver shares at its initialisation and opening (library-internal).
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 // Delivers one DeviceOpcode to the selected hardcopy driver; driver numbers without a driver
 // (5, 7, outside 1..12) do nothing. Callers that draw go through yyhdrv (graphics/devices.hpp).
@@ -34,9 +36,21 @@ void yydefh();
 // The last steps of a full OpInitialise: print commands allowed or not, the default output name
 // (none for the Windows printer), and the driver as the initialised one.
 void yyhardcopyinitialised(int driver, int printCommandAllowed, std::optional<std::string_view> defaultFile);
+// The device of the vector file drivers (PostScript, SVG, CGM) at their OpInitialise: the
+// resolution in units per inch, 256 colours and palette entries, the device-description words
+// 1..8 with the real 1.7e38, and the capability mask.
+void yyvectordevice(int resolution, const std::array<int, 8>& words, std::string_view mask);
+// Scale factors that map the surface onto a page of option 1 x option 2 units (PostScript, SVG).
+void yypagescales();
 // A file driver's OpOpen: opens the output name on the output unit; on failure the error stays
 // reported and hardcopy output is off. True when the file is open.
 bool yyhardcopyopenfile();
+
+// An image driver's load of the OpImage file (OperandText) into width x height RGBValues, the
+// loader silenced: on failure OperandValue takes the error number and OperandCount the system's
+// code, the error stays recorded and the result is false; else the error before the load is
+// back, OperandValue is 0 and the page counts as drawn.
+bool yyhardcopyloadimage(int width, int height, std::vector<int>& pixels);
 
 // The page aspect from options 1 and 2 for the current rotation (when both are positive).
 void yyasprath();

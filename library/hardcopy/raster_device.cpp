@@ -316,29 +316,10 @@ void filledShape(int opcode) {
 }
 
 void image() {
-    GraphicsState& g = gravim.graphics;
-    CoreState& core = gravim.core;
+    const GraphicsState& g = gravim.graphics;
     const int width = g.OperandPixelX[2], height = g.OperandPixelY[2];
     std::vector<int> pixels;
-    try {
-        pixels.resize(static_cast<std::size_t>(std::max(width, 0)) * static_cast<std::size_t>(std::max(height, 0)));
-    } catch (const std::exception&) {
-        pixels.clear();
-    }
-    const int savedError = core.lastError, savedLevel = core.debugLevel;
-    core.lastError = 0;
-    core.debugLevel = 0;
-    IGrLoadImageData(g.OperandText.trimmed(), pixels);
-    core.debugLevel = savedLevel;
-    if (core.lastError != 0) {
-        g.OperandValue = core.lastError;
-        g.OperandCount = core.fileStatus;
-        return;
-    }
-    core.lastError = savedError;
-    g.pageDrawn = 1;
-    g.OperandValue = 0;
-    if (!pixels.empty()) yyvrasimage(pixels.data(), width, height);
+    if (yyhardcopyloadimage(width, height, pixels) && !pixels.empty()) yyvrasimage(pixels.data(), width, height);
 }
 
 void gradientFill() {

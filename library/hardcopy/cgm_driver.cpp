@@ -415,13 +415,31 @@ void clip() {
     yycgmpoints(out, 3, 5, corners, false);  // CLIP RECTANGLE
 }
 
-// The image as a cell array of run-length rows, written row by row to the file's handle.
 void image() {
     GraphicsState& g = gravim.graphics;
     const int width = g.OperandPixelX[2], height = g.OperandPixelY[2];
     std::vector<int> pixels;
-    if (!yyhardcopyloadimage(width, height, pixels)) return;
-    if (width <= 0 || height <= 0 || pixels.empty()) return;
+    if (yyhardcopyloadimage(width, height, pixels)) yycgmimage(pixels, width, height);
+}
+
+void gradientFill() {
+    GraphicsState& g = gravim.graphics;
+    g.pageDrawn = 1;
+    const int count = std::clamp<int>(g.GradientVertexCount, 0, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1);
+    yygradientsize(count);
+    for (int i = 1; i <= count; ++i) {
+        const CgmPoint p = vdc(g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)]);
+        g.GradientX[static_cast<std::size_t>(i)] = p.x;
+        g.GradientY[static_cast<std::size_t>(i)] = p.y;
+    }
+    yygradientfill(2, 0, 0, 0, 0, nullptr, yycgm9);
+}
+
+}  // namespace
+
+void yycgmimage(std::span<const int> pixels, int width, int height) {
+    GraphicsState& g = gravim.graphics;
+    if (width <= 0 || height <= 0 || pixels.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) return;
     const bool turned = g.rotation == 90 || g.rotation == 270;
     const int columns = turned ? height : width, rows = turned ? width : height;
     yycgmcellarrayhead(out, vdc(g.clipX1, g.clipY2), vdc(g.clipX2, g.clipY1), vdc(g.clipX2, g.clipY2), columns, rows);
@@ -453,21 +471,6 @@ void image() {
         g.OperandCount = rowSink.systemCode;
     }
 }
-
-void gradientFill() {
-    GraphicsState& g = gravim.graphics;
-    g.pageDrawn = 1;
-    const int count = std::clamp<int>(g.GradientVertexCount, 0, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1);
-    yygradientsize(count);
-    for (int i = 1; i <= count; ++i) {
-        const CgmPoint p = vdc(g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)]);
-        g.GradientX[static_cast<std::size_t>(i)] = p.x;
-        g.GradientY[static_cast<std::size_t>(i)] = p.y;
-    }
-    yygradientfill(2, 0, 0, 0, 0, nullptr, yycgm9);
-}
-
-}  // namespace
 
 void yycgm1(int& red, int& green, int& blue) { yywin1(red, green, blue); }
 

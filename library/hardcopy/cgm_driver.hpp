@@ -2,8 +2,13 @@
 // byte is encoded by the graphics core's CGM encoder with the output file as its sink.
 #pragma once
 
+#include <span>
 #include <string_view>
 
+// A width x height array of RGBValues (top row first) as a CELL ARRAY over the graphics area,
+// turned by the rotation: run-length rows written one by one to the output file's handle. A
+// failing row write stops it with OperandValue 2 and the system's code in OperandCount.
+void yycgmimage(std::span<const int> pixels, int width, int height);
 // Option 6's inversion of 0..255 components.
 void yycgm1(int& red, int& green, int& blue);
 // An element header word (class, id, parameter length).

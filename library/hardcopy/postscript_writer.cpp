@@ -47,7 +47,7 @@ std::string yyfixedpoint(double value, int width, int decimals) {
     // A negative value that rounds to zero is written as zero.
     if (const std::size_t minus = text.find('-'); minus != std::string::npos &&
                                                   text.find_first_of("123456789") == std::string::npos)
-        text[minus] = ' ';
+        text.replace(minus, 1, text.size() > static_cast<std::size_t>(width) ? "" : " ");
     return text;
 }
 

@@ -352,7 +352,7 @@ TEST_F(HardcopyFrame, GraphicsInitialisationWithPReappliesTheOptionsAndTheName) 
     IGrInit(" ");
     EXPECT_EQ(o[22], 0);
     EXPECT_EQ(o[9], 5);
-    EXPECT_EQ(o[3], 0);
+    EXPECT_EQ(o[3], 42);  // the PostScript driver's own x offset
     EXPECT_EQ(o[104], 999999);
     EXPECT_EQ(gravim.hardcopy.outputFile.trimmed(), "gravplot.ps");
 }

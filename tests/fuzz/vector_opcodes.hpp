@@ -1,0 +1,142 @@
+// vector_opcodes.hpp - fuzzing the vector file drivers (PostScript, SVG, CGM): random opcode
+// streams with random operands, options, texts and images written to a file; the sanitizers
+// catch any fault, and the callers check what they can of the file.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/gravim.hpp"
+#include "graphics/colours.hpp"
+#include "graphics/devices.hpp"
+#include "hardcopy/cgm_driver.hpp"
+#include "hardcopy/hardcopy_drivers.hpp"
+#include "hardcopy/postscript_driver.hpp"
+#include "raster_opcodes.hpp"
+
+// Draws the input's opcodes with `driver` (xxpost, xxsvg or xxcgm) into the file `name`.
+inline void fuzzVectorDriver(const std::uint8_t* data, std::size_t size, void (*driver)(int), const std::string& name) {
+    FuzzBytes in(data, size);
+    yyresetgravim();
+    yypali();
+    GraphicsState& g = gravim.graphics;
+    const int width = 20 + in.word() % 2000, height = 20 + in.word() % 2000;
+    g.surfaceWidth = width;
+    g.surfaceHeight = height;
+    g.surfaceMaxX = static_cast<float>(width) - 0.01f;
+    g.surfaceMaxY = static_cast<float>(height) - 0.01f;
+    g.clipX2 = g.surfaceMaxX;
+    g.clipY2 = g.surfaceMaxY;
+    g.colourModel = 1 + in.byte() % 2;
+    g.OperandCount = 0;
+    driver(OpInitialise);
+    int* const o = gravim.hardcopy.HardcopyOptions;
+    const int optionNumbers[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 15, 16, 17, 22, 28};
+    for (int option : optionNumbers)
+        if (in.byte() % 4 == 0) o[option] = in.word() - 1000;
+    o[16] = 10 + in.byte() % 246;
+    o[10] = in.byte() % 3;
+    o[11] = in.byte() % 3;
+    if (o[1] <= 0) o[1] = 1 + in.byte();
+    if (o[2] <= 0) o[2] = 1 + in.byte();
+    g.hardcopyActive = 1;
+    g.OperandValue = 1;
+    g.OperandText.assign(name);
+    g.OperandPixelX[1] = in.byte() % 2;
+    std::string title;
+    for (int n = in.byte() % 40; n > 0; --n) title += static_cast<char>(in.byte());
+    gravim.hardcopy.hardcopyTitle.assign(title);
+    driver(OpOpen);
+    if (g.hardcopyActive == 0) return;
+
+    static const int opcodes[] = {OpLine,        OpColour,      OpEllipsePattern, OpQuadPattern, OpRectanglePattern,
+                                  OpTrianglePattern, OpArcPattern, OpPolygonPattern, OpOpen,     OpClip,
+                                  OpPoint,       OpLineType,    OpLineWidth,      OpPolyline,    OpImage,
+                                  OpGradientFill, OpColourModel, OpPage,          OpText,        OpFont,
+                                  OpFontRotate,  OpOutlineArc,  OpLineJoin,       OpLineCap};
+    std::vector<int> pixels;
+    while (in.more()) {
+        const int opcode = opcodes[in.byte() % (sizeof opcodes / sizeof opcodes[0])];
+        for (int i = 1; i <= 4; ++i) {
+            g.OperandX[i] = in.coordinate(width);
+            g.OperandY[i] = in.coordinate(height);
+        }
+        g.OperandValue = in.byte() % 3 - 1;
+        g.fillStyle = in.byte() % 5;
+        g.fillPattern[0] = in.byte() % 4;
+        g.lineType = in.byte() % 8;
+        g.rotation = (in.byte() % 4) * 90;
+        g.EffectiveFontNumber = in.byte() % 6;
+        g.FontStyle = in.byte() % 16;
+        g.FontClass = in.byte() % 3;
+        g.TextJustification = in.byte() % 3;
+        g.DeviceTextAngle = static_cast<float>(in.word() % 360);
+        g.CharWidth = static_cast<float>(in.byte()) / 512.0f;
+        g.CharHeight = static_cast<float>(in.byte()) / 512.0f;
+        g.rotatedClipWidth = g.clipX2 - g.clipX1;
+        g.rotatedClipHeight = g.clipY2 - g.clipY1;
+        g.HardcopyTextScaleX = g.HardcopyScaleX;
+        g.HardcopyTextScaleY = g.HardcopyScaleY;
+        g.HardcopyAspect = static_cast<float>(in.byte()) / 64.0f;
+        const int count = in.byte() % 2 == 0 ? in.byte() % 12 : in.word() % 9000;
+        yypolygonsize(count);
+        yygradientsize(count);
+        for (int i = 1; i <= count; ++i) {
+            g.PolygonX[static_cast<std::size_t>(i)] = in.coordinate(width);
+            g.PolygonY[static_cast<std::size_t>(i)] = in.coordinate(height);
+            g.GradientColour[static_cast<std::size_t>(i)] = in.word() | (in.byte() << 16);
+        }
+        g.OperandCount = count;
+        g.GradientVertexCount = count;
+        switch (opcode) {
+        case OpColour:
+        case OpColourModel:
+            g.colourState[1][0] = g.colourState[1][1];
+            g.colourState[2][0] = g.colourState[2][1];
+            g.colourState[1][1] = in.byte();
+            g.colourState[2][1] = in.word() | (in.byte() << 16);
+            break;
+        case OpClip:
+            g.clipX1 = in.coordinate(width);
+            g.clipY1 = in.coordinate(height);
+            g.clipX2 = in.coordinate(width);
+            g.clipY2 = in.coordinate(height);
+            g.areaX1 = static_cast<float>(in.byte()) / 512.0f;
+            break;
+        case OpLineWidth: o[9] = in.byte() % 60; break;
+        case OpOpen:
+            g.OperandValue = -1;  // a resize
+            g.surfaceWidth = width + in.byte() % 20;
+            break;
+        case OpText: {
+            const int length = in.byte() % 262;
+            std::string text;
+            for (int i = 0; i < length; ++i) text += static_cast<char>(in.byte());
+            g.OperandText.assign(text);
+            g.OperandPixelX[1] = length - 1;
+            g.OperandPixelX[2] = in.byte() % 4;
+            break;
+        }
+        case OpPage: g.OperandCount = in.byte() % 2; break;
+        case OpImage: {
+            // The image writers fed an array directly (the loader fails on every file).
+            const int w = in.byte() % 9, h = in.byte() % 9;
+            pixels.assign(static_cast<std::size_t>(w * h), 0);
+            for (int& p : pixels) p = in.byte() % 2 == 0 ? 0xFF : in.word() | (in.byte() << 16);
+            if (driver == xxpost) yypostimage(pixels, w, h);
+            if (driver == xxcgm) yycgmimage(pixels, w, h);
+            break;
+        }
+        default: break;
+        }
+        driver(opcode);
+        if (g.hardcopyActive == 0) break;
+    }
+    if (g.pageDrawn != 0) {
+        g.OperandCount = 1;
+        driver(OpPage);
+    }
+    driver(OpClose);
+}

@@ -1,0 +1,254 @@
+// cgm_driver_test.cpp - the binary CGM file driver read back by the test-side CGM walker: the
+// header and font sets, lazy attributes, polylines cut at 8191 points, fills, text, cell arrays
+// turned with the plot, gradient triangles and the picture's end.
+#include <string>
+#include <vector>
+
+#include "cgm_walker.hpp"
+#include "file_driver_rig.hpp"
+#include "hardcopy/cgm_driver.hpp"
+#include "hardcopy/hardcopy_drivers.hpp"
+
+namespace {
+
+class CgmDriver : public FileDriverRig {
+protected:
+    void start(std::initializer_list<std::pair<int, int>> options = {}, std::optional<std::string_view> title = std::nullopt) {
+        begin(xxcgm, options, "out.cgm", title);
+        setUpOpcodes();
+    }
+    CgmWalk finish() {
+        bytes_ = end();
+        CgmWalk walk = walkCgm(reinterpret_cast<const std::uint8_t*>(bytes_.data()), bytes_.size());
+        EXPECT_TRUE(walk.complete) << walk.problem;
+        return walk;
+    }
+    // The class/id of every element from the first of class/id on.
+    static std::vector<std::pair<int, int>> idsFrom(const CgmWalk& walk, int elementClass, int id) {
+        std::vector<std::pair<int, int>> ids;
+        bool on = false;
+        for (const CgmElementRead& e : walk.elements) {
+            on = on || (e.elementClass == elementClass && e.id == id);
+            if (on) ids.emplace_back(e.elementClass, e.id);
+        }
+        return ids;
+    }
+    static std::vector<int> colour(const CgmElementRead& e) { return {e.params.at(0), e.params.at(1), e.params.at(2)}; }
+    std::string bytes_;
+};
+
+TEST_F(CgmDriver, TheHeaderBytesAndAnEmptyHardcopyEndsItsPicture) {
+    start();
+    const CgmWalk walk = finish();
+    const std::string head = std::string("\x00\x2d\x0c", 3) + "KBN CGM File" + std::string("\x00\x10\x22\x00\x01", 5);
+    EXPECT_EQ(bytes_.substr(0, head.size()), head);
+    ASSERT_GE(walk.elements.size(), 4u);
+    const std::vector<std::pair<int, int>> ids = idsFrom(walk, 0, 3);
+    const std::vector<std::pair<int, int>> expected = {
+        {0, 3}, {2, 3}, {2, 5}, {2, 2}, {3, 1}, {2, 6}, {2, 7}, {0, 4}, {5, 18},
+        {5, 3}, {5, 2}, {3, 6}, {3, 5}, {5, 10}, {5, 15}, {0, 5}, {0, 2},  // set-up: width, type, clip, font
+    };
+    EXPECT_EQ(ids, expected);
+    const CgmElementRead& extent = *walk.find(2, 6).at(0);
+    EXPECT_EQ(extent.integer(4), 6300);
+    EXPECT_EQ(extent.integer(6), 4500);
+    EXPECT_EQ(colour(*walk.find(2, 7).at(0)), (std::vector<int>{255, 255, 255}));  // white background
+    std::size_t at = 0;
+    EXPECT_EQ(walk.find(1, 2).at(0)->string(at), "KBN CGM driver v4");
+    EXPECT_EQ(walk.find(5, 3).at(0)->integer(0), 5 * 6300 / 7560);  // line width 0.5 point
+}
+
+TEST_F(CgmDriver, ALongTitleTakesTheLongForm) {
+    const std::string title = "Temperature at 100 m, January 2005";
+    start({}, title);
+    const CgmWalk walk = finish();
+    EXPECT_EQ(bytes_.substr(0, 4), std::string("\x00\x3f\x00\x23", 4));  // long form, 35 bytes
+    ASSERT_FALSE(walk.elements.empty());
+    std::size_t at = 0;
+    EXPECT_EQ(walk.elements[0].string(at), title);
+}
+
+TEST_F(CgmDriver, TheThreeFontSetsAndTheFallBack) {
+    const struct {
+        int option;
+        int length;
+        const char* first;
+        const char* last;
+    } cases[] = {{0, 204, "COURIER", "SYMBOL"}, {1, 204, "Courier", "Symbol"}, {2, 260, "Courier New", "Symbol Bold Italic"},
+                 {7, 260, "Courier New", "Symbol Bold Italic"}};
+    for (const auto& c : cases) {
+        start({{28, c.option}});
+        const CgmWalk walk = finish();
+        const auto lists = walk.find(1, 13);
+        ASSERT_EQ(lists.size(), 1u) << c.option;
+        ASSERT_EQ(lists[0]->partitions, std::vector<int>{c.length}) << c.option;
+        std::size_t at = 0;
+        std::vector<std::string> names;
+        for (int i = 0; i < 16; ++i) names.push_back(lists[0]->string(at));
+        EXPECT_EQ(names.front(), c.first);
+        EXPECT_EQ(names.back(), c.last);
+    }
+}
+
+TEST_F(CgmDriver, PolylinesAreCutAt8191PointsAndPolygonsKeepTheirFirst8191) {
+    start();
+    std::vector<Point> points;
+    for (int i = 0; i < 16381; ++i) points.push_back({static_cast<float>(i % 600), static_cast<float>(i % 400)});
+    polyline(std::vector<Point>(points.begin(), points.begin() + 8192));
+    polyline(points);
+    vertices(std::vector<Point>(points.begin(), points.begin() + 9000));
+    filled(OpPolygonPattern, 4);
+    const CgmWalk walk = finish();
+    const auto lines = walk.find(4, 1);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0]->params.size(), 4u * 8191);
+    EXPECT_EQ(lines[1]->params.size(), 4u * 2);
+    EXPECT_EQ(lines[1]->integer(0), lines[0]->integer(4 * 8190));  // they share point 8191
+    EXPECT_EQ(lines[2]->params.size(), 4u * 8191);
+    EXPECT_EQ(lines[3]->params.size(), 4u * 8191);
+    const auto polygons = walk.find(4, 7);
+    ASSERT_EQ(polygons.size(), 1u);
+    EXPECT_EQ(polygons[0]->params.size(), 4u * 8191);
+}
+
+TEST_F(CgmDriver, FillColoursInversionAndTheStyle3Mean) {
+    start({{6, 2}});
+    rgb(250, 250, 250);
+    line(1, 1, 2, 2);
+    rgb(128, 250, 250);
+    line(1, 1, 2, 2);
+    line(1, 1, 2, 2);  // the same colour: no second LINE COLOUR
+    gravim.hardcopy.HardcopyOptions[6] = 0;
+    rgb(255, 0, 0);
+    rgb(0, 0, 255);
+    rectangle(-10, -10, 100, 100, 3);
+    const CgmWalk walk = finish();
+    const auto lineColours = walk.find(5, 4);
+    ASSERT_EQ(lineColours.size(), 2u);
+    EXPECT_EQ(colour(*lineColours[0]), (std::vector<int>{5, 5, 5}));
+    EXPECT_EQ(colour(*lineColours[1]), (std::vector<int>{128, 250, 250}));
+    const auto fills = walk.find(5, 23);
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(colour(*fills[0]), (std::vector<int>{127, 0, 127}));
+    const auto rectangles = walk.find(4, 11);
+    ASSERT_EQ(rectangles.size(), 1u);
+    EXPECT_EQ(rectangles[0]->integer(0), 0);  // clamped to the area
+    EXPECT_EQ(rectangles[0]->integer(2), 0);
+}
+
+TEST_F(CgmDriver, EdgeAttributesAreLazyLineAttributesAlwaysWrittenJoinAndCapOnChange) {
+    start();
+    GraphicsState& g = gravim.graphics;
+    g.OperandX[1] = 100, g.OperandY[1] = 100, g.OperandX[2] = 20, g.OperandY[2] = 10;
+    filled(OpEllipsePattern, 0);
+    filled(OpEllipsePattern, 0);
+    send(OpLineType);
+    send(OpLineWidth);
+    send(OpLineJoin);  // option 10 still 0: nothing
+    gravim.hardcopy.HardcopyOptions[10] = 1;
+    gravim.hardcopy.HardcopyOptions[11] = 2;
+    send(OpLineJoin);
+    send(OpLineJoin);
+    send(OpLineCap);
+    const CgmWalk walk = finish();
+    EXPECT_EQ(walk.find(5, 29).size(), 1u);  // EDGE COLOUR
+    EXPECT_EQ(walk.find(5, 27).size(), 1u);  // EDGE TYPE
+    EXPECT_EQ(walk.find(5, 28).size(), 1u);  // EDGE WIDTH
+    EXPECT_EQ(walk.find(5, 30).size(), 4u);  // EDGE VISIBILITY on and off, twice
+    EXPECT_EQ(walk.find(5, 2).size(), 2u);   // LINE TYPE at the set-up and again
+    EXPECT_EQ(walk.find(5, 3).size(), 2u);   // LINE WIDTH
+    const auto joins = walk.find(5, 38);
+    ASSERT_EQ(joins.size(), 1u);
+    EXPECT_EQ(joins[0]->integer(0), 3);
+    const auto caps = walk.find(5, 37);
+    ASSERT_EQ(caps.size(), 1u);
+    EXPECT_EQ(caps[0]->integer(0), 4);
+    EXPECT_EQ(caps[0]->integer(2), 1);
+    const auto ellipses = walk.find(4, 17);
+    ASSERT_EQ(ellipses.size(), 2u);
+    EXPECT_EQ(walk.find(5, 22).at(0)->integer(0), 4);  // interior empty: an outline
+}
+
+TEST_F(CgmDriver, CellArraysRowByRowAndTurned) {
+    for (const int rotation : {0, 90, 180, 270}) {
+        start();
+        gravim.graphics.rotation = rotation;
+        // 3 columns, 2 rows: a run of two and a different third in the top row.
+        const std::vector<int> pixels = {0x0000FF, 0x0000FF, 0x00FF00, 0xFF0000, 0xFF0000, 0xFF0000};
+        yycgmimage(pixels, 3, 2);
+        const CgmWalk walk = finish();
+        const auto arrays = walk.find(4, 9);
+        ASSERT_EQ(arrays.size(), 1u) << rotation;
+        const CgmCellArrayRead cells = readCellArray(*arrays[0]);
+        ASSERT_TRUE(cells.ok) << rotation;
+        const bool turned = rotation == 90 || rotation == 270;
+        EXPECT_EQ(cells.columns, turned ? 2 : 3);
+        EXPECT_EQ(cells.rows, turned ? 3 : 2);
+        const auto at = [&](int r, int c) { return cells.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]; };
+        switch (rotation) {
+        case 0:
+            EXPECT_EQ(cells.runs[0], (std::vector<std::pair<int, int>>{{2, 0x0000FF}, {1, 0x00FF00}}));
+            EXPECT_EQ(cells.runs[1], (std::vector<std::pair<int, int>>{{3, 0xFF0000}}));
+            EXPECT_EQ(cells.rowLengths, (std::vector<int>{10, 6}));  // 15 bytes and a pad, 5 and a pad
+            break;
+        case 90:
+            EXPECT_EQ(at(0, 0), 0x00FF00);  // source row 1, last column
+            EXPECT_EQ(at(0, 1), 0xFF0000);
+            EXPECT_EQ(at(2, 0), 0x0000FF);
+            break;
+        case 180:
+            EXPECT_EQ(at(0, 0), 0xFF0000);
+            EXPECT_EQ(at(1, 0), 0x00FF00);
+            break;
+        default:
+            EXPECT_EQ(at(0, 0), 0xFF0000);  // source row 2, first column
+            EXPECT_EQ(at(0, 1), 0x0000FF);
+            EXPECT_EQ(at(2, 1), 0x00FF00);
+            break;
+        }
+    }
+    start();
+    yycgmimage({}, 0, 5);  // no rows or columns: no cell array
+    EXPECT_TRUE(finish().find(4, 9).empty());
+}
+
+TEST_F(CgmDriver, TextsRestrictedOrPlainWithAlignmentAndOpaqueBox) {
+    start();
+    GraphicsState& g = gravim.graphics;
+    g.HardcopyTextScaleX = 1;
+    g.FontStyle = 8;
+    g.colourState[2][0] = 0xFFFFFF;
+    text("Depth", 100, 100);
+    g.FontStyle = 0;
+    g.FontClass = 1;
+    text(std::string(258, 'x'), 100, 100);
+    const CgmWalk walk = finish();
+    const auto restricted = walk.find(4, 5);
+    ASSERT_EQ(restricted.size(), 1u);
+    std::size_t at = 10;
+    EXPECT_EQ(restricted[0]->string(at), "Depth");
+    EXPECT_EQ(walk.find(3, 4).size(), 2u);  // TRANSPARENCY off and on around it
+    EXPECT_EQ(walk.find(3, 3).size(), 1u);  // AUXILIARY COLOUR
+    const auto plain = walk.find(4, 4);
+    ASSERT_EQ(plain.size(), 1u);
+    at = 6;
+    EXPECT_EQ(plain[0]->string(at), std::string(258, 'x'));  // the long string form
+}
+
+TEST_F(CgmDriver, AResizeRescalesWithoutWriting) {
+    start();
+    GraphicsState& g = gravim.graphics;
+    const float before = g.HardcopyScaleX;
+    surface(320, 240);
+    g.OperandValue = -1;
+    send(OpOpen);
+    EXPECT_NEAR(g.HardcopyScaleX, 2 * before, 0.01 * before);
+    line(0, 0, 319.99f, 0);
+    const CgmWalk walk = finish();
+    const auto lines = walk.find(4, 1);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0]->integer(4), 6300);
+    EXPECT_EQ(walk.find(0, 1).size(), 1u);
+}
+
+}  // namespace

@@ -43,12 +43,11 @@ std::string yyfixedpoint(double value, int width, int decimals) {
     if (!std::isfinite(value)) value = 0.0;
     char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%*.*f", width, decimals, value);
-    std::string text(buffer);
     // A negative value that rounds to zero is written as zero.
-    if (const std::size_t minus = text.find('-'); minus != std::string::npos &&
-                                                  text.find_first_of("123456789") == std::string::npos)
-        text.replace(minus, 1, text.size() > static_cast<std::size_t>(width) ? "" : " ");
-    return text;
+    const std::string_view text(buffer);
+    if (text.find('-') != std::string_view::npos && text.find_first_of("123456789") == std::string_view::npos)
+        std::snprintf(buffer, sizeof buffer, "%*.*f", width, decimals, 0.0);
+    return buffer;
 }
 
 std::string yypsreal(double value) {

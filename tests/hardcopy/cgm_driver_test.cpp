@@ -251,4 +251,39 @@ TEST_F(CgmDriver, AResizeRescalesWithoutWriting) {
     EXPECT_EQ(walk.find(0, 1).size(), 1u);
 }
 
+TEST_F(CgmDriver, GradientTrianglesSectorStepsAndLongCellRows) {
+    start();
+    GraphicsState& g = gravim.graphics;
+    vertices({{0, 0}, {100, 0}, {100, 100}, {0, 100}});
+    yygradientsize(4);
+    g.GradientVertexCount = 4;
+    for (int i = 1; i <= 4; ++i) g.GradientColour[static_cast<std::size_t>(i)] = 0x00FF00 * (i % 2) + 0x0000FF * (i / 2);
+    const int triangles[] = {1, 2, 3, 1, 3, 4, 1, 9, 3};  // the last names no vertex: left out
+    int failed = 1;
+    yycgm9(g.GradientX.data(), g.GradientY.data(), g.GradientColour.data(), triangles, 4, 3, failed);
+    EXPECT_EQ(failed, 0);
+    // A sector whose steps would not fit one partition takes fewer.
+    g.OperandX[1] = 320, g.OperandY[1] = 240, g.OperandX[2] = 1e6f, g.OperandY[2] = 10;
+    g.OperandX[3] = 0, g.OperandY[3] = 6.2831853f;
+    filled(OpArcPattern, 4);
+    // A row of 7000 colours needs 35000 bytes: two partitions.
+    std::vector<int> row(7000);
+    for (int i = 0; i < 7000; ++i) row[static_cast<std::size_t>(i)] = i;
+    yycgmimage(row, 7000, 1);
+    const CgmWalk walk = finish();
+    const auto interpolated = walk.find(5, 43);
+    ASSERT_EQ(interpolated.size(), 2u);
+    EXPECT_EQ(interpolated[0]->params.size(), 22u);
+    EXPECT_EQ(interpolated[0]->integer(0), 3);
+    EXPECT_EQ(walk.find(5, 31).size(), 2u);  // FILL REFERENCE POINT
+    const auto polygons = walk.find(4, 7);
+    ASSERT_EQ(polygons.size(), 3u);
+    EXPECT_EQ(polygons[0]->params.size(), 12u);
+    EXPECT_LE(polygons[2]->params.size(), 4u * 8191);
+    EXPECT_GT(polygons[2]->params.size(), 4u * 8000);
+    const auto arrays = walk.find(4, 9);
+    ASSERT_EQ(arrays.size(), 1u);
+    EXPECT_EQ(arrays[0]->partitions, (std::vector<int>{20, 32766, 35000 - 32766}));
+}
+
 }  // namespace

@@ -499,29 +499,27 @@ void yycgm7(std::string_view text) {
 
 void yycgm8(std::string_view text) { yycgmputstring(out, text); }
 
-void yycgm9(const int*, const int*, const int*, const int* triangles, int, int triangleCount, int& failed) {
-    // Vertices are numbered from 1, as in the polygon and its colours.
-    const GraphicsState& g = gravim.graphics;
-    const int vertices = std::min<int>(g.GradientVertexCount,
-                                       static_cast<int>(std::min({g.PolygonX.size(), g.PolygonY.size(), g.GradientColour.size()})) - 1);
+void yycgm9(const int* x, const int* y, const int* colours, const int* triangles, int vertexCount, int triangleCount,
+            int& failed) {
+    // Vertex v (1..vertexCount) is at x[v - 1], y[v - 1] in VDC, its colour colours[v - 1].
     for (int t = 0; t < triangleCount && triangles != nullptr; ++t) {
         CgmPoint corners[3];
-        CgmColour colours[3];
+        CgmColour rgb[3];
         bool valid = true;
         for (int k = 0; k < 3; ++k) {
             const int v = triangles[3 * t + k];
-            if (v < 1 || v > vertices) {
+            if (v < 1 || v > vertexCount) {
                 valid = false;
                 break;
             }
-            const auto at = static_cast<std::size_t>(v);
-            corners[k] = vdc(g.PolygonX[at], g.PolygonY[at]);
-            colours[k] = yycgmunpack(g.GradientColour[at]);
+            const auto at = static_cast<std::size_t>(v - 1);
+            corners[k] = {x[at], y[at]};
+            rgb[k] = yycgmunpack(colours[at]);
         }
         if (!valid) continue;
         const CgmPoint toSecond{corners[1].x - corners[0].x, corners[1].y - corners[0].y};
         const CgmPoint toThird{corners[2].x - corners[0].x, corners[2].y - corners[0].y};
-        yycgmgradienttriangle(out, corners, toSecond, toThird, colours);
+        yycgmgradienttriangle(out, corners, toSecond, toThird, rgb);
     }
     failed = 0;
 }

@@ -257,11 +257,17 @@ TEST_F(CgmDriver, GradientTrianglesSectorStepsAndLongCellRows) {
     vertices({{0, 0}, {100, 0}, {100, 100}, {0, 100}});
     yygradientsize(4);
     g.GradientVertexCount = 4;
-    for (int i = 1; i <= 4; ++i) g.GradientColour[static_cast<std::size_t>(i)] = 0x00FF00 * (i % 2) + 0x0000FF * (i / 2);
+    for (int i = 1; i <= 4; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        g.GradientColour[at] = 0x00FF00 * (i % 2) + 0x0000FF * (i / 2);
+        g.GradientX[at] = static_cast<int>(g.PolygonX[at] * g.HardcopyScaleX);
+        g.GradientY[at] = static_cast<int>(g.PolygonY[at] * g.HardcopyScaleY);
+    }
     const int triangles[] = {1, 2, 3, 1, 3, 4, 1, 9, 3};  // the last names no vertex: left out
     int failed = 1;
-    yycgm9(g.GradientX.data(), g.GradientY.data(), g.GradientColour.data(), triangles, 4, 3, failed);
+    yycgm9(g.GradientX.data() + 1, g.GradientY.data() + 1, g.GradientColour.data() + 1, triangles, 4, 3, failed);
     EXPECT_EQ(failed, 0);
+    send(OpGradientFill);  // the graphics core's triangulation hands the square over in two
     // A sector whose steps would not fit one partition takes fewer.
     g.OperandX[1] = 320, g.OperandY[1] = 240, g.OperandX[2] = 1e6f, g.OperandY[2] = 10;
     g.OperandX[3] = 0, g.OperandY[3] = 6.2831853f;
@@ -272,15 +278,16 @@ TEST_F(CgmDriver, GradientTrianglesSectorStepsAndLongCellRows) {
     yycgmimage(row, 7000, 1);
     const CgmWalk walk = finish();
     const auto interpolated = walk.find(5, 43);
-    ASSERT_EQ(interpolated.size(), 2u);
+    ASSERT_EQ(interpolated.size(), 4u);
     EXPECT_EQ(interpolated[0]->params.size(), 22u);
     EXPECT_EQ(interpolated[0]->integer(0), 3);
-    EXPECT_EQ(walk.find(5, 31).size(), 2u);  // FILL REFERENCE POINT
+    EXPECT_EQ(walk.find(5, 31).size(), 4u);  // FILL REFERENCE POINT
     const auto polygons = walk.find(4, 7);
-    ASSERT_EQ(polygons.size(), 3u);
+    ASSERT_EQ(polygons.size(), 5u);
     EXPECT_EQ(polygons[0]->params.size(), 12u);
-    EXPECT_LE(polygons[2]->params.size(), 4u * 8191);
-    EXPECT_GT(polygons[2]->params.size(), 4u * 8000);
+    EXPECT_EQ(polygons[2]->params.size(), 12u);  // triangles of the core's triangulation
+    EXPECT_LE(polygons[4]->params.size(), 4u * 8191);
+    EXPECT_GT(polygons[4]->params.size(), 4u * 8000);
     const auto arrays = walk.find(4, 9);
     ASSERT_EQ(arrays.size(), 1u);
     EXPECT_EQ(arrays[0]->partitions, (std::vector<int>{20, 32766, 35000 - 32766}));

@@ -179,6 +179,22 @@ struct PresentationGraphics {
     std::vector<int> work4a, work4b;  // types 4 and 6: sets each
 };
 
+// A metafile slot (numbers 1..20): a drawing surface that records instead of showing. Type 3
+// slots record an enhanced metafile in the GDI layer's tables (graphics/metafile_gdi.hpp); type 6
+// slots hold CGM elements in `slotStore`, written by the CGM memory device.
+struct MetafileSlot {
+    int slotWidthPoints = 0;     // picture size in points (1/72 inch)
+    int slotHeightPoints = 0;
+    int slotDrawingWidth = 0;    // drawing surface in device units: recording pixels (type 3),
+    int slotDrawingHeight = 0;   //   VDC units (type 6, written by the CGM header)
+    int slotType = 0;            // 0 empty, 3 enhanced metafile, 6 CGM in memory
+    int slotInUse = 0;           // non-zero: the slot holds a metafile that may be selected
+    int slotCapacity = 0;        // type 6: bytes the store holds
+    int slotUsed = 0;            // type 6: bytes written
+    std::vector<std::uint8_t> slotStore;  // type 6: the byte store (capacity bytes)
+};
+inline constexpr int MetafileSlots = 20;
+
 struct GraphicsState : DeviceOperands {
     // The surface (written by IGrSelect, the resizes and the window selection).
     int surfaceType = 0;    // 1 window, 2 bitmap, 3 graphics field, 4 metafile slot; 0 none yet
@@ -255,6 +271,8 @@ struct GraphicsState : DeviceOperands {
     StrokeFont strokeFonts[2];
     float CharacterWidths[256] = {};  // codes 32..127, 128 and 161..255 (yychspace)
     WindowTextFont windowFont;
+    // Metafile slots 1..20 ([0] unused); graphics/metafile_slots.cpp creates and destroys them.
+    MetafileSlot metafileSlots[MetafileSlots + 1];
 };
 
 // Dialog manager (subsystem 3).

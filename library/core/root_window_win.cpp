@@ -21,6 +21,7 @@
 #include "core/addon_calls_win.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
+#include "graphics/metafiles.hpp"
 #include "graphics/screen_win.hpp"
 
 namespace {

@@ -169,6 +169,11 @@ void yysubclassfield(HWND control);
 // What the dialog manager asks of the bitmap store (defined in images/): a copy of off-screen
 // bitmap `identifier` for a field's picture, null when there is no such bitmap.
 HBITMAP yybitmapcopy(int identifier);
+// What it asks of graphics' metafile slots (defined in graphics/): whether slot `slot` can give
+// a field its picture (0, 1015 outside 1..20, 1061 not an enhanced metafile), and a copy of the
+// slot's metafile, its recording closed first (null when there is none).
+int yymetafileslotimage(int slot);
+HENHMETAFILE yymetafilecopy(int slot);
 
 // Field queries (current dialog; field -1 when missing or of the wrong kind).
 HWND yyfieldwindow(int field);

@@ -42,7 +42,6 @@ void destroyImage(UINT type, HANDLE image) {
 
 }  // namespace
 
-// Metafile slots belong to graphics; until they exist no slot names a picture.
 void yyfieldimage(int& field, int identifier, int kind) {
     HWND c = yyfieldwindow(field);
     if (c == nullptr) {
@@ -70,7 +69,7 @@ void yyfieldimage(int& field, int identifier, int kind) {
         break;
     case imageMetafile: image = metafileResource(identifier); break;
     case imageOffscreen: image = yybitmapcopy(identifier); break;  // outlives the bitmap
-    default: break;  // metafile slots: none yet
+    default: image = yymetafilecopy(identifier); break;  // a copy: the slot keeps its own
     }
     if (image == nullptr) {
         field = -2;
@@ -97,12 +96,11 @@ void WDialogPutImage(int field, int identifier, int kind) {
         return;
     }
     if (kind == imageSlot) {
-        if (identifier < 1 || identifier > 20) {
-            yyerror(1015, "WDialogPutImage");
+        const int error = yymetafileslotimage(identifier);
+        if (error != 0) {
+            yyerror(error, "WDialogPutImage");
             return;
         }
-        yyerror(1061, "WDialogPutImage");  // no slot holds a Windows metafile yet
-        return;
     }
     int f = field;
     yyfieldimage(f, identifier, kind);

@@ -38,3 +38,7 @@ void IGrLineType(std::optional<int> type = std::nullopt);
 
 // Installs the standard stroke font into slot 0 or 1.
 void WGrVFontStandard(std::optional<int> slot = std::nullopt);
+
+// Destroys metafile slot 1..20 and empties its record (its drawing size stays): 1060 for a slot
+// outside 1..20 (nothing changes) or an empty one.
+void WMetafileDestroy(int slot);

@@ -16,7 +16,7 @@ HDC hFieldDC;
 HWND hFieldWindow;
 HDC hBitmapDC;
 HBITMAP hGraphicsBitmap;
-int iMetafileSelected;
+HDC hGraphicsMetafile;
 
 void yywinlinestyles() {
     if (gDC == nullptr) return;
@@ -55,5 +55,3 @@ void yyscreenobjectsdelete() {
     if (hPalette != nullptr) DeleteObject(hPalette);
     hPalette = nullptr;
 }
-
-void yymetafilesdestroyall() { iMetafileSelected = 0; }

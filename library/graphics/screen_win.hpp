@@ -19,7 +19,7 @@ extern HDC hFieldDC;
 extern HWND hFieldWindow;
 extern HDC hBitmapDC;
 extern HBITMAP hGraphicsBitmap;  // the off-screen bitmap selected into hBitmapDC, null none
-extern int iMetafileSelected;
+extern HDC hGraphicsMetafile;  // the recording context of the metafile slot drawn into, null none
 
 // The window manager's drawing contexts (window_surface_win.cpp). A window's context is about to
 // be released: when graphics draws into it, its saved pen and font go back and its pen is deleted.
@@ -49,5 +49,3 @@ void yywinlinestyles();
 void yyscreenobjectsinit();
 // Deletes the stipple, the clip region, the current font and pen and the palette.
 void yyscreenobjectsdelete();
-// Forgets every metafile slot that holds a metafile.
-void yymetafilesdestroyall();

@@ -1,8 +1,10 @@
 // surface_targets_posix.cpp - native stand-in of the drawing targets: windows 0..50 with the
-// client size in gravim.windows; no bitmaps, dialog fields or metafile slots.
+// client size in gravim.windows and the metafile slots (CGM memory slots only); no bitmaps or
+// dialog fields.
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
 #include "graphics/graphics_internal.hpp"
+#include "graphics/metafiles.hpp"
 #include "graphics/surface_targets.hpp"
 
 void yygrtargetnone() {}
@@ -28,7 +30,6 @@ void yygrtargetfield(int& field, int& width, int& height) {
     width = height = 0;
 }
 
-void yygrtargetmetafile(int, int& status, int& width, int& height) {
-    status = 1;
-    width = height = 0;
+void yygrtargetmetafile(int slot, int& status, int& width, int& height) {
+    yymetafileselect(slot, status, width, height);
 }

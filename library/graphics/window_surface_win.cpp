@@ -13,7 +13,7 @@ void yyscreenwindowdcreleasing(HDC windowDC) {
 }
 
 void yyscreenwindowdcselected(HDC windowDC) {
-    if (hFieldDC != nullptr || hBitmapDC != nullptr || iMetafileSelected != 0) return;
+    if (hFieldDC != nullptr || hBitmapDC != nullptr || hGraphicsMetafile != nullptr) return;
     gDC = windowDC;
     SetBkMode(gDC, TRANSPARENT);
     SetTextAlign(gDC, TA_BASELINE);
@@ -54,7 +54,7 @@ void yyscreenopened(HDC windowDC) {
     hFieldWindow = nullptr;
     hBitmapDC = nullptr;
     hGraphicsBitmap = nullptr;
-    iMetafileSelected = 0;
+    hGraphicsMetafile = nullptr;
 }
 
 void yyscreenclosed() {
@@ -62,7 +62,7 @@ void yyscreenclosed() {
     hFieldDC = nullptr;
     hFieldWindow = nullptr;
     hBitmapDC = nullptr;
-    iMetafileSelected = 0;
+    hGraphicsMetafile = nullptr;
 }
 
 void yysetscreenpalette(HPALETTE palette) { hPalette = palette; }
@@ -81,6 +81,6 @@ void yygrselectnone() {
         hBitmapDC = nullptr;
         hGraphicsBitmap = nullptr;  // the bitmap stays in its slot
     } else {
-        iMetafileSelected = 0;
+        hGraphicsMetafile = nullptr;
     }
 }

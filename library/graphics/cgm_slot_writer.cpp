@@ -21,6 +21,7 @@ struct SlotWriting {
     bool closing = false;    // the element in progress is END PICTURE or END METAFILE
     bool dropping = false;   // the element in progress is refused: its bytes go nowhere
     bool full = false;       // a write did not fit: only the closing elements are taken
+    bool ended = false;      // full, and END METAFILE is in: the store takes nothing more
 };
 SlotWriting writing[MetafileSlots + 1];
 
@@ -53,7 +54,8 @@ public:
         // A metafile begins with BEGIN METAFILE: what the surface's selection sends before the
         // header (attributes, clip) has no place yet.
         state.dropping = slot->slotUsed == 0 && !(elementClass == 0 && id == 1);
-        if (!state.dropping && state.full && !state.closing) refuse(state);
+        if (!state.dropping && state.full && (!state.closing || state.ended)) refuse(state);
+        state.ended = state.ended || (state.full && !state.dropping && elementClass == 0 && id == 2);
     }
     void put(std::span<const std::uint8_t> bytes) override { yygcgm1(bytes); }
 };

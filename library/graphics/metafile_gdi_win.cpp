@@ -39,8 +39,11 @@ HENHMETAFILE yymetafileclose(int index) {
     if (MetafileDC[index] != nullptr && hMetafile[index] == nullptr) {
         // Drawing into it ends: a target that is this recording keeps no pen or font of ours.
         if (hGraphicsMetafile == MetafileDC[index]) {
-            yygrselectnone();
-            gDC = nullptr;
+            if (gDC == hGraphicsMetafile) {
+                yygrselectnone();
+                gDC = nullptr;
+            }
+            hGraphicsMetafile = nullptr;
         }
         hMetafile[index] = CloseEnhMetaFile(MetafileDC[index]);
     }

@@ -654,3 +654,63 @@ TEST_F(CgmSlotTest, SlotsAreSelectedCreatedAndDestroyed) {
     EXPECT_EQ(slot(20).slotType, 0);
     EXPECT_EQ(WInfoError(1), 0);
 }
+
+#ifdef GRAV_SLOTS_DIR
+#include <cstdio>
+
+namespace {
+
+void writeFile(const std::string& name, const Bytes& bytes) {
+    const std::string path = std::string(GRAV_SLOTS_DIR) + "/" + name;
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr) << path;
+    EXPECT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
+    std::fclose(file);
+}
+
+}  // namespace
+
+// Stores written to files for read_slots.py, which has LibreOffice draw them on its 16:9 slide:
+// a red rectangle in the left third, a blue triangle in the right third, a black line along the
+// bottom and a text between them; whole, and in a slot that filled up after the rectangle.
+TEST_F(CgmSlotTest, StoresForLibreOffice) {
+    const auto draw = [this](int capacity) {
+        begin(1, 640, 360, capacity);  // VDC 5333 x 3000
+        GraphicsState& g = gravim.graphics;
+        g.fillStyle = 4;
+        rgbColours(Red, 0xFFFFFF);
+        g.OperandPixelX[1] = 500, g.OperandPixelY[1] = 1200, g.OperandPixelX[2] = 1600, g.OperandPixelY[2] = 2400;
+        yygdrv(OpRectangle);
+        const std::size_t afterRectangle = mark();
+        rgbColours(Blue, 0xFFFFFF);
+        g.OperandPixelX[1] = 3700, g.OperandPixelY[1] = 1200, g.OperandPixelX[2] = 5000, g.OperandPixelY[2] = 1200;
+        g.OperandPixelX[3] = 4350, g.OperandPixelY[3] = 2400;
+        yygdrv(OpTriangle);
+        rgbColours(0, 0xFFFFFF);
+        g.metafileLineWidth = 30;
+        yygdrv(OpLineWidth);
+        g.OperandPixelX[1] = 300, g.OperandPixelY[1] = 500, g.OperandPixelX[2] = 5000, g.OperandPixelY[2] = 500;
+        yygdrv(OpLine);
+        g.EffectiveFontNumber = 2;
+        g.FontStyle = 1;
+        g.CharHeight = 0.1f;
+        g.CharWidth = 0.05f;
+        yygdrv(OpFont);
+        g.FontClass = 2;
+        g.TextJustification = 0;
+        g.CharAdvanceX = g.CharAdvanceY = 0;
+        g.OperandText.assign("WWW");
+        g.OperandPixelX[1] = 3;
+        g.OperandX[1] = 2100, g.OperandY[1] = 1200, g.OperandX[3] = 3200, g.OperandY[3] = 1200;
+        yygdrv(OpText);
+        yygdrv(OpClose);
+        EXPECT_TRUE(walkCgm(store()).complete);
+        return afterRectangle;
+    };
+    const std::size_t afterRectangle = draw(1 << 16);
+    writeFile("drawing.cgm", store());
+    draw(static_cast<int>(afterRectangle) + 4 + 20);
+    EXPECT_EQ(WInfoError(1), 1062);
+    writeFile("full.cgm", store());
+}
+#endif

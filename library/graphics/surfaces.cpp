@@ -92,6 +92,8 @@ void IGrSelect(int type, std::optional<int> ident) {
         g.surfaceDialog = 0;
         yygrtargetmetafile(g.surfaceIdent, status, width, height);
         if (status > 0) {
+            // The released target's context is gone: the window's context is the target again.
+            if (gravim.windows.rootOpen != 0) yygrtargetwindow(gravim.windows.wIndex);
             fallBack();
             return;
         }

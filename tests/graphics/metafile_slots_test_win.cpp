@@ -16,6 +16,7 @@
 #include "graphics/metafiles.hpp"
 #include "graphics/screen_win.hpp"
 #include "graphics_fixture.hpp"
+#include "images/images.hpp"
 #include "gui_driver_win.hpp"
 #include "scratch.hpp"
 
@@ -231,6 +232,27 @@ TEST_F(MetafileSlots, LoadedMetafilesPlayAndSaveButAreNotDrawnInto) {
     EXPECT_EQ(slot(1).slotDrawingWidth, drawingWidth);
     WMetafileDestroy(1);
     EXPECT_EQ(WInfoError(1), 1060);
+}
+
+// A slot that cannot be selected leaves the window's context as the target, never the context of
+// the target released before.
+TEST_F(MetafileSlots, AFailedSelectionDrawsIntoTheWindowAgain) {
+    int bitmap = 0;
+    WBitmapCreate(bitmap, 50, 50);
+    ASSERT_EQ(bitmap, 1);
+    IGrSelect(2, 1);
+    ASSERT_EQ(WInfoError(1), 0);
+    HDC bitmapDC = gDC;
+    for (int slotNumber : {5, 21}) {
+        IGrSelect(4, slotNumber);
+        EXPECT_EQ(WInfoError(1), 1019);
+        EXPECT_NE(gDC, bitmapDC);
+        EXPECT_EQ(GetObjectType(gDC), static_cast<DWORD>(OBJ_DC)) << slotNumber;
+        IGrSelect(2, 1);
+        bitmapDC = gDC;
+    }
+    IGrSelect(1);
+    WBitmapDestroy(1);
 }
 
 TEST_F(MetafileSlots, WindowCloseDestroysEverySlot) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cgm_walker.hpp"
+#include "core/errors_internal.hpp"
 #include "graphics/cgm_device.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/metafiles.hpp"
@@ -23,6 +24,12 @@ void append(Bytes& bytes, std::initializer_list<int> values) {
 void append(Bytes& bytes, std::string_view text) { bytes.insert(bytes.end(), text.begin(), text.end()); }
 
 constexpr int Red = 255, Blue = 255 * 65536;
+
+// Reports of "CGM memory metafile full" delivered at debug level 3.
+int fullReports = 0;
+void countFullReports(std::string_view line) {
+    if (line.find("1062") != std::string_view::npos) ++fullReports;
+}
 
 class CgmSlotTest : public GraphicsTest {
 protected:
@@ -565,12 +572,17 @@ TEST_F(CgmSlotTest, FullSlotStillReadsToItsEndAndCloses) {
 
     for (int capacity : {4, 40, 330, 331, 400, 401, 402, 403, 700, 1001, 1500}) {
         SCOPED_TRACE(capacity);
+        const ErrorReportOutputs outputs = yyerroroutputs;
+        yyerroroutputs.statusBar = countFullReports;
+        fullReports = 0;
+        IDebugLevel(3);
         ASSERT_EQ(yymetafileslotcreate(1, 6, 756, 540, capacity), 0);
         IGrSelect(4, 1);
         yygdrv(OpMetafileHeader);
         IGrSelect(4, 1);
-        WInfoError(1);
         draw();
+        IDebugLevel(0);
+        yyerroroutputs = outputs;
         const Bytes bytes = store();
         EXPECT_LE(bytes.size(), static_cast<std::size_t>(capacity));
         const CgmWalk walk = walkCgm(bytes);
@@ -582,6 +594,8 @@ TEST_F(CgmSlotTest, FullSlotStillReadsToItsEndAndCloses) {
         EXPECT_EQ(got[got.size() - 2], std::make_pair(0, 5));
         EXPECT_EQ(got.back(), std::make_pair(0, 2));
         got.resize(got.size() - 2);
+        // One report for each element dropped, the one cut included.
+        EXPECT_EQ(fullReports, static_cast<int>(all.size() - 2 - got.size()));
         // What was kept is the beginning of the whole recording, nothing after the refusal.
         ASSERT_LE(got.size(), all.size());
         EXPECT_TRUE(std::equal(got.begin(), got.end(), all.begin()));

@@ -221,6 +221,46 @@ TEST_F(CgmSlotTest, GradientTrianglesAreInterpolatedPolygons) {
     EXPECT_EQ(walk.find(4, 7).size(), 2u);
 }
 
+// OpGradientFill: the polygon triangulated by the gradient fill, every triangle recorded; a
+// repeated vertex is merged first and the triangles keep to the vertices that remain.
+TEST_F(CgmSlotTest, GradientFillRecordsTheTrianglesOfThePolygon) {
+    begin();
+    GraphicsState& g = gravim.graphics;
+    struct Case {
+        std::vector<std::pair<float, float>> vertices;
+        std::size_t triangles;
+    } cases[] = {{{{100, 100}, {300, 100}, {300, 300}, {100, 300}}, 2},
+                 {{{100, 100}, {300, 100}, {300, 100}, {300, 300}, {100, 300}}, 2},
+                 {{{100, 100}, {300, 100}, {200, 300}}, 1}};
+    for (const Case& c : cases) {
+        const int n = static_cast<int>(c.vertices.size());
+        polygonOperands(n);
+        yygradientsize(n);
+        for (int i = 1; i <= n; ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            g.PolygonX[at] = c.vertices[at - 1].first + 0.5f;
+            g.PolygonY[at] = c.vertices[at - 1].second;
+            g.GradientColour[at] = i == 1 ? Red : Blue;
+        }
+        g.GradientVertexCount = n;
+        const std::size_t from = mark();
+        yygdrv(OpGradientFill);
+        const CgmWalk walk = walkSince(from);
+        EXPECT_TRUE(walk.complete) << walk.problem;
+        EXPECT_EQ(walk.find(5, 43).size(), c.triangles) << n;
+        const auto polygons = walk.find(4, 7);
+        ASSERT_EQ(polygons.size(), c.triangles) << n;
+        for (const CgmElementRead* polygon : polygons) {
+            ASSERT_EQ(polygon->params.size(), 12u);
+            for (std::size_t corner = 0; corner < 3; ++corner) {
+                const std::pair<float, float> at{static_cast<float>(polygon->integer(4 * corner)),
+                                                 static_cast<float>(polygon->integer(4 * corner + 2))};
+                EXPECT_NE(std::find(c.vertices.begin(), c.vertices.end(), at), c.vertices.end());
+            }
+        }
+    }
+}
+
 TEST_F(CgmSlotTest, AttributesAreWrittenOnlyWhenTheyChange) {
     begin();
     GraphicsState& g = gravim.graphics;

@@ -339,6 +339,10 @@ struct HardcopyState {
     int postScriptPathLength = 0;    // lineto segments of the open path; 0 no open path
     float postScriptColourWritten[3] = {};  // red, green, blue 0..1 last written with "g"
     float postScriptColourPending[3] = {};  // what the next stroke or fill must use
+    // The HP-GL and HP-GL/2 line writers (hardcopy/plotter_writers.hpp).
+    std::string plotterLine;         // the plotter line under construction
+    int plotterPenCount = 0;         // pens of the plotter or printer (HP-GL, HP-GL/2)
+    Text<256> plotterPenTable;       // HP-GL pen character per palette index; blank: by band
 };
 
 // The software raster (subsystem 6): the page raster of the raster printer and image-file

@@ -50,17 +50,21 @@ void yyhardcopyinitialised(int driver, int printCommandAllowed, std::optional<st
     gravim.graphics.driverNumber = driver;
 }
 
+void yyhardcopydevice(const std::array<int, 8>& words, float real) {
+    DeviceFacts& d = gravim.graphics.hardcopyDevice;
+    d.word1 = words[0], d.word2 = words[1], d.word3 = words[2], d.TrueColourDevice = words[3];
+    d.GradientFillType = words[4], d.word6 = words[5], d.word7 = words[6], d.word8 = words[7];
+    d.deviceReal = real;
+}
+
 void yyvectordevice(int resolution, const std::array<int, 8>& words, std::string_view mask) {
     HardcopyState& h = gravim.hardcopy;
     GraphicsState& g = gravim.graphics;
     h.hardcopyResolutionX = h.hardcopyResolutionY = resolution;
     g.hardcopyColours = 256;
     h.hardcopyPaletteSize = 256;
-    DeviceFacts& d = g.hardcopyDevice;
-    d.word1 = words[0], d.word2 = words[1], d.word3 = words[2], d.TrueColourDevice = words[3];
-    d.GradientFillType = words[4], d.word6 = words[5], d.word7 = words[6], d.word8 = words[7];
-    d.deviceReal = 1.7e38f;
-    d.DeviceCapabilityMask.assign(mask);
+    yyhardcopydevice(words, 1.7e38f);
+    g.hardcopyDevice.DeviceCapabilityMask.assign(mask);
 }
 
 void yypagescales() {

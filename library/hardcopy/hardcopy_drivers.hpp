@@ -36,6 +36,8 @@ void yydefh();
 // The last steps of a full OpInitialise: print commands allowed or not, the default output name
 // (none for the Windows printer), and the driver as the initialised one.
 void yyhardcopyinitialised(int driver, int printCommandAllowed, std::optional<std::string_view> defaultFile);
+// The device description of a full OpInitialise: words 1..8 and the real.
+void yyhardcopydevice(const std::array<int, 8>& words, float real);
 // The device of the vector file drivers (PostScript, SVG, CGM) at their OpInitialise: the
 // resolution in units per inch, 256 colours and palette entries, the device-description words
 // 1..8 with the real 1.7e38, and the capability mask.

@@ -1,5 +1,384 @@
-// hpgl_driver.cpp - the HP-GL plotter driver.
-// Until it is built it only takes its part in the hardcopy frame (hardcopy_drivers.hpp).
-#include "hardcopy/hardcopy_drivers.hpp"
+// hpgl_driver.cpp - the HP-GL plotter driver: one instruction group per line in user units
+// 0..32760 scaled onto the plotter's page, with annotation records ("SC-" lines) that tell a
+// reader of the file what the drawing meant.
+#include <algorithm>
+#include <string>
 
-void xxhpgl(int opcode) { yyleastfiledriver(1, 1, "gravplot.plt", opcode); }
+#include "core/gravim.hpp"
+#include "graphics/colours.hpp"
+#include "graphics/devices.hpp"
+#include "hardcopy/hardcopy_drivers.hpp"
+#include "hardcopy/number_fields.hpp"
+#include "hardcopy/output_file.hpp"
+#include "hardcopy/plotter_writers.hpp"
+
+namespace {
+
+struct PlotterModel {
+    int pens;
+    int pageX, pageY;  // page extents in plotter units
+    int unitsPerInch;
+    int offsetX;
+    char classLetter;
+};
+constexpr PlotterModel models[11] = {
+    {},
+    {4, 10870, 7480, 1016, 400, 'U'}, {6, 11040, 7721, 1021, 400, 'H'}, {6, 16158, 11040, 1021, 400, 'H'},
+    {4, 10900, 7650, 1016, 400, 'E'}, {6, 10880, 7640, 1016, 400, 'F'}, {8, 10880, 7640, 1016, 0, 'H'},
+    {8, 10869, 7600, 1016, 0, 'H'},   {8, 15970, 10870, 1016, 0, 'H'},  {6, 10960, 7480, 1016, 400, 'F'},
+    {6, 15880, 10960, 1016, 400, 'F'},
+};
+
+// By plotter class 1..4: the capability mask and the shapes (bit s = opcode / 2 - 1) the plotter
+// may fill itself.
+constexpr const char* classMasks[5] = {"", "00000100000000000010000000010", "00000100000000000010000000000",
+                                       "00000100000010000010000000010", "00000100000011100010001001010"};
+constexpr int classFills[5] = {0, 0, 0, (1 << 3) | (1 << 5), 0x7E};
+
+// Annotation record codes of the filled shapes by s.
+constexpr int shapeCodes[7] = {0, 5, 8, 6, 7, 4, 11};
+
+// The driver's state between calls.
+float unitsPerPoint = 1;
+int plotterClass = 1;
+int nativeShapes = 0;
+long long p1x = 0, p1y = 0, p2x = 0, p2y = 0;
+char currentPen = ' ';
+bool penPending = false;
+double lastFillThickness = -1;
+int lastFontStyle = -1, lastFontKind = 0;
+bool textSizePending = true;
+char terminator = 4;
+bool nativeFill = false;
+std::string lineTypes = "    1   2 2 4 3 6 2 5 3 3 1 6 4 ";
+
+int* options() { return gravim.hardcopy.HardcopyOptions; }
+
+const PlotterModel& model() { return models[std::clamp(gravim.hardcopy.plotterModel, 1, 10)]; }
+
+void initialise() {
+    if (yyhardcopyquery(1)) return;
+    HardcopyState& h = gravim.hardcopy;
+    GraphicsState& g = gravim.graphics;
+    const PlotterModel& m = model();
+    unitsPerPoint = static_cast<float>(m.unitsPerInch) / 72.0f;
+    plotterClass = static_cast<int>(std::string_view("UEFH").find(m.classLetter)) + 1;
+    int* const o = options();
+    o[3] = static_cast<int>(static_cast<float>(m.offsetX) / unitsPerPoint);
+    o[4] = 0;
+    o[1] = static_cast<int>(static_cast<float>(m.pageX) / unitsPerPoint - static_cast<float>(o[3]));
+    o[2] = static_cast<int>(static_cast<float>(m.pageY) / unitsPerPoint - static_cast<float>(o[4]));
+    o[5] = 1;
+    o[12] = 80;
+    o[18] = 1;
+    o[19] = 0;
+    o[21] = 4;
+    o[25] = 0;
+    yyhardcopydevice({7, 360, 2, 0, 0, 0, 0, 0}, 1.7e38f);
+    h.hardcopyResolutionX = h.hardcopyResolutionY = 90;
+    h.plotterPenCount = g.hardcopyColours = m.pens;
+    h.hardcopyPaletteSize = 9;
+    lineTypes.replace(4, 4, plotterClass == 3 ? "1 1 " : "1 .3");
+    textSizePending = true;
+    h.plotterPenTable.ref().blank();
+    nativeShapes = classFills[plotterClass];
+    g.hardcopyDevice.DeviceCapabilityMask.assign(classMasks[plotterClass]);
+    yyhardcopyinitialised(1, 1, "gravplot.plt");
+}
+
+void open() {
+    GraphicsState& g = gravim.graphics;
+    HardcopyState& h = gravim.hardcopy;
+    g.HardcopyScaleX = 32760.0f / g.surfaceMaxX;
+    g.HardcopyScaleY = 32760.0f / g.surfaceMaxY;
+    if (g.OperandValue > 0) {
+        if (!yyhardcopyopenfile()) return;
+        const int* const o = options();
+        h.plotterLinePrefix = o[17] != 0 ? 1 : 2;
+        terminator = static_cast<char>(o[21] & 0xFF);
+        penPending = false;
+        currentPen = ' ';
+        lastFillThickness = -1;
+        lastFontStyle = -1;
+        lastFontKind = 0;
+        if (o[19] != 0) yyhpg3("\x1b.Y");
+        const float u = unitsPerPoint;
+        p1x = truncated(u * static_cast<float>(o[3]));
+        p1y = truncated(u * static_cast<float>(o[4]));
+        p2x = truncated(u * static_cast<float>(o[1] + o[3]));
+        p2y = truncated(u * static_cast<float>(o[2] + o[4]));
+        const std::string corners = integerField(p1x, 7) + separatedField(p1y, 7) + separatedField(p2x, 7) + separatedField(p2y, 7);
+        yyhpg3("IN; IP" + corners);
+        yyhpg3((o[5] == 0 ? "RO 90; IP" : "RO  0; IP") + corners);
+        yyhpg3(std::string("DT") + terminator);
+        yyhpg3("DI1. 0.");
+        yyhpg6(2, 0, 9, 0, 0);
+        yyhpg6(13, 0, h.plotterModel, 0, 0);
+    }
+    yyhpg3(standardScaling);
+}
+
+// What every drawing opcode does first: the page is drawn, and the pen of a new page selected.
+void pageStart() {
+    GraphicsState& g = gravim.graphics;
+    if (g.pageDrawn != 0) return;
+    g.pageDrawn = 1;
+    if (penPending) {
+        yyhpg3(std::string("SP") + currentPen);
+        penPending = false;
+    }
+}
+
+// The pen up move to a point unless the pen is there already.
+void moveTo(float x, float y) {
+    const HardcopyState& h = gravim.hardcopy;
+    if (x != h.hardcopyLastX || y != h.hardcopyLastY) yyhpg1("PU", x, y);
+}
+
+void lastPosition(float x, float y) {
+    gravim.hardcopy.hardcopyLastX = x;
+    gravim.hardcopy.hardcopyLastY = y;
+}
+
+void colour() {
+    GraphicsState& g = gravim.graphics;
+    const HardcopyState& h = gravim.hardcopy;
+    const int c = g.colourState[1][1];
+    char pen = c >= 0 && c <= 255 ? h.plotterPenTable[static_cast<std::size_t>(c)] : ' ';
+    if (pen == ' ') {
+        static constexpr int bandPens[8] = {0, 2, 4, 1, 5, 3, 6, 7};
+        const int band = c < 0 ? 0 : ((c + 16) / 32) % 8;
+        pen = static_cast<char>('1' + bandPens[band] % std::max(h.plotterPenCount, 1));
+    }
+    if (pen != currentPen) {
+        currentPen = pen;
+        penPending = false;
+        yyhpg3(std::string("PU;SP") + pen);
+    }
+    if (g.fillPass[2] == 0) {
+        int r = 0, gr = 0, b = 0;
+        yypalrgb(g.colourState[g.colourModel == 1 ? 1 : 2][1], r, gr, b);
+        yyhpg6(1, 1, r + 256LL * gr + 65536LL * b, 0, 0);
+    }
+}
+
+void vertexRecords(int first, int last) {
+    const GraphicsState& g = gravim.graphics;
+    for (int i = first; i <= last && static_cast<std::size_t>(i) < g.PolygonX.size(); ++i)
+        yyhpg4(g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)]);
+}
+
+// The data records of a shape that the graphics core hatches.
+void shapeRecords(int opcode) {
+    const GraphicsState& g = gravim.graphics;
+    if (options()[18] == 0 || opcode == OpEllipsePattern) return;
+    const auto& x = g.PolygonX;
+    const auto& y = g.PolygonY;
+    switch (opcode) {
+    case OpRectanglePattern:
+        yyhpg4(g.OperandX[1], g.OperandY[1]);
+        yyhpg4(g.OperandX[2], g.OperandY[2]);
+        break;
+    case OpTrianglePattern: vertexRecords(1, 3); break;
+    case OpArcPattern:
+        yyhpg4(g.OperandX[1], g.OperandY[1]);
+        yyhpg4(g.OperandX[2], g.OperandY[2]);
+        yyhpg5(g.OperandX[3], g.OperandY[3]);
+        break;
+    case OpPolygonPattern:
+        yyhpg6(12, 0, g.OperandCount, 0, 0);
+        vertexRecords(1, g.OperandCount);
+        break;
+    case OpQuadPattern: {
+        if (x.size() < 5 || y.size() < 5) break;
+        vertexRecords(1, 1);
+        vertexRecords(3, 3);
+        const bool across = g.OperandValue == 1;
+        const long long d1 = across ? truncated((y[4] - y[1]) * g.HardcopyScaleY) : truncated((x[3] - x[4]) * g.HardcopyScaleX);
+        const long long d2 = across ? truncated((y[3] - y[2]) * g.HardcopyScaleY) : truncated((x[2] - x[1]) * g.HardcopyScaleX);
+        yyhpg6(9, 0, d1, d2, 0);
+        yyhpg6(9, 1, g.OperandValue, 0, 0);
+        return;
+    }
+    default: break;
+    }
+    yyhpg3(standardScaling);
+}
+
+// A polygon filled by the plotter: its vertices inside "PM0" .. "PM2;FP".
+void plotterPolygon(int count) {
+    const GraphicsState& g = gravim.graphics;
+    if (g.PolygonX.size() < 2 || g.PolygonY.size() < 2) return;
+    yyhpg1("PU", g.PolygonX[1], g.PolygonY[1]);
+    yyhpg3("PM0");
+    for (int i = 2; i <= count && static_cast<std::size_t>(i) < std::min(g.PolygonX.size(), g.PolygonY.size()); ++i)
+        yyhpg1("PD", g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)]);
+    yyhpg3("PM2;FP");
+    lastPosition(g.PolygonX[1], g.PolygonY[1]);
+}
+
+void filledShape(int opcode) {
+    GraphicsState& g = gravim.graphics;
+    const int* const o = options();
+    const int s = opcode / 2 - 1;
+    const int code = shapeCodes[s];
+    if (g.OperandValue == -1) {
+        if (!nativeFill) yyhpg6(code, 1, -1, 0, 0);
+        return;
+    }
+    pageStart();
+    const bool solid = g.fillStyle == 4 || (g.fillStyle == 3 && g.colourState[1][0] == g.colourState[1][1]);
+    nativeFill = solid && (nativeShapes >> s & 1) != 0 && o[25] != 0;
+    // A class-4 plotter fills no polygon of more than 127 vertices: the core hatches it.
+    if (nativeFill && plotterClass == 4 && opcode == OpPolygonPattern && g.OperandCount > 127) nativeFill = false;
+    if (nativeFill) {
+        const double thickness = std::clamp(25.4 * o[12] / 7200.0, 0.1, 5.0);
+        if (thickness != lastFillThickness) {
+            yyhpg3("FT2;PT  " + fixedField(thickness, 4, 2));
+            lastFillThickness = thickness;
+        }
+    } else {
+        g.fillPass[2] = 2;
+        g.FillLineSpacing = 0.01f * static_cast<float>(o[12]) * g.surfaceMaxY / static_cast<float>(std::max(o[2], 1));
+        if (g.fillStyle == 3) g.FillLineSpacing *= 2;
+        if (opcode != OpEllipsePattern) yyhpg6(code, 0, g.fillStyle, g.fillPattern[0], 10LL * g.fillPass[0] + g.fillPattern[1]);
+    }
+    switch (opcode) {
+    case OpEllipsePattern:
+        yyhpg1("PU", g.OperandX[1], g.OperandY[1]);
+        if (!nativeFill) yyhpg6(5, 0, g.fillStyle, g.fillPattern[0], g.fillPattern[1]);
+        yyhpgellipse(nativeFill);
+        return;
+    case OpQuadPattern:
+        if (nativeFill) plotterPolygon(4);
+        break;
+    case OpTrianglePattern:
+        if (nativeFill) plotterPolygon(3);
+        break;
+    case OpPolygonPattern:
+        if (nativeFill) plotterPolygon(g.OperandCount);
+        break;
+    case OpRectanglePattern:
+        if (nativeFill) {
+            yyhpg1("PU", g.OperandX[1], g.OperandY[1]);
+            yyhpg1("RA", g.OperandX[2], g.OperandY[2]);
+            lastPosition(g.OperandX[1], g.OperandY[1]);
+        }
+        break;
+    case OpArcPattern:
+        if (nativeFill) yyhpg0(OpArcPattern, standardScaling);
+        break;
+    default: break;
+    }
+    if (!nativeFill) shapeRecords(opcode);
+}
+
+void text() {
+    GraphicsState& g = gravim.graphics;
+    pageStart();
+    const int kind = std::clamp(g.FontClass, 0, 2);
+    if (textSizePending) {
+        static constexpr float widths[3] = {1.0f, 1.007f, 1.007f}, heights[3] = {1.0f, 1.211f, 1.211f};
+        float w = g.CharWidth * widths[kind] * g.rotatedClipWidth * 100.0f / (g.rotatedMaxX * 1.5f);
+        float h = g.CharHeight * heights[kind] * g.rotatedClipHeight * 100.0f / (2.0f * g.rotatedMaxY);
+        if (g.rotation == 90 || g.rotation == 270) {
+            w *= g.HardcopyAspect;
+            h /= g.HardcopyAspect;
+        }
+        yyhpg3("SR" + fixedField(w, 8, 2) + separatedFixed(h, 8, 2));
+        textSizePending = false;
+    }
+    if (g.FontStyle != lastFontStyle || g.FontClass != lastFontKind) {
+        yyhpg3((g.FontStyle & 2) != 0 ? "SL.2" : "SL0.");
+        lastFontStyle = g.FontStyle;
+        lastFontKind = g.FontClass;
+    }
+    yyhpg1("PU", g.OperandX[1], g.OperandY[1]);
+    const int n = std::clamp(g.OperandPixelX[1], 0, static_cast<int>(g.OperandText.size()));
+    yyhpg2(yyhpglabel(std::string_view(g.OperandText.data(), static_cast<std::size_t>(n)), terminator));
+    lastPosition(-9999.0f, -9999.0f);
+}
+
+void clip() {
+    const GraphicsState& g = gravim.graphics;
+    const int* const o = options();
+    yyhpg3("SC");
+    const float fx = unitsPerPoint * static_cast<float>(o[1]) / g.surfaceMaxX;
+    const float fy = unitsPerPoint * static_cast<float>(o[2]) / g.surfaceMaxY;
+    const long long x1 = truncated(fx * g.clipX1) + p1x, y1 = truncated(fy * g.clipY1) + p1y;
+    const long long x2 = std::min(truncated(fx * g.clipX2 + 0.99f) + p1x, p2x);
+    const long long y2 = std::min(truncated(fy * g.clipY2 + 0.99f) + p1y, p2y);
+    yyhpg3("IW" + integerField(x1, 7) + separatedField(y1, 7) + separatedField(x2, 7) + separatedField(y2, 7));
+    yyhpg3(standardScaling);
+}
+
+void polyline() {
+    const GraphicsState& g = gravim.graphics;
+    pageStart();
+    const int n = std::min(g.OperandCount, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1);
+    if (n < 1) return;
+    moveTo(g.PolygonX[1], g.PolygonY[1]);
+    for (std::size_t i = 2; i <= static_cast<std::size_t>(n); ++i) yyhpg1("PD", g.PolygonX[i], g.PolygonY[i]);
+    lastPosition(g.PolygonX[static_cast<std::size_t>(n)], g.PolygonY[static_cast<std::size_t>(n)]);
+}
+
+}  // namespace
+
+void xxhpgl(int opcode) {
+    GraphicsState& g = gravim.graphics;
+    const int* const o = options();
+    switch (opcode) {
+    case OpInitialise: initialise(); break;
+    case OpLine:
+        pageStart();
+        moveTo(g.OperandX[1], g.OperandY[1]);
+        yyhpg1("PD", g.OperandX[2], g.OperandY[2]);
+        lastPosition(g.OperandX[2], g.OperandY[2]);
+        break;
+    case OpColour: colour(); break;
+    case OpEllipsePattern:
+    case OpQuadPattern:
+    case OpRectanglePattern:
+    case OpTrianglePattern:
+    case OpArcPattern:
+    case OpPolygonPattern: filledShape(opcode); break;
+    case OpOpen: open(); break;
+    case OpClose:
+        if (o[19] != 0) yyhpg3("\x1b.Z");
+        yyprcl(hardcopyUnit);
+        break;
+    case OpPage:
+        g.pageDrawn = 0;
+        yyhpg6(3, 1, g.OperandValue, 0, 0);
+        yyhpg3(gravim.hardcopy.plotterModel == 7 || gravim.hardcopy.plotterModel == 8 ? "PU;SP0 ;PG;" : "PU;SP0 ;");
+        penPending = true;
+        break;
+    case OpFont:
+        yyhpg6(10, 1, g.EffectiveFontNumber, g.FontStyle, g.FontClass);
+        textSizePending = true;
+        break;
+    case OpText: text(); break;
+    case OpClip: clip(); break;
+    case OpPoint:
+        pageStart();
+        moveTo(g.OperandX[1], g.OperandY[1]);
+        yyhpg1("PD", g.OperandX[1], g.OperandY[1]);
+        lastPosition(g.OperandX[1], g.OperandY[1]);
+        break;
+    case OpLineType:
+        yyhpg3("LT" + lineTypes.substr(4 * static_cast<std::size_t>(std::clamp(g.lineType, 0, 7)), 4));
+        break;
+    case OpLineWidth:
+        if (o[18] != 0) yyhpg3("PW" + fixedField(std::clamp(0.4 * o[9] / unitsPerPoint, 0.1, 5.0), 5, 3));
+        break;
+    case OpPolyline: polyline(); break;
+    case OpFontRotate:
+        yyhpg3("DI" + fixedField(g.DeviceTextCos, 6, 3) + separatedFixed(g.DeviceTextSinTimesAspect, 6, 3));
+        break;
+    case OpOutlineArc:
+        pageStart();  // an arc drawn first on a page selects the pen like every other drawing
+        yyhpg0(OpOutlineArc, standardScaling);
+        break;
+    default: break;
+    }
+}

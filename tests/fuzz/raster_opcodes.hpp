@@ -18,22 +18,7 @@
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/printer_settings.hpp"
 #include "hardcopy/software_raster.hpp"
-
-// Bytes taken one by one from the input; zeros once it is used up.
-class FuzzBytes {
-public:
-    FuzzBytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool more() const { return at_ < size_; }
-    int byte() { return at_ < size_ ? data_[at_++] : 0; }
-    int word() { return byte() | (byte() << 8); }
-    // A coordinate from well outside the surface on both sides.
-    float coordinate(int surface) { return static_cast<float>(word() % (4 * surface + 1) - 1.5 * surface) + static_cast<float>(byte()) / 256.0f; }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t at_ = 0;
-};
+#include "fuzz_bytes.hpp"
 
 inline std::string fuzzOutputName() {
     return (std::filesystem::temp_directory_path() / ("grav_fuzz_raster_" + std::to_string(getpid()) + ".out")).string();

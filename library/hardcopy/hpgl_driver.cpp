@@ -129,17 +129,6 @@ void pageStart() {
     }
 }
 
-// The pen up move to a point unless the pen is there already.
-void moveTo(float x, float y) {
-    const HardcopyState& h = gravim.hardcopy;
-    if (x != h.hardcopyLastX || y != h.hardcopyLastY) yyhpg1("PU", x, y);
-}
-
-void lastPosition(float x, float y) {
-    gravim.hardcopy.hardcopyLastX = x;
-    gravim.hardcopy.hardcopyLastY = y;
-}
-
 void colour() {
     GraphicsState& g = gravim.graphics;
     const HardcopyState& h = gravim.hardcopy;
@@ -214,7 +203,7 @@ void plotterPolygon(int count) {
     for (int i = 2; i <= count && static_cast<std::size_t>(i) < std::min(g.PolygonX.size(), g.PolygonY.size()); ++i)
         yyhpg1("PD", g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)]);
     yyhpg3("PM2;FP");
-    lastPosition(g.PolygonX[1], g.PolygonY[1]);
+    yyhpglast(g.PolygonX[1], g.PolygonY[1]);
 }
 
 void filledShape(int opcode) {
@@ -262,7 +251,7 @@ void filledShape(int opcode) {
         if (nativeFill) {
             yyhpg1("PU", g.OperandX[1], g.OperandY[1]);
             yyhpg1("RA", g.OperandX[2], g.OperandY[2]);
-            lastPosition(g.OperandX[1], g.OperandY[1]);
+            yyhpglast(g.OperandX[1], g.OperandY[1]);
         }
         break;
     case OpArcPattern:
@@ -276,16 +265,9 @@ void filledShape(int opcode) {
 void text() {
     GraphicsState& g = gravim.graphics;
     pageStart();
-    const int kind = std::clamp(g.FontClass, 0, 2);
     if (textSizePending) {
         static constexpr float widths[3] = {1.0f, 1.007f, 1.007f}, heights[3] = {1.0f, 1.211f, 1.211f};
-        float w = g.CharWidth * widths[kind] * g.rotatedClipWidth * 100.0f / (g.rotatedMaxX * 1.5f);
-        float h = g.CharHeight * heights[kind] * g.rotatedClipHeight * 100.0f / (2.0f * g.rotatedMaxY);
-        if (g.rotation == 90 || g.rotation == 270) {
-            w *= g.HardcopyAspect;
-            h /= g.HardcopyAspect;
-        }
-        yyhpg3("SR" + fixedField(w, 8, 2) + separatedFixed(h, 8, 2));
+        yyhpgtextsize(widths, heights, 1.5f);
         textSizePending = false;
     }
     if (g.FontStyle != lastFontStyle || g.FontClass != lastFontKind) {
@@ -296,20 +278,7 @@ void text() {
     yyhpg1("PU", g.OperandX[1], g.OperandY[1]);
     const int n = std::clamp(g.OperandPixelX[1], 0, static_cast<int>(g.OperandText.size()));
     yyhpg2(yyhpglabel(std::string_view(g.OperandText.data(), static_cast<std::size_t>(n)), terminator));
-    lastPosition(-9999.0f, -9999.0f);
-}
-
-void clip() {
-    const GraphicsState& g = gravim.graphics;
-    const int* const o = options();
-    yyhpg3("SC");
-    const float fx = unitsPerPoint * static_cast<float>(o[1]) / g.surfaceMaxX;
-    const float fy = unitsPerPoint * static_cast<float>(o[2]) / g.surfaceMaxY;
-    const long long x1 = truncated(fx * g.clipX1) + p1x, y1 = truncated(fy * g.clipY1) + p1y;
-    const long long x2 = std::min(truncated(fx * g.clipX2 + 0.99f) + p1x, p2x);
-    const long long y2 = std::min(truncated(fy * g.clipY2 + 0.99f) + p1y, p2y);
-    yyhpg3("IW" + integerField(x1, 7) + separatedField(y1, 7) + separatedField(x2, 7) + separatedField(y2, 7));
-    yyhpg3(standardScaling);
+    yyhpglast(-9999.0f, -9999.0f);
 }
 
 void polyline() {
@@ -317,9 +286,9 @@ void polyline() {
     pageStart();
     const int n = std::min(g.OperandCount, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1);
     if (n < 1) return;
-    moveTo(g.PolygonX[1], g.PolygonY[1]);
+    yyhpgmoveto(g.PolygonX[1], g.PolygonY[1]);
     for (std::size_t i = 2; i <= static_cast<std::size_t>(n); ++i) yyhpg1("PD", g.PolygonX[i], g.PolygonY[i]);
-    lastPosition(g.PolygonX[static_cast<std::size_t>(n)], g.PolygonY[static_cast<std::size_t>(n)]);
+    yyhpglast(g.PolygonX[static_cast<std::size_t>(n)], g.PolygonY[static_cast<std::size_t>(n)]);
 }
 
 }  // namespace
@@ -331,9 +300,9 @@ void xxhpgl(int opcode) {
     case OpInitialise: initialise(); break;
     case OpLine:
         pageStart();
-        moveTo(g.OperandX[1], g.OperandY[1]);
+        yyhpgmoveto(g.OperandX[1], g.OperandY[1]);
         yyhpg1("PD", g.OperandX[2], g.OperandY[2]);
-        lastPosition(g.OperandX[2], g.OperandY[2]);
+        yyhpglast(g.OperandX[2], g.OperandY[2]);
         break;
     case OpColour: colour(); break;
     case OpEllipsePattern:
@@ -358,12 +327,12 @@ void xxhpgl(int opcode) {
         textSizePending = true;
         break;
     case OpText: text(); break;
-    case OpClip: clip(); break;
+    case OpClip: yyhpgclip(unitsPerPoint, p1x, p1y, p2x, p2y); break;
     case OpPoint:
         pageStart();
-        moveTo(g.OperandX[1], g.OperandY[1]);
+        yyhpgmoveto(g.OperandX[1], g.OperandY[1]);
         yyhpg1("PD", g.OperandX[1], g.OperandY[1]);
-        lastPosition(g.OperandX[1], g.OperandY[1]);
+        yyhpglast(g.OperandX[1], g.OperandY[1]);
         break;
     case OpLineType:
         yyhpg3("LT" + lineTypes.substr(4 * static_cast<std::size_t>(std::clamp(g.lineType, 0, 7)), 4));
@@ -372,9 +341,7 @@ void xxhpgl(int opcode) {
         if (o[18] != 0) yyhpg3("PW" + fixedField(std::clamp(0.4 * o[9] / unitsPerPoint, 0.1, 5.0), 5, 3));
         break;
     case OpPolyline: polyline(); break;
-    case OpFontRotate:
-        yyhpg3("DI" + fixedField(g.DeviceTextCos, 6, 3) + separatedFixed(g.DeviceTextSinTimesAspect, 6, 3));
-        break;
+    case OpFontRotate: yyhpgdirection(); break;
     case OpOutlineArc:
         pageStart();  // an arc drawn first on a page selects the pen like every other drawing
         yyhpg0(OpOutlineArc, standardScaling);

@@ -80,9 +80,8 @@ void arc(int opcode, std::string_view scaling, bool hpgl2) {
     if (hpgl2) g.pageDrawn = 1;
     if (opcode == OpArcPattern || !open) yyhpg1("PU", g.OperandX[1], g.OperandY[1]);
     if (hpgl2 && (g.fillStyle == 1 || g.fillStyle == 2)) {
-        line() = "CO\"4" + separatedField(g.fillStyle, 2) + separatedField(g.fillPattern[0], 2) +
-                 separatedField(g.fillPattern[1], 2) + separatedField(g.fillPass[0], 2) + "\"";
-        yyhpg7();
+        yyhpgcomment("4" + separatedField(g.fillStyle, 2) + separatedField(g.fillPattern[0], 2) +
+                     separatedField(g.fillPattern[1], 2) + separatedField(g.fillPass[0], 2));
     }
     const ArcScaling s = writeArcScaling(scaling, arcScale(1.0));
     const float radius = s.k > 32760 ? 32760.0f * g.OperandX[2] / static_cast<float>(s.k) : g.OperandX[2];
@@ -163,16 +162,14 @@ void yyhpg0(int opcode, std::string_view scaling) { arc(opcode, scaling, false);
 void yyhpgl2e(int opcode, std::string_view scaling) { arc(opcode, scaling, true); }
 
 void yyhpgellipse(bool polygonFill) {
-    GraphicsState& g = gravim.graphics;
-    HardcopyState& h = gravim.hardcopy;
+    const GraphicsState& g = gravim.graphics;
     const ArcScaling s = writeArcScaling(standardScaling, arcScale(g.OperandX[3]));
     const float radius = s.k > 32760 ? 32760.0f * g.OperandX[2] / static_cast<float>(s.k) : g.OperandX[2];
     if (polygonFill) yyhpg3("PM0");
     line() = "CI" + integerField(truncated(radius * g.HardcopyScaleX), 6) + separatedField(0, 6);
     yyhpg7();
     if (polygonFill) yyhpg3("PM2;FP");
-    h.hardcopyLastX = g.OperandX[1];
-    h.hardcopyLastY = g.OperandY[1];
+    yyhpglast(g.OperandX[1], g.OperandY[1]);
     yyhpg3(standardScaling);
 }
 
@@ -216,6 +213,48 @@ void yyhpgl2d(int pen, int red, int green, int blue) {
     line() = "PC" + integerField(pen, 4) + separatedField(red, 4) + separatedField(green, 4) + separatedField(blue, 4);
     yyhpg7();
 }
+
+void yyhpgmoveto(float x, float y) {
+    const HardcopyState& h = gravim.hardcopy;
+    if (x != h.hardcopyLastX || y != h.hardcopyLastY) yyhpg1("PU", x, y);
+}
+
+void yyhpglast(float x, float y) {
+    gravim.hardcopy.hardcopyLastX = x;
+    gravim.hardcopy.hardcopyLastY = y;
+}
+
+void yyhpgclip(float unitsPerPoint, long long p1x, long long p1y, long long p2x, long long p2y) {
+    const GraphicsState& g = gravim.graphics;
+    const int* const o = gravim.hardcopy.HardcopyOptions;
+    yyhpg3("SC");
+    const float fx = unitsPerPoint * static_cast<float>(o[1]) / g.surfaceMaxX;
+    const float fy = unitsPerPoint * static_cast<float>(o[2]) / g.surfaceMaxY;
+    const long long x1 = truncated(fx * g.clipX1) + p1x, y1 = truncated(fy * g.clipY1) + p1y;
+    const long long x2 = std::min(truncated(fx * g.clipX2 + 0.99f) + p1x, p2x);
+    const long long y2 = std::min(truncated(fy * g.clipY2 + 0.99f) + p1y, p2y);
+    yyhpg3("IW" + integerField(x1, 7) + separatedField(y1, 7) + separatedField(x2, 7) + separatedField(y2, 7));
+    yyhpg3(standardScaling);
+}
+
+void yyhpgdirection() {
+    const GraphicsState& g = gravim.graphics;
+    yyhpg3("DI" + fixedField(g.DeviceTextCos, 6, 3) + separatedFixed(g.DeviceTextSinTimesAspect, 6, 3));
+}
+
+void yyhpgtextsize(const float (&widths)[3], const float (&heights)[3], float q) {
+    const GraphicsState& g = gravim.graphics;
+    const int kind = std::clamp(g.FontClass, 0, 2);
+    float w = g.CharWidth * widths[kind] * g.rotatedClipWidth * 100.0f / (q * g.rotatedMaxX);
+    float h = g.CharHeight * heights[kind] * g.rotatedClipHeight * 100.0f / (2.0f * g.rotatedMaxY);
+    if (g.rotation == 90 || g.rotation == 270) {
+        w *= g.HardcopyAspect;
+        h /= g.HardcopyAspect;
+    }
+    yyhpg3("SR" + fixedField(w, 8, 2) + separatedFixed(h, 8, 2));
+}
+
+void yyhpgcomment(std::string_view body) { yyhpg3("CO\"" + std::string(body) + "\";"); }
 
 std::string yyhpglabel(std::string_view text, char terminator) {
     std::string label;

@@ -48,6 +48,21 @@ void yyhpgl2c(std::uint32_t pattern);
 // The pen colour line "PC" for a pen, with the colour inversion of hardcopy option 6.
 void yyhpgl2d(int pen, int red, int green, int blue);
 
+// What both drivers write alike: the pen up move to a point unless the pen is there already;
+// the pen position remembered; the clip window "IW" in plotter units between the scaling lines,
+// from u plotter units per point and the hard-clip window P1, P2; the text direction "DI".
+void yyhpgmoveto(float x, float y);
+void yyhpglast(float x, float y);
+void yyhpgclip(float unitsPerPoint, long long p1x, long long p1y, long long p2x, long long p2y);
+void yyhpgdirection();
+// The character size "SR" in percent of the window, from the font kind's width and height
+// factors and the text width factor q.
+void yyhpgtextsize(const float (&widths)[3], const float (&heights)[3], float q);
+
+// An HP-GL/2 comment CO"body"; compressed like the plotter line. The terminator ends it for
+// readers that take a comment to the next terminator.
+void yyhpgcomment(std::string_view body);
+
 // A label's text with the terminator appended; the terminator and ESC are left out of the text,
 // so the label cannot end early and nothing of it runs as instructions.
 std::string yyhpglabel(std::string_view text, char terminator);

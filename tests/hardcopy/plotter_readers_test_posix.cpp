@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "core/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/hardcopy.hpp"
+#include "hardcopy/printer_settings.hpp"
 #include "plotter_support.hpp"
 #include "scratch.hpp"
 
@@ -117,6 +120,40 @@ TEST_F(PlotterReaders, Hp2xxReadsTheHpglPictureWithItsLinesInPlace) {
     for (const Segment& s : r.segments)
         hatch += std::fabs(s.y1 - s.y2) < 1 && s.x1 > 0.59 * r.width && s.x2 < 0.91 * r.width && s.y1 > 0.13 * r.height && s.y1 < 0.41 * r.height;
     EXPECT_GT(hatch, 20);
+}
+
+// The HP-GL/2 of a PCL-wrapped file: the lines that enter and leave PCL taken out.
+void stripPcl(const std::string& from, const std::string& to) {
+    std::string kept;
+    for (const std::string& line : fileLines(from))
+        if (line.empty() || line[0] != '\x1b') kept += line + "\r\n";
+    std::ofstream(to, std::ios::binary) << kept;
+}
+
+TEST_F(PlotterReaders, Hp2xxReadsTheHpgl2PictureAndATitleChangesNothing) {
+    const auto draw = [](const char* file, std::optional<std::string> title) {
+        plotterSurface();
+        iprinter2(2);
+        IGrHardCopySelect(1, 12);
+        IGrHardCopyOptions(5, 0);  // the printer's page unturned
+        if (title) IGrHardCopy(file, *title);
+        else IGrHardCopy(file);
+        testPicture();
+        IGrHardCopy("S");
+    };
+    draw("plain.plt", std::nullopt);
+    draw("titled.plt", "Vertical section \"LB title\" SP2 PD32760 32760 PU x");
+    stripPcl("plain.plt", "plain.hgl");
+    stripPcl("titled.plt", "titled.hgl");
+    const Rendered plain = render("plain.hgl");
+    ASSERT_TRUE(plain.ran) << plain.log;
+    const std::string plainPicture = readWholeFile("rendered.hgl");
+    const Rendered titled = render("titled.hgl");
+    ASSERT_TRUE(titled.ran) << titled.log;
+    EXPECT_TRUE(readWholeFile("rendered.hgl") == plainPicture) << "the title changed the picture";
+    EXPECT_NEAR(plain.width / plain.height, 10851.0 / 7916.0, 0.01);
+    EXPECT_TRUE(hasSegment(plain, 0, 0, 1, 0));
+    EXPECT_TRUE(hasSegment(plain, 0.1, 0.1, 0.9, 0.9));
 }
 
 }  // namespace

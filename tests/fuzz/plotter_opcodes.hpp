@@ -1,4 +1,4 @@
-// plotter_opcodes.hpp - fuzzing the plotter and DXF file drivers: random opcode streams with
+// plotter_opcodes.hpp - fuzzing the HP-GL, HP-GL/2 and DXF file drivers: random opcode streams with
 // random operands, options, fonts and colours written to a scratch file; the sanitizers catch
 // any read or write out of bounds and any undefined behaviour.
 #pragma once
@@ -48,6 +48,8 @@ inline void fuzzPlotter(const std::uint8_t* data, std::size_t size, void (*routi
     int* const o = h.HardcopyOptions;
     for (const int option : {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 17, 18, 19, 21, 23, 25})
         if (in.byte() % 4 == 0) o[option] = in.integer() % 100000;
+    static const int colourModes[] = {3, 4, 8, 24};  // the DXF colour modes
+    if (in.byte() % 2 == 0) o[23] = colourModes[in.byte() % 4];
     g.hardcopyActive = 1;
     g.OperandValue = 1;
     g.OperandPixelX[1] = in.byte() % 2;

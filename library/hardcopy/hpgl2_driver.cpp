@@ -146,8 +146,8 @@ void open() {
         yyhpg3("TR0");
         if (variant() != 1) yyhpg3("AD1,14;SA");
         if (colourDevice()) yyhpg3("NP256");
-        yyhpgcomment("13" + separatedField(variant(), 2) + " " + fixedField(widthFactor, 3, 1) + " 9");
-        yyhpgcomment("2" + separatedField(o[6], 2));
+        yyhpgcomment("13", separatedField(variant(), 2) + " " + fixedField(widthFactor, 3, 1) + " 9");
+        yyhpgcomment("2", separatedField(o[6], 2));
     }
     yyhpg3(standardScaling);
 }
@@ -183,7 +183,7 @@ void colour() {
     if (g.fillPass[2] == 0) {
         int r = 0, gr = 0, b = 0;
         yypalrgb(g.colourState[g.colourModel == 1 ? 1 : 2][1], r, gr, b);
-        yyhpgcomment("1" + separatedField(r + 256LL * gr + 65536LL * b, 9));
+        yyhpgcomment("1", separatedField(r + 256LL * gr + 65536LL * b, 9));
     }
 }
 
@@ -281,7 +281,7 @@ void filledShape(int opcode) {
     switch (opcode) {
     case OpEllipsePattern:
         yyhpg1("PU", g.OperandX[1], g.OperandY[1]);
-        if (g.fillStyle < 3) yyhpgcomment("5" + commentValues({g.fillStyle, g.fillPattern[0], g.fillPattern[1], g.fillPass[0]}));
+        if (g.fillStyle < 3) yyhpgcomment("5", commentValues({g.fillStyle, g.fillPattern[0], g.fillPattern[1], g.fillPass[0]}));
         yyhpgellipse(g.fillStyle > 2);
         break;
     case OpQuadPattern:
@@ -307,13 +307,15 @@ void filledShape(int opcode) {
 void page() {
     GraphicsState& g = gravim.graphics;
     g.pageDrawn = 0;
-    yyhpgcomment("3" + separatedField(g.OperandValue, 4));
+    yyhpgcomment("3", separatedField(g.OperandValue, 4));
     if (!wrapped()) {
         yyhpg3("PG");
         return;
     }
     // To PCL, the copies, the form feed, back to HP-GL/2.
-    yyhpg3("\x1b%1A\x1b&l" + integerField(options()[8], 2, 2) + "X\f\x1b%0B");
+    std::string eject = "\x1b%1A\x1b&l";  // built by appending (GCC 12 and prepending concatenations)
+    eject.append(integerField(options()[8], 2, 2)).append("X\f\x1b%0B");
+    yyhpg3(eject);
 }
 
 // The font selection: "SL" slant, then the font of the family for "SD" or "AD".
@@ -340,7 +342,7 @@ void text() {
     GraphicsState& g = gravim.graphics;
     g.pageDrawn = 1;
     if (textSizePending) {
-        if (g.FontClass != lastFontKind) yyhpgcomment("10" + separatedField(g.FontClass, 2));
+        if (g.FontClass != lastFontKind) yyhpgcomment("10", separatedField(g.FontClass, 2));
         static constexpr float widths[3] = {1.0f, 0.932f, 1.06f}, heights[3] = {1.0f, 1.211f, 1.211f};
         yyhpgtextsize(widths, heights, widthFactor);
         textSizePending = false;

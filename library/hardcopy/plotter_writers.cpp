@@ -80,8 +80,8 @@ void arc(int opcode, std::string_view scaling, bool hpgl2) {
     if (hpgl2) g.pageDrawn = 1;
     if (opcode == OpArcPattern || !open) yyhpg1("PU", g.OperandX[1], g.OperandY[1]);
     if (hpgl2 && (g.fillStyle == 1 || g.fillStyle == 2)) {
-        yyhpgcomment("4" + separatedField(g.fillStyle, 2) + separatedField(g.fillPattern[0], 2) +
-                     separatedField(g.fillPattern[1], 2) + separatedField(g.fillPass[0], 2));
+        yyhpgcomment("4", separatedField(g.fillStyle, 2) + separatedField(g.fillPattern[0], 2) +
+                              separatedField(g.fillPattern[1], 2) + separatedField(g.fillPass[0], 2));
     }
     const ArcScaling s = writeArcScaling(scaling, arcScale(1.0));
     const float radius = s.k > 32760 ? 32760.0f * g.OperandX[2] / static_cast<float>(s.k) : g.OperandX[2];
@@ -254,7 +254,11 @@ void yyhpgtextsize(const float (&widths)[3], const float (&heights)[3], float q)
     yyhpg3("SR" + fixedField(w, 8, 2) + separatedFixed(h, 8, 2));
 }
 
-void yyhpgcomment(std::string_view body) { yyhpg3("CO\"" + std::string(body) + "\";"); }
+void yyhpgcomment(std::string_view code, std::string_view values) {
+    std::string text = "CO\"";  // built by appending: GCC 12 takes a prepending concatenation for an overlapping copy
+    text.append(code).append(values).append("\";");
+    yyhpg3(text);
+}
 
 std::string yyhpglabel(std::string_view text, char terminator) {
     std::string label;

@@ -59,9 +59,9 @@ void yyhpgdirection();
 // factors and the text width factor q.
 void yyhpgtextsize(const float (&widths)[3], const float (&heights)[3], float q);
 
-// An HP-GL/2 comment CO"body"; compressed like the plotter line. The terminator ends it for
-// readers that take a comment to the next terminator.
-void yyhpgcomment(std::string_view body);
+// An HP-GL/2 comment CO"code values"; compressed like the plotter line. The terminator ends it
+// for readers that take a comment to the next terminator.
+void yyhpgcomment(std::string_view code, std::string_view values = {});
 
 // A label's text with the terminator appended; the terminator and ESC are left out of the text,
 // so the label cannot end early and nothing of it runs as instructions.

@@ -1,9 +1,9 @@
-// vector_bench.cpp - the PostScript, SVG and CGM file drivers against GNU plotutils' libplot, run
-// by hand: the benchmarks' one drawing (bench_drawing.hpp) through IGrHardCopy and the driver,
-// and the same segments and filled quadrilaterals through libplot's "ps", "svg" and "cgm"
-// plotters. Prints the times, the file sizes and their ratios (ours over libplot's).
+// vector_bench.cpp - the PostScript, SVG, CGM and HP-GL file drivers against GNU plotutils'
+// libplot, run by hand: the benchmarks' one drawing (bench_drawing.hpp) through IGrHardCopy and
+// the driver, and the same segments and filled quadrilaterals through libplot's "ps", "svg",
+// "cgm" and "hpgl" plotters. Prints the times, the file sizes and their ratios (ours over libplot's).
 //
-// Usage: vector_bench [ps|svg|cgm ...]   (default all three)
+// Usage: vector_bench [ps|svg|cgm|hpgl ...]   (default all four)
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -84,12 +84,12 @@ Result libplot(const bench::Drawing& d, const char* type, const std::string& nam
 int main(int argc, char** argv) {
     std::vector<std::string> kinds;
     for (int i = 1; i < argc; ++i) kinds.emplace_back(argv[i]);
-    if (kinds.empty()) kinds = {"ps", "svg", "cgm"};
+    if (kinds.empty()) kinds = {"ps", "svg", "cgm", "hpgl"};
     const bench::Drawing drawing = bench::makeDrawing();
     std::printf("%-5s %10s %12s %10s %12s %10s %10s\n", "kind", "ours s", "ours MB", "libplot s", "libplot MB", "time x",
                 "size x");
     for (const std::string& kind : kinds) {
-        const int driver = kind == "ps" ? 2 : kind == "svg" ? 3 : 9;
+        const int driver = kind == "ps" ? 2 : kind == "svg" ? 3 : kind == "hpgl" ? 1 : 9;
         const Result a = ours(drawing, driver, "bench-ours." + kind);
         const Result b = libplot(drawing, kind.c_str(), "bench-libplot." + kind);
         std::printf("%-5s %10.2f %12.1f %10.2f %12.1f %10.2f %10.2f\n", kind.c_str(), a.seconds, a.bytes / 1e6, b.seconds,

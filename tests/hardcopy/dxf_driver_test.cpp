@@ -90,6 +90,9 @@ TEST_F(DxfDriver, EntitiesInInchesWithTheRealAndIntegerForms) {
     g.OperandY[1] = 100;
     yyhdrv(OpPoint);
     g.lineType = 0;
+    g.OperandX[1] = 1e15f;  // far wider than the real form's field: written whole
+    g.OperandY[1] = -1e12f;
+    yyhdrv(OpPoint);
     drawText(std::string("two\r\nlines\x1b"), 0, 0);
     drawText("", 0, 0);
     setArc(500, 375, 100, 350, -20);
@@ -101,6 +104,12 @@ TEST_F(DxfDriver, EntitiesInInchesWithTheRealAndIntegerForms) {
     EXPECT_EQ(entity(all, "VERTEX"), Groups{});
     EXPECT_EQ(countGroups(all, "0", "SEQEND"), 1);
     EXPECT_EQ(entity(all, "POINT"), (Groups{{"0", "POINT"}, {"8", "1"}, {"62", "7"}, {"10", "1.050011"}, {"20", "1.000013"}}));
+    const Groups far = entity(all, "POINT", 1);
+    ASSERT_EQ(far.size(), 5u);
+    EXPECT_EQ(far[3].second.find('*'), std::string::npos);
+    EXPECT_EQ(far[3].second.substr(0, 5), "10500");  // 1.05e13 inches: fourteen digits
+    EXPECT_EQ(far[3].second.size(), 15u);
+    EXPECT_EQ(far[4].second.substr(0, 1), "-");
     const Groups text = entity(all, "TEXT");
     ASSERT_GE(text.size(), 8u);
     EXPECT_EQ(text[6], (std::pair<std::string, std::string>{"1", "two  lines "}));  // no line end inside a value

@@ -1,5 +1,6 @@
-// plotter_readers_test_posix.cpp - the plotter files read back by hp2xx: every instruction
-// understood, and the lines of a test picture where they were drawn on the page.
+// plotter_readers_test_posix.cpp - the plotter files read back by hp2xx (every instruction
+// understood, the lines of a test picture where they were drawn on the page) and the DXF file
+// drawn by ezdxf.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -154,6 +155,39 @@ TEST_F(PlotterReaders, Hp2xxReadsTheHpgl2PictureAndATitleChangesNothing) {
     EXPECT_NEAR(plain.width / plain.height, 10851.0 / 7916.0, 0.01);
     EXPECT_TRUE(hasSegment(plain, 0, 0, 1, 0));
     EXPECT_TRUE(hasSegment(plain, 0.1, 0.1, 0.9, 0.9));
+}
+
+// Renders picture.dxf with ezdxf's drawing add-on and checks that the frame spans the picture
+// and the diagonal runs through the points drawn (each within two pixels of ink).
+constexpr const char* dxfCheck = R"(
+import sys, ezdxf
+from ezdxf.addons.drawing import matplotlib as drawing
+import matplotlib.image as image
+doc = ezdxf.readfile('picture.dxf')
+drawing.qsave(doc.modelspace(), 'picture.png', bg='#FFFFFF', dpi=100)
+a = image.imread('picture.png')
+ink = a[:, :, :3].sum(axis=2) < 1.5
+rows = ink.any(axis=1).nonzero()[0]
+cols = ink.any(axis=0).nonzero()[0]
+top, bottom, left, right = rows[0], rows[-1], cols[0], cols[-1]
+missing = 0
+for k in range(11):
+    f = 0.1 + 0.08 * k
+    x = round(left + f * (right - left))
+    y = round(bottom - f * (bottom - top))
+    if not ink[y - 2:y + 3, x - 2:x + 3].any():
+        missing += 1
+print('frame', right - left, bottom - top, 'missing', missing)
+sys.exit(0 if missing == 0 and abs((right - left) / (bottom - top) - 1.4) < 0.02 else 1)
+)";
+
+TEST_F(PlotterReaders, EzdxfDrawsTheDxfPictureWithItsLinesInPlace) {
+    IGrHardCopySelect(1, 8);
+    IGrHardCopy("picture.dxf");
+    testPicture();
+    IGrHardCopy("S");
+    std::ofstream("check.py", std::ios::binary) << dxfCheck;
+    EXPECT_EQ(std::system("/usr/bin/python3 check.py >check.log 2>&1"), 0) << readWholeFile("check.log");
 }
 
 }  // namespace

@@ -107,8 +107,8 @@ TEST_F(DxfDriver, EntitiesInInchesWithTheRealAndIntegerForms) {
     const Groups far = entity(all, "POINT", 1);
     ASSERT_EQ(far.size(), 5u);
     EXPECT_EQ(far[3].second.find('*'), std::string::npos);
-    EXPECT_EQ(far[3].second.substr(0, 5), "10500");  // 1.05e13 inches: fourteen digits
-    EXPECT_EQ(far[3].second.size(), 15u);
+    EXPECT_EQ(far[3].second.substr(0, 5), "10500");  // 1.05e13 inches: fourteen digits before the point
+    EXPECT_EQ(far[3].second.find('.'), 14u);
     EXPECT_EQ(far[4].second.substr(0, 1), "-");
     const Groups text = entity(all, "TEXT");
     ASSERT_GE(text.size(), 8u);

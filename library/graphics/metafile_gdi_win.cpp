@@ -100,10 +100,13 @@ void yymetafileload(int index, int size, int& error, int& systemError, std::stri
     if (bytes == nullptr || ReadFile(file, bytes, wanted, &read, nullptr) == FALSE || read < wanted) {
         error = 2;
         systemError = static_cast<int>(GetLastError());
+    } else if ((hMetafile[index] = SetEnhMetaFileBits(wanted, bytes)) == nullptr) {
+        // Bytes that are no enhanced metafile give none: a failed read, not a success.
+        error = 2;
+        systemError = static_cast<int>(GetLastError());
     } else {
         error = 0;
-        hMetafile[index] = SetEnhMetaFileBits(wanted, bytes);
-        if (hMetafile[index] != nullptr) MetafileDC[index] = GetDC(nullptr);
+        MetafileDC[index] = GetDC(nullptr);
     }
     if (bytes != nullptr) GlobalUnlock(block);
     if (block != nullptr) GlobalFree(block);

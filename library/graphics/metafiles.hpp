@@ -29,7 +29,8 @@ void yymetafilecreate(int index, int widthPoints, int heightPoints, int& hres, i
 // Closes a recording and deletes the metafile: the entry is empty.
 void yymetafiledestroy(int index);
 // Replaces the entry by the enhanced metafile of the file's first `size` bytes: error 0, or 1
-// (not opened) or 2 (short read) with the system's code; the entry is empty on failure.
+// (not opened) or 2 (short read, or bytes that are no enhanced metafile) with the system's code;
+// the entry is empty on failure.
 void yymetafileload(int index, int size, int& error, int& systemError, std::string_view name);
 // Plays the metafile (closing a recording) stretched into the rectangle of the current target.
 void yymetafileplay(int index, int left, int top, int right, int bottom);

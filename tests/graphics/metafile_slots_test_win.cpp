@@ -219,6 +219,15 @@ TEST_F(MetafileSlots, LoadedMetafilesPlayAndSaveButAreNotDrawnInto) {
     EXPECT_EQ(error, 2);
     EXPECT_EQ(MetafileDC[4], nullptr);
     EXPECT_EQ(hMetafile[4], nullptr);
+    // Bytes that are no enhanced metafile: no metafile, and not a success.
+    if (std::FILE* f = std::fopen("garbage.emf", "wb")) {
+        std::fputs("not a metafile at all, just some text", f);
+        std::fclose(f);
+    }
+    yymetafileload(4, 20, error, system, "garbage.emf");
+    EXPECT_EQ(error, 2);
+    EXPECT_EQ(MetafileDC[4], nullptr);
+    EXPECT_EQ(hMetafile[4], nullptr);
     (void)width;
     (void)height;
 

@@ -1,4 +1,4 @@
-// image_writers_test.cpp - the PNG, BMP and PCX writers of the raster page on synthetic rasters:
+// image_writers_test_posix.cpp - the PNG, BMP and PCX writers of the raster page on synthetic rasters:
 // golden bytes of headers, tables and encodings, every file read back by independent readers
 // (pngcheck, ImageMagick, netpbm) and compared with the raster through its colour table, pages
 // appended to one file, and write failures at a given byte under a file-size limit.
@@ -17,6 +17,7 @@
 
 #include "../hardcopy/raster_support.hpp"
 #include "core/gravim.hpp"
+#include "file_bytes.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
 #include "hardcopy/output_file.hpp"
@@ -26,14 +27,6 @@
 
 namespace {
 
-using Bytes = std::string;
-
-unsigned u8(const Bytes& b, std::size_t at) { return static_cast<unsigned char>(b[at]); }
-unsigned le16(const Bytes& b, std::size_t at) { return u8(b, at) | u8(b, at + 1) << 8; }
-std::uint32_t le32(const Bytes& b, std::size_t at) { return le16(b, at) | std::uint32_t{le16(b, at + 2)} << 16; }
-std::uint32_t be32(const Bytes& b, std::size_t at) {
-    return std::uint32_t{u8(b, at)} << 24 | u8(b, at + 1) << 16 | u8(b, at + 2) << 8 | u8(b, at + 3);
-}
 Bytes hex(std::initializer_list<int> values) {
     Bytes out;
     for (const int v : values) out.push_back(static_cast<char>(v));
@@ -461,11 +454,8 @@ TEST_F(ImageWriters, PcxHeaderLinesAndTable) {
     const Bytes file = write("vga.pcx", yypcx1);
     EXPECT_EQ(file.substr(0, 4), hex({0x0A, 5, 1, 8}));
     EXPECT_EQ(file.substr(8, 8), hex({0x7F, 2, 0xDF, 1, 0x4B, 0, 0x4B, 0}));
-    EXPECT_EQ(u8(file, 65), 1u);
-    EXPECT_EQ(le16(file, 66), 640u);
+    expectPcxHeader(file, 5, 8, 640, 480, 1, 640);
     EXPECT_EQ(le16(file, 68), 0u);
-    EXPECT_EQ(le16(file, 70), 640u);
-    EXPECT_EQ(le16(file, 72), 480u);
     ASSERT_EQ(file.size(), 128u + 480 * 22 + 769);
     EXPECT_EQ(u8(file, 128 + 480 * 22), 0x0Cu);
     int rgb = 0;
@@ -480,10 +470,8 @@ TEST_F(ImageWriters, PcxHeaderLinesAndTable) {
     for (const auto& c : cases) {
         raster(c.depth, c.width, 4, false);
         const Bytes f = write("h.pcx", yypcx1);
-        EXPECT_EQ(u8(f, 1), static_cast<unsigned>(c.version));
-        EXPECT_EQ(u8(f, 3), static_cast<unsigned>(c.bits));
-        EXPECT_EQ(u8(f, 65), static_cast<unsigned>(c.planes));
-        EXPECT_EQ(le16(f, 66), static_cast<unsigned>(c.line));
+        expectPcxHeader(f, static_cast<unsigned>(c.version), static_cast<unsigned>(c.bits), static_cast<unsigned>(c.width), 4,
+                        static_cast<unsigned>(c.planes), static_cast<unsigned>(c.line));
         if (c.depth != 4) EXPECT_EQ(f.substr(16, 48), Bytes(48, '\0'));
         if (c.depth != 8) EXPECT_EQ(f.size(), 128u + 4 * static_cast<std::size_t>(c.planes) * (c.depth == 24 ? 2 : 2));
     }

@@ -12,6 +12,18 @@ inline unsigned byteOf(std::uint32_t word, int b) {
     return (word & gravim.raster.RasterByteMask[b]) >> (8 * b);
 }
 
+// The four masks, read once per row.
+struct ByteMasks {
+    std::uint32_t mask[4];
+    ByteMasks() {
+        for (int b = 0; b < 4; ++b) mask[b] = gravim.raster.RasterByteMask[b];
+    }
+    bool selecting() const {
+        return mask[0] == 0xFFu && mask[1] == 0xFF00u && mask[2] == 0xFF0000u && mask[3] == 0xFF000000u;
+    }
+    unsigned char byte(std::uint32_t word, int b) const { return static_cast<unsigned char>((word & mask[b]) >> (8 * b)); }
+};
+
 inline std::uint32_t wordAt(std::int64_t index) {
     return static_cast<std::uint32_t>(gravim.raster.IRBUFF[static_cast<std::size_t>(index)]);
 }
@@ -86,16 +98,35 @@ void yyrasternibbles(std::int64_t first, int count, unsigned char* out) {
 }
 
 void yyrasterindexes(std::int64_t first, int count, unsigned char* out) {
-    for (int x = 0; x < count; ++x) out[x] = static_cast<unsigned char>(byteOf(wordAt(first + x / 4), x % 4));
+    // Masks and words are read into locals: the bytes written could alias them.
+    const ByteMasks m;
+    const std::int32_t* const words = gravim.raster.IRBUFF.data() + first;
+    int x = 0;
+    for (; x + 4 <= count; x += 4) {
+        const auto w = static_cast<std::uint32_t>(words[x / 4]);
+        for (int b = 0; b < 4; ++b) out[x + b] = m.byte(w, b);
+    }
+    for (; x < count; ++x) out[x] = m.byte(static_cast<std::uint32_t>(words[x / 4]), x % 4);
 }
 
 void yyrasterpixels(std::int64_t first, int count, bool bgr, unsigned char* out) {
+    const ByteMasks m;
+    const std::int32_t* const words = gravim.raster.IRBUFF.data() + first;
     const int outer = bgr ? 2 : 0;
+    if (m.selecting()) {  // the masks of a page being written: plain shifts, which compile tighter
+        for (int x = 0; x < count; ++x, out += 3) {
+            const auto w = static_cast<std::uint32_t>(words[x]);
+            out[0] = static_cast<unsigned char>(w >> (8 * outer));
+            out[1] = static_cast<unsigned char>(w >> 8);
+            out[2] = static_cast<unsigned char>(w >> (16 - 8 * outer));
+        }
+        return;
+    }
     for (int x = 0; x < count; ++x, out += 3) {
-        const std::uint32_t word = wordAt(first + x);
-        out[0] = static_cast<unsigned char>(byteOf(word, outer));
-        out[1] = static_cast<unsigned char>(byteOf(word, 1));
-        out[2] = static_cast<unsigned char>(byteOf(word, 2 - outer));
+        const auto w = static_cast<std::uint32_t>(words[x]);
+        out[0] = m.byte(w, outer);
+        out[1] = m.byte(w, 1);
+        out[2] = m.byte(w, 2 - outer);
     }
 }
 

@@ -7,6 +7,8 @@
 #include "cgm_walker.hpp"
 #include "file_driver_rig.hpp"
 #include "hardcopy/cgm_driver.hpp"
+#include "graphics/graphics.hpp"
+#include "hardcopy/hardcopy.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 
 namespace {
@@ -291,6 +293,57 @@ TEST_F(CgmDriver, GradientTrianglesSectorStepsAndLongCellRows) {
     const auto arrays = walk.find(4, 9);
     ASSERT_EQ(arrays.size(), 1u);
     EXPECT_EQ(arrays[0]->partitions, (std::vector<int>{20, 32766, 35000 - 32766}));
+}
+
+}  // namespace
+
+namespace {
+
+// The three vector drivers behind IGrHardCopy, drawn on by the graphics layer.
+TEST(VectorDrivers, EachTakesAHardcopyOfTheGraphicsLayer) {
+    ScratchFolder folder;
+    const struct {
+        int driver;
+        const char* file;
+    } cases[] = {{2, "frame.ps"}, {3, "frame.svg"}, {9, "frame.cgm"}};
+    for (const auto& c : cases) {
+        yyresetgravim();
+        yypali();
+        gravim.windows.rootOpen = 1;
+        gravim.windows.clientWidth = 400;
+        gravim.windows.clientHeight = 300;
+        gravim.core.graphicsColours = 256;
+        IGrInit();
+        IGrHardCopySelect(1, c.driver);
+        IGrHardCopy(c.file, "Frame test");
+        IGrColour("red");
+        IGrRectangle(0.1f, 0.1f, 0.5f, 0.5f);
+        IGrHardCopy("S");
+        EXPECT_EQ(gravim.graphics.hardcopyActive, 0);
+        const std::string file = readWholeFile(c.file);
+        switch (c.driver) {
+        case 2:
+            EXPECT_NE(file.find("%%Title: Frame test\r\n"), std::string::npos);
+            EXPECT_NE(file.find("1.0 0.0 0.0 g\r\ns\r\n"), std::string::npos);
+            EXPECT_NE(file.find("gsave showpage grestore\r\n%%EOF\r\n"), std::string::npos);
+            break;
+        case 3:
+            EXPECT_NE(file.find("stroke:#ff0000"), std::string::npos);
+            EXPECT_EQ(file.substr(file.size() - 12), "</g></svg>\r\n");
+            break;
+        default: {
+            const CgmWalk walk = walkCgm(reinterpret_cast<const std::uint8_t*>(file.data()), file.size());
+            EXPECT_TRUE(walk.complete) << walk.problem;
+            EXPECT_FALSE(walk.find(4, 1).empty());  // the outline's lines
+            EXPECT_EQ(walk.find(0, 5).size(), 1u);  // END PICTURE
+            std::size_t at = 0;
+            ASSERT_FALSE(walk.elements.empty());
+            EXPECT_EQ(walk.elements[0].string(at), "Frame test");
+            break;
+        }
+        }
+    }
+    yyresetgravim();
 }
 
 }  // namespace

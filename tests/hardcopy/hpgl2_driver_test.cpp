@@ -193,3 +193,42 @@ TEST_F(Hpgl2Driver, TitlesAreWholeCommentsThatCannotEndEarly) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Hpgl2Driver, HatchedFillsLeaveTheShapesToTheCoreButCircleTheEllipse) {
+    start(2);
+    GraphicsState& g = gravim.graphics;
+    g.fillStyle = 1;
+    fillRectangle(100, 100, 200, 200);
+    fillPolygon(OpTrianglePattern, {{100, 100}, {200, 100}, {150, 200}});
+    fillPolygon(OpPolygonPattern, {{100, 100}, {200, 100}, {150, 200}, {120, 150}});
+    fillEllipse(500, 375, 100, 100);
+    const std::vector<std::string> all = stop();
+    const std::vector<std::string> lines = linesFrom(all, "PU16380 16380");
+    const std::vector<std::string> expected = {"PU16380 16380", "CO\"5 1 0 0 0\";", "SC0 32760 0 23899", "CI3276 0",
+                                               "SC0 32760 0 32760", "CO\" 5 -1\";"};
+    ASSERT_GE(lines.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + static_cast<long>(expected.size())), expected);
+    EXPECT_EQ(countStarting(all, "RA"), 0);
+    EXPECT_EQ(countStarting(all, "PM0"), 0);
+}
+
+TEST_F(Hpgl2Driver, PaletteEntriesJoinsAndCapsAreSentAsTheyCome) {
+    start(5);
+    GraphicsState& g = gravim.graphics;
+    g.OperandValue = 12;
+    g.OperandPixelX[1] = 0x0000FF;  // red
+    yyhdrv(OpPaletteEntry);
+    setColour(12);  // defined already: only selected; the comment tells the graphics colour
+    IGrHardCopyOptions(10, 1);
+    IGrHardCopyOptions(11, 2);
+    int rgb = 0;
+    yypalg(12, rgb);
+    const std::vector<std::string> lines = linesFrom(stop(), "PC12 255 0 0");
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 5),
+              (std::vector<std::string>{"PC12 255 0 0", "PU;SP 12", "CO\"1 " + std::to_string(rgb) + "\";", "LA2 4", "LA1 2"}));
+}
+
+}  // namespace

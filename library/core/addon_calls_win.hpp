@@ -31,6 +31,6 @@ int yyEditCheckSave(HWND frame, int* record);
 // go on, 0 on the first Cancel.
 int yyeditcheckotherbuffers(HWND frame, int* record);
 // Turning window n back into a plain child: destroys the editor's menus, accelerator tables,
-// controls, toolbar, status bar and find dialog, its font and open buffer files. The window
-// manager restores the frame's procedure before and frees the record after.
+// controls, toolbar, status bar and find dialog, its font and open buffer files, and frees the
+// record (the editor's own type). The window manager restores the frame's procedure before.
 void yyeditrevert(int n, int* record);

@@ -215,10 +215,13 @@ void yywindowrevert(int& currentDialog, int flags, int& result) {
     case KindBitmapViewer:
         // The frame's own procedure comes back first, the record goes last.
         SetWindowLongPtrA(frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(yyWndProc));
-        if (record[0] == KindEditor) yyeditrevert(n, record);
-        else if (record[0] == KindGrid) yygridwinrevert(n, record);
-        else yybitmapviewerrevert(n, record);
         yysetwindowrecord(frame, nullptr);
+        if (record[0] == KindEditor) {
+            yyeditrevert(n, record);  // an editor's record is the editor's own and goes with it
+            break;
+        }
+        if (record[0] == KindGrid) yygridwinrevert(n, record);
+        else yybitmapviewerrevert(n, record);
         delete[] record;
         break;
     case KindDialog: {

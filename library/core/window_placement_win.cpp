@@ -11,7 +11,7 @@
 namespace {
 
 constexpr int EditorToolbarWord = 6;   // the editor's own toolbar in its record
-constexpr int EditorControlWord = 14;  // the editor's rich-edit control
+constexpr int EditorFocusWord = 14;    // the editor control that takes the focus
 
 bool isInner(HWND frame) { return (GetWindowLongA(frame, GWL_STYLE) & WS_CHILD) != 0; }
 
@@ -204,7 +204,7 @@ void yywindowraise() {
     EnableWindow(frame, TRUE);
     const int* record = yywindowrecord(frame);
     HWND focus = frame;
-    if (record != nullptr && record[0] == KindEditor) focus = handleOf(record[EditorControlWord]);
+    if (record != nullptr && record[0] == KindEditor) focus = handleOf(record[EditorFocusWord]);
     else if (record != nullptr && record[0] >= KindBitmapViewer && record[0] <= KindGrid)
         focus = handleOf(record[HostedWindow]);
     SetFocus(focus != nullptr ? focus : frame);

@@ -140,7 +140,9 @@ void layoutFrame(HWND frame) {
     if (hClient[n] != nullptr) MoveWindow(hClient[n], area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
 }
 
-void frameSized(HWND frame, WPARAM wParam) {
+}  // namespace
+
+bool yychildsized(HWND frame, WPARAM wParam) {
     const int n = yygetwindowindex(frame);
     if (n > 0) {
         if (wParam == SIZE_MAXIMIZED && wChildRect[n].left == NoChildRect) {
@@ -164,8 +166,15 @@ void frameSized(HWND frame, WPARAM wParam) {
             const int parent = yygetwindowindex(GetParent(frame));  // a client area or an owner frame
             if (parent >= 0) paintTitleActive(wWindow[parent]);
         }
-        return;
+        return true;
     }
+    return false;
+}
+
+namespace {
+
+void frameSized(HWND frame, WPARAM wParam) {
+    if (yychildsized(frame, wParam)) return;
     layoutFrame(frame);
     if (int* record = yywindowrecord(frame); record != nullptr && record[0] == KindSplit) {
         RECT outer;
@@ -236,9 +245,12 @@ void menuSelected(HWND frame, WPARAM wParam, LPARAM lParam) {
             HWND pane = innermostPane(frame);
             int* record = yywindowrecord(pane);
             if (record != nullptr && (record[0] == KindEditor || record[0] == KindGrid)) {
-                // The editor or grid shows its own prompt, on the bar lent to it for the call.
-                SendMessageA(handleOf(record[HostedWindow]), WM_MENUSELECT, wParam, lParam);
-                return;
+                // The editor or grid shows its own prompt, on the bar lent to it for the call: an
+                // editor pane's frame runs the editor's procedure. An editor asking here itself
+                // gets the empty prompt.
+                if (record[0] == KindGrid) SendMessageA(handleOf(record[HostedWindow]), WM_MENUSELECT, wParam, lParam);
+                else if (pane != frame) SendMessageA(pane, WM_MENUSELECT, wParam, lParam);
+                if (record[0] == KindGrid || pane != frame) return;
             }
         }
     }
@@ -267,7 +279,9 @@ void frameCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
         }
     }
     int* record = yywindowrecord(target);
-    if (record != nullptr && (record[0] == KindEditor || record[0] == KindGrid)) {
+    if (record != nullptr && record[0] == KindEditor && target != frame) {
+        SendMessageA(target, WM_COMMAND, wParam, lParam);  // the pane's frame runs the editor's procedure
+    } else if (record != nullptr && record[0] == KindGrid) {
         SendMessageA(handleOf(record[HostedWindow]), WM_COMMAND, wParam, lParam);
     } else {
         yyinterpretmessage(EvMenu, 0, wParam, lParam, target);
@@ -353,8 +367,10 @@ LRESULT frameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MENUSELECT: menuSelected(frame, wParam, lParam); return 0;
     case WM_COMMAND: frameCommand(frame, wParam, lParam); return 0;
     case WM_INITMENUPOPUP: {
-        const int* record = yywindowrecord(innermostPane(frame));
-        if (record != nullptr && (record[0] == KindEditor || record[0] == KindGrid))
+        HWND pane = innermostPane(frame);
+        const int* record = yywindowrecord(pane);
+        if (record != nullptr && record[0] == KindEditor && pane != frame) return SendMessageA(pane, message, wParam, lParam);
+        if (record != nullptr && record[0] == KindGrid)
             return SendMessageA(handleOf(record[HostedWindow]), message, wParam, lParam);
         break;
     }

@@ -11,6 +11,10 @@ LRESULT CALLBACK yySplitProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 int yySplitFixed(const int* record, int pane, int dimension);
 // 1 when the frame may close, 0 when the user cancelled a save prompt.
 int yyCloseCheck(HWND frame);
+// A frame's size change as the placement sees it: a maximised child keeps its normal rectangle
+// (wChildRect), a restored one gets it back, a minimised one shows its parent active. True when
+// minimised (nothing to lay out).
+bool yychildsized(HWND frame, WPARAM sizeType);
 // The status bar that shows window n's menu prompts: its own, else its parents' outwards.
 HWND yyGetPromptWindow(int n);
 

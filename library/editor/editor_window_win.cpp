@@ -1,12 +1,102 @@
-// editor_window_win.cpp - editor-window services the window manager calls.
-// The editor arrives later: until then no editor window or buffer exists, so nothing is
-// offered, nothing needs saving and the buffer store holds no allocation.
-#include "core/addon_calls_win.hpp"
+// editor_window_win.cpp - what the window manager asks of editor windows: accelerators, the
+// close check over the other buffers, turning an editor back into a plain child; and the frees
+// both destruction and that turning back need.
+#include <windows.h>
 
-bool yyeditaccelerate(int*, MSG*) { return false; }
+#include <richedit.h>
 
-int yyEditCheckSave(HWND, int*) { return 1; }
+#include "core/window_tables_win.hpp"
+#include "core/windows_internal_win.hpp"
+#include "dialogs/menus_win.hpp"
+#include "editor/editor_record_win.hpp"
 
-int yyeditcheckotherbuffers(HWND, int*) { return 1; }
+namespace {
 
-void yyeditrevert(int, int*) {}
+HWND frameOf(const EditorWindowRecord& r) { return GetParent(richEditOf(r)); }
+
+}  // namespace
+
+void yyeditdeletefont(HFONT font) {
+    if (font == nullptr) return;
+    for (int k : {SYSTEM_FIXED_FONT, SYSTEM_FONT, ANSI_FIXED_FONT, ANSI_VAR_FONT, DEFAULT_GUI_FONT, OEM_FIXED_FONT})
+        if (GetStockObject(k) == font) return;
+    DeleteObject(font);
+}
+
+void yyeditfreeresources(EditorWindowRecord& r) {
+    for (HACCEL* table : {&r.EditorAccelerators, &r.ApplicationAccelerators, &r.InsideParentAccelerators}) {
+        if (*table != nullptr) DestroyAcceleratorTable(*table);
+        *table = nullptr;
+    }
+    yyeditdeletefont(r.Font);
+    r.Font = nullptr;
+    for (HANDLE& file : r.BufferFile) {
+        if (file != nullptr && file != INVALID_HANDLE_VALUE) CloseHandle(file);
+        file = nullptr;
+    }
+}
+
+bool yyeditaccelerate(int* words, MSG* message) {
+    auto* r = reinterpret_cast<EditorWindowRecord*>(words);
+    if (HWND find = editorWindow(r->FindDialog); find != nullptr && IsDialogMessageA(find, message)) return true;
+    HWND frame = frameOf(*r);
+    if (frame == nullptr) return false;
+    // The inside-parent table exists only while the editor lies inside a host.
+    for (HACCEL table : {r->EditorAccelerators, r->ApplicationAccelerators, r->InsideParentAccelerators})
+        if (table != nullptr && TranslateAcceleratorA(frame, table, message)) return true;
+    return false;
+}
+
+int yyeditcheckotherbuffers(HWND frame, int* words) {
+    auto* r = reinterpret_cast<EditorWindowRecord*>(words);
+    if (!r->MultiBuffer) return 1;
+    const int n = yygetwindowindex(frame);
+    const int start = r->CurrentBuffer;
+    int allowed = 1;
+    for (int k = 1; k <= r->BufferCount && allowed != 0; ++k) {
+        if (k == start) continue;
+        int saved = 1;
+        yyeditgetsave(n, k, saved);
+        if (saved != 0) continue;
+        yyeditstorebuffername(n, r->CurrentBuffer, r->FileName, 260);
+        yyeditswap(n, r->CurrentBuffer, k);
+        r->CurrentBuffer = k;
+        yyeditgetbuffername(n, k, r->FileName, 260);
+        yyEditTitle(frame);
+        allowed = yyEditCheckSave(frame, words);
+    }
+    if (allowed == 0 && r->CurrentBuffer != start) {
+        yyeditswap(n, r->CurrentBuffer, start);
+        r->CurrentBuffer = start;
+        yyeditgetbuffername(n, start, r->FileName, 260);
+        yyEditTitle(frame);
+    }
+    return allowed;
+}
+
+void yyeditrevert(int n, int* words) {
+    auto* r = reinterpret_cast<EditorWindowRecord*>(words);
+    HWND frame = wWindow[n];
+    // The editor's menu goes; a top-level frame shows no menu afterwards.
+    if (r->MenuBar != nullptr) {
+        for (int m = 0; m < MaxWindows; ++m) {
+            if (m == n || hMenuRoot[m] != r->MenuBar) continue;
+            hMenuRoot[m] = nullptr;
+            if (int* host = yywindowrecord(wWindow[m]); host != nullptr && host[0] == KindSplit) host[SplitDesignated] = 0;
+            if (GetMenu(wWindow[m]) == r->MenuBar) SetMenu(wWindow[m], nullptr);
+        }
+        if (GetMenu(frame) == r->MenuBar) SetMenu(frame, nullptr);
+        yyClearMenuPrompt(r->MenuBar, n);
+        DestroyMenu(r->MenuBar);
+        if (hMenuRoot[n] == r->MenuBar) hMenuRoot[n] = nullptr;
+        r->MenuBar = nullptr;
+    }
+    for (int word : {r->FindDialog, r->RichEdit, r->Toolbar, r->StatusBar, r->CommandLine, r->PromptFrame}) {
+        if (HWND window = editorWindow(word)) DestroyWindow(window);
+    }
+    if (editorWindow(r->StatusBar) == wMessLine[n]) wMessLine[n] = nullptr;
+    yyeditfreeresources(*r);
+    if (hClient[n] != nullptr) ShowWindow(hClient[n], SW_SHOW);
+    DrawMenuBar(frame);
+    delete r;
+}

@@ -60,31 +60,10 @@ protected:
     }
     // Real key presses, pumped at once unless an event test lets the library's wait take them.
     static void keys(std::initializer_list<WORD> vks, bool shift = false, bool control = false, bool pumped = true) {
-        std::vector<INPUT> in;
-        auto push = [&](WORD vk, bool up) {
-            INPUT i{};
-            i.type = INPUT_KEYBOARD;
-            i.ki.wVk = vk;
-            i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-            in.push_back(i);
-        };
-        if (shift) push(VK_SHIFT, false);
-        if (control) push(VK_CONTROL, false);
-        for (WORD vk : vks) {
-            push(vk, false);
-            push(vk, true);
-        }
-        if (control) push(VK_CONTROL, true);
-        if (shift) push(VK_SHIFT, true);
-        SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+        pressKeys(vks, shift, control);
         if (pumped) pump();
     }
-    static void typeText(const char* text) {
-        for (const char* p = text; *p != '\0'; ++p) {
-            SHORT vk = VkKeyScanA(*p);
-            keys({static_cast<WORD>(vk & 0xFF)}, (vk & 0x100) != 0);
-        }
-    }
+    static void typeText(const char* text) { typeKeys(text); }
     static void pump(int ms = 80) {
         const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
         pumpUntil([&] { return GetTickCount() >= end; }, ms + 50);

@@ -180,3 +180,30 @@ HWND findChildOfClass(HWND parent, const char* className) {
     EnumChildWindows(parent, matchClass, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+void pressKeys(std::initializer_list<WORD> keys, bool shift, bool control) {
+    std::vector<INPUT> in;
+    auto push = [&](WORD vk, bool up) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = vk;
+        i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        in.push_back(i);
+    };
+    if (shift) push(VK_SHIFT, false);
+    if (control) push(VK_CONTROL, false);
+    for (WORD vk : keys) {
+        push(vk, false);
+        push(vk, true);
+    }
+    if (control) push(VK_CONTROL, true);
+    if (shift) push(VK_SHIFT, true);
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+void typeKeys(const char* text) {
+    for (const char* p = text; *p != '\0'; ++p) {
+        const SHORT vk = VkKeyScanA(*p);
+        pressKeys({static_cast<WORD>(vk & 0xFF)}, (vk & 0x100) != 0);
+    }
+}

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 // While alive, answers every visible dialog of this thread whose title contains titlePart
@@ -42,6 +43,11 @@ private:
 
 // The first visible child of a window (at any depth) of a window class, or null.
 HWND findChildOfClass(HWND parent, const char* className);
+
+// Presses and releases each key in turn with real input, Shift and Control held around them
+// when asked; typeKeys types the characters of a text the same way.
+void pressKeys(std::initializer_list<WORD> keys, bool shift = false, bool control = false);
+void typeKeys(const char* text);
 
 // Pumps this thread's messages until done() is true or timeoutMs have passed; true when done.
 bool pumpUntil(const std::function<bool()>& done, int timeoutMs);

@@ -1,0 +1,598 @@
+// editor_window_test_win.cpp - real editors under Wine: creation statuses, menus and toolbar per
+// option word, typing with real keys, files saved and read back byte for byte, RTF read back by
+// unrtf on the Linux side, backups, sharing, the save question and the close protocol, bookmarks,
+// paste, the access operations and the formatting buttons.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/events.hpp"
+#include "core/gravim.hpp"
+#include "core/startup.hpp"
+#include "core/window_tables_win.hpp"
+#include "core/windows.hpp"
+#include "core/windows_internal_win.hpp"
+#include "editor/editor.hpp"
+#include "editor/editor_record_win.hpp"
+#include "event_wait_win.hpp"
+#include "gui_driver_win.hpp"
+#include "scratch.hpp"
+
+namespace {
+
+constexpr int Plain = WinSystemMenu | WinMinimiseBox | WinMaximiseBox;
+constexpr int NoToolbars[4] = {0, 0, 0, 0};
+
+// A file of the output folder in the Windows form the editor makes absolute.
+std::string outputPath(const std::string& name) {
+    std::string path = std::string("Z:") + GRAV_EDITOR_OUTPUT + "/" + name;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+// The application's text counts as a change only when it says so.
+void putChanged(const char* text) {
+    int status = 0, saved = 0, changed = 1;
+    yyeditputtext(status, text);
+    yyeditsetflags(saved, changed);
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string menuText(HMENU menu, UINT position) {
+    char text[128] = "";
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+std::vector<std::string> menuTexts(HMENU menu) {
+    std::vector<std::string> texts;
+    for (int k = 0; k < GetMenuItemCount(menu); ++k) {
+        const UINT state = GetMenuState(menu, static_cast<UINT>(k), MF_BYPOSITION);
+        texts.push_back((state & MF_SEPARATOR) && !(state & MF_POPUP) ? "-" : menuText(menu, static_cast<UINT>(k)));
+    }
+    return texts;
+}
+
+std::vector<int> buttonIds(HWND toolbar) {
+    std::vector<int> ids;
+    const int count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+    for (int k = 0; k < count; ++k) {
+        TBBUTTON button = {};
+        SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(k), reinterpret_cast<LPARAM>(&button));
+        ids.push_back(button.fsStyle & BTNS_SEP ? 0 : button.idCommand);
+    }
+    return ids;
+}
+
+int buttonState(HWND toolbar, int id) {
+    return static_cast<int>(SendMessageA(toolbar, TB_GETSTATE, static_cast<WPARAM>(id), 0));
+}
+
+void pumpFor(int milliseconds) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+    pumpUntil([&] { return GetTickCount() >= end; }, milliseconds + 100);
+}
+
+class Editor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
+        InitCommonControlsEx(&classes);
+        yyresetgravim();
+        WInitialise();
+        WindowOpen(Plain | WinHidden, KeepValue, KeepValue, 300, 200);
+        collectEvents();
+    }
+    void TearDown() override {
+        WindowClose();
+        yyresetgravim();
+    }
+
+    // Opens a top-level child window with a status bar and makes it the current window.
+    int openChild(int flags = Plain | WinStatusBar, int parent = 0, const char* title = "Editor") {
+        int result = 0, dialog = 0;
+        yyopenchild(40, 40, 560, 380, result, flags, 0, NoToolbars, dialog, parent, -1, title);
+        WindowSelect(result);
+        return result;
+    }
+    int edit(int options, const std::string& file = "", int mode = 2, int menu = 0, const char* filter = "") {
+        int status = 0, font = 3, size = 10, index = -1, host = -1;
+        yyeditfile(status, mode, menu, options, font, size, index, host, file.c_str(), filter);
+        return status;
+    }
+    EditorWindowRecord& record(int n) { return *yyeditrecord(wWindow[n]); }
+    HWND control(int n) { return richEditOf(record(n)); }
+    void focusText(int n) {
+        SetForegroundWindow(wWindow[n]);
+        SetFocus(control(n));
+        pumpFor(50);
+    }
+    void closeChild(int n) {
+        int dialog = 0;
+        yyclosechild(n, dialog);
+    }
+    std::string text(int n) {
+        std::vector<char> buffer(static_cast<std::size_t>(GetWindowTextLengthA(control(n))) + 1);
+        GetWindowTextA(control(n), buffer.data(), static_cast<int>(buffer.size()));
+        return buffer.data();
+    }
+};
+
+TEST_F(Editor, CreationStatuses) {
+    int status = edit(0);
+    EXPECT_EQ(status, 1);  // the root window is current
+    const int n = openChild();
+    CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 5, 5, hClient[n], nullptr, nullptr, nullptr);
+    EXPECT_EQ(edit(0), 11);  // its client area holds a window
+    closeChild(n);
+
+    const int other = openChild();
+    int fake[8] = {KindDialog};
+    yysetwindowrecord(wWindow[other], fake);
+    EXPECT_EQ(edit(0), 8);
+    yysetwindowrecord(wWindow[other], nullptr);
+    EXPECT_EQ(edit(0, "", 2, 30999), 3);  // no such menu: an empty menu bar
+    EXPECT_EQ(GetMenuItemCount(GetMenu(wWindow[other])), 3);
+    closeChild(other);
+
+    // An inside child cannot be semi-modeless: mode 2 instead.
+    const int outer = openChild();
+    const int inner = openChild(Plain | WinInside, outer);
+    int mode = 3, menu = 0, options = 0, font = 3, size = 10, index = -1, host = -1;
+    status = 0;
+    yyeditfile(status, mode, menu, options, font, size, index, host, "", "");
+    EXPECT_EQ(status, 5);
+    EXPECT_EQ(mode, 2);
+    EXPECT_EQ(record(inner).Mode, 2);
+    closeChild(outer);
+}
+
+// Ends a modal editor from a thread timer: the action runs inside the editor's own loop.
+struct ModalAction {
+    static std::function<void()> action;
+    static void CALLBACK fire(HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        if (action) action();
+    }
+};
+std::function<void()> ModalAction::action;
+
+TEST_F(Editor, ModalStatusesAndResults) {
+    // A modal editor with a menu and a command line: status 2, then 7 overwrites it (both arise).
+    int n = openChild();
+    ModalAction::action = [&] {
+        HWND frame = wWindow[n];
+        EditorWindowRecord* r = yyeditrecord(frame);
+        EXPECT_EQ(r->CommandLine, 0);
+        putChanged("abcdef");
+        int from = 3, to = 3;
+        yyeditselect(from, to);
+        PostMessageA(frame, WM_COMMAND, CmdExit, 0);
+    };
+    SetTimer(nullptr, 0, 100, ModalAction::fire);
+    AutoAnswer no(IDNO, "Editor");
+    int status = edit(EditCommandLine, "", 1, 30999);
+    EXPECT_EQ(status, 7);
+    EXPECT_EQ(no.answered(), 1);
+    EXPECT_EQ(no.lastText().find("Do you want to save changes?") != std::string::npos, true) << no.lastText();
+    int window = -1, code = 4, value = 0;
+    yyeditinfo(window, code, value);
+    EXPECT_EQ(value, 4);  // the caret after the third character
+    code = 2;
+    yyeditinfo(window, code, value);
+    EXPECT_EQ(value, 6);
+    code = 1;
+    yyeditinfo(window, code, value);
+    EXPECT_EQ(value, 0);  // modified, not saved
+    EXPECT_EQ(wWindow[n], nullptr);  // the modal editor took its window along
+
+    n = openChild();
+    ModalAction::action = [&] { PostMessageA(wWindow[n], WM_CLOSE, 0, 0); };
+    SetTimer(nullptr, 0, 100, ModalAction::fire);
+    EXPECT_EQ(edit(0, "", 1, 30999), 2);
+}
+
+TEST_F(Editor, MenusAndToolbarFollowTheOptionWord) {
+    const int n = openChild();
+    ASSERT_EQ(edit(EditRichText | EditMultiBuffer), 0);
+    HMENU bar = GetMenu(wWindow[n]);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(menuTexts(bar), (std::vector<std::string>{"&File", "&Edit", "&Search", "F&ormat", "&View"}));
+    EXPECT_EQ(menuTexts(GetSubMenu(bar, 0)),
+              (std::vector<std::string>{"&New\bCtrl+N", "&Open\bCtrl+O", "&Close", "-", "&Save\bCtrl+S",
+                                        "Save &As\bF12", "-", "&Print\bCtrl+P", "Prin&t Selection\bCtrl+Shift+P", "-",
+                                        "E&xit"}));
+    EXPECT_EQ(menuTexts(GetSubMenu(bar, 1)),
+              (std::vector<std::string>{"&Undo\bCtrl+Z", "&Redo\bCtrl+Y", "-", "Cu&t\bCtrl+X", "&Copy\bCtrl+C",
+                                        "&Paste\bCtrl+V", "&Delete\bDel", "-", "Select &All\bCtrl+A"}));
+    EXPECT_EQ(menuTexts(GetSubMenu(bar, 2)),
+              (std::vector<std::string>{"&Find\bCtrl+F", "Find &Next\bF3", "&Replace\bCtrl+H", "-",
+                                        "&Set Bookmark\bShift+F2", "Goto &Bookmark\bF2"}));
+    EXPECT_EQ(menuTexts(GetSubMenu(bar, 3)),
+              (std::vector<std::string>{"&Font", "&Bullet Style", "-", "Align &Left\bCtrl+L", "Align &Centre\bCtrl+E",
+                                        "Align &Right\bCtrl+R"}));
+    EXPECT_EQ(menuTexts(GetSubMenu(bar, 4)), (std::vector<std::string>{"&1 Untitled"}));
+    EXPECT_TRUE(GetMenuState(GetSubMenu(bar, 2), CmdGotoBookmark, MF_BYCOMMAND) & MF_GRAYED);
+    HWND toolbar = editorWindow(record(n).Toolbar);
+    EXPECT_EQ(buttonIds(toolbar), (std::vector<int>{CmdNew, CmdOpen, CmdSave, CmdPrint, CmdFind, 0, CmdCut, CmdCopy,
+                                                    CmdPaste, CmdUndo, CmdRedo, 0, CmdBold, CmdItalic, CmdUnderline,
+                                                    CmdAlignLeft, CmdAlignCentre, CmdAlignRight, CmdBullet}));
+    EXPECT_EQ(buttonState(toolbar, CmdCut) & TBSTATE_ENABLED, 0);
+    EXPECT_NE(buttonState(toolbar, CmdAlignLeft) & TBSTATE_CHECKED, 0);
+    closeChild(n);
+
+    // A browser without the library's accelerator table: no table, plain labels, standard images.
+    const int m = openChild();
+    const HINSTANCE own = wInstance;
+    wInstance = GetModuleHandleA("kernel32.dll");
+    ASSERT_EQ(edit(EditReadOnly | EditNoPrint), 0);
+    wInstance = own;
+    bar = GetMenu(wWindow[m]);
+    EXPECT_EQ(menuTexts(GetSubMenu(bar, 0)), (std::vector<std::string>{"&Open", "Save &As", "-", "E&xit"}));
+    EXPECT_EQ(menuTexts(GetSubMenu(bar, 1)), (std::vector<std::string>{"&Copy\bCtrl+C", "-", "Select &All\bCtrl+A"}));
+    EXPECT_EQ(menuTexts(GetSubMenu(bar, 2)),
+              (std::vector<std::string>{"&Find", "Find &Next", "-", "&Set Bookmark", "Goto &Bookmark"}));
+    EXPECT_EQ(buttonIds(editorWindow(record(m).Toolbar)), (std::vector<int>{CmdOpen, CmdFind, 0, CmdCopy}));
+    EXPECT_EQ(record(m).EditorAccelerators, nullptr);
+    closeChild(m);
+
+    const int k = openChild();
+    ASSERT_EQ(edit(EditNoMenu | EditNoToolbar), 0);
+    EXPECT_EQ(GetMenu(wWindow[k]), nullptr);
+    EXPECT_EQ(record(k).Toolbar, 0);
+    closeChild(k);
+}
+
+TEST_F(Editor, TypedTextIsSavedAndReadBackByteForByte) {
+    ScratchFolder scratch;
+    const std::string path = outputPath("typed.txt");
+    DeleteFileA(path.c_str());
+    int n = openChild();
+    ASSERT_EQ(edit(EditQuietOpen, path), 0);  // a new file: nothing opened, the name kept
+    focusText(n);
+    typeKeys("ab");
+    pressKeys({VK_RETURN});
+    typeKeys("cd");
+    pumpFor(100);
+    EXPECT_EQ(std::string(record(n).FileName), path);
+    int saveAs = 0;
+    yyeditsave(saveAs);
+    EXPECT_EQ(fileBytes(path), "ab\r\ncd");
+    int window = n, code = 1, value = -1;
+    yyeditinfo(window, code, value);
+    EXPECT_EQ(value, 1);
+    char title[300] = "";
+    GetWindowTextA(wWindow[n], title, sizeof title);
+    EXPECT_EQ(std::string(title), "Editor - [" + path + "]");
+    closeChild(n);
+
+    n = openChild();
+    ASSERT_EQ(edit(0, path), 0);
+    int status = 0, size = 100;
+    char got[100] = "";
+    yyeditgettext(status, size, got);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(std::string(got), "ab\rcd");
+    // Caller positions count the line end twice: 4 is the c.
+    int from = 4, count = 2;
+    yyeditgettextpart(from, count, got);
+    EXPECT_EQ(std::string(got), "c");
+    closeChild(n);
+}
+
+TEST_F(Editor, TextFilesArePreparedForTheControl) {
+    const std::string four = outputPath("four.txt"), five = outputPath("five.txt"), odd = outputPath("odd.txt");
+    writeBytes(four, "{\\rt");
+    writeBytes(five, "{\\rtf1 x}");
+    writeBytes(odd, std::string("a\0b\x1a", 4));
+    struct Case {
+        std::string path, text;
+    } cases[] = {{four, "{\\rt"}, {five, "{\\rtf1 x}"}, {odd, "a b"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const int n = openChild();
+        ASSERT_EQ(edit(0, c.path), 0);
+        EXPECT_EQ(text(n), c.text);
+        closeChild(n);
+    }
+}
+
+TEST_F(Editor, RichTextByTheNameAndReadBackByUnrtf) {
+    const std::string upper = outputPath("X.RTF"), twice = outputPath("x.rtf.txt");
+    const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello {\\b bold} world\\par}";
+    writeBytes(upper, rtf);
+    writeBytes(twice, rtf);
+    int n = openChild();
+    ASSERT_EQ(edit(EditRichText, upper), 0);
+    EXPECT_EQ(text(n).substr(0, 16), "Hello bold world");
+    closeChild(n);
+    n = openChild();
+    ASSERT_EQ(edit(EditRichText, twice), 0);
+    EXPECT_EQ(text(n), rtf);  // read as text
+    closeChild(n);
+
+    // Saved RTF: unrtf reads the same text on the Linux side (tests/editor/read_saved.py).
+    const std::string saved = outputPath("saved.rtf");
+    DeleteFileA(saved.c_str());
+    n = openChild();
+    ASSERT_EQ(edit(EditRichText | EditQuietOpen, saved), 0);
+    int status = 0;
+    yyeditputtext(status, "Gravimonder editor line one\r\nline two");
+    int from = 1, to = 11, on = 1, keep = -1, unchanged = -2;
+    yyeditformattext(status, from, to, on, keep, keep, keep, keep, unchanged, unchanged, "");
+    EXPECT_EQ(status, 0);
+    int saveAs = 0;
+    yyeditsave(saveAs);
+    EXPECT_EQ(fileBytes(saved).substr(0, 6), "{\\rtf1");
+    // A picture of the window for the record.
+    pumpFor(200);
+    HDC screen = GetDC(nullptr);
+    RECT rect;
+    GetWindowRect(wWindow[n], &rect);
+    const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, w, h, screen, rect.left, rect.top, SRCCOPY);
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = w;
+    info.biHeight = h;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    std::vector<char> pixels(static_cast<std::size_t>((w * 3 + 3) / 4 * 4 * h));
+    GetDIBits(memory, picture, 0, static_cast<UINT>(h), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    SelectObject(memory, old);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info + pixels.size()), 0, 0,
+                             static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info)};
+    std::ofstream shot(outputPath("editor_window.bmp"), std::ios::binary | std::ios::trunc);
+    shot.write(reinterpret_cast<const char*>(&file), sizeof file);
+    shot.write(reinterpret_cast<const char*>(&info), sizeof info);
+    shot.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    closeChild(n);
+}
+
+TEST_F(Editor, BackupsSharingAndTheShorterSave) {
+    const std::string path = outputPath("backup.txt"), backup = path + ".bak";
+    writeBytes(path, "first version of the file");
+    DeleteFileA(backup.c_str());
+    const int n = openChild();
+    ASSERT_EQ(edit(EditBackup, path), 0);
+    // A writable editor keeps its file open for reading: others read it but cannot write it.
+    HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(reader, INVALID_HANDLE_VALUE);
+    if (reader != INVALID_HANDLE_VALUE) CloseHandle(reader);
+    HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(writer, INVALID_HANDLE_VALUE);
+    if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
+
+    int status = 0, saveAs = 0;
+    yyeditputtext(status, "second, a longer version of the file");
+    yyeditsave(saveAs);
+    yyeditputtext(status, "third");
+    yyeditsave(saveAs);
+    EXPECT_EQ(fileBytes(path), "third");
+    EXPECT_EQ(fileBytes(backup), "second, a longer version of the file");
+
+    // A file that cannot be created anew is written over and cut at the end of the new text.
+    yyeditputtext(status, "a much longer fourth version of the text in the file");
+    yyeditsave(saveAs);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    yyeditputtext(status, "fifth");
+    yyeditsave(saveAs);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(fileBytes(path), "fifth");
+    closeChild(n);
+
+    // A browser keeps nothing open.
+    const int b = openChild();
+    ASSERT_EQ(edit(EditReadOnly, path), 0);
+    writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(writer, INVALID_HANDLE_VALUE);
+    if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
+    closeChild(b);
+}
+
+TEST_F(Editor, SaveQuestionAndTheCloseProtocol) {
+    const std::string path = outputPath("question.txt");
+    writeBytes(path, "kept");
+    const int n = openChild();
+    ASSERT_EQ(edit(0, path), 0);
+    putChanged("changed");
+    WMessageRecord event{};
+    {
+        AutoAnswer cancel(IDCANCEL, "Editor");
+        PostMessageA(wWindow[n], WM_CLOSE, 0, 0);
+        EXPECT_EQ(nextEvent(event, {EvCloseRequest}, 1500), 0);
+        EXPECT_EQ(cancel.answered(), 1);
+        EXPECT_NE(cancel.lastText().find("Do you want to save changes to " + path + "?"), std::string::npos);
+    }
+    {
+        AutoAnswer no(IDNO, "Editor");
+        PostMessageA(wWindow[n], WM_CLOSE, 0, 0);
+        EXPECT_EQ(nextEvent(event, {EvCloseRequest}, 3000), EvCloseRequest);
+        EXPECT_EQ(event.Win, n);
+        EXPECT_EQ(no.answered(), 1);
+        EXPECT_EQ(fileBytes(path), "kept");
+    }
+    {
+        AutoAnswer yes(IDYES, "Editor");
+        PostMessageA(wWindow[n], WM_CLOSE, 0, 0);
+        EXPECT_EQ(nextEvent(event, {EvCloseRequest}, 3000), EvCloseRequest);
+        EXPECT_EQ(yes.answered(), 1);
+        EXPECT_EQ(fileBytes(path), "changed");
+    }
+    // Saved: the close needs no question.
+    PostMessageA(wWindow[n], WM_CLOSE, 0, 0);
+    EXPECT_EQ(nextEvent(event, {EvCloseRequest}, 3000), EvCloseRequest);
+    closeChild(n);
+}
+
+TEST_F(Editor, TypingBeforeABookmarkMovesIt) {
+    const int n = openChild();
+    ASSERT_EQ(edit(0), 0);
+    int status = 0;
+    yyeditputtext(status, "0123456789");
+    int from = 5, to = 5;
+    yyeditselect(from, to);
+    SendMessageA(wWindow[n], WM_COMMAND, CmdSetBookmark, 0);
+    EXPECT_EQ(record(n).Bookmark[1], 5);
+    focusText(n);
+    SendMessageA(control(n), EM_SETSEL, 2, 2);
+    typeKeys("xy");
+    pumpFor(100);
+    EXPECT_EQ(record(n).Bookmark[1], 7);
+    SendMessageA(control(n), EM_SETSEL, 9, 9);
+    typeKeys("z");
+    pumpFor(100);
+    EXPECT_EQ(record(n).Bookmark[1], 7);
+    SendMessageA(wWindow[n], WM_COMMAND, CmdGotoBookmark, 0);
+    CHARRANGE range = {};
+    SendMessageA(control(n), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    EXPECT_EQ(range.cpMin, 7);
+    closeChild(n);
+}
+
+TEST_F(Editor, CtrlVInAPlainEditorPastesPlainText) {
+    const int n = openChild();
+    ASSERT_EQ(edit(0), 0);
+    ASSERT_TRUE(OpenClipboard(wWindow[n]));
+    EmptyClipboard();
+    const std::string plain = "pasted", rich = "{\\rtf1 {\\b RICH}}";
+    auto put = [](UINT format, const std::string& bytes) {
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
+        std::memcpy(GlobalLock(memory), bytes.c_str(), bytes.size() + 1);
+        GlobalUnlock(memory);
+        SetClipboardData(format, memory);
+    };
+    put(RegisterClipboardFormatA("Rich Text Format"), rich);
+    put(CF_TEXT, plain);
+    CloseClipboard();
+    focusText(n);
+    pressKeys({'V'}, false, true);
+    pumpFor(150);
+    EXPECT_EQ(text(n), "pasted");
+    CHARFORMAT2A format = {};
+    format.cbSize = sizeof format;
+    SendMessageA(control(n), EM_SETSEL, 0, -1);
+    SendMessageA(control(n), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    EXPECT_EQ(format.dwEffects & CFE_BOLD, 0u);
+    closeChild(n);
+}
+
+TEST_F(Editor, AccessOperations) {
+    const int n = openChild();
+    ASSERT_EQ(edit(0), 0);
+    int status = -1;
+    yyeditputtext(status, "abcdefghijklmnopqrst");
+    EXPECT_EQ(status, 0);
+    int size = 10;
+    char buffer[16];
+    std::memset(buffer, '#', sizeof buffer);
+    yyeditgettext(status, size, buffer);
+    EXPECT_EQ(status, 2);
+    EXPECT_STREQ(buffer, "abcdefghi");
+    EXPECT_EQ(buffer[10], '#');
+    int window = n, code = 4, value = 0;
+    SendMessageA(control(n), EM_SETSEL, 0, 0);
+    yyeditinfo(window, code, value);
+    EXPECT_EQ(value, 1);
+    int from = 1, to = 3, on = 1, keep = -1, unchanged = -2;
+    yyeditformattext(status, from, to, on, keep, keep, keep, keep, unchanged, unchanged, "");
+    EXPECT_EQ(status, -2);  // no formats in a plain editor
+
+    // Caller positions: "ab", a line end, "cd".
+    yyeditputtext(status, "ab\r\ncd");
+    from = 3;
+    to = 5;
+    yyeditselect(from, to);  // the LF maps to the CR
+    CHARRANGE range = {};
+    SendMessageA(control(n), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    EXPECT_EQ(range.cpMin, 2);
+    EXPECT_EQ(range.cpMax, 4);
+    code = 4;
+    yyeditinfo(window, code, value);
+    EXPECT_EQ(value, 3);
+    code = 5;
+    yyeditinfo(window, code, value);
+    EXPECT_EQ(value, 5);
+    char name[8];
+    std::memset(name, '#', sizeof name);
+    int infoWindow = n, infoCode = 3, length = 0, infoSize = 4;
+    record(n).FileName[0] = '\0';
+    std::strcpy(record(n).FindText, "searching");
+    infoCode = 1;
+    yyeditinfostring(infoWindow, infoCode, length, name, infoSize);
+    EXPECT_STREQ(name, "sea");
+    EXPECT_EQ(length, 9);
+    EXPECT_EQ(name[4], '#');
+    closeChild(n);
+}
+
+TEST_F(Editor, BoldAndAlignmentButtons) {
+    const int n = openChild();
+    ASSERT_EQ(edit(EditRichText), 0);
+    int status = 0;
+    yyeditputtext(status, "plain bold\r\nsecond");
+    int from = 7, to = 10, on = 1, keep = -1, unchanged = -2;
+    yyeditformattext(status, from, to, on, keep, keep, keep, keep, unchanged, unchanged, "");
+    HWND c = control(n);
+    HWND toolbar = editorWindow(record(n).Toolbar);
+    auto boldOfAll = [&] {
+        CHARFORMAT2A format = {};
+        format.cbSize = sizeof format;
+        SendMessageA(c, EM_SETSEL, 0, 10);
+        SendMessageA(c, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        return (format.dwMask & CFM_BOLD) == 0 ? -1 : (format.dwEffects & CFE_BOLD) ? 1 : 0;
+    };
+    EXPECT_EQ(boldOfAll(), -1);  // partly bold
+    SendMessageA(c, EM_SETSEL, 0, 10);
+    pumpFor(50);
+    EXPECT_NE(buttonState(toolbar, CmdBold) & TBSTATE_INDETERMINATE, 0);
+    SendMessageA(wWindow[n], WM_COMMAND, CmdBold, 0);
+    EXPECT_EQ(boldOfAll(), 1);
+    EXPECT_NE(buttonState(toolbar, CmdBold) & TBSTATE_CHECKED, 0);
+    SendMessageA(wWindow[n], WM_COMMAND, CmdBold, 0);
+    EXPECT_EQ(boldOfAll(), 0);
+
+    // A centred and a left-aligned paragraph selected together: indeterminate alignment buttons.
+    SendMessageA(c, EM_SETSEL, 0, 0);
+    SendMessageA(wWindow[n], WM_COMMAND, CmdAlignCentre, 0);
+    EXPECT_NE(buttonState(toolbar, CmdAlignCentre) & TBSTATE_CHECKED, 0);
+    SendMessageA(c, EM_SETSEL, 0, -1);
+    pumpFor(50);
+    for (int id : {CmdAlignLeft, CmdAlignCentre, CmdAlignRight}) {
+        SCOPED_TRACE(id);
+        EXPECT_NE(buttonState(toolbar, id) & TBSTATE_INDETERMINATE, 0);
+    }
+    closeChild(n);
+}
+
+}  // namespace

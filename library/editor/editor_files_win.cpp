@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/callback_guard.hpp"
 #include "core/gravim.hpp"
 #include "core/os_internal.hpp"
 #include "core/windows_internal_win.hpp"
@@ -122,21 +123,37 @@ bool askForName(HWND frame, EditorWindowRecord& r) {
 }  // namespace
 
 DWORD CALLBACK yyEditLoadRTF(DWORD_PTR file, LPBYTE buffer, LONG wanted, LONG* got) {
-    DWORD read = 0;
-    if (!ReadFile(reinterpret_cast<HANDLE>(file), buffer, static_cast<DWORD>(wanted), &read, nullptr)) {
-        *got = 0;
-        const DWORD code = GetLastError();
-        return code != 0 ? code : 1;
-    }
-    *got = static_cast<LONG>(read);
-    return 0;
+    return yyguardcallback(
+        "yyEditLoadRTF",
+        [&]() -> DWORD {
+            DWORD read = 0;
+            if (!ReadFile(reinterpret_cast<HANDLE>(file), buffer, static_cast<DWORD>(wanted), &read, nullptr)) {
+                *got = 0;
+                const DWORD code = GetLastError();
+                return code != 0 ? code : 1;
+            }
+            *got = static_cast<LONG>(read);
+            return 0;
+        },
+        [&]() -> DWORD {
+            *got = 0;
+            return 1;
+        });
 }
 
 DWORD CALLBACK yyEditSaveRTF(DWORD_PTR file, LPBYTE buffer, LONG count, LONG* written) {
-    DWORD put = 0;
-    WriteFile(reinterpret_cast<HANDLE>(file), buffer, static_cast<DWORD>(count), &put, nullptr);
-    *written = static_cast<LONG>(put);
-    return static_cast<DWORD>(count) - put;
+    return yyguardcallback(
+        "yyEditSaveRTF",
+        [&]() -> DWORD {
+            DWORD put = 0;
+            WriteFile(reinterpret_cast<HANDLE>(file), buffer, static_cast<DWORD>(count), &put, nullptr);
+            *written = static_cast<LONG>(put);
+            return static_cast<DWORD>(count) - put;
+        },
+        [&]() -> DWORD {
+            *written = 0;
+            return static_cast<DWORD>(count);
+        });
 }
 
 const char* yyeditfilter(const EditorWindowRecord& r) { return r.FileFilter; }

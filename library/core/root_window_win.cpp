@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "core/dialog_calls_win.hpp"
 #include "core/callback_guard.hpp"
@@ -94,16 +95,13 @@ void probeRichEdit() {
 void createPalette(int colours) {
     gravim.system.ngColours = colours;
     const int entries = colours + 18;
-    std::string storage(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * static_cast<std::size_t>(entries), '\0');
-    LOGPALETTE* palette = reinterpret_cast<LOGPALETTE*>(storage.data());
-    palette->palVersion = 0x300;
-    palette->palNumEntries = static_cast<WORD>(entries);
+    std::vector<PALETTEENTRY> palette(static_cast<std::size_t>(entries));
     for (int k = 0; k < entries; ++k) {
         const int colour = k < colours ? yyviewentry(k, colours) : static_cast<int>(wColor[k - colours]);
-        palette->palPalEntry[k] = {static_cast<BYTE>(colour & 255), static_cast<BYTE>((colour >> 8) & 255),
-                                   static_cast<BYTE>((colour >> 16) & 255), 0};
+        palette[static_cast<std::size_t>(k)] = {static_cast<BYTE>(colour & 255), static_cast<BYTE>((colour >> 8) & 255),
+                                                static_cast<BYTE>((colour >> 16) & 255), 0};
     }
-    yysetscreenpalette(CreatePalette(palette));
+    yyscreenpalettecreate(palette.data(), entries);
 }
 
 void loadOptionalLibraries() {

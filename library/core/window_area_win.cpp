@@ -19,7 +19,7 @@ COLORREF fillColour(int n, int colour) {
         rgb = iWindowColour[n] != -1 ? static_cast<COLORREF>(iWindowColour[n]) : RGB(255, 255, 255);
     else
         rgb = static_cast<COLORREF>(colour);
-    return hPalette != nullptr ? PALETTERGB(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)) : rgb;
+    return gPal256 != nullptr ? PALETTERGB(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)) : rgb;
 }
 
 void addRectangle(HRGN region, const RECT& rect) {

@@ -350,10 +350,10 @@ LRESULT frameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) != WA_INACTIVE) paintTitleActive(frame);
         break;
     case WM_ACTIVATEAPP:
-        if (wParam && hPalette != nullptr) {
+        if (wParam && gPal256 != nullptr) {
             if (const int n = yygetwindowindex(frame); n >= 0 && hClient[n] != nullptr) {
                 HDC dc = GetDC(hClient[n]);
-                SelectPalette(dc, hPalette, FALSE);
+                SelectPalette(dc, gPal256, FALSE);
                 RealizePalette(dc);
                 ReleaseDC(hClient[n], dc);
             }
@@ -618,9 +618,9 @@ bool paintFromSnapshot(HWND client) {
 }
 
 void realizePalette(HWND client) {
-    if (hPalette == nullptr) return;
+    if (gPal256 == nullptr) return;
     HDC dc = GetDC(client);
-    SelectPalette(dc, hPalette, FALSE);
+    SelectPalette(dc, gPal256, FALSE);
     RealizePalette(dc);
     ReleaseDC(client, dc);
 }

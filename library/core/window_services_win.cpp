@@ -46,7 +46,7 @@ namespace {
 
 COLORREF textColour(int index) {
     const COLORREF colour = wColor[index];
-    return hPalette != nullptr ? GetNearestColor(wDC, colour) : colour;
+    return gPal256 != nullptr ? GetNearestColor(wDC, colour) : colour;
 }
 
 }  // namespace
@@ -98,10 +98,8 @@ void yysetfontcolour(int foreground, int background) {
 void yysetfontcolourrgb(int index, int red, int green, int blue) {
     if (index < 0 || index > 17) return;
     wColor[index] = RGB(red, green, blue);
-    if (hPalette != nullptr) {
-        PALETTEENTRY entry = {static_cast<BYTE>(red), static_cast<BYTE>(green), static_cast<BYTE>(blue), 0};
-        SetPaletteEntries(hPalette, static_cast<UINT>(gravim.system.ngColours + index), 1, &entry);
-    }
+    // The window-text entries follow the graphics entries of the root palette.
+    yywinpalette256(gravim.system.ngColours + index, red + 256 * green + 65536 * blue, 0);
 }
 
 void yysetfontunderline(int flag) { wUnderline = flag; }

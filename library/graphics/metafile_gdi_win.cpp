@@ -116,10 +116,10 @@ void yymetafileload(int index, int size, int& error, int& systemError, std::stri
 void yymetafileplay(int index, int left, int top, int right, int bottom) {
     HENHMETAFILE metafile = yymetafileclose(index);
     if (metafile == nullptr || gDC == nullptr) return;
-    if (hClipRegion != nullptr) SelectClipRgn(gDC, hClipRegion);
+    if (gRegion != nullptr) SelectClipRgn(gDC, gRegion);
     const RECT frame = {left, top, right, bottom};
     PlayEnhMetaFile(gDC, metafile, &frame);
-    if (hClipRegion != nullptr) SelectClipRgn(gDC, nullptr);
+    if (gRegion != nullptr) SelectClipRgn(gDC, nullptr);
 }
 
 void yymetafilesave(int index, int& error, int& systemError, std::string_view name) {
@@ -140,13 +140,7 @@ void yymetafileselect2(int index, int width, int height, int& status) {
     if (!yymetafilerecording(index)) return;
     hGraphicsMetafile = MetafileDC[index];
     SetWindowExtEx(hGraphicsMetafile, width, height, nullptr);
-    gDC = hGraphicsMetafile;
-    SetROP2(gDC, iPlotMode);
-    SetBkMode(gDC, TRANSPARENT);
-    SetTextAlign(gDC, TA_BASELINE);
-    hGrPenSaved = hGrPen != nullptr ? static_cast<HPEN>(SelectObject(gDC, hGrPen)) : nullptr;
-    hGrFontSaved = hGrFont != nullptr ? static_cast<HFONT>(SelectObject(gDC, hGrFont)) : nullptr;
-    yywinlinestyles();
+    yyscreentargetselected(hGraphicsMetafile);
     status = 0;
 }
 

@@ -99,3 +99,11 @@ void yymetafilesdestroyall() {
     for (int n = 1; n <= MetafileSlots; ++n)
         if (record(n).slotType != 0) WMetafileDestroy(n);
 }
+
+void yymetafileslotwidth(int& deviceUnits, int& points) {
+    const GraphicsState& g = gravim.graphics;
+    deviceUnits = points = 0;
+    if (g.surfaceType != 4 || !validSlot(g.surfaceIdent)) return;
+    deviceUnits = record(g.surfaceIdent).slotDrawingWidth;
+    points = record(g.surfaceIdent).slotWidthPoints;
+}

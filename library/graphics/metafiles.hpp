@@ -41,3 +41,7 @@ void yymetafilesave(int index, int& error, int& systemError, std::string_view na
 void yymetafileselect2(int index, int width, int height, int& status);
 // Whether the entry is recording (a creation succeeded and nothing closed it yet).
 bool yymetafilerecording(int index);
+
+// The current metafile slot's width in device units and in points (line widths on a slot are
+// given in tenths of a point); points 0 when no slot is selected.
+void yymetafileslotwidth(int& deviceUnits, int& points);

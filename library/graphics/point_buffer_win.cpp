@@ -5,26 +5,31 @@
 #include <vector>
 
 POINT* gPoints = nullptr;
+int gPointCount = 0;
 
 namespace {
 std::vector<POINT> points;
 }
 
 bool yypolalloc(int n) {
+    yypolfree();
+    if (n < 1) return false;
     try {
-        if (n > 0 && points.size() < static_cast<std::size_t>(n)) points.resize(static_cast<std::size_t>(n));
+        points.assign(static_cast<std::size_t>(n), POINT{0, 0});
     } catch (const std::bad_alloc&) {
         return false;
     }
-    gPoints = points.empty() ? nullptr : points.data();
+    gPoints = points.data();
+    gPointCount = n;
     return true;
 }
 
-void yypolpoint(int i, int x, int y) {
-    if (i >= 0 && static_cast<std::size_t>(i) < points.size()) points[static_cast<std::size_t>(i)] = {x, y};
+void yypolpoint(int x, int y, int i) {
+    if (i >= 0 && i < gPointCount) points[static_cast<std::size_t>(i)] = {x, y};
 }
 
 void yypolfree() {
     std::vector<POINT>().swap(points);
     gPoints = nullptr;
+    gPointCount = 0;
 }

@@ -1,14 +1,11 @@
-// point_buffer_win.hpp - the shared buffer of integer points from which the printer and metafile
-// layers draw polygons and polylines (graphics-internal).
+// point_buffer_win.hpp - the shared point buffer as GDI points, for the screen primitives and the
+// printer and metafile layers (graphics-internal; the routines are in screen_primitives.hpp).
 #pragma once
 
 #include <windows.h>
 
-// Points 0..n-1 of the last yypolalloc; null after yypolfree.
-extern POINT* gPoints;
+#include "graphics/screen_primitives.hpp"
 
-// Room for n points (the buffer grows, never shrinks until freed); false when memory is short.
-bool yypolalloc(int n);
-// Stores point i (from 0) when it is inside the buffer.
-void yypolpoint(int i, int x, int y);
-void yypolfree();
+// Points 0..gPointCount-1 of the last yypolalloc; null and 0 after yypolfree.
+extern POINT* gPoints;
+extern int gPointCount;

@@ -4,41 +4,18 @@
 #include "graphics/screen_win.hpp"
 
 void yyscreenwindowdcreleasing(HDC windowDC) {
-    if (gDC == nullptr || gDC != windowDC) return;
-    if (hGrPenSaved != nullptr) SelectObject(gDC, hGrPenSaved);
-    if (hGrFontSaved != nullptr) SelectObject(gDC, hGrFontSaved);
-    // The pen goes with the released context; the new context gets its own.
-    if (hGrPen != nullptr) DeleteObject(hGrPen);
-    hGrPen = hGrPenSaved = nullptr;
+    if (gDC != nullptr && gDC == windowDC) yyscreentargetreleasing();
 }
 
 void yyscreenwindowdcselected(HDC windowDC) {
     if (hFieldDC != nullptr || hBitmapDC != nullptr || hGraphicsMetafile != nullptr) return;
-    gDC = windowDC;
-    SetBkMode(gDC, TRANSPARENT);
-    SetTextAlign(gDC, TA_BASELINE);
-    yywinlinestyles();
-    if (hPalette != nullptr) {
-        SelectPalette(gDC, hPalette, FALSE);
-        RealizePalette(gDC);
-    }
+    yyscreentargetselected(windowDC);
 }
 
 void yyscreenfielddcselected(HWND field, HDC fieldDC) {
-    // The pen belonged to the context given up; the field's context gets its own objects.
-    if (hGrPen != nullptr) DeleteObject(hGrPen);
-    hGrPen = hGrPenSaved = nullptr;
     hFieldDC = fieldDC;
     hFieldWindow = field;
-    gDC = fieldDC;
-    SetBkMode(gDC, TRANSPARENT);
-    SetTextAlign(gDC, TA_BASELINE);
-    yywinlinestyles();
-    if (hGrFont != nullptr) hGrFontSaved = static_cast<HFONT>(SelectObject(gDC, hGrFont));
-    if (hPalette != nullptr) {
-        SelectPalette(gDC, hPalette, FALSE);
-        RealizePalette(gDC);
-    }
+    yyscreentargetselected(fieldDC);
 }
 
 void yyscreenwindowdcgone(HDC windowDC) {
@@ -47,9 +24,8 @@ void yyscreenwindowdcgone(HDC windowDC) {
 
 void yyscreenopened(HDC windowDC) {
     gDC = windowDC;
-    hClipRegion = nullptr;
-    hGrFont = hGrFontSaved = nullptr;
-    hGrPen = hGrPenSaved = nullptr;
+    gPenOld = nullptr;
+    gFontOld = nullptr;
     hFieldDC = nullptr;
     hFieldWindow = nullptr;
     hBitmapDC = nullptr;
@@ -59,19 +35,16 @@ void yyscreenopened(HDC windowDC) {
 
 void yyscreenclosed() {
     gDC = nullptr;
+    gPenOld = nullptr;
+    gFontOld = nullptr;
     hFieldDC = nullptr;
     hFieldWindow = nullptr;
     hBitmapDC = nullptr;
     hGraphicsMetafile = nullptr;
 }
 
-void yysetscreenpalette(HPALETTE palette) { hPalette = palette; }
-
 void yygrselectnone() {
-    if (gDC != nullptr) {
-        if (hGrPenSaved != nullptr) SelectObject(gDC, hGrPenSaved);
-        if (hGrFontSaved != nullptr) SelectObject(gDC, hGrFontSaved);
-    }
+    yyscreentargetreleasing();
     if (hFieldDC != nullptr) {
         ReleaseDC(hFieldWindow, hFieldDC);
         hFieldDC = nullptr;

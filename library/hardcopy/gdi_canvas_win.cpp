@@ -10,15 +10,11 @@
 #include "core/os_internal.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
+#include "graphics/dash_tables.hpp"
 #include "graphics/point_buffer_win.hpp"
 #include "hardcopy/gdi_drivers.hpp"
-#include "hardcopy/printer_dashes.hpp"
 
 namespace {
-
-// GDI pen style of each line type.
-constexpr int lineClasses[8] = {PS_SOLID, PS_DOT, PS_DASH, PS_DASHDOT, PS_DASHDOTDOT,
-                                PS_DASHDOT, PS_DASH, PS_DASHDOTDOT};
 
 // A temporary brush and pen selected for one shape, restored and deleted afterwards.
 class ShapeObjects {
@@ -47,24 +43,6 @@ private:
     HGDIOBJ oldPen_ = nullptr;
 };
 
-// The end point of a solid line drawn one unit further, so that GDI, which leaves the last pixel
-// out, draws it; false for slopes where only setting the pixel helps.
-bool extendedEnd(int x1, int y1, int& x2, int& y2) {
-    const int sx = x1 < x2 ? 1 : -1;
-    const int sy = y1 < y2 ? 1 : -1;
-    if (x1 == x2) {
-        y2 += sy;
-    } else if (y1 == y2) {
-        x2 += sx;
-    } else if (std::abs(x2 - x1) == std::abs(y2 - y1)) {
-        x2 += sx;
-        y2 += sy;
-    } else {
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 void yygdicolour(GdiCanvas& canvas, int red, int green, int blue) {
@@ -74,14 +52,14 @@ void yygdicolour(GdiCanvas& canvas, int red, int green, int blue) {
 
 void yygdilinetype(GdiCanvas& canvas, int type) {
     canvas.lineType = type;
-    canvas.lineClass = type >= 0 && type <= 7 ? lineClasses[type] : PS_SOLID;
+    canvas.lineClass = yylinepenstyle(type);
 }
 
 void yygdidashes(GdiCanvas& canvas, int dpi) {
     const int screenDpi = gravim.system.wScreenDPI;
     for (int type = 1; type <= 7; ++type) {
         unsigned entries[6] = {};
-        canvas.dashCount[type] = yyprinterdashes(type, dpi, screenDpi, canvas.penWidth, entries);
+        canvas.dashCount[type] = yyscaleddashes(type, dpi, screenDpi, canvas.penWidth, entries);
         std::copy_n(entries, 6, canvas.dashes[type]);
     }
 }
@@ -130,7 +108,7 @@ void yygdiline(GdiCanvas& canvas, int x1, int y1, int x2, int y2, bool setEndPix
         return;
     }
     int endX = x2, endY = y2;
-    if (extendedEnd(x1, y1, endX, endY)) {
+    if (yyextendedlineend(x1, y1, endX, endY)) {
         LineTo(canvas.dc, endX, endY);
         return;
     }
@@ -145,7 +123,7 @@ void yygdipolyline(GdiCanvas& canvas, int count, bool setEndPixel) {
     const bool closed = last.x == gPoints[0].x && last.y == gPoints[0].y;
     if (canvas.lineClass == PS_SOLID && !closed) {
         int endX = last.x, endY = last.y;
-        if (extendedEnd(before.x, before.y, endX, endY)) {
+        if (yyextendedlineend(before.x, before.y, endX, endY)) {
             last = {endX, endY};
         } else if (setEndPixel && canvas.penWidth == 1) {
             SetPixel(canvas.dc, last.x, last.y, canvas.current);
@@ -253,31 +231,6 @@ int yygditextlength(const GdiCanvas& canvas, const char* text, int length) {
     return extent.cx;
 }
 
-void yygdigradfill(HDC dc, const int* x, const int* y, const int* colours, const int* triangles,
-                   int vertexCount, int triangleCount, int& failed) {
-    using GradientFillRoutine = BOOL(WINAPI*)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
-    failed = 1;
-    if (pGradientFill == nullptr || vertexCount <= 0 || triangleCount <= 0) return;
-    TRIVERTEX* vertices = new (std::nothrow) TRIVERTEX[static_cast<std::size_t>(vertexCount)];
-    GRADIENT_TRIANGLE* mesh = new (std::nothrow) GRADIENT_TRIANGLE[static_cast<std::size_t>(triangleCount)];
-    if (vertices != nullptr && mesh != nullptr) {
-        for (int i = 0; i < vertexCount; ++i) {
-            const unsigned colour = static_cast<unsigned>(colours[i]);
-            vertices[i] = {x[i], y[i], static_cast<COLOR16>((colour % 256) * 256),
-                           static_cast<COLOR16>(colour & 65280u),
-                           static_cast<COLOR16>((colour & 16711680u) / 256), 0};
-        }
-        for (int i = 0; i < triangleCount; ++i)
-            mesh[i] = {static_cast<ULONG>(triangles[3 * i] - 1), static_cast<ULONG>(triangles[3 * i + 1] - 1),
-                       static_cast<ULONG>(triangles[3 * i + 2] - 1)};
-        const auto routine = reinterpret_cast<GradientFillRoutine>(reinterpret_cast<void*>(pGradientFill));
-        failed = routine(dc, vertices, static_cast<ULONG>(vertexCount), mesh,
-                         static_cast<ULONG>(triangleCount), GRADIENT_FILL_TRIANGLE) == 0 ? 1 : 0;
-    }
-    delete[] vertices;
-    delete[] mesh;
-}
-
 int yyvertexcount(int requested) {
     const GraphicsState& g = gravim.graphics;
     const int held = static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1;
@@ -290,7 +243,7 @@ bool yydevicepoints(int first, int last) {
     if (first < 1 || last < first || !yypolalloc(last - first + 1)) return false;
     for (int i = first; i <= last; ++i) {
         const auto v = static_cast<std::size_t>(i);
-        yypolpoint(i - first, yydevicex(g.PolygonX[v]), yydevicey(g.PolygonY[v]));
+        yypolpoint(yydevicex(g.PolygonX[v]), yydevicey(g.PolygonY[v]), i - first);
     }
     return true;
 }

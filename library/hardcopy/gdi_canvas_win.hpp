@@ -62,9 +62,6 @@ void yygdiselectfont(GdiCanvas& canvas, HFONT font);
 void yygdidrawstring(GdiCanvas& canvas, int x1, int y1, int x2, int y2, int justification, int boxed,
                      const char* text, int length);
 int yygditextlength(const GdiCanvas& canvas, const char* text, int length);
-// Gradient triangles through the system routine; failed 1 when it is missing or fails.
-void yygdigradfill(HDC dc, const int* x, const int* y, const int* colours, const int* triangles,
-                   int vertexCount, int triangleCount, int& failed);
 
 // The drivers' side of the point buffer: vertices first..last (1-based) of the polygon lists in
 // device units at points 0..; false when there is nothing to store or no memory. The caller

@@ -298,7 +298,7 @@ void yywmfpointrgb(int x, int y, int colour) { SetPixel(gwmfDC, x, y, static_cas
 
 void yywmfgradfill(const int* x, const int* y, const int* colours, const int* triangles,
                    int vertexCount, int triangleCount, int& failed) {
-    yygdigradfill(gwmfDC, x, y, colours, triangles, vertexCount, triangleCount, failed);
+    yysystemgradient(gwmfDC, x, y, colours, triangles, vertexCount, triangleCount, failed);
 }
 
 namespace {
@@ -380,7 +380,7 @@ void yywmfplaymetafile(int type, int left, int top, int right, int bottom, int t
         error = 1;
         return;
     }
-    if (target == 0 && hClipRegion != nullptr) SelectClipRgn(dc, hClipRegion);
+    if (target == 0 && gRegion != nullptr) SelectClipRgn(dc, gRegion);
     const bool nt = gravim.system.WinNT != 0;
     if (nt) turn(dc, rotation, offsetX, offsetY);
     const RECT box = {left, top, right, bottom};

@@ -216,5 +216,5 @@ void yywprpointrgb(int x, int y, int colour) { SetPixel(gPrDC, x, y, static_cast
 
 void yywprgradfill(const int* x, const int* y, const int* colours, const int* triangles,
                    int vertexCount, int triangleCount, int& failed) {
-    yygdigradfill(gPrDC, x, y, colours, triangles, vertexCount, triangleCount, failed);
+    yysystemgradient(gPrDC, x, y, colours, triangles, vertexCount, triangleCount, failed);
 }

@@ -39,7 +39,7 @@ bool blit(int left, int top, int width, int height) {
     header.biCompression = BI_RGB;
     const int tableSize = yywprpalsize(&header);
 
-    HPALETTE palette = hPalette != nullptr ? hPalette : static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE));
+    HPALETTE palette = gPal256 != nullptr ? gPal256 : static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE));
     HDC screen = GetDC(nullptr);
     HPALETTE previousPalette = SelectPalette(screen, palette, FALSE);
     RealizePalette(screen);

@@ -37,7 +37,7 @@ HBITMAP yybitmaphandle(int slot) { return validSlot(slot) ? hBitmap[slot] : null
 
 COLORREF yybitmapcolour(HDC dc, int colour) {
     const COLORREF rgb = static_cast<COLORREF>(colour) & 0xFFFFFF;
-    if (hPalette != nullptr) return PALETTEINDEX(GetNearestPaletteIndex(hPalette, rgb));
+    if (gPal256 != nullptr) return PALETTEINDEX(GetNearestPaletteIndex(gPal256, rgb));
     return GetNearestColor(dc, rgb);
 }
 
@@ -48,8 +48,8 @@ HDC yybitmapcontext(HDC like, HBITMAP bitmap) {
         DeleteDC(dc);
         return nullptr;
     }
-    if (hPalette != nullptr) {
-        SelectPalette(dc, hPalette, FALSE);
+    if (gPal256 != nullptr) {
+        SelectPalette(dc, gPal256, FALSE);
         RealizePalette(dc);
     }
     return dc;
@@ -67,7 +67,7 @@ HBITMAP yybitmapcreate2(int width, int height, int colour) {
     }
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
     HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-    if (hPalette != nullptr) SelectPalette(dc, hPalette, FALSE);
+    if (gPal256 != nullptr) SelectPalette(dc, gPal256, FALSE);
     HBRUSH brush = CreateSolidBrush(yybitmapcolour(dc, colour));
     HGDIOBJ oldBrush = SelectObject(dc, brush);
     const int oldMix = SetROP2(dc, R2_COPYPEN);
@@ -151,21 +151,8 @@ void yybitmapselect(int slot, int& status, int& width, int& height) {
         return;
     }
     hGraphicsBitmap = hBitmap[slot];
-    hBitmapDC = gDC = dc;
-    // A fresh fill pattern compatible with the new target.
-    if (hStipple != nullptr) DeleteObject(hStipple);
-    static const WORD pattern[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
-    hStipple = CreateBitmap(8, 8, 1, 1, pattern);
-    SetROP2(gDC, iPlotMode);
-    SetBkMode(gDC, TRANSPARENT);
-    SetTextAlign(gDC, TA_BASELINE);
-    hGrPenSaved = hGrPen != nullptr ? static_cast<HPEN>(SelectObject(gDC, hGrPen)) : nullptr;
-    hGrFontSaved = hGrFont != nullptr ? static_cast<HFONT>(SelectObject(gDC, hGrFont)) : nullptr;
-    yywinlinestyles();
-    if (hPalette != nullptr) {
-        SelectPalette(gDC, hPalette, FALSE);
-        RealizePalette(gDC);
-    }
+    hBitmapDC = dc;
+    yyscreentargetselected(dc);
     status = 0;
 }
 

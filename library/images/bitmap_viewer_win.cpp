@@ -302,9 +302,9 @@ LRESULT frameMouseActivate(HWND frame) {
 }
 
 void realiseIn(HWND window) {
-    if (hPalette == nullptr) return;
+    if (gPal256 == nullptr) return;
     HDC dc = GetDC(window);
-    SelectPalette(dc, hPalette, FALSE);
+    SelectPalette(dc, gPal256, FALSE);
     RealizePalette(dc);
     ReleaseDC(window, dc);
 }
@@ -366,8 +366,8 @@ LRESULT frameMessage(HWND frame, int* record, UINT message, WPARAM wParam, LPARA
 void paintViewer(HWND viewer, const int* record) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(viewer, &paint);
-    if (hPalette != nullptr) {
-        SelectPalette(dc, hPalette, FALSE);
+    if (gPal256 != nullptr) {
+        SelectPalette(dc, gPal256, FALSE);
         RealizePalette(dc);
     }
     HDC memory = CreateCompatibleDC(dc);

@@ -57,7 +57,7 @@ bool capture(int x, int y, int width, int height, Capture& c, int& syserror) {
         syserror = static_cast<int>(lastError());
         return false;
     }
-    HPALETTE palette = hPalette != nullptr ? hPalette : static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE));
+    HPALETTE palette = gPal256 != nullptr ? gPal256 : static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE));
     c.previousPalette = SelectPalette(c.context, palette, FALSE);
     RealizePalette(c.context);
     HGDIOBJ previous = SelectObject(c.context, c.bitmap);

@@ -52,10 +52,11 @@ TEST_F(Fonts, SystemFontCellsComeFromTheScreenFont) {
     open(400, 300);
     GraphicsState& g = gravim.graphics;
     g.FontNumber = 102;
-    g.ScreenCharWidth = 8, g.ScreenCharHeight = 16;
     yychdfont();
-    EXPECT_NEAR(g.CharsAcross, 399.99f / 8, 1e-3);
-    EXPECT_NEAR(g.CharsDown, 299.99f / 16, 1e-3);
+    ASSERT_GT(g.ScreenCharWidth, 0);
+    ASSERT_GT(g.ScreenCharHeight, 0);
+    EXPECT_NEAR(g.CharsAcross, 399.99f / static_cast<float>(g.ScreenCharWidth), 1e-3);
+    EXPECT_NEAR(g.CharsDown, 299.99f / static_cast<float>(g.ScreenCharHeight), 1e-3);
 }
 
 TEST_F(Fonts, TextAnglesAndTheAspectFactor) {

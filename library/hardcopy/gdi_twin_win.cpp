@@ -3,11 +3,14 @@
 #include "hardcopy/gdi_twin_win.hpp"
 
 #include <algorithm>
+#include <string>
 
 #include "core/gravim.hpp"
+#include "core/windows_internal_win.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/point_buffer_win.hpp"
 #include "hardcopy/gdi_canvas_win.hpp"
+#include "images/image_files.hpp"
 
 namespace {
 
@@ -91,4 +94,28 @@ void yytwinfilledshape(const TwinLayer& layer, const TwinColours& colours, int o
         break;
     }
     }
+}
+
+void yytwinimage(int target) {
+    GraphicsState& g = gravim.graphics;
+    g.pageDrawn = 1;
+    const ImagePlacement place = yyimageplacement(gravim.system.WinNT != 0);
+    const std::string name(g.OperandText.trimmed());
+    yyloadimage(g.OperandPixelX[1], target, place.box.left, place.box.top, place.box.right, place.box.bottom, 1,
+                g.OperandPixelY[3], g.rotation, place.offsetX, place.offsetY, g.OperandValue, g.OperandCount, name.c_str());
+}
+
+void yytwingradient(int kind, GradientPixel pixel, GradientPolygon polygon) {
+    GraphicsState& g = gravim.graphics;
+    g.pageDrawn = 1;
+    const int count = yyvertexcount(g.GradientVertexCount);
+    g.GradientVertexCount = count;
+    yygradientsize(count);
+    for (int i = 1; i <= count; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        g.GradientX[k] = yydevicex(g.PolygonX[k]);
+        g.GradientY[k] = yydevicey(g.PolygonY[k]);
+    }
+    const DeviceBox box = yyareabox(false);
+    yygradientfill(kind, box.left, box.top, box.right, box.bottom, pixel, polygon);
 }

@@ -2,6 +2,7 @@
 // over a table of their output layer's routines (library-internal).
 #pragma once
 
+#include "graphics/gradient_fill.hpp"
 #include "hardcopy/gdi_drivers.hpp"
 
 // One output layer's routines, in device units, and the driver's differences.
@@ -36,3 +37,10 @@ void yytwinpolyline(const TwinLayer& layer, bool cut);
 // The pattern members of the filled shapes, with the end-of-fill call (OperandValue -1) that
 // gives the layer back its colour pair.
 void yytwinfilledshape(const TwinLayer& layer, const TwinColours& colours, int opcode);
+// OpImage: the image file drawn by the image drawer onto the layer's context (target 10 the
+// printer document, 11 the metafile being recorded) into the area, answered in OperandValue and
+// OperandCount.
+void yytwinimage(int target);
+// OpGradientFill: the vertices in device units, filled inside the area by the gradient fill with
+// the layer's two routines; kind 2 offers the whole polygon first.
+void yytwingradient(int kind, GradientPixel pixel, GradientPolygon polygon);

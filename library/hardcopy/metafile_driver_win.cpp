@@ -145,6 +145,11 @@ void xxwmf(int opcode) {
     // A Windows metafile record holds a limited number of points (yywmf2 per piece).
     case OpPolyline: yytwinpolyline(metafileLayer, enhanced == 0); break;
     case OpOutlineArc: yytwinoutlinearc(metafileLayer); break;
+    case OpImage: yytwinimage(11); break;
+    // A Windows metafile cannot record the system's gradient: pixel by pixel there.
+    case OpGradientFill:
+        yytwingradient(enhanced != 0 ? g.hardcopyDevice.GradientFillType : 1, yywmfpointrgb, yywmfgradfill);
+        break;
     default: break;
     }
 }

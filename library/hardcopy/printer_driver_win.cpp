@@ -165,6 +165,8 @@ void xxwin(int opcode) {
         break;
     case OpPolyline: yytwinpolyline(printerLayer, false); break;
     case OpOutlineArc: yytwinoutlinearc(printerLayer); break;
+    case OpImage: yytwinimage(10); break;
+    case OpGradientFill: yytwingradient(g.hardcopyDevice.GradientFillType, yywprpointrgb, yywprgradfill); break;
     default: break;
     }
 }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/gravim.hpp"
+#include "core/window_tables_win.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/gdi_drivers.hpp"
 #include "hardcopy/hardcopy.hpp"
@@ -382,6 +383,66 @@ TEST_F(MetafileDriver, AnUnknownKindIsWrittenAsAPlaceableFile) {
     ASSERT_GT(bytes.size(), 22u + 18u);
     EXPECT_EQ(dword(bytes, 0), 0x9AC6CDD7u);
     EXPECT_GT(wmfRecords(bytes, 22).size(), 5u);
+}
+
+}  // namespace
+
+namespace {
+
+// A small gradient triangle of surface units with red, green and blue corners.
+void gradientTriangle() {
+    GraphicsState& g = gravim.graphics;
+    drawing::vertices({{100, 100}, {105, 100}, {100, 105}});
+    g.GradientVertexCount = 3;
+    yygradientsize(3);
+    g.GradientColour[1] = Red, g.GradientColour[2] = Green, g.GradientColour[3] = Blue;
+    yyhdrv(OpGradientFill);
+}
+
+TEST_F(MetafileDriver, GradientsAreSystemGradientsInEnhancedMetafilesAndPixelsInWindowsMetafiles) {
+    if (pGradientFill == nullptr) {
+        hMsimg32 = LoadLibraryA("msimg32.dll");
+        pGradientFill = hMsimg32 != nullptr ? GetProcAddress(hMsimg32, "GradientFill") : nullptr;
+    }
+    ASSERT_NE(pGradientFill, nullptr);
+    const std::string enhanced = printedPath("gradient_driver.emf");
+    start(2, enhanced);
+    ASSERT_EQ(g.hardcopyActive, 1);
+    EXPECT_EQ(g.hardcopyDevice.GradientFillType, 2);
+    gradientTriangle();
+    EXPECT_EQ(g.pageDrawn, 1);
+    IGrHardCopy("S");
+    int gradients = 0, pixels = 0;
+    const auto emf = fileBytes(enhanced);
+    for (const auto& [type, at] : emfRecords(emf)) {
+        gradients += type == EMR_GRADIENTFILL;
+        pixels += type == EMR_SETPIXELV;
+    }
+    EXPECT_EQ(gradients, 1);
+    EXPECT_EQ(pixels, 0);
+
+    const std::string plain = printedPath("gradient_driver.wmf");
+    start(0, plain);
+    ASSERT_EQ(g.hardcopyActive, 1);
+    gradientTriangle();
+    IGrHardCopy("S");
+    int setPixels = 0;
+    for (const WmfRecord& record : wmfRecords(fileBytes(plain), 0)) setPixels += record.function == META_SETPIXEL;
+    // A triangle of 50 x 50 units, about half of them covered.
+    EXPECT_GT(setPixels, 1000);
+    EXPECT_LT(setPixels, 2600);
+}
+
+TEST_F(MetafileDriver, AnImageAnswersTheDrawersError) {
+    start(2, printedPath("image_driver.emf"));
+    ASSERT_EQ(g.hardcopyActive, 1);
+    g.OperandText.assign("picture.png");
+    g.OperandPixelX[1] = 15;
+    g.OperandValue = g.OperandCount = -1;
+    yyhdrv(OpImage);
+    EXPECT_EQ(g.OperandValue, 27);  // no image drawer yet: every format unsupported
+    EXPECT_EQ(g.OperandCount, 0);
+    EXPECT_EQ(g.pageDrawn, 1);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <array>
 #include <cstring>
 #include <memory>
-#include <new>
 #include <span>
 #include <string>
 
@@ -81,11 +80,7 @@ void writePage(int handle) {
     const std::int64_t encoded = read / 4 * 6 + 2;
     const std::int64_t fileSize = headerBytes + table + std::int64_t{height} * aligned;
     const std::int64_t bufferSize = std::max({std::int64_t{headerBytes + 1024}, aligned, read + encoded});
-    if (bufferSize > 0x7FFFFFF0) {
-        gravim.hardcopy.hardcopyOutputError = 1;
-        return;
-    }
-    std::unique_ptr<unsigned char[]> buffer(new (std::nothrow) unsigned char[static_cast<std::size_t>(bufferSize)]);
+    const std::unique_ptr<unsigned char[]> buffer = yyimagebuffer(bufferSize);
     if (!buffer) {
         gravim.hardcopy.hardcopyOutputError = 1;
         return;

@@ -2,8 +2,25 @@
 #include "images/image_encoders.hpp"
 
 #include <cstring>
+#include <new>
 
 #include "images/png_helpers.hpp"
+
+namespace {
+constexpr std::int64_t defaultBufferLimit = 0x7FFFFFF0;
+std::int64_t bufferLimit = defaultBufferLimit;
+}  // namespace
+
+std::unique_ptr<unsigned char[]> yyimagebuffer(std::int64_t bytes) {
+    if (bytes < 0 || bytes > bufferLimit) return nullptr;
+    return std::unique_ptr<unsigned char[]>(new (std::nothrow) unsigned char[static_cast<std::size_t>(bytes)]);
+}
+
+std::int64_t yysetimagebufferlimit(std::int64_t bytes) {
+    const std::int64_t previous = bufferLimit;
+    bufferLimit = bytes;
+    return previous;
+}
 
 void yypnghead(unsigned char* out, int width, int height, int bitDepth, int colourType) {
     static constexpr unsigned char signature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};

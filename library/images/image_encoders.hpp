@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "images/raster_reader.hpp"
 
@@ -48,3 +49,9 @@ int yypcxrun(int value, int count, unsigned char* out);
 // Encodes a line of count bytes into runs of at most 63 equal bytes (out takes at most 2 x count
 // bytes); returns the encoded length.
 int yypcxline(const unsigned char* line, int count, unsigned char* out);
+
+// A buffer of the writers: null when it cannot be allocated or is beyond the buffer limit (the
+// byte counts the writers hand on are ints, so the limit starts just below 2 GiB).
+std::unique_ptr<unsigned char[]> yyimagebuffer(std::int64_t bytes);
+// Sets the buffer limit and returns the previous one; for tests that make allocations fail.
+std::int64_t yysetimagebufferlimit(std::int64_t bytes);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <memory>
-#include <new>
 
 #include "core/gravim.hpp"
 #include "hardcopy/output_file.hpp"
@@ -26,11 +25,7 @@ void writePage(int handle) {
     const std::int64_t line = needed + needed % 2;
     // The raw line goes behind room for its encoded form.
     const std::int64_t bufferSize = std::max<std::int64_t>(769, 3 * line);
-    if (bufferSize > 0x7FFFFFF0) {
-        gravim.hardcopy.hardcopyOutputError = 1;
-        return;
-    }
-    std::unique_ptr<unsigned char[]> buffer(new (std::nothrow) unsigned char[static_cast<std::size_t>(bufferSize)]);
+    const std::unique_ptr<unsigned char[]> buffer = yyimagebuffer(bufferSize);
     if (!buffer) {
         gravim.hardcopy.hardcopyOutputError = 1;
         return;

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstring>
 #include <memory>
-#include <new>
 #include <span>
 
 #include "core/files.hpp"
@@ -51,14 +50,13 @@ bool writeImage(int handle, unsigned char* fixed) {
     const std::int64_t row = rowBytes(depth, r.RasterWidth);
     const std::int64_t raw64 = (row + 1) * r.RasterHeight;
     const std::int64_t capacity64 = raw64 + raw64 / 1000 + 14;
-    if (capacity64 > 0x7FFFFFF0) return false;
+    // The chunk: length word, type, the compressed data, the CRC.
+    const std::unique_ptr<unsigned char[]> chunk = yyimagebuffer(capacity64 + 12);
+    if (!chunk) return false;
     const int raw = static_cast<int>(raw64);
     int compressed = static_cast<int>(capacity64);
-    // The chunk: length word, type, the compressed data, the CRC.
-    std::unique_ptr<unsigned char[]> chunk(new (std::nothrow) unsigned char[static_cast<std::size_t>(compressed) + 12]);
-    if (!chunk) return false;
     {
-        std::unique_ptr<unsigned char[]> rows(new (std::nothrow) unsigned char[static_cast<std::size_t>(raw) + 1]);
+        const std::unique_ptr<unsigned char[]> rows = yyimagebuffer(raw64 + 1);
         if (!rows) return false;
         for (int y = 0; y < r.RasterHeight; ++y)
             rawRow(depth, r.RasterHeight - 1 - y, static_cast<int>(row), rows.get() + (row + 1) * y);

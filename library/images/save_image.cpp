@@ -3,8 +3,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
-#include <new>
 #include <vector>
 
 #include "core/files_internal.hpp"
@@ -182,16 +180,11 @@ bool yysavepngfile(int handle, const unsigned char* block, int width, int& statu
     const std::int64_t rowBytes = copy.bits == 4 ? copy.width / 2 : copy.bits == 8 ? width : 3 * std::int64_t{width};
     const std::int64_t raw = copy.height * (rowBytes + 1);
     const std::int64_t capacity = raw + raw / 1000 + 14;
-    if (capacity > 0x7FFFFFF0) {
-        status = 1044;
-        syserror = -4;  // insufficient memory
-        return false;
-    }
-    std::unique_ptr<unsigned char[]> rows(new (std::nothrow) unsigned char[static_cast<std::size_t>(raw) + 1]);
-    std::unique_ptr<unsigned char[]> chunk(new (std::nothrow) unsigned char[static_cast<std::size_t>(capacity) + 8]);
+    std::unique_ptr<unsigned char[]> rows = yyimagebuffer(raw + 1);
+    const std::unique_ptr<unsigned char[]> chunk = yyimagebuffer(capacity + 12);
     if (!rows || !chunk) {
         status = 1044;
-        syserror = -4;
+        syserror = -4;  // zlib's "insufficient memory"
         return false;
     }
     for (int y = 0; y < copy.height; ++y) {

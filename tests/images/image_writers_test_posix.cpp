@@ -573,4 +573,24 @@ TEST_F(ImageWriters, AWriteFailingAtByteNKeepsThePrefixAndLaterPagesGetTheirHead
     }
 }
 
+TEST_F(ImageWriters, ABufferThatCannotBeAllocatedIsAFailedWrite) {
+    const std::int64_t previous = yysetimagebufferlimit(1000);
+    const struct {
+        void (*writer)();
+        int format;
+        std::size_t written;  // what stays: PNG's signature, IHDR and PLTE are written first
+    } cases[] = {{yypng1, 3, 33 + 780}, {yybmp1, 1, 0}, {yybmp1, 2, 0}, {yypcx1, 4, 0}};
+    for (const auto& c : cases) {
+        raster(8, 640, 10);
+        const Bytes file = write("short.img", c.writer, 1, c.format);
+        EXPECT_EQ(gravim.hardcopy.hardcopyOutputError, 1) << c.format;
+        EXPECT_EQ(file.size(), c.written) << c.format;
+    }
+    // Within the limit the same pages are written whole.
+    raster(8, 40, 10);
+    write("fits.png", yypng1);
+    EXPECT_EQ(gravim.hardcopy.hardcopyOutputError, 0);
+    yysetimagebufferlimit(previous);
+}
+
 }  // namespace

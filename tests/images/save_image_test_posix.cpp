@@ -14,6 +14,7 @@
 
 #include "core/files_internal.hpp"
 #include "file_bytes.hpp"
+#include "images/image_encoders.hpp"
 #include "images/save_image.hpp"
 #include "scratch.hpp"
 
@@ -296,6 +297,19 @@ TEST_F(SavedFiles, AFailedWriteGivesStatus2) {
         EXPECT_EQ(readWholeFile("cut.img").size(), 100u) << type;
     }
     std::signal(SIGXFSZ, previous);
+}
+
+TEST_F(SavedFiles, PngBuffersThatCannotBeAllocatedGive1044) {
+    const Copy copy(64, 64, 24, 0, false, [](int x, int y) { return static_cast<std::uint32_t>(pattern(x, y)); });
+    const std::int64_t previous = yysetimagebufferlimit(1000);
+    const int handle = open("short.png");
+    int status = 0, syserror = 0;
+    EXPECT_FALSE(yysavepngfile(handle, copy.block.data(), 64, status, syserror));
+    yyclos(handle);
+    yysetimagebufferlimit(previous);
+    EXPECT_EQ(status, 1044);
+    EXPECT_EQ(syserror, -4);
+    EXPECT_EQ(readWholeFile("short.png").size(), 33u);  // signature and IHDR stay
 }
 
 }  // namespace

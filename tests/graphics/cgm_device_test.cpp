@@ -11,6 +11,7 @@
 #include "core/errors_internal.hpp"
 #include "graphics/cgm_device.hpp"
 #include "graphics/devices.hpp"
+#include "graphics/graphics_internal.hpp"
 #include "graphics/metafiles.hpp"
 #include "graphics_fixture.hpp"
 
@@ -259,6 +260,26 @@ TEST_F(CgmSlotTest, GradientFillRecordsTheTrianglesOfThePolygon) {
             }
         }
     }
+}
+
+// The library's own drawing reaches the store through the CGM memory device.
+TEST_F(CgmSlotTest, PublicDrawingIsRecorded) {
+    begin(1, 756, 540);
+    IGrColourModel(24);
+    IGrColourN(WRGB(0, 128, 255));
+    yysetfillstyle(4);
+    const std::size_t from = mark();
+    IGrRectangle(0.25f, 0.5f, 0.75f, 1.0f);
+    const CgmWalk walk = walkSince(from);
+    EXPECT_TRUE(walk.complete) << walk.problem;
+    const auto fills = walk.find(5, 23);
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(fills[0]->params, (std::vector<std::uint8_t>{0, 128, 255, 0}));
+    const auto rectangles = walk.find(4, 11);
+    ASSERT_EQ(rectangles.size(), 1u);
+    EXPECT_NEAR(rectangles[0]->integer(0), 6300 / 4, 2);
+    EXPECT_NEAR(rectangles[0]->integer(2), 4500 / 2, 2);
+    EXPECT_NEAR(rectangles[0]->integer(4), 6300 * 3 / 4, 2);
 }
 
 TEST_F(CgmSlotTest, AttributesAreWrittenOnlyWhenTheyChange) {

@@ -12,6 +12,7 @@
 #include "core/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "graphics/devices.hpp"
+#include "graphics/graphics_internal.hpp"
 #include "graphics/metafile_gdi_win.hpp"
 #include "graphics/metafiles.hpp"
 #include "graphics/screen_win.hpp"
@@ -182,6 +183,31 @@ TEST_F(MetafileSlots, ASlotIsDrawnIntoUntilPlayedOrSaved) {
     yymetafileselect(3, status, width, height);
     EXPECT_EQ(status, 1);
     IGrSelect(1);
+}
+
+// The library's own drawing reaches the recording through the screen device.
+TEST_F(MetafileSlots, TheScreenDeviceDrawsIntoTheRecording) {
+    ASSERT_EQ(yymetafileslotcreate(10, 3, 300, 200), 0);
+    IGrSelect(4, 10);
+    ASSERT_EQ(WInfoError(1), 0);
+    IGrColourModel(24);
+    IGrColourN(WRGB(255, 0, 0));
+    yysetfillstyle(4);
+    IGrRectangle(0.1f, 0.2f, 0.4f, 0.8f);
+    IGrColourN(WRGB(0, 0, 255));
+    IGrRectangle(0.6f, 0.2f, 0.9f, 0.8f);
+    IGrSelect(1);
+    Picture picture(300, 200);
+    playInto(picture.dc, 9, 300, 200);
+    const Box red = boxOf(picture.dc, 300, 200, RGB(255, 0, 0));
+    const Box blue = boxOf(picture.dc, 300, 200, RGB(0, 0, 255));
+    ASSERT_TRUE(red.found);
+    ASSERT_TRUE(blue.found);
+    EXPECT_NEAR(red.left, 0.1, 0.03);
+    EXPECT_NEAR(red.right, 0.4, 0.03);
+    EXPECT_NEAR(red.top, 0.2, 0.03);
+    EXPECT_NEAR(blue.left, 0.6, 0.03);
+    EXPECT_NEAR(blue.bottom, 0.8, 0.03);
 }
 
 TEST_F(MetafileSlots, LoadedMetafilesPlayAndSaveButAreNotDrawnInto) {

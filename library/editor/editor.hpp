@@ -36,7 +36,8 @@ void yyeditformatpara(int& status, int& from, int& to, int& bullets, int& align)
 void yyeditshowhide(int& show);
 void yyeditredraw(int& window);
 
-// Buffers (the stored buffers of a multi-buffer editor).
+// Buffers (the stored buffers of a multi-buffer editor). `window` 0..50, `buffer` 1..35.
+// A stored name reads back without trailing blanks, NUL-closed and blank-padded to `length`.
 void yyeditstorebuffername(int window, int buffer, const char* name, int length);
 void yyeditgetbuffername(int window, int buffer, char* name, int length);
 void yyeditgetsave(int window, int buffer, int& saved);
@@ -44,3 +45,13 @@ int yyeditswap(int window, int from, int to);
 void yyeditstorebuffer(int window, int buffer);
 void yyeditretrievebuffer(int window, int buffer);
 void yyeditclosebuffer(int window, int buffer);
+// Switches the current window's multi-buffer editor to `buffer`: status 0, 1 no editor, 2 no
+// multi-buffer editor or no such buffer.
+void yyeditselectbuffer(int& buffer, int& status);
+
+// The current editor's whole content as the control writes it (RTF in a rich-text editor, else
+// text): its length in bytes (1 without an editor), a copy of at most `size` bytes of it, and
+// its replacement by `length` bytes.
+void yyeditcountrtf(int& length);
+void yyeditgetrtf(char* destination, int& size);
+void yyeditputrtf(int& length, const char* source);

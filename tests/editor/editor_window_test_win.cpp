@@ -596,3 +596,186 @@ TEST_F(Editor, BoldAndAlignmentButtons) {
 }
 
 }  // namespace
+
+// ---- buffers ----
+
+namespace buffers {
+
+int info(int n, int code) {
+    int value = -99;
+    yyeditinfo(n, code, value);
+    return value;
+}
+
+std::string viewLabel(EditorWindowRecord& r, int buffer) { return menuText(r.ViewMenu, static_cast<UINT>(buffer - 1)); }
+
+bool viewChecked(EditorWindowRecord& r, int buffer) {
+    return (GetMenuState(r.ViewMenu, static_cast<UINT>(buffer - 1), MF_BYPOSITION) & MF_CHECKED) != 0;
+}
+
+int selectBuffer(int buffer) {
+    int status = -1;
+    yyeditselectbuffer(buffer, status);
+    return status;
+}
+
+}  // namespace buffers
+
+TEST_F(Editor, StoredBuffersComeBackWithSelectionLineAndFlags) {
+    using namespace buffers;
+    const int n = openChild();
+    ASSERT_EQ(edit(EditMultiBuffer), 0);
+    std::string lines;
+    for (int k = 0; k < 80; ++k) lines += "line " + std::to_string(k) + "\r\n";
+    int status = 0;
+    yyeditputtext(status, lines.c_str());
+    int top = 20;
+    yyeditsettop(top);
+    int from = 2, to = 7;
+    yyeditselect(from, to);
+    yyeditsettop(top);
+    int saved = 0, changed = 1;
+    yyeditsetflags(saved, changed);
+    SendMessageA(control(n), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("NE"));  // something to undo
+    from = 2;
+    to = 7;
+    yyeditselect(from, to);
+    yyeditsettop(top);
+    ASSERT_EQ(info(n, 4), 3);
+    const int firstLine = info(n, 9);
+    ASSERT_GT(firstLine, 0);
+    const std::string before = text(n);
+
+    SendMessageA(wWindow[n], WM_COMMAND, CmdNew, 0);
+    EXPECT_EQ(info(n, 7), 2);
+    EXPECT_EQ(text(n), "");
+    EXPECT_EQ(viewLabel(record(n), 2), "&2 Untitled");
+    EXPECT_EQ(selectBuffer(1), 0);
+    EXPECT_EQ(info(n, 6), 1);
+    EXPECT_TRUE(viewChecked(record(n), 1));
+    EXPECT_FALSE(viewChecked(record(n), 2));
+    EXPECT_EQ(text(n), before);
+    EXPECT_EQ(info(n, 4), 3);
+    EXPECT_EQ(info(n, 5), 7);
+    EXPECT_EQ(info(n, 9), firstLine);
+    EXPECT_EQ(info(n, 1), 0);  // still modified
+    EXPECT_EQ(info(n, 3), 1);
+    EXPECT_EQ(SendMessageA(control(n), EM_CANUNDO, 0, 0), 0);
+    // Switching to the shown buffer changes nothing; numbers outside the buffers are refused.
+    EXPECT_EQ(selectBuffer(1), 0);
+    EXPECT_EQ(info(n, 4), 3);
+    EXPECT_EQ(selectBuffer(3), 2);
+    EXPECT_EQ(selectBuffer(0), 2);
+    closeChild(n);
+    const int plain = openChild();
+    ASSERT_EQ(edit(0), 0);
+    EXPECT_EQ(selectBuffer(1), 2);
+    closeChild(plain);
+    EXPECT_EQ(selectBuffer(1), 1);
+}
+
+TEST_F(Editor, FurtherFilesOpenAsBuffersAndClosingMovesTheLaterOnesDown) {
+    using namespace buffers;
+    std::vector<std::string> paths;
+    for (const char* name : {"b1.txt", "b2.txt", "b3.txt", "b4.txt"}) {
+        paths.push_back(outputPath(name));
+        writeBytes(paths.back(), std::string("text of ") + name);
+    }
+    const int n = openChild();
+    ASSERT_EQ(edit(EditMultiBuffer, paths[0]), 0);
+    for (int k = 1; k < 4; ++k) {
+        int status = 0, mode = 2, menu = 0, options = EditMultiBuffer, font = 3, size = 10, index = k + 1, host = -1;
+        yyeditfile(status, mode, menu, options, font, size, index, host, paths[static_cast<std::size_t>(k)].c_str(), "");
+        ASSERT_EQ(status, 0);
+    }
+    EditorWindowRecord& r = record(n);
+    ASSERT_EQ(r.BufferCount, 4);
+    EXPECT_EQ(r.CurrentBuffer, 4);
+    EXPECT_EQ(viewLabel(r, 3), "&3 " + paths[2]);
+
+    // A path already open switches to its buffer, in any letter case.
+    std::string upper = paths[1];
+    for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    EXPECT_EQ(edit(EditMultiBuffer, upper), 0);
+    EXPECT_EQ(r.BufferCount, 4);
+    EXPECT_EQ(r.CurrentBuffer, 2);
+    EXPECT_EQ(text(n), "text of b2.txt");
+
+    // Bookmarks of buffers 3 and 4, then buffer 2 closes.
+    ASSERT_EQ(selectBuffer(3), 0);
+    int from = 4, to = 4;
+    yyeditselect(from, to);
+    SendMessageA(wWindow[n], WM_COMMAND, CmdSetBookmark, 0);
+    ASSERT_EQ(selectBuffer(4), 0);
+    from = to = 6;
+    yyeditselect(from, to);
+    SendMessageA(wWindow[n], WM_COMMAND, CmdSetBookmark, 0);
+    ASSERT_EQ(selectBuffer(2), 0);
+    SendMessageA(wWindow[n], WM_COMMAND, CmdClose, 0);
+    ASSERT_EQ(r.BufferCount, 3);
+    EXPECT_EQ(GetMenuItemCount(r.ViewMenu), 3);
+    EXPECT_EQ(viewLabel(r, 2), "&2 " + paths[2]);
+    EXPECT_EQ(viewLabel(r, 3), "&3 " + paths[3]);
+    EXPECT_EQ(r.BufferFilterIndex[2], 3);
+    EXPECT_EQ(r.BufferFilterIndex[3], 4);
+    EXPECT_EQ(r.Bookmark[2], 4);
+    EXPECT_EQ(r.Bookmark[3], 6);
+    EXPECT_EQ(r.CurrentBuffer, 2);
+    EXPECT_EQ(text(n), "text of b3.txt");
+    EXPECT_EQ(std::string(r.FileName), paths[2]);
+    ASSERT_EQ(selectBuffer(3), 0);
+    EXPECT_EQ(text(n), "text of b4.txt");
+    char name[300];
+    yyeditgetbuffername(n, 1, name, 260);
+    EXPECT_EQ(std::string(name), paths[0]);
+    EXPECT_EQ(name[259], ' ');
+    yyeditgetbuffername(n, 30, name, 260);
+    EXPECT_EQ(name[0], '\0');
+
+    // Closing the current last of three makes 2 current, with its check mark.
+    SendMessageA(wWindow[n], WM_COMMAND, CmdClose, 0);
+    EXPECT_EQ(r.BufferCount, 2);
+    EXPECT_EQ(r.CurrentBuffer, 2);
+    EXPECT_TRUE(viewChecked(r, 2));
+    EXPECT_EQ(text(n), "text of b3.txt");
+    closeChild(n);
+}
+
+TEST_F(Editor, ThirtySixthBufferIsRefused) {
+    const int n = openChild();
+    ASSERT_EQ(edit(EditMultiBuffer), 0);
+    for (int k = 2; k <= EditorBuffers; ++k) SendMessageA(wWindow[n], WM_COMMAND, CmdNew, 0);
+    ASSERT_EQ(record(n).BufferCount, EditorBuffers);
+    EXPECT_EQ(buffers::viewLabel(record(n), 35), "&Z Untitled");
+    const std::string path = outputPath("b36.txt");
+    writeBytes(path, "36");
+    EXPECT_EQ(edit(EditMultiBuffer, path), 12);
+    EXPECT_EQ(record(n).BufferCount, EditorBuffers);
+    closeChild(n);
+}
+
+TEST_F(Editor, ClosingAsksAboutEveryModifiedBufferAndCancelBringsTheFirstBack) {
+    using namespace buffers;
+    const int n = openChild();
+    ASSERT_EQ(edit(EditMultiBuffer), 0);
+    putChanged("first");
+    SendMessageA(wWindow[n], WM_COMMAND, CmdNew, 0);
+    putChanged("second");
+    SendMessageA(wWindow[n], WM_COMMAND, CmdNew, 0);
+    putChanged("third");
+    SendMessageA(wWindow[n], WM_COMMAND, CmdNew, 0);  // buffer 4, unchanged
+    ASSERT_EQ(selectBuffer(1), 0);
+    std::vector<std::string> asked;
+    AutoAct answer("Editor", [&](HWND box) {
+        asked.push_back(text(n));
+        const int button = asked.size() < 3 ? IDNO : IDCANCEL;
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    });
+    PostMessageA(wWindow[n], WM_CLOSE, 0, 0);
+    WMessageRecord event{};
+    EXPECT_EQ(nextEvent(event, {EvCloseRequest}, 2000), 0);
+    EXPECT_EQ(asked, (std::vector<std::string>{"first", "second", "third"}));
+    EXPECT_EQ(record(n).CurrentBuffer, 1);
+    EXPECT_EQ(text(n), "first");
+    closeChild(n);
+}

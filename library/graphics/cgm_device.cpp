@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <exception>
 #include <numbers>
 #include <string_view>
 #include <vector>
@@ -16,7 +15,6 @@
 #include "graphics/devices.hpp"
 #include "graphics/gradient_fill.hpp"
 #include "graphics/graphics_internal.hpp"
-#include "images/image_files.hpp"
 
 namespace {
 
@@ -300,28 +298,10 @@ void fontRotate() {
 }
 
 void image() {
-    GraphicsState& g = state();
-    CoreState& core = gravim.core;
+    const GraphicsState& g = state();
     const int width = g.OperandPixelX[2], height = g.OperandPixelY[2];
     std::vector<int> pixels;
-    try {
-        pixels.resize(static_cast<std::size_t>(std::max(width, 0)) * static_cast<std::size_t>(std::max(height, 0)));
-    } catch (const std::exception&) {
-        pixels.clear();
-    }
-    const int savedError = core.lastError, savedLevel = core.debugLevel;
-    core.lastError = 0;
-    core.debugLevel = 0;
-    IGrLoadImageData(g.OperandText.trimmed(), pixels);
-    core.debugLevel = savedLevel;
-    if (core.lastError != 0) {
-        g.OperandValue = core.lastError;
-        g.OperandCount = core.fileStatus;
-        return;
-    }
-    core.lastError = savedError;
-    g.OperandValue = 0;
-    yygcgmcellarray(pixels, width, height);
+    if (yyloadoperandimage(width, height, pixels)) yygcgmcellarray(pixels, width, height);
 }
 
 void metafileHeader() {

@@ -2,6 +2,8 @@
 // devices (graphics-internal; the hardcopy drivers implement the same opcodes).
 #pragma once
 
+#include <vector>
+
 // Every drawing request reaches a device as one of these, with its operands in
 // gravim.graphics (DeviceOperands).
 enum DeviceOpcode : int {
@@ -60,6 +62,12 @@ void yygcgm(int opcode);
 void yypolygonsize(int count);
 // Makes room for vertices 1..count in GradientX, GradientY and GradientColour.
 void yygradientsize(int count);
+
+// OpImage's file (OperandText) loaded into width x height RGBValues with the loader silenced, for
+// the devices and drivers that draw images themselves: on failure OperandValue takes the error
+// number and OperandCount the system's code, the error stays recorded and the result is false;
+// else the error before the load is back and OperandValue is 0.
+bool yyloadoperandimage(int width, int height, std::vector<int>& pixels);
 
 // Which side an opcode went to, as a device tap sees it.
 enum class DeviceSide { Current, Hardcopy };

@@ -2,13 +2,11 @@
 // every driver shares at its initialisation and opening.
 #include <algorithm>
 #include <array>
-#include <exception>
 
 #include "core/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/output_file.hpp"
-#include "images/image_files.hpp"
 
 namespace {
 
@@ -88,26 +86,8 @@ bool yyhardcopyopenfile() {
 }
 
 bool yyhardcopyloadimage(int width, int height, std::vector<int>& pixels) {
-    GraphicsState& g = gravim.graphics;
-    CoreState& core = gravim.core;
-    try {
-        pixels.resize(static_cast<std::size_t>(std::max(width, 0)) * static_cast<std::size_t>(std::max(height, 0)));
-    } catch (const std::exception&) {
-        pixels.clear();
-    }
-    const int savedError = core.lastError, savedLevel = core.debugLevel;
-    core.lastError = 0;
-    core.debugLevel = 0;
-    IGrLoadImageData(g.OperandText.trimmed(), pixels);
-    core.debugLevel = savedLevel;
-    if (core.lastError != 0) {
-        g.OperandValue = core.lastError;
-        g.OperandCount = core.fileStatus;
-        return false;
-    }
-    core.lastError = savedError;
-    g.pageDrawn = 1;
-    g.OperandValue = 0;
+    if (!yyloadoperandimage(width, height, pixels)) return false;
+    gravim.graphics.pageDrawn = 1;
     return true;
 }
 

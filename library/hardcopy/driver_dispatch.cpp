@@ -90,20 +90,3 @@ bool yyhardcopyloadimage(int width, int height, std::vector<int>& pixels) {
     gravim.graphics.pageDrawn = 1;
     return true;
 }
-
-void yyleastfiledriver(int driver, int printCommandAllowed, std::string_view defaultFile, int opcode) {
-    switch (opcode) {
-    case OpInitialise:
-        if (!yyhardcopyquery(driver)) yyhardcopyinitialised(driver, printCommandAllowed, defaultFile);
-        break;
-    case OpOpen:
-        if (gravim.graphics.OperandValue > 0) yyhardcopyopenfile();
-        break;
-    case OpClose: yyprcl(hardcopyUnit); break;
-    default: break;
-    }
-}
-
-void yyleastdevicedriver(int driver, std::optional<std::string_view> defaultFile, int opcode) {
-    if (opcode == OpInitialise && !yyhardcopyquery(driver)) yyhardcopyinitialised(driver, 0, defaultFile);
-}

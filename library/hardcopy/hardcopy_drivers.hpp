@@ -57,8 +57,3 @@ bool yyhardcopyloadimage(int width, int height, std::vector<int>& pixels);
 // The page aspect from options 1 and 2 for the current rotation (when both are positive).
 void yyasprath();
 
-// Until each driver is built, its routine takes part in the frame only: the file drivers answer
-// the query, initialise and open and close their output file; the Windows printer and metafile
-// drivers answer the query and initialise.
-void yyleastfiledriver(int driver, int printCommandAllowed, std::string_view defaultFile, int opcode);
-void yyleastdevicedriver(int driver, std::optional<std::string_view> defaultFile, int opcode);

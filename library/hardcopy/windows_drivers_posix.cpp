@@ -1,6 +1,17 @@
 // windows_drivers_posix.cpp - native stand-ins of the Windows printer and metafile drivers: they
 // answer the driver query and initialise, so the file drivers' frame runs natively end to end.
+#include <optional>
+#include <string_view>
+
 #include "hardcopy/hardcopy_drivers.hpp"
 
-void xxwin(int opcode) { yyleastdevicedriver(10, std::nullopt, opcode); }
-void xxwmf(int opcode) { yyleastdevicedriver(11, " ", opcode); }
+namespace {
+
+void answerQueryAndInitialise(int driver, std::optional<std::string_view> defaultFile, int opcode) {
+    if (opcode == OpInitialise && !yyhardcopyquery(driver)) yyhardcopyinitialised(driver, 0, defaultFile);
+}
+
+}  // namespace
+
+void xxwin(int opcode) { answerQueryAndInitialise(10, std::nullopt, opcode); }
+void xxwmf(int opcode) { answerQueryAndInitialise(11, " ", opcode); }

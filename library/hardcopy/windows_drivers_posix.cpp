@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "graphics/devices.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 
 namespace {

@@ -19,3 +19,9 @@ void IGrLoadImageData(std::string_view name, std::span<int> pixels, std::span<in
 // code when the file cannot be read.
 void yyloadimage(int kind, int target, int x1, int y1, int x2, int y2, int stretch, int stretchMode, int rotation,
                  int xOffset, int yOffset, int& error, int& systemError, const char* name);
+
+// Identifies the file and fills info elements 1..min(count, 9) (count below 1 counts as 1):
+// type, width, height, colours, a type-specific value, depth, alpha or image count, cursor hot
+// spot. Element 1 is -1 (and nothing else is written) for a blank name or a file that is
+// missing, cannot be opened or holds fewer than 4 bytes.
+void IGrFileInfo(std::string_view name, std::span<int> info, int count);

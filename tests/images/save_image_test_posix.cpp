@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/files_internal.hpp"
+#include "command_output.hpp"
 #include "file_bytes.hpp"
 #include "images/image_encoders.hpp"
 #include "images/save_image.hpp"
@@ -24,17 +25,6 @@ void put32(std::vector<unsigned char>& b, std::size_t at, std::uint32_t v) {
     for (int k = 0; k < 4; ++k) b[at + static_cast<std::size_t>(k)] = static_cast<unsigned char>(v >> (8 * k));
 }
 
-Bytes run(const std::string& command, int* status = nullptr) {
-    Bytes out;
-    FILE* const pipe = popen(("(" + command + ") 2>/dev/null").c_str(), "r");
-    if (pipe == nullptr) return out;
-    char block[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(block, 1, sizeof block, pipe)) > 0) out.append(block, n);
-    const int s = pclose(pipe);
-    if (status != nullptr) *status = s;
-    return out;
-}
 Bytes magickPixels(const std::string& file) { return run("/usr/bin/convert '" + file + "[0]' -depth 8 rgb:-"); }
 
 struct Rgb {

@@ -55,3 +55,46 @@ void yyeditselectbuffer(int& buffer, int& status);
 void yyeditcountrtf(int& length);
 void yyeditgetrtf(char* destination, int& size);
 void yyeditputrtf(int& length, const char* source);
+
+// The command line and its history (index 0 the newest entry). Statuses as each routine names
+// them: 1028 no editor, 1032 no command line, 1092 no history.
+// The prompt left of the line, as wide as its first `length` characters: 0, 1 no editor, 2 no line.
+void yyeditprompt(int& status, const char* text, int& length);
+// The line's text with the caret at `caret`: 0, 1028, 1032.
+void yyeditputcommand(int& status, const char* text, int& caret);
+// At most size - 1 characters of the line and a NUL: 0, 2 the line was longer, 3 no line, 1 no editor.
+void yyeditgetcommand(int& status, char* text, int& size);
+void yyeditcheckhistory(int& status);  // 0 with a history, 1092 without, 1028 no editor
+void yyeditclearhistory(int& status);  // 0, 2 no history, 1 no editor
+// Inserts an entry at `index` (-1 the end).
+void yyeditputhistory(int& index, const char* text);
+// Entry `index` cut to size - 1 characters and a NUL (empty when there is none).
+void yyeditgethistory(int& index, char* text, int& size);
+
+// Colouring: from now on the current editor draws its text itself in the ranges the
+// application's yyeditparsecallback gives for each line.
+void yyeditsetcallback();
+// The application's colouring routine (the library's own colours nothing): for the line of
+// `lineLength` characters, with `selFrom`..`selTo` its selected columns from 1 (-1 none), fills
+// at most `maxRanges` ranges (columns from 1, end inclusive; colour an RGB value or -1 for the
+// highlight colours) and their `count`.
+void yyeditparsecallback(int& window, int& selFrom, int& selTo, int& maxRanges, int* starts, int* ends, int* colours,
+                         int& count, const char* line, int& lineLength);
+
+// Finding: the find (which 1) or replace text of the current editor, at most 1023 characters;
+// the options in library coding (2 case-insensitive, 4 upwards, 16 whole words). Status 0, or
+// 1028 when the current window is no editor.
+void yyeditfindstring(int& which, int& status, const char* text);
+void yyeditfindflags(int& flags, int& status);
+
+// Printing with page-setup set 0 (the application's) or 1 (the Print menu's).
+// Prints the current editor's text, or caller positions from..to when 0 <= from < to, with set
+// 0; title names the job. status 1 printed, 0 not printed or no editor.
+void yyeditprintprog(int& status, int& from, int& to, const char* title);
+// The page-setup dialog for a set; units -1 by the locale, 0 or 1 inches, 2 or more
+// millimetres. result 1 OK, 0 Cancel.
+void yyeditprintsetup(int& units, int& set, int& result);
+// The print area in points: code 1 width, 2 height, 3 left margin, 4 top margin, 5 orientation
+// (0 portrait, 1 landscape; setting 2 or 3 also turns the area to match).
+void yyeditprintgetpossize(int& code, int& value, int& set);
+void yyeditprintsetpossize(int& code, int& value, int& set);

@@ -147,10 +147,18 @@ void yyEditUpdateBIU(EditorWindowRecord& record);
 void yyEditResetFormat(EditorWindowRecord& record);
 UINT_PTR CALLBACK yyHelpEdFontHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The next issue's: buffers, find and replace, printing, the command line (least versions).
+// Buffers, find and replace, printing and the command line.
 void yyEditSwitchBuffer(HWND frame, int buffer);
 int yyEditFind(HWND frame, EditorWindowRecord& record, FINDREPLACEA& findReplace);
 int yyEditReplace(HWND frame, EditorWindowRecord& record, FINDREPLACEA& findReplace);
 UINT_PTR CALLBACK yyEditFindHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 int yyEditPrint(HWND frame, EditorWindowRecord& record, int selectionOnly, int set, int from, int to, const char* title);
+// Fills both page-setup sets from the default printer, once per run.
+void yyEditPrintInit();
 LRESULT CALLBACK yyEditSubCommand(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Colouring (editor_colouring_win.cpp): the control's subclass while colouring is on, a piece of
+// a line drawn at the control's own character positions, and a character's client position.
+LRESULT CALLBACK yyEditSubRTF(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+void yyEditTextOut(EditorWindowRecord& record, HDC context, const char* text, int position, int length);
+void yyEditPosFromChar(HWND control, int position, POINT& point);

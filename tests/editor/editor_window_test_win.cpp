@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <richedit.h>
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,6 +30,7 @@
 #include "event_wait_win.hpp"
 #include "gui_driver_win.hpp"
 #include "scratch.hpp"
+#include "test_printer_win.hpp"
 
 namespace {
 
@@ -595,7 +598,6 @@ TEST_F(Editor, BoldAndAlignmentButtons) {
     closeChild(n);
 }
 
-}  // namespace
 
 // ---- buffers ----
 
@@ -779,3 +781,393 @@ TEST_F(Editor, ClosingAsksAboutEveryModifiedBufferAndCancelBringsTheFirstBack) {
     EXPECT_EQ(text(n), "first");
     closeChild(n);
 }
+
+// ---- command line, history and colouring ----
+
+// The application's colouring routine of this test program: with `colourMode` 1 one range, columns
+// 3 to 5 in red; with 2 far too many ranges, overlapping and past the line; else nothing.
+int colourMode = 0;
+int colourCalls = 0;
+
+}  // namespace
+
+void yyeditparsecallback(int&, int&, int&, int& maxRanges, int* starts, int* ends, int* colours, int& count,
+                         const char*, int&) {
+    ++colourCalls;
+    count = 0;
+    if (colourMode == 1) {
+        starts[0] = 3;
+        ends[0] = 5;
+        colours[0] = 255;
+        count = 1;
+    } else if (colourMode == 2) {
+        for (int k = 0; k < maxRanges; ++k) {
+            starts[k] = k % 7;
+            ends[k] = k + 500;
+            colours[k] = 255;
+        }
+        count = maxRanges + 50;  // more than there is room for
+    }
+}
+
+namespace {
+
+HWND commandEdit(int n) { return editorWindow(yyeditrecord(wWindow[n])->CommandEdit); }
+HWND commandCombo(int n) { return editorWindow(yyeditrecord(wWindow[n])->CommandLine); }
+
+int historyCount(int n) { return static_cast<int>(SendMessageA(commandCombo(n), CB_GETCOUNT, 0, 0)); }
+
+std::string historyAt(int index, int size = 100) {
+    std::vector<char> text(static_cast<std::size_t>(size) + 8, 'Q');
+    yyeditgethistory(index, text.data(), size);
+    return text.data();
+}
+
+// Enter on the command line with real keys; true when the command event came for window n.
+bool enterCommand(int n, const char* text) {
+    SetWindowTextA(commandEdit(n), text);
+    SendMessageA(commandEdit(n), EM_SETSEL, 0, -1);
+    pressKeys({VK_RETURN});
+    WMessageRecord event{};
+    return nextEvent(event, {EvCommandLine}, 2000) == EvCommandLine && event.Win == n;
+}
+
+TEST_F(Editor, CommandLineRaisesTheEventAndKeepsTheHistory) {
+    const int n = openChild();
+    ASSERT_EQ(edit(EditCommandHistory), 0);
+    ASSERT_NE(commandCombo(n), commandEdit(n));
+    SetForegroundWindow(wWindow[n]);
+    SetFocus(commandEdit(n));
+    pumpFor(50);
+    typeKeys("dir");
+    pressKeys({VK_RETURN});
+    WMessageRecord event{};
+    ASSERT_EQ(nextEvent(event, {EvCommandLine}, 2000), EvCommandLine);
+    EXPECT_EQ(historyCount(n), 1);
+    EXPECT_EQ(historyAt(0), "dir");
+    EXPECT_TRUE(enterCommand(n, "dir"));  // the same command twice is stored once
+    EXPECT_EQ(historyCount(n), 1);
+    EXPECT_TRUE(enterCommand(n, "   "));  // blanks raise the event but store nothing
+    EXPECT_EQ(historyCount(n), 1);
+    for (const char* command : {"abd", "ABc", "xyz"}) EXPECT_TRUE(enterCommand(n, command));
+    EXPECT_EQ(historyCount(n), 4);
+    EXPECT_EQ(SendMessageA(commandCombo(n), CB_GETCURSEL, 0, 0), 0);  // the line shows the command entered
+    EXPECT_EQ(historyAt(0, 3), "xy");  // cut to the caller's size
+
+    // Up with "ab" typed and nothing selected: the newest entry beginning with it in any case.
+    SendMessageA(commandCombo(n), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SetWindowTextA(commandEdit(n), "ab");
+    pressKeys({VK_UP});
+    pumpFor(50);
+    EXPECT_EQ(SendMessageA(commandCombo(n), CB_GETCURSEL, 0, 0), 1);
+    pressKeys({VK_UP});
+    pumpFor(50);
+    EXPECT_EQ(SendMessageA(commandCombo(n), CB_GETCURSEL, 0, 0), 0);
+    pressKeys({VK_UP});  // never above the newest
+    pumpFor(50);
+    EXPECT_EQ(SendMessageA(commandCombo(n), CB_GETCURSEL, 0, 0), 0);
+    SendMessageA(commandCombo(n), CB_SETCURSEL, 3, 0);
+    pressKeys({VK_DOWN});  // past the oldest: no entry
+    pumpFor(50);
+    EXPECT_EQ(SendMessageA(commandCombo(n), CB_GETCURSEL, 0, 0), CB_ERR);
+
+    // Escape empties the line, Ctrl+A selects it, Tab goes back to the text.
+    SetWindowTextA(commandEdit(n), "some words");
+    SendMessageA(commandEdit(n), WM_CHAR, 1, 0);
+    DWORD from = 0, to = 0;
+    SendMessageA(commandEdit(n), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    EXPECT_EQ(from, 0u);
+    EXPECT_EQ(to, 10u);
+    pressKeys({VK_ESCAPE});
+    pumpFor(50);
+    EXPECT_EQ(GetWindowTextLengthA(commandEdit(n)), 0);
+    pressKeys({VK_TAB});
+    pumpFor(50);
+    EXPECT_EQ(GetFocus(), control(n));
+
+    int status = -1, index = -1;
+    yyeditputhistory(index, "oldest");
+    EXPECT_EQ(historyAt(4), "oldest");
+    yyeditcheckhistory(status);
+    EXPECT_EQ(status, 0);
+    yyeditclearhistory(status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(historyCount(n), 0);
+    EXPECT_EQ(historyAt(0), "");
+    closeChild(n);
+}
+
+TEST_F(Editor, CommandLineAccessStatuses) {
+    const int n = openChild();
+    ASSERT_EQ(edit(EditCommandLine), 0);
+    int status = -1, caret = 2;
+    yyeditputcommand(status, "hello", caret);
+    EXPECT_EQ(status, 0);
+    DWORD from = 0, to = 0;
+    SendMessageA(commandEdit(n), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    EXPECT_EQ(from, 2u);
+    EXPECT_EQ(to, 2u);
+    char text[16] = "";
+    int size = 3;
+    yyeditgetcommand(status, text, size);
+    EXPECT_EQ(status, 2);
+    EXPECT_STREQ(text, "he");
+    size = 16;
+    yyeditgetcommand(status, text, size);
+    EXPECT_EQ(status, 0);
+    EXPECT_STREQ(text, "hello");
+    yyeditcheckhistory(status);
+    EXPECT_EQ(status, 1092);
+    yyeditclearhistory(status);
+    EXPECT_EQ(status, 2);
+    int length = 6;
+    yyeditprompt(status, "Cmd > ", length);
+    EXPECT_EQ(status, 0);
+    RECT prompt, line;
+    GetWindowRect(editorWindow(record(n).PromptFrame), &prompt);
+    GetWindowRect(commandEdit(n), &line);
+    EXPECT_GT(prompt.right - prompt.left, 20);
+    EXPECT_EQ(line.left, prompt.right);
+    closeChild(n);
+
+    const int plain = openChild();
+    ASSERT_EQ(edit(0), 0);
+    yyeditputcommand(status, "x", caret);
+    EXPECT_EQ(status, 1032);
+    yyeditgetcommand(status, text, size);
+    EXPECT_EQ(status, 3);
+    yyeditprompt(status, "x", length);
+    EXPECT_EQ(status, 2);
+    yyeditcheckhistory(status);
+    EXPECT_EQ(status, 1092);
+    closeChild(plain);
+    yyeditputcommand(status, "x", caret);
+    EXPECT_EQ(status, 1028);
+    yyeditgetcommand(status, text, size);
+    EXPECT_EQ(status, 1);
+    yyeditcheckhistory(status);
+    EXPECT_EQ(status, 1028);
+    yyeditclearhistory(status);
+    EXPECT_EQ(status, 1);
+}
+
+// Pixels of a control's client area between two character positions of one line.
+int countPixels(HWND control, int first, int last, int lineHeight, COLORREF colour) {
+    POINT a = {0, 0}, b = {0, 0};
+    yyEditPosFromChar(control, first, a);
+    yyEditPosFromChar(control, last, b);
+    HDC dc = GetDC(control);
+    int found = 0;
+    for (int y = a.y; y < a.y + lineHeight; ++y)
+        for (int x = a.x; x < b.x; ++x)
+            if (GetPixel(dc, x, y) == colour) ++found;
+    ReleaseDC(control, dc);
+    return found;
+}
+
+TEST_F(Editor, ColouringDrawsTheHooksRangesAndTheWholeSelectionHighlighted) {
+    const int n = openChild();
+    ASSERT_EQ(edit(0), 0);
+    int status = 0;
+    yyeditputtext(status, "abcdefgh\r\nsecond line");
+    SetForegroundWindow(wWindow[n]);
+    colourMode = 1;
+    yyeditsetcallback();
+    EXPECT_EQ(record(n).ColouringOn, 1);
+    RedrawWindow(control(n), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const int height = record(n).LineHeight;
+    const COLORREF red = RGB(255, 0, 0);
+    EXPECT_GT(countPixels(control(n), 2, 5, height, red), 0);  // columns 3..5
+    EXPECT_EQ(countPixels(control(n), 0, 2, height, red), 0);
+    EXPECT_EQ(countPixels(control(n), 5, 8, height, red), 0);
+    EXPECT_GT(countPixels(control(n), 5, 8, height, GetSysColor(COLOR_WINDOWTEXT)), 0);
+
+    // Far too many ranges, overlapping and past the line: drawn within the line, nothing breaks.
+    colourMode = 2;
+    RedrawWindow(control(n), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_GT(countPixels(control(n), 0, 8, height, red), 0);
+
+    colourCalls = 0;
+    SendMessageA(control(n), EM_SETSEL, 0, -1);
+    RedrawWindow(control(n), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(colourCalls, 0);
+    EXPECT_GT(countPixels(control(n), 0, 8, height, GetSysColor(COLOR_HIGHLIGHT)), 0);
+    EXPECT_EQ(countPixels(control(n), 0, 8, height, red), 0);
+    colourMode = 0;
+    closeChild(n);
+}
+
+
+// ---- find, replace and printing ----
+
+CHARRANGE selectionIn(HWND control) {
+    CHARRANGE range = {0, 0};
+    SendMessageA(control, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    return range;
+}
+
+// Posted, as a click would come: the editor's events are raised while the test waits for them.
+void clickInDialog(HWND dialog, int button) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+}
+
+TEST_F(Editor, FindAndReplaceThroughTheSystemDialogs) {
+    const int n = openChild();
+    ASSERT_EQ(edit(EditApplicationPrints), 0);
+    int status = -1, which = 1, flags = 0;
+    yyeditputtext(status, "one cat two Cat three cat");
+    yyeditfindstring(which, status, "cat");
+    EXPECT_EQ(status, 0);
+    yyeditfindflags(flags, status);  // match case, downwards
+    EXPECT_EQ(status, 0);
+    SendMessageA(wWindow[n], WM_COMMAND, CmdFind, 0);
+    HWND dialog = editorWindow(record(n).FindDialog);
+    ASSERT_NE(dialog, nullptr);
+    clickInDialog(dialog, IDOK);  // Find Next
+    WMessageRecord event{};
+    ASSERT_EQ(nextEvent(event, {EvMenu}, 2000), EvMenu);
+    EXPECT_EQ(event.Value1, CmdFind);
+    EXPECT_EQ(selectionIn(control(n)).cpMin, 4);
+    clickInDialog(dialog, IDOK);  // the next one, not the same; "Cat" differs in case
+    EXPECT_EQ(nextEvent(event, {EvMenu}, 2000), EvMenu);
+    EXPECT_EQ(selectionIn(control(n)).cpMin, 22);
+    // The find dialog is titled "Find" too: only the box is answered.
+    int boxes = 0;
+    std::string boxText;
+    auto answerBoxes = [&](HWND findDialog) {
+        return std::make_unique<AutoAct>("Find", [&, findDialog](HWND box) {
+            if (box == findDialog) return;
+            ++boxes;
+            char said[128] = "";
+            GetDlgItemTextA(box, 0xFFFF, said, sizeof said);
+            boxText = said;
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+        });
+    };
+    {
+        auto answer = answerBoxes(dialog);
+        clickInDialog(dialog, IDOK);
+        EXPECT_TRUE(pumpUntil([&] { return boxes == 1; }, 3000));
+        EXPECT_EQ(boxText, "End of text reached");
+    }
+    clickInDialog(dialog, IDCANCEL);
+    pumpUntil([&] { return record(n).FindDialog == 0; }, 2000);
+    EXPECT_EQ(record(n).FindDialog, 0);
+
+    // Replace All of three occurrences, in any case: one box at the end.
+    flags = 2;
+    yyeditfindflags(flags, status);
+    which = 2;
+    yyeditfindstring(which, status, "dog");
+    SendMessageA(wWindow[n], WM_COMMAND, CmdReplace, 0);
+    dialog = editorWindow(record(n).FindDialog);
+    ASSERT_NE(dialog, nullptr);
+    {
+        boxes = 0;
+        auto answer = answerBoxes(dialog);
+        clickInDialog(dialog, psh2);  // Replace All
+        EXPECT_EQ(nextEvent(event, {EvMenu}, 3000), EvMenu);
+        EXPECT_EQ(event.Value1, CmdReplace);
+        EXPECT_EQ(boxes, 1);
+    }
+    EXPECT_EQ(text(n), "one dog two dog three dog");
+    clickInDialog(dialog, IDCANCEL);
+    pumpFor(50);
+
+    // Upwards from the end finds the last; a first-generation control always searches down.
+    which = 1;
+    yyeditfindstring(which, status, "dog");
+    flags = 4;
+    yyeditfindflags(flags, status);
+    SendMessageA(control(n), EM_SETSEL, 25, 25);
+    EXPECT_EQ(yyEditFind(wWindow[n], record(n), record(n).FindReplace), 1);
+    EXPECT_EQ(selectionIn(control(n)).cpMin, 22);
+    const int version = iVerRTF;
+    iVerRTF = 1;
+    SendMessageA(control(n), EM_SETSEL, 10, 10);
+    EXPECT_EQ(yyEditFind(wWindow[n], record(n), record(n).FindReplace), 1);
+    iVerRTF = version;
+    EXPECT_EQ(selectionIn(control(n)).cpMin, 12);
+    closeChild(n);
+    yyeditfindstring(which, status, "x");
+    EXPECT_EQ(status, 1028);
+    yyeditfindflags(flags, status);
+    EXPECT_EQ(status, 1028);
+}
+
+TEST_F(Editor, PrintsOnTheTestPrinterWithBothPageSetupSets) {
+    TestPrinter printer(outputPath("printer.ps"));
+    ASSERT_TRUE(printer.installed()) << printer.error();
+    const int n = openChild();
+    ASSERT_EQ(edit(0), 0);
+    int status = -1;
+    yyeditputtext(status, "first printed line\r\nsecond printed line");
+    // A job without pages may end without any output: `pages` false waits only a short while.
+    auto printed = [&](const char* name, bool pages = true) {
+        const bool done = waitForPrintedOutput(printer, pages ? 10000 : 2000);
+        if (pages) {
+            EXPECT_TRUE(done) << name;
+        }
+        writeBytes(outputPath(name), printer.output());
+        printer.clearOutput();
+    };
+    printer.clearOutput();
+    int from = -1, to = -1;
+    yyeditprintprog(status, from, to, "whole text");
+    EXPECT_EQ(status, 1);
+    printed("print-whole.ps");
+    from = 20;
+    to = 26;
+    yyeditprintprog(status, from, to, "part");
+    EXPECT_EQ(status, 1);
+    printed("print-part.ps");
+
+    // Width 300 points from a left margin of 72 reads back as set.
+    int code = 3, value = 72, set = 0;
+    yyeditprintsetpossize(code, value, set);
+    code = 1;
+    value = 300;
+    yyeditprintsetpossize(code, value, set);
+    value = 0;
+    yyeditprintgetpossize(code, value, set);
+    EXPECT_EQ(value, 300);
+    code = 3;
+    yyeditprintgetpossize(code, value, set);
+    EXPECT_EQ(value, 72);
+
+    // The menu's Print asks in the page-setup dialog first: set 1.
+    int start = 0, end = 5;
+    yyeditselect(start, end);
+    {
+        AutoAnswer ok(IDOK);
+        SendMessageA(wWindow[n], WM_COMMAND, CmdPrintSelection, 0);
+        EXPECT_GE(ok.answered(), 1);
+    }
+    printed("print-selection.ps");
+    {
+        AutoAnswer cancel(IDCANCEL);
+        SendMessageA(wWindow[n], WM_COMMAND, CmdPrint, 0);
+        EXPECT_GE(cancel.answered(), 1);
+    }
+    yyeditputtext(status, "");
+    from = to = -1;
+    yyeditprintprog(status, from, to, "empty");
+    EXPECT_EQ(status, 1);
+    printed("print-empty.ps", false);
+    closeChild(n);
+    yyeditprintprog(status, from, to, "none");
+    EXPECT_EQ(status, 0);
+}
+
+TEST_F(Editor, WithoutAPrinterNothingIsPrinted) {
+    // Runs after the test printer is gone: the sets name a printer that no longer exists.
+    const int n = openChild();
+    ASSERT_EQ(edit(0), 0);
+    int status = -1, from = -1, to = -1;
+    yyeditputtext(status, "text");
+    yyeditprintprog(status, from, to, "nothing");
+    EXPECT_EQ(status, 0);
+    closeChild(n);
+}
+
+}  // namespace

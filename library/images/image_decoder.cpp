@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -292,7 +293,7 @@ bool decodePng(const Bytes& f, std::size_t start, std::span<int> pixels, ColourT
     if (!fits(width, height, pixels.size())) return false;
     const int n = static_cast<int>(total);
     const std::size_t capacity = static_cast<std::size_t>(n) + static_cast<std::size_t>(n / 1000) + 22;
-    Bytes gathered, image;
+    Bytes gathered;
     std::size_t at = ihdr + 25;
     for (;;) {
         if (f.size() < at + 8) return false;  // no IEND: nothing converted
@@ -316,34 +317,36 @@ bool decodePng(const Bytes& f, std::size_t start, std::span<int> pixels, ColourT
         if (f.size() - at < 4) return false;
         at += 4;  // CRC, not verified
     }
-    try {
-        image.assign(static_cast<std::size_t>(n), 0);
-    } catch (const std::bad_alloc&) {
+    std::unique_ptr<unsigned char[]> image(new (std::nothrow) unsigned char[static_cast<std::size_t>(n)]);
+    if (image == nullptr) {
         yyerror(1109, routine);
         return false;
     }
     int produced = n;
-    WUnCompress1(gathered.data(), image.data(), static_cast<int>(gathered.size()), produced);
+    WUnCompress1(gathered.data(), image.get(), static_cast<int>(gathered.size()), produced);
     if (produced <= 0) return false;  // recorded by the wrapper when zlib failed
     const int rows = static_cast<int>(static_cast<unsigned long long>(produced) / rowLength);  // rows the data cover
     if (rows == 0) return true;
-    yypngfilter(static_cast<int>(rowLength), rows, bpp, image.data());
+    yypngfilter(static_cast<int>(rowLength), rows, bpp, image.get());
     const Target t{pixels, static_cast<int>(width), static_cast<int>(height)};
     const std::size_t sampleBytes = static_cast<std::size_t>(depth) / 8;
     for (int r = 0; r < rows; ++r) {
-        const unsigned char* row = image.data() + static_cast<std::size_t>(r) * rowLength + 1;
-        for (int x = 0; x < t.width; ++x) {
-            int value;
-            if (colourType == 3) {
-                const int perByte = 8 / depth;
-                const int shift = 8 - depth * (x % perByte + 1);
-                value = table[static_cast<std::size_t>((row[x / perByte] >> shift) & ((1 << depth) - 1))];
-            } else {
-                const unsigned char* p = row + static_cast<std::size_t>(x) * samples * sampleBytes;
-                value = rgb(p[0], p[sampleBytes], p[2 * sampleBytes]);
+        const unsigned char* row = image.get() + static_cast<std::size_t>(r) * rowLength + 1;
+        int* out = &t.at(r, 0);
+        if (colourType == 3 && depth == 8) {
+            for (int x = 0; x < t.width; ++x) out[x] = table[row[x]];
+        } else if (colourType == 3) {
+            const int perByte = 8 / depth, mask = (1 << depth) - 1;
+            for (int x = 0; x < t.width; ++x)
+                out[x] = table[static_cast<std::size_t>((row[x / perByte] >> (8 - depth * (x % perByte + 1))) & mask)];
+        } else {
+            const std::size_t step = samples * sampleBytes;
+            const unsigned char* p = row;
+            for (int x = 0; x < t.width; ++x, p += step) {
+                int value = p[0] | p[sampleBytes] << 8 | p[2 * sampleBytes] << 16;
                 if (marking) value |= (255 - p[3 * sampleBytes]) << 24;
+                out[x] = value;
             }
-            t.at(r, x) = value;
         }
     }
     return true;

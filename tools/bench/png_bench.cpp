@@ -2,7 +2,8 @@
 // drawing rasterised through the image-file driver on a page of 3300 x 2550 pixels at depths 8
 // and 24; the page written by yypng1, and the same pixels by libpng at zlib's default level with
 // filter None and with libpng's default filters. Each writer runs seven times; the best time and
-// the file size are printed.
+// the file size are printed. Then the file libpng wrote with its default filters is decoded
+// to RGB values by IGrLoadImageData and to RGB bytes by libpng, seven times each, best time.
 //
 // Build against a Release library without sanitizers (see docs/performance.md):
 //   clang++ -std=c++20 -O2 -Ilibrary -Itools/bench tools/bench/png_bench.cpp \
@@ -22,6 +23,7 @@
 #include "bench_drawing.hpp"
 #include "hardcopy/hardcopy.hpp"
 #include "hardcopy/image_driver.hpp"
+#include "images/image_files.hpp"
 #include "images/image_writers.hpp"
 #include "images/raster_reader.hpp"
 
@@ -103,6 +105,32 @@ void measuredWriter() {
     libpngDefault = withLibpng(rows, false);
 }
 
+// Best times of IGrLoadImageData and of libpng decoding the named PNG to RGB.
+void decoding(int depth, const char* name) {
+    const RasterState& r = gravim.raster;
+    std::vector<int> pixels(static_cast<std::size_t>(r.RasterWidth) * static_cast<std::size_t>(r.RasterHeight));
+    double oursBest = 1e30, libpngBest = 1e30;
+    for (int run = 0; run < runs; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        IGrLoadImageData(name, pixels);
+        oursBest = std::min(oursBest, since(start));
+    }
+    std::vector<unsigned char> rgb;
+    for (int run = 0; run < runs; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        png_image image{};
+        image.version = PNG_IMAGE_VERSION;
+        if (png_image_begin_read_from_file(&image, name) == 0) std::abort();
+        image.format = PNG_FORMAT_RGB;
+        rgb.resize(PNG_IMAGE_SIZE(image));
+        if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) std::abort();
+        libpngBest = std::min(libpngBest, since(start));
+    }
+    std::printf("%-6d %-22s %9.3f\n", depth, "IGrLoadImageData", oursBest);
+    std::printf("%-6d %-22s %9.3f\n", depth, "libpng to RGB", libpngBest);
+    std::printf("%-6d decoding speed %.2f x libpng's\n", depth, libpngBest / oursBest);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -132,6 +160,7 @@ int main(int argc, char** argv) {
             std::printf("%-6d %-22s %9.3f %12ju\n", depth, line.name, line.result.seconds, line.result.bytes);
         std::printf("%-6d speed %.2f x libpng's, size %.3f x libpng's (filter None)\n", depth,
                     libpngNone.seconds / ours.seconds, static_cast<double>(ours.bytes) / static_cast<double>(libpngNone.bytes));
+        decoding(depth, "bench-libpng.png");
         std::fflush(stdout);
     }
     return 0;

@@ -21,7 +21,7 @@ struct SlotWriting {
     bool closing = false;    // the element in progress is END PICTURE or END METAFILE
     bool dropping = false;   // the element in progress is refused: its bytes go nowhere
     bool full = false;       // a write did not fit: only the closing elements are taken
-    bool ended = false;      // full, and END METAFILE is in: the store takes nothing more
+    bool ended = false;      // END METAFILE is in: the store takes nothing more
 };
 SlotWriting writing[MetafileSlots + 1];
 
@@ -49,13 +49,16 @@ public:
         MetafileSlot* slot = currentSlot(number);
         if (slot == nullptr) return;
         SlotWriting& state = writing[number];
+        if (slot->slotUsed == 0) state = SlotWriting{};  // a new or emptied store starts afresh
         state.elementStart = slot->slotUsed;
         state.closing = elementClass == 0 && (id == 2 || id == 5);
         // A metafile begins with BEGIN METAFILE: what the surface's selection sends before the
         // header (attributes, clip) has no place yet.
         state.dropping = slot->slotUsed == 0 && !(elementClass == 0 && id == 1);
-        if (!state.dropping && state.full && (!state.closing || state.ended)) refuse(state);
-        state.ended = state.ended || (state.full && !state.dropping && elementClass == 0 && id == 2);
+        // After END METAFILE a reader stops: whatever came later (a second close included) would
+        // be lost in the file, so the store refuses it.
+        if (!state.dropping && ((state.full && !state.closing) || state.ended)) refuse(state);
+        state.ended = state.ended || (!state.dropping && elementClass == 0 && id == 2);
     }
     void put(std::span<const std::uint8_t> bytes) override { yygcgm1(bytes); }
 };

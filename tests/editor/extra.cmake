@@ -2,7 +2,7 @@
 # keys and toolbar strips) and saves into a folder of the build tree; read_saved.py, ordered after
 # it by a fixture, reads the saved RTF with unrtf on the Linux side.
 if(WIN32)
-  target_sources(${target} PRIVATE $<TARGET_OBJECTS:gravimonderresources>)
+  target_sources(${target} PRIVATE $<TARGET_OBJECTS:gravimonderresources> $<TARGET_OBJECTS:gravimonderhelpstrip>)
   set(saved ${CMAKE_CURRENT_BINARY_DIR}/editor-saved)
   file(MAKE_DIRECTORY ${saved})
   target_compile_definitions(${target} PRIVATE GRAV_EDITOR_OUTPUT="${saved}")

@@ -134,6 +134,28 @@ TEST_F(CgmSlotTest, NothingPrecedesBeginMetafile) {
     EXPECT_EQ(kinds(walk).front(), std::make_pair(0, 1));
 }
 
+TEST_F(CgmSlotTest, NothingFollowsEndMetafile) {
+    begin();
+    yygdrv(OpClose);
+    const Bytes closed = store();
+    const ErrorReportOutputs outputs = yyerroroutputs;
+    yyerroroutputs.statusBar = countFullReports;
+    fullReports = 0;
+    IDebugLevel(3);
+    yygdrv(OpClose);  // a second close
+    yygdrv(OpLine);   // a drawing into the ended metafile
+    IDebugLevel(0);
+    yyerroroutputs = outputs;
+    EXPECT_EQ(store(), closed);
+    EXPECT_GE(fullReports, 3);  // END PICTURE, END METAFILE and the line's elements, each refused
+    const CgmWalk walk = walkCgm(store());
+    ASSERT_TRUE(walk.complete) << walk.problem;
+    EXPECT_EQ(kinds(walk).back(), std::make_pair(0, 2));
+    // A store created anew over the slot records again.
+    begin();
+    EXPECT_EQ(kinds(walkCgm(store())).front(), std::make_pair(0, 1));
+}
+
 TEST_F(CgmSlotTest, VdcExtentFollowsTheSlotSizeAtSixHundredUnitsPerInch) {
     struct Case {
         int width, height, vdcX, vdcY;

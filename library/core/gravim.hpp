@@ -406,6 +406,17 @@ struct ImageState {
     int bitmapLimit = 50;         // highest bitmap identifier accepted; page setup raises it to 51
 };
 
+// Grids (subsystem 8): the sort context, written by WGridSort for one sort; its field, column
+// and ignore-case switch also hand a search from WGridFind to the column search.
+struct GridState {
+    int sortField = 0;
+    int sortColumn = 0;       // from 0
+    int sortFieldType = 0;    // the key column's FieldType
+    int sortDescending = 0;
+    int sortIgnoreCase = 0;
+    int sortMoveLabels = 0;
+};
+
 struct GravimState {
     CoreState core;
     SystemState system;
@@ -416,6 +427,7 @@ struct GravimState {
     HardcopyState hardcopy;
     RasterState raster;
     ImageState images;
+    GridState grid;
 };
 
 extern GravimState gravim;

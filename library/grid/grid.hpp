@@ -9,3 +9,24 @@
 void WGridPutCellReal(int field, int column, int row, float value, std::optional<std::string_view> format = std::nullopt);
 void WGridPutCellInteger(int field, int column, int row, int value);
 void WGridPutCellDouble(int field, int column, int row, double value, std::optional<std::string_view> format = std::nullopt);
+
+// Sorts rows first..last (default all rows in use) on the key column: flags 1 descending,
+// 2 ignoring letter case, 4 row labels moving with their rows.
+void WGridSort(int field, int column, std::optional<int> flags = std::nullopt, std::optional<int> firstRow = std::nullopt,
+               std::optional<int> lastRow = std::nullopt);
+
+// The number of rows in use, at most the rows allocated.
+void WGridRows(int field, int rows);
+// Inserts count rows before row; growth 1 raises the rows in use first, labels 1 moves the labels.
+void WGridInsertRows(int field, int row, std::optional<int> count = std::nullopt, std::optional<int> growth = std::nullopt,
+                     std::optional<int> labels = std::nullopt);
+// Deletes count rows from row; shrink 1 lowers the rows in use, labels 1 moves the labels.
+void WGridDeleteRows(int field, int row, std::optional<int> count = std::nullopt, std::optional<int> shrink = std::nullopt,
+                     std::optional<int> labels = std::nullopt);
+
+// Finds text in the block (default the whole grid) column by column and makes its cell current:
+// flags 1 continue behind the current cell, 2 ignore case, 4 search number cells too. found
+// (when given) becomes 1 or 0.
+void WGridFind(int field, std::string_view text, std::optional<int> flags = std::nullopt, int* found = nullptr,
+               std::optional<int> firstColumn = std::nullopt, std::optional<int> lastColumn = std::nullopt,
+               std::optional<int> firstRow = std::nullopt, std::optional<int> lastRow = std::nullopt);

@@ -138,3 +138,30 @@ void yygridcellredrawoff();
 void yygridcellredrawon(int& field);
 // The cell area's strip of one column, invalidated and painted at once.
 void yygridredrawcolumn(GridControlRecord* g, int column);
+
+// Facts about a whole grid (codes 1..16; field -2 reads the last modal grid window).
+void yygridgetinfo(int& field, int code, int& value);
+// The find text (1), info text (2) or file name (3) of grid window number window (-1: the last
+// modal one), at most length - 1 characters and a NUL.
+void yygridgetinfostring(int window, int code, char* text, int length);
+// The current grid window's find text (cut to 1023 characters) and find options; status 1006
+// when the current window is not a grid window.
+void yygridfindstring(int& status, const char* text);
+void yygridfindflags(int flags, int& status);
+// Makes a cell current and gives the grid the focus when its parent is active; the caret goes to
+// position caret (>= 0) of an edit control that then holds the focus.
+void yygridcellfocus(int& field, int column, int row, int caret);
+void yygridsetselection(int& field, int firstColumn, int firstRow, int lastColumn, int lastRow);
+void yygridclearselection(int& field);
+// The number of rows in use (0..rows allocated), the current cell and view following.
+void yygridsetrows(int& field, int rows);
+void yygridsetrows2(HWND grid, int field, int rows);
+
+// The sort over the sort context in gravim.grid: the key of a row (from 0), the exchange of two
+// rows, and the sort of rows first..last (from 1) with text keys of keyLength bytes.
+void yygridgetany(int row, int ignoreCase, char* text, int& integer, float& real, double& number, int& defined,
+                  int& textLength, int bufferLength);
+void yygridsortswap(int& field, int& row1, int& row2, int& moveLabels);
+void yygridsort(int& first, int& last, int& keyLength);
+// Searches rows firstRow..lastRow (from 0) of the context's column for text; found the row or -1.
+void yygridfind(std::string_view text, int firstRow, int lastRow, int length, int& found);

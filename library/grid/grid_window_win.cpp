@@ -64,3 +64,5 @@ bool yygridwinunsaved(const int*) { return false; }
 int yygridwinsaveprompt(int*) { return 1; }
 
 void yygridwinrevert(int, int*) {}
+
+void yyGridWinSize() {}

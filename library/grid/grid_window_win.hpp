@@ -8,3 +8,6 @@
 
 // The registered cell-change message, 0 before yygridregister.
 extern UINT GM_CELLCHANGE;
+
+// Fits the current grid window to its grid; grid windows come later, so it does nothing yet.
+void yyGridWinSize();

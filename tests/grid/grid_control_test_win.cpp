@@ -23,33 +23,18 @@
 #include "grid/grid.hpp"
 #include "grid/grid_control_win.hpp"
 #include "gui_driver_win.hpp"
+#include "grid_fixture_win.hpp"
 
 namespace {
-
-constexpr int GridId = 1100;
-enum Column { Name, Count, Level, Depth, Valid, Colour, Note };
 
 class GridControl : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&classes);
-        yyunloadalldialogs();
-        yyresetgravim();
-        WindowOpen(WinHidden);
-        WMessageEnable(EvFieldChanged, 1);
-        WDialogLoad(501);
-        WDialogShow(-1, -1, 0, 2);
-        grid = yyfieldwindow(GridId);
+        grid = openGridFixture([] { WMessageEnable(EvFieldChanged, 1); });
         g = yygridrecord(grid);
-        SetForegroundWindow(GetParent(grid));
         collectEvents();
     }
-    void TearDown() override {
-        WindowClose();
-        yyunloadalldialogs();
-        yyresetgravim();
-    }
+    void TearDown() override { closeGridFixture(); }
 
     std::string cell(int column, int row) {
         char text[256] = "";

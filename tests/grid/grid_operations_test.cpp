@@ -1,0 +1,334 @@
+// grid_operations_test.cpp - the grid's row sort, its key rules, the row moves of insertion and
+// deletion and the walk of a search, over plain tables.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "grid/grid_rows.hpp"
+#include "grid/grid_sort.hpp"
+
+namespace {
+
+// A table of rows: the key and a tag that must stay with it.
+struct Row {
+    std::string text;
+    double number = 0;
+    bool empty = false;
+    int tag = 0;
+};
+
+struct Table {
+    std::vector<Row> rows;
+    GridKeyKind kind = GridKeyKind::Text;
+    bool descending = false;
+    std::vector<std::pair<int, int>> exchanges;
+
+    void key(int row, GridSortKey& k) const {
+        const Row& r = rows[static_cast<std::size_t>(row)];
+        if (r.empty) {
+            yygridemptykey(kind, descending, k);
+            return;
+        }
+        k.text = r.text;
+        k.integer = std::isnan(r.number) ? 0 : static_cast<int>(r.number);
+        k.real = static_cast<float>(r.number);
+        k.number = r.number;
+    }
+    void sort(int first, int last) {
+        yygridsortrows(first, last, kind, descending, [this](int row, GridSortKey& k) { key(row, k); },
+                       [this](int a, int b) {
+                           exchanges.emplace_back(a, b);
+                           std::swap(rows[static_cast<std::size_t>(a)], rows[static_cast<std::size_t>(b)]);
+                       });
+    }
+    std::string texts() const {
+        std::string s;
+        for (const Row& r : rows) s += (r.empty ? std::string("_") : r.text) + ",";
+        return s;
+    }
+};
+
+Table textTable(std::vector<std::string> texts) {
+    Table t;
+    int tag = 0;
+    for (auto& s : texts) t.rows.push_back({s, 0, s == "_", tag++});
+    return t;
+}
+
+TEST(GridSort, ShortRangesAreSortedByExchangeLongOnesByPartition) {
+    Table t = textTable({"b", "a", "c"});
+    t.sort(0, 2);
+    EXPECT_EQ(t.texts(), "a,b,c,");
+    EXPECT_EQ(t.exchanges, (std::vector<std::pair<int, int>>{{0, 1}}));
+
+    // The partition around row 0's key "e": i stops at 0, j at 9 ("a"); exchange; and so on.
+    Table p = textTable({"e", "b", "h", "c", "j", "a", "g", "d", "i", "f"});
+    p.sort(0, 9);
+    EXPECT_EQ(p.texts(), "a,b,c,d,e,f,g,h,i,j,");
+    ASSERT_FALSE(p.exchanges.empty());
+    EXPECT_EQ(p.exchanges[0], std::make_pair(0, 7));  // "e" with "d", the first key not above "e"
+    EXPECT_EQ(p.exchanges[1], std::make_pair(2, 5));  // "h" with "a"
+}
+
+TEST(GridSort, EmptyCellsComeLastInBothOrders) {
+    for (bool descending : {false, true}) {
+        for (GridKeyKind kind : {GridKeyKind::Text, GridKeyKind::Integer, GridKeyKind::Real, GridKeyKind::Double}) {
+            Table t;
+            t.kind = kind;
+            t.descending = descending;
+            const double values[] = {5, 3, 0, 9, 1, 7, 0, 2, 8, 4};
+            for (int i = 0; i < 10; ++i) {
+                t.rows.push_back({std::string(1, static_cast<char>('a' + values[i])), values[i], i == 2 || i == 6, i});
+            }
+            t.sort(0, 9);
+            SCOPED_TRACE(::testing::Message() << "kind " << static_cast<int>(kind) << " descending " << descending);
+            EXPECT_TRUE(t.rows[8].empty && t.rows[9].empty);
+            for (int i = 0; i < 7; ++i) {
+                EXPECT_TRUE(descending ? t.rows[i].number >= t.rows[i + 1].number : t.rows[i].number <= t.rows[i + 1].number);
+            }
+        }
+    }
+}
+
+TEST(GridSort, KeyComparisonRules) {
+    auto text = [](const char* s) { GridSortKey k; k.text = s; return k; };
+    EXPECT_EQ(yygridcomparekeys(GridKeyKind::Text, false, text("ABD"), text("abc")), -1);  // 'A' 0x41 < 'a' 0x61
+    EXPECT_EQ(yygridcomparekeys(GridKeyKind::Text, false, text("abc  "), text("abc")), 0);
+    EXPECT_EQ(yygridcomparekeys(GridKeyKind::Text, false, text("ab"), text("ab\x01")), 1);  // padding blank > 0x01
+    EXPECT_EQ(yygridcomparekeys(GridKeyKind::Text, false, text("\xE9"), text("z")), 1);     // unsigned bytes
+    GridSortKey empty, big;
+    yygridemptykey(GridKeyKind::Integer, false, empty);
+    big.integer = 2147483647;
+    EXPECT_EQ(yygridcomparekeys(GridKeyKind::Integer, false, empty, big), 0);  // ties with empty cells
+    yygridemptykey(GridKeyKind::Integer, true, empty);
+    EXPECT_EQ(empty.integer, -2147483647);
+    yygridemptykey(GridKeyKind::Text, false, empty);
+    EXPECT_EQ(empty.text, "\xFF");
+    yygridemptykey(GridKeyKind::Text, true, empty);
+    EXPECT_EQ(empty.text, " ");
+    yygridemptykey(GridKeyKind::Real, false, empty);
+    EXPECT_EQ(empty.real, FLT_MAX);
+    yygridemptykey(GridKeyKind::Double, true, empty);
+    EXPECT_EQ(empty.number, -DBL_MAX);
+    // A key that is not a number counts as an empty cell's key.
+    GridSortKey nan, max;
+    nan.number = std::nan("");
+    max.number = DBL_MAX;
+    EXPECT_EQ(yygridcomparekeys(GridKeyKind::Double, false, nan, max), 0);
+    nan.real = std::nanf("");
+    max.real = -FLT_MAX;
+    EXPECT_EQ(yygridcomparekeys(GridKeyKind::Real, true, nan, max), 0);
+}
+
+TEST(GridSort, IgnoringCaseIsTheKeyFetchersUpperCase) {
+    Table t = textTable({"abc", "ABD"});
+    t.sort(0, 1);
+    EXPECT_EQ(t.texts(), "ABD,abc,");
+    Table u = textTable({"ABC", "ABD"});  // the fetcher's upper-cased keys of abc and ABD
+    u.sort(0, 1);
+    EXPECT_TRUE(u.exchanges.empty());
+}
+
+TEST(GridSort, AnAlreadySortedRangeExchangesNothingAndStaysShallow) {
+    // The first row's key is the pivot, so a sorted range splits off one row per level: the
+    // stack used must stay far below what one level per row would take.
+    for (bool descending : {false, true}) {
+        Table t;
+        t.kind = GridKeyKind::Integer;
+        t.descending = descending;
+        const int n = 2000;
+        for (int i = 0; i < n; ++i) t.rows.push_back({"", static_cast<double>(descending ? n - i : i), false, i});
+        char top = 0;
+        const auto start = reinterpret_cast<std::uintptr_t>(&top);
+        std::uintptr_t deepest = start;
+        yygridsortrows(0, n - 1, t.kind, descending,
+                       [&](int row, GridSortKey& k) {
+                           char here = 0;
+                           deepest = std::min(deepest, reinterpret_cast<std::uintptr_t>(&here));
+                           t.key(row, k);
+                       },
+                       [&](int a, int b) { t.exchanges.emplace_back(a, b); });
+        EXPECT_TRUE(t.exchanges.empty());
+        EXPECT_LT(start - deepest, 64u * 1024u);  // about 11 levels, not 2000
+    }
+    // Reversed rows sort completely.
+    Table r;
+    r.kind = GridKeyKind::Integer;
+    for (int i = 0; i < 1000; ++i) r.rows.push_back({"", static_cast<double>(1000 - i), false, i});
+    r.sort(0, 999);
+    for (int i = 0; i < 1000; ++i) ASSERT_EQ(r.rows[static_cast<std::size_t>(i)].number, i + 1);
+}
+
+TEST(GridSort, NotANumberKeysSortLikeEmptyCellsAndStayInTheirRange) {
+    for (bool descending : {false, true}) {
+        Table t;
+        t.kind = GridKeyKind::Double;
+        t.descending = descending;
+        const double nan = std::nan("");
+        const double values[] = {nan, 4, nan, 1, 3, nan, 2, 8, nan, 5, 7, 6};
+        for (int i = 0; i < 12; ++i) t.rows.push_back({"", values[i], false, i});
+        // Rows outside 2..9 must not be touched.
+        t.sort(2, 9);
+        for (auto [a, b] : t.exchanges) {
+            EXPECT_TRUE(a >= 2 && a <= 9 && b >= 2 && b <= 9);
+        }
+        EXPECT_EQ(t.rows[0].tag, 0);
+        EXPECT_EQ(t.rows[10].tag, 10);
+        // Rows 2..9 held 1 3 2 8 5 and three keys that are not numbers: those come last.
+        EXPECT_TRUE(std::isnan(t.rows[7].number) && std::isnan(t.rows[8].number) && std::isnan(t.rows[9].number));
+        for (int i = 2; i < 6; ++i) {
+            EXPECT_TRUE(descending ? t.rows[i].number >= t.rows[i + 1].number : t.rows[i].number <= t.rows[i + 1].number);
+        }
+    }
+}
+
+TEST(GridSort, RandomTablesComeOutInStdSortsOrderWithRowsWhole) {
+    std::mt19937 random(29);
+    for (int round = 0; round < 60; ++round) {
+        const int n = 1 + static_cast<int>(random() % 300);
+        for (GridKeyKind kind : {GridKeyKind::Text, GridKeyKind::Integer, GridKeyKind::Double}) {
+            const bool descending = round % 2 == 1;
+            Table t;
+            t.kind = kind;
+            t.descending = descending;
+            for (int i = 0; i < n; ++i) {
+                const int v = static_cast<int>(random() % 40);
+                t.rows.push_back({std::string(1 + v % 3, static_cast<char>('a' + v % 26)), v * 0.5, random() % 10 == 0, i});
+            }
+            const std::vector<Row> before = t.rows;
+            t.sort(0, n - 1);
+            std::vector<GridSortKey> expected(static_cast<std::size_t>(n)), got(static_cast<std::size_t>(n));
+            for (int i = 0; i < n; ++i) t.key(i, got[static_cast<std::size_t>(i)]);
+            Table original = t;
+            original.rows = before;
+            for (int i = 0; i < n; ++i) original.key(i, expected[static_cast<std::size_t>(i)]);
+            std::sort(expected.begin(), expected.end(), [&](const GridSortKey& a, const GridSortKey& b) {
+                const int c = yygridcomparekeys(kind, descending, a, b);
+                return descending ? c > 0 : c < 0;
+            });
+            for (int i = 0; i < n; ++i) {
+                ASSERT_EQ(yygridcomparekeys(kind, descending, expected[static_cast<std::size_t>(i)], got[static_cast<std::size_t>(i)]), 0)
+                    << "row " << i << " of " << n;
+            }
+            // Every row whole: each tag once, with its own key.
+            std::vector<int> seen(static_cast<std::size_t>(n), 0);
+            for (const Row& r : t.rows) {
+                ++seen[static_cast<std::size_t>(r.tag)];
+                EXPECT_EQ(r.text, before[static_cast<std::size_t>(r.tag)].text);
+                EXPECT_EQ(r.empty, before[static_cast<std::size_t>(r.tag)].empty);
+            }
+            EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), n);
+        }
+    }
+}
+
+std::string applyInsert(int row, int count, bool growth, int allocated) {
+    std::vector<std::string> cells = {"A", "B", "C", "D", "E"};
+    int inUse = 5;
+    if (growth) inUse = std::min(inUse + yygridrowcount(count), allocated);
+    cells.resize(static_cast<std::size_t>(allocated));
+    const GridRowSpan fresh = yygridinsertmoves(row, count, inUse, [&](int s, int t) { cells[static_cast<std::size_t>(t)] = cells[static_cast<std::size_t>(s)]; });
+    for (int r = fresh.first; r <= fresh.last; ++r) cells[static_cast<std::size_t>(r)] = "_";
+    std::string s;
+    for (int r = 0; r < inUse; ++r) s += cells[static_cast<std::size_t>(r)];
+    return s;
+}
+
+std::string applyDelete(int row, int count, bool shrink) {
+    std::vector<std::string> cells = {"A", "B", "C", "D", "E"};
+    int inUse = 5;
+    const GridRowSpan freed = yygriddeletemoves(row, count, inUse, [&](int s, int t) { cells[static_cast<std::size_t>(t)] = cells[static_cast<std::size_t>(s)]; });
+    if (shrink) {
+        inUse -= yygriddeletecount(row, count, inUse);
+    } else {
+        for (int r = freed.first; r <= freed.last; ++r) cells[static_cast<std::size_t>(r)] = "_";
+    }
+    std::string s;
+    for (int r = 0; r < inUse; ++r) s += cells[static_cast<std::size_t>(r)];
+    return s;
+}
+
+TEST(GridRows, InsertionAndDeletionMoveWholeRows) {
+    EXPECT_EQ(applyInsert(2, 2, false, 7), "AB__C");
+    EXPECT_EQ(applyInsert(2, 2, true, 7), "AB__CDE");
+    EXPECT_EQ(applyInsert(2, 5, true, 7), "AB_____");   // growth stops at the allocated rows
+    EXPECT_EQ(applyInsert(4, 3, false, 7), "ABCD_");    // new rows beyond the rows in use are not written
+    EXPECT_EQ(applyInsert(0, 0, false, 7), "_ABCD");    // a count below 1 counts as 1
+    EXPECT_EQ(applyInsert(0, -5, true, 7), "_ABCDE");
+    EXPECT_EQ(applyDelete(1, 2, false), "ADE__");
+    EXPECT_EQ(applyDelete(1, 2, true), "ADE");
+    EXPECT_EQ(applyDelete(3, 10, false), "ABC__");      // cut to end at the last row
+    EXPECT_EQ(applyDelete(1, 0, false), "ACDE_");
+    EXPECT_EQ(applyDelete(1, -3, true), "ACDE");
+    EXPECT_EQ(yygriddeletecount(0, 5, 5), 5);
+}
+
+TEST(GridFind, CellTextsArePaddedToTheComparisonLength) {
+    struct Case {
+        const char* pattern;
+        const char* cell;
+        int length;
+        bool ignoreCase;
+        bool found;
+    } cases[] = {
+        {"12", "312", 11, false, true},
+        {"abc ", "xabc", 21, false, true},
+        {"abc ", "abcd", 21, false, false},
+        {"abc ", "xabc", 4, false, false},   // the blank lies beyond the comparison length
+        {"MID", "xxmidyy", 21, true, true},  // the pattern arrives in upper case
+        {"MiD", "xxMIDyy", 21, false, false},
+        {"", "anything", 5, false, true},
+        {"toolong", "toolong", 3, false, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(yygridcellmatches(c.pattern, c.cell, c.length, c.ignoreCase), c.found) << c.pattern << " in " << c.cell;
+    }
+}
+
+TEST(GridFind, TheWalkGoesColumnByColumnAndContinuesBehindTheCurrentCell) {
+    // Column 0 holds x in row 4, column 1 (not searched) in rows 0 and 2, column 2 in rows 0 and 3.
+    std::vector<std::vector<int>> hits = {{4}, {0, 2}, {0, 3}};
+    auto searched = [](int c) { return c != 1; };
+    auto search = [&](int c, int from, int to) {
+        for (int r : hits[static_cast<std::size_t>(c)]) {
+            if (r >= from && r <= to) return r;
+        }
+        return -1;
+    };
+    GridFindWalk walk{0, 2, 0, 5, false, 0, 0};
+    int column = -1, row = -1;
+    ASSERT_TRUE(yygridfindwalk(walk, searched, search, column, row));
+    EXPECT_EQ(std::make_pair(column, row), std::make_pair(0, 4));
+    // Stepping with continue: (0,4) -> (2,0) -> (2,3) -> none.
+    walk.continueAfter = true;
+    std::vector<std::pair<int, int>> steps;
+    walk.currentColumn = column;
+    walk.currentRow = row;
+    while (yygridfindwalk(walk, searched, search, column, row)) {
+        steps.emplace_back(column, row);
+        walk.currentColumn = column;
+        walk.currentRow = row;
+    }
+    EXPECT_EQ(steps, (std::vector<std::pair<int, int>>{{2, 0}, {2, 3}}));
+    // The start row below the current cell applies to the next searched column.
+    walk.currentColumn = 1;
+    walk.currentRow = 1;
+    ASSERT_TRUE(yygridfindwalk(walk, searched, search, column, row));
+    EXPECT_EQ(std::make_pair(column, row), std::make_pair(2, 3));
+    // A current column left of the block: continuing has no effect.
+    walk.firstColumn = 2;
+    walk.currentColumn = 0;
+    walk.currentRow = 4;
+    ASSERT_TRUE(yygridfindwalk(walk, searched, search, column, row));
+    EXPECT_EQ(std::make_pair(column, row), std::make_pair(2, 0));
+}
+
+}  // namespace

@@ -165,3 +165,7 @@ void yygridsortswap(int& field, int& row1, int& row2, int& moveLabels);
 void yygridsort(int& first, int& last, int& keyLength);
 // Searches rows firstRow..lastRow (from 0) of the context's column for text; found the row or -1.
 void yygridfind(std::string_view text, int firstRow, int lastRow, int length, int& found);
+// Rebuilds the grid's columns from its row template: columns controls at the template positions
+// (from 1) with widths in dialog units (widths[0] -1: the template's). Every cell is emptied; the
+// row labels and the rows in use stay. Not a grid, or a failed build: -1 in field.
+void yygridredefine(int& field, int columns, const int* positions, const int* widths);

@@ -232,3 +232,58 @@ void yygridsetrows(int& field, int rows) {
     yygridsetrows2(grid, field, rows);
     if (field == 0) yyGridWinSize();
 }
+
+void yygridredefine(int& field, int columns, const int* positions, const int* widths) {
+    HWND grid = nullptr;
+    GridControlRecord* g = recordOf(field, &grid);
+    // Anything but a grid is left alone.
+    if (g == nullptr) return;
+    yygridselectnone(grid);
+    HWND focus = GetFocus();
+    const bool hadFocus = focus != nullptr && (focus == grid || IsChild(grid, focus));
+    g->iCurColumn = g->iCurRow = 0;
+    setLastCell(field, 0x40001);
+    SendMessageA(grid, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
+    SendMessageA(grid, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
+    yyGridDestroyCurrent(g, true);
+    if (g->hHeader != nullptr) {
+        for (int i = g->nColumns; i >= 0; --i) SendMessageA(g->hHeader, HDM_DELETEITEM, i, 0);
+    }
+    for (int c = 0; c < g->nColumns && g->pColumns != nullptr; ++c) {
+        GridColumnRecord& column = g->pColumns[c];
+        if (column.hControl != nullptr) {
+            const FieldRecord* r = yyfieldrecord(column.hControl);
+            if (r != nullptr && r->spinBuddy != nullptr) DestroyWindow(r->spinBuddy);
+            if (!g->bSharesStorage) yyfreefieldrecord(column.hControl, false);
+            DestroyWindow(column.hControl);
+            column.hControl = nullptr;
+        }
+        if (!g->bSharesStorage) yygridfreecells(column);
+    }
+    if (!g->bSharesStorage) delete[] g->pColumns;
+    g->pColumns = nullptr;
+    HWND rowTemplate = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(g->idTemplate & 0xFFFF), wWindow[0],
+                                          yygridrowtemplateproc, g->idTemplate);
+    g->nColumns = columns > 0 ? columns : 0;
+    // The column map: each column's template position (from 1), then the widths (-1: the template's).
+    std::vector<int> map(static_cast<std::size_t>(g->nColumns) * 2 + 1, -1);
+    for (int i = 0; i < g->nColumns; ++i) {
+        map[static_cast<std::size_t>(i)] = positions != nullptr ? positions[i] : i + 1;
+        if (widths != nullptr && widths[0] != -1) map[static_cast<std::size_t>(g->nColumns + i)] = widths[i];
+    }
+    const bool built = rowTemplate != nullptr &&
+                       SendMessageA(grid, GM_SETUPCOLUMNS, reinterpret_cast<WPARAM>(rowTemplate),
+                                    reinterpret_cast<LPARAM>(map.data())) != 0;
+    if (!built) {
+        field = -1;
+    } else {
+        SendMessageA(grid, GM_LAYOUT, 0, 0);
+        if (hadFocus && IsWindowVisible(grid)) SetFocus(grid);
+        if (field == 0) yyGridWinSize();
+        if (g->hCells != nullptr) {
+            InvalidateRect(g->hCells, nullptr, TRUE);
+            UpdateWindow(g->hCells);
+        }
+    }
+    if (rowTemplate != nullptr) DestroyWindow(rowTemplate);
+}

@@ -332,3 +332,58 @@ TEST(GridFind, TheWalkGoesColumnByColumnAndContinuesBehindTheCurrentCell) {
 }
 
 }  // namespace
+
+#include "grid/grid_print_plan.hpp"
+
+namespace {
+
+TEST(GridPrintPlan, UnitsAndPoints) {
+    EXPECT_EQ(yygridconvertunits(1000, GridUnitsInches, GridUnitsMillimetres), 2540);
+    EXPECT_EQ(yygridconvertunits(2540, GridUnitsMillimetres, GridUnitsInches), 999);  // 2540 / 2.54065, truncated
+    EXPECT_EQ(yygridconvertunits(8500, GridUnitsInches, GridUnitsMillimetres), 21595);
+    EXPECT_EQ(yygridconvertunits(777, GridUnitsInches, GridUnitsInches), 777);
+    EXPECT_EQ(yygridunitstopixels(1000, 600, GridUnitsInches), 600);
+    EXPECT_EQ(yygridunitstopixels(2540, 300, GridUnitsMillimetres), 300);
+    EXPECT_EQ(yygridpixelstounits(150, 300, GridUnitsMillimetres), 1270);
+    EXPECT_EQ(yygridprintscale(100, 600, 150, 96), 937);  // 100 * 600 * 150 / 9600
+    // Letter, one-inch margins in thousandths of an inch: 6.5 by 9 inches printable.
+    GridPageGeometry page{8500, 11000, 1000, 1000, 1000, 1000, GridUnitsInches};
+    EXPECT_EQ(yygridgetpagepoints(page, 1), 468);
+    EXPECT_EQ(yygridgetpagepoints(page, 2), 648);
+    EXPECT_EQ(yygridgetpagepoints(page, 3), 72);
+    EXPECT_EQ(yygridgetpagepoints(page, 4), 72);
+    EXPECT_EQ(yygridgetpagepoints(page, 5), 0);
+    yygridsetpagepoints(page, 1, 360);  // five inches wide: the right margin is the distance left over
+    EXPECT_EQ(page.right, 2500);
+    yygridsetpagepoints(page, 3, 36);
+    EXPECT_EQ(page.left, 500);
+    EXPECT_EQ(page.right, 2500);
+    yygridsetpagepoints(page, 2, 576);
+    EXPECT_EQ(page.bottom, 2000);
+    yygridsetpagepoints(page, 9, 1);
+    EXPECT_EQ(page.top, 1000);
+}
+
+TEST(GridPrintPlan, RowsPerPageAndPagesAcross) {
+    EXPECT_EQ(yygridrowsperpage(100, 3100, 60, false), 50);
+    EXPECT_EQ(yygridrowsperpage(100, 3100, 60, true), 49);
+    EXPECT_EQ(yygridrowsperpage(100, 130, 60, false), 1);  // lower than one pitch: still one row
+    EXPECT_EQ(yygridrowsperpage(100, 150, 60, true), 1);
+    // Narrow: everything on one page. Wide: three pages, labels (40) on every page.
+    auto labels = [](int) { return 40; };
+    auto narrow = yygridpagesacross({100, 100, 100}, 0, 1000, labels);
+    ASSERT_EQ(narrow.size(), 1u);
+    EXPECT_EQ(narrow[0].x, (std::vector<int>{40, 140, 240}));
+    auto wide = yygridpagesacross({300, 300, 300, 300, 300, 300, 300}, 0, 700, labels);
+    ASSERT_EQ(wide.size(), 4u);
+    EXPECT_EQ(wide[0].first, 0);
+    EXPECT_EQ(wide[0].last, 1);
+    EXPECT_EQ(wide[3].first, 6);
+    // Labels on the first page only; a column wider than the area is cut and printed alone.
+    auto first = yygridpagesacross({900, 200, 200}, 10, 510, [](int page) { return page == 0 ? 50 : 0; });
+    ASSERT_EQ(first.size(), 2u);
+    EXPECT_EQ(first[0].width, (std::vector<int>{450}));
+    EXPECT_EQ(first[1].x, (std::vector<int>{10, 210}));
+}
+
+}  // namespace

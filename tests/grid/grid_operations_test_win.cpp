@@ -325,4 +325,31 @@ TEST_F(GridOperations, GridFactsFollowTheirCodes) {
     EXPECT_EQ(value, 2);
 }
 
+TEST_F(GridOperations, RedefiningRebuildsTheColumnsFromTheRowTemplate) {
+    WGridRows(GridId, 12);
+    putText(Name, 3, "kept?");
+    const int positions[] = {7, 1, 2};
+    const int widths[] = {-1};
+    int f = GridId;
+    yygridredefine(f, 3, positions, widths);
+    EXPECT_EQ(f, GridId);
+    EXPECT_EQ(info(1), 3);
+    EXPECT_EQ(info(3), 12);
+    EXPECT_EQ(label(3), "Station 4");
+    int type = 0;
+    f = GridId;
+    yygridcelltype(f, 2, type);
+    EXPECT_EQ(type, 5);
+    EXPECT_EQ(cell(1, 3), "");
+    EXPECT_EQ(info(4), 1);
+    EXPECT_EQ(info(5), 1);
+    putText(0, 2, "note");
+    EXPECT_EQ(cell(0, 2), "note");
+    // Another control of the dialog is no grid: nothing changes.
+    f = 1001;
+    yygridredefine(f, 1, positions, widths);
+    EXPECT_EQ(f, -1);
+    EXPECT_EQ(info(1), 3);
+}
+
 }  // namespace

@@ -782,6 +782,37 @@ TEST_F(Editor, ClosingAsksAboutEveryModifiedBufferAndCancelBringsTheFirstBack) {
     closeChild(n);
 }
 
+TEST_F(Editor, ClosingASplitWindowAsksAboutTheEditorPanesBuffers) {
+    using namespace buffers;
+    const int n = openChild();
+    int panes[2] = {0, 0};
+    const int flags[2] = {Plain, Plain};
+    const int menus[2] = {0, 0};
+    const int toolbars[2][4] = {};
+    int dialogs[2] = {0, 0};
+    const int backgrounds[2] = {-1, -1};
+    yywindowsplit(panes, SplitStacked, flags, -1, menus, toolbars, dialogs, backgrounds, "first", "second");
+    ASSERT_GT(panes[0], 0);
+    WindowSelect(panes[0]);
+    ASSERT_EQ(edit(EditMultiBuffer), 0);
+    putChanged("one");
+    SendMessageA(wWindow[panes[0]], WM_COMMAND, CmdNew, 0);
+    putChanged("two");
+    std::vector<std::string> asked;
+    AutoAct answer("", [&](HWND box) {
+        asked.push_back(text(panes[0]));
+        const int button = asked.size() < 2 ? IDNO : IDCANCEL;
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    });
+    PostMessageA(wWindow[n], WM_CLOSE, 0, 0);
+    WMessageRecord event{};
+    EXPECT_EQ(nextEvent(event, {EvCloseRequest}, 2000), 0);
+    EXPECT_EQ(asked, (std::vector<std::string>{"two", "one"}));
+    EXPECT_EQ(record(panes[0]).CurrentBuffer, 2);
+    EXPECT_EQ(text(panes[0]), "two");
+    closeChild(n);
+}
+
 // ---- command line, history and colouring ----
 
 // The application's colouring routine of this test program: with `colourMode` 1 one range, columns
@@ -920,6 +951,11 @@ TEST_F(Editor, CommandLineAccessStatuses) {
     EXPECT_EQ(status, 1092);
     yyeditclearhistory(status);
     EXPECT_EQ(status, 2);
+    // Without a history Enter raises the event and the line stays as typed.
+    SetForegroundWindow(wWindow[n]);
+    SetFocus(commandEdit(n));
+    EXPECT_TRUE(enterCommand(n, "kept"));
+    EXPECT_EQ(GetWindowTextLengthA(commandEdit(n)), 4);
     int length = 6;
     yyeditprompt(status, "Cmd > ", length);
     EXPECT_EQ(status, 0);
@@ -1149,6 +1185,22 @@ TEST_F(Editor, PrintsOnTheTestPrinterWithBothPageSetupSets) {
         SendMessageA(wWindow[n], WM_COMMAND, CmdPrint, 0);
         EXPECT_GE(cancel.answered(), 1);
     }
+    // The page-setup dialog in millimetres: the margins are converted, the points stay.
+    int units = 2, result = -1;
+    {
+        AutoAnswer ok(IDOK);
+        yyeditprintsetup(units, set, result);
+    }
+    EXPECT_EQ(result, 1);
+    code = 3;
+    yyeditprintgetpossize(code, value, set);
+    EXPECT_NEAR(value, 72, 1);
+    {
+        AutoAnswer cancel(IDCANCEL);
+        units = 0;
+        yyeditprintsetup(units, set, result);
+    }
+    EXPECT_EQ(result, 0);
     yyeditputtext(status, "");
     from = to = -1;
     yyeditprintprog(status, from, to, "empty");
@@ -1168,6 +1220,43 @@ TEST_F(Editor, WithoutAPrinterNothingIsPrinted) {
     yyeditprintprog(status, from, to, "nothing");
     EXPECT_EQ(status, 0);
     closeChild(n);
+}
+
+TEST_F(Editor, ContentStreamsOutBoundedAndBackIn) {
+    const int n = openChild();
+    ASSERT_EQ(edit(EditRichText), 0);
+    int status = 0;
+    yyeditputtext(status, "streamed text");
+    int length = 0;
+    yyeditcountrtf(length);
+    ASSERT_GT(length, 20);
+    std::vector<char> whole(static_cast<std::size_t>(length) + 16, '#');
+    int size = length;
+    yyeditgetrtf(whole.data(), size);
+    const std::string rtf(whole.data(), static_cast<std::size_t>(length));
+    EXPECT_EQ(rtf.rfind("{\\rtf", 0), 0u);
+    EXPECT_NE(rtf.find("streamed text"), std::string::npos);
+    EXPECT_EQ(whole[static_cast<std::size_t>(length)], '#');
+    // A smaller destination takes only its size.
+    std::vector<char> small(32, '#');
+    size = 10;
+    yyeditgetrtf(small.data(), size);
+    EXPECT_EQ(std::string(small.data(), 10), rtf.substr(0, 10));
+    EXPECT_EQ(small[10], '#');
+    yyeditputtext(status, "other");
+    int back = length;
+    yyeditputrtf(back, rtf.c_str());
+    EXPECT_EQ(text(n), "streamed text");
+    closeChild(n);
+
+    const int plain = openChild();
+    ASSERT_EQ(edit(0), 0);
+    yyeditputtext(status, "plain");
+    yyeditcountrtf(length);
+    EXPECT_EQ(length, 5);
+    closeChild(plain);
+    yyeditcountrtf(length);
+    EXPECT_EQ(length, 1);  // no editor
 }
 
 }  // namespace

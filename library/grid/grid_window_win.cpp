@@ -5,6 +5,7 @@
 
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid_control_win.hpp"
+#include "grid/grid_print_win.hpp"
 
 UINT GM_CELLCHANGE;
 ATOM atomGrid, atomGridClient;
@@ -55,6 +56,7 @@ void yygridregister() {
     gridFieldHooks.clear = yyGridClear;
     gridFieldHooks.repaint = repaintCells;
     gridFieldHooks.windowGrid = currentWindowGrid;
+    bPrintSetsReady = 0;
 }
 
 bool yygridaccelerate(int*, MSG*) { return false; }

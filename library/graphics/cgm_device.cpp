@@ -172,8 +172,7 @@ void arcPolygon() {
 
 void polygon() {
     const GraphicsState& g = state();
-    const int held = static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1;
-    const int n = std::clamp(std::min(g.OperandCount, CgmPointsMax), 0, std::max(held, 0));
+    const int n = yyvertexcount(std::min(g.OperandCount, CgmPointsMax));
     std::vector<CgmPoint> list;
     list.reserve(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i)
@@ -342,8 +341,7 @@ void metafileHeader() {
 
 void gradientFill() {
     GraphicsState& g = state();
-    const int held = static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1;
-    const int n = std::clamp(g.GradientVertexCount, 0, std::max(held, 0));
+    const int n = yyvertexcount(g.GradientVertexCount);
     yygradientsize(n);
     for (int i = 1; i <= n; ++i) {
         g.GradientX[static_cast<std::size_t>(i)] = yytrunc(g.PolygonX[static_cast<std::size_t>(i)]);

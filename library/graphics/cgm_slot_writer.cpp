@@ -7,6 +7,7 @@
 #include "core/gravim.hpp"
 #include "graphics/cgm_device.hpp"
 #include "graphics/cgm_encoder.hpp"
+#include "graphics/devices.hpp"
 #include "graphics/graphics_internal.hpp"
 
 namespace {
@@ -71,11 +72,6 @@ CgmPoint pointAt(int vertex) {
             yytrunc(g.PolygonY[static_cast<std::size_t>(vertex)])};
 }
 
-int verticesHeld() {
-    const GraphicsState& g = gravim.graphics;
-    return static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1;
-}
-
 }  // namespace
 
 CgmSink& yygcgmsink() { return sink; }
@@ -123,13 +119,12 @@ void yygcgm8(std::string_view text) { yycgmputstring(sink, text); }
 void yygcgm9(const int*, const int*, const int* colours, const int* triangles, int vertexCount,
              int triangleCount, int& failed) {
     failed = 0;
-    const int held = verticesHeld();
     for (int k = 0; k < triangleCount; ++k) {
         int corner[3] = {};
         bool valid = true;
         for (int i = 0; i < 3; ++i) {
             corner[i] = triangles[3 * k + i];
-            valid = valid && corner[i] >= 1 && corner[i] <= std::min(vertexCount, held);
+            valid = valid && corner[i] >= 1 && corner[i] <= yyvertexcount(vertexCount);
         }
         if (!valid) continue;
         const GraphicsState& g = gravim.graphics;
@@ -148,7 +143,7 @@ void yygcgm9(const int*, const int*, const int* colours, const int* triangles, i
 
 void yygcgm10(int first, int last) {
     first = std::max(first, 1);
-    last = std::min({last, verticesHeld(), first + CgmPointsMax - 1});
+    last = std::min(yyvertexcount(last), first + CgmPointsMax - 1);
     const int count = std::max(last - first + 1, 0);
     yycgmlongheader(sink, 4, 1, 4 * count, false);
     for (int i = first; i <= last; ++i) yycgmputpoint(sink, pointAt(i));

@@ -1,4 +1,6 @@
 // device_routing.cpp - hands each opcode to the current surface's device and to hardcopy.
+#include <algorithm>
+#include <climits>
 #include <cstddef>
 
 #include "core/gravim.hpp"
@@ -42,6 +44,13 @@ void yypolygonsize(int count) {
     GraphicsState& g = gravim.graphics;
     growTo(g.PolygonX, count);
     growTo(g.PolygonY, count);
+}
+
+int yyvertexcount(int requested) {
+    const GraphicsState& g = gravim.graphics;
+    const std::size_t lists = std::min(g.PolygonX.size(), g.PolygonY.size());
+    const int held = static_cast<int>(std::min<std::size_t>(lists == 0 ? 0 : lists - 1, INT_MAX));
+    return std::clamp(requested, 0, held);
 }
 
 void yygradientsize(int count) {

@@ -60,6 +60,9 @@ void yygcgm(int opcode);
 
 // Makes room for vertices 1..count in PolygonX and PolygonY (never shrinks them).
 void yypolygonsize(int count);
+// A requested vertex count (OperandCount, GradientVertexCount) bounded by the vertices that
+// PolygonX and PolygonY hold: 0 .. held.
+int yyvertexcount(int requested);
 // Makes room for vertices 1..count in GradientX, GradientY and GradientColour.
 void yygradientsize(int count);
 

@@ -9,6 +9,7 @@
 
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
+#include "graphics/devices.hpp"
 
 namespace {
 
@@ -27,10 +28,9 @@ int packed(long long red, long long green, long long blue) {
 // The vertices the operand lists really hold: a count beyond any list is cut to it.
 int boundedVertexCount() {
     const GraphicsState& g = gravim.graphics;
-    std::size_t room = std::min({g.GradientX.size(), g.GradientY.size(), g.GradientColour.size(),
-                                 g.PolygonX.size(), g.PolygonY.size()});
+    const std::size_t room = std::min({g.GradientX.size(), g.GradientY.size(), g.GradientColour.size()});
     const int held = room == 0 ? 0 : static_cast<int>(std::min<std::size_t>(room - 1, 1u << 30));
-    return std::clamp(g.GradientVertexCount, 0, held);
+    return std::min(yyvertexcount(g.GradientVertexCount), held);
 }
 
 bool coincide(int i, int j) {

@@ -49,13 +49,6 @@ int row(int y) {
 int px(int k) { return gravim.graphics.OperandPixelX[k]; }
 int py(int k) { return gravim.graphics.OperandPixelY[k]; }
 
-// OperandCount bounded by the vertices the polygon lists hold.
-int heldVertices(int requested) {
-    const GraphicsState& g = gravim.graphics;
-    const std::size_t held = std::min(g.PolygonX.size(), g.PolygonY.size());
-    return std::clamp(requested, 0, held == 0 ? 0 : saturated(static_cast<long long>(held) - 1));
-}
-
 // The polygon lists' first n vertices in the point buffer; false when there is none.
 bool bufferVertices(int n) {
     const GraphicsState& g = gravim.graphics;
@@ -94,7 +87,7 @@ void shapeFromPoints(int count, int fill) {
 }
 
 void polygonOrPolyline(int opcode) {
-    const int n = heldVertices(gravim.graphics.OperandCount);
+    const int n = yyvertexcount(gravim.graphics.OperandCount);
     if (!bufferVertices(n)) return;
     if (opcode == OpPolyline) yywinpolyline(n);
     else yywinpolygon(n, opcode - 12);
@@ -341,7 +334,7 @@ int gradientPixel(float value) {
 
 void gradientFill() {
     GraphicsState& g = gravim.graphics;
-    const int count = heldVertices(g.GradientVertexCount);
+    const int count = yyvertexcount(g.GradientVertexCount);
     g.GradientVertexCount = count;
     yygradientsize(count);
     for (int i = 1; i <= count; ++i) {

@@ -244,7 +244,7 @@ void lines(int opcode) {
     g.pageDrawn = 1;
     lazyColour(5, 4, cgm.current, cgm.lineColour);  // LINE COLOUR
     if (opcode == OpPolyline) {
-        const int n = std::min<int>(g.OperandCount, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1);
+        const int n = yyvertexcount(g.OperandCount);
         if (n < 1) return;
         if (n <= CgmPointsMax) {
             yycgm10(1, n);
@@ -263,7 +263,7 @@ void lines(int opcode) {
 
 std::vector<CgmPoint> polygonPoints() {
     const GraphicsState& g = gravim.graphics;
-    const int n = std::clamp<int>(g.OperandCount, 0, std::min<int>(CgmPointsMax, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1));
+    const int n = yyvertexcount(std::min(g.OperandCount, CgmPointsMax));
     std::vector<CgmPoint> points;
     points.reserve(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i) points.push_back(vdc(g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)]));
@@ -425,7 +425,7 @@ void image() {
 void gradientFill() {
     GraphicsState& g = gravim.graphics;
     g.pageDrawn = 1;
-    const int count = std::clamp<int>(g.GradientVertexCount, 0, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1);
+    const int count = yyvertexcount(g.GradientVertexCount);
     yygradientsize(count);
     for (int i = 1; i <= count; ++i) {
         const CgmPoint p = vdc(g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)]);

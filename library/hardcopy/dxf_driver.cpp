@@ -370,7 +370,7 @@ void polyline() {
     thickness();
     yydxf3("66", "1");
     yydxf3("70", "0");
-    const int n = std::min(g.OperandCount, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1);
+    const int n = yyvertexcount(g.OperandCount);
     for (std::size_t i = 1; static_cast<int>(i) <= n; ++i) {
         yydxf3("0", "VERTEX");
         yydxf3("8", "1");

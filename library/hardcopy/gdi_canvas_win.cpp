@@ -11,6 +11,7 @@
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
 #include "graphics/dash_tables.hpp"
+#include "graphics/devices.hpp"
 #include "graphics/point_buffer_win.hpp"
 #include "hardcopy/gdi_drivers.hpp"
 
@@ -229,12 +230,6 @@ int yygditextlength(const GdiCanvas& canvas, const char* text, int length) {
     SIZE extent = {};
     GetTextExtentPoint32A(canvas.dc, text, std::max(length, 0), &extent);
     return extent.cx;
-}
-
-int yyvertexcount(int requested) {
-    const GraphicsState& g = gravim.graphics;
-    const int held = static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1;
-    return std::clamp(requested, 0, std::max(held, 0));
 }
 
 bool yydevicepoints(int first, int last) {

@@ -65,9 +65,8 @@ int yygditextlength(const GdiCanvas& canvas, const char* text, int length);
 
 // The drivers' side of the point buffer: vertices first..last (1-based) of the polygon lists in
 // device units at points 0..; false when there is nothing to store or no memory. The caller
-// frees the buffer. yyvertexcount bounds a requested count by what the lists hold.
+// frees the buffer.
 bool yydevicepoints(int first, int last);
-int yyvertexcount(int requested);
 
 // The device description both drivers give at their initialisation: a true-colour device of the
 // platform family with the gradient kind the system allows, and the capability mask.

@@ -287,7 +287,7 @@ void filledShape(int opcode) {
     case OpQuadPattern:
     case OpTrianglePattern:
     case OpPolygonPattern:
-        if (g.PolygonX.size() < 2 || g.PolygonY.size() < 2) break;
+        if (yyvertexcount(1) < 1) break;
         yyhpg1("PU", g.PolygonX[1], g.PolygonY[1]);
         yyhpg3("PM0");
         yyhpgl2a();
@@ -379,7 +379,7 @@ void text() {
 void polyline() {
     GraphicsState& g = gravim.graphics;
     g.pageDrawn = 1;
-    const int n = std::min(g.OperandCount, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1);
+    const int n = yyvertexcount(g.OperandCount);
     if (n < 1) return;
     yyhpgmoveto(g.PolygonX[1], g.PolygonY[1]);
     yyhpgl2a();

@@ -153,7 +153,7 @@ void colour() {
 
 void vertexRecords(int first, int last) {
     const GraphicsState& g = gravim.graphics;
-    for (int i = first; i <= last && static_cast<std::size_t>(i) < g.PolygonX.size(); ++i)
+    for (int i = first, n = yyvertexcount(last); i <= n; ++i)
         yyhpg4(g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)]);
 }
 
@@ -197,10 +197,10 @@ void shapeRecords(int opcode) {
 // A polygon filled by the plotter: its vertices inside "PM0" .. "PM2;FP".
 void plotterPolygon(int count) {
     const GraphicsState& g = gravim.graphics;
-    if (g.PolygonX.size() < 2 || g.PolygonY.size() < 2) return;
+    if (yyvertexcount(1) < 1) return;
     yyhpg1("PU", g.PolygonX[1], g.PolygonY[1]);
     yyhpg3("PM0");
-    for (int i = 2; i <= count && static_cast<std::size_t>(i) < std::min(g.PolygonX.size(), g.PolygonY.size()); ++i)
+    for (int i = 2, n = yyvertexcount(count); i <= n; ++i)
         yyhpg1("PD", g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)]);
     yyhpg3("PM2;FP");
     yyhpglast(g.PolygonX[1], g.PolygonY[1]);
@@ -284,7 +284,7 @@ void text() {
 void polyline() {
     const GraphicsState& g = gravim.graphics;
     pageStart();
-    const int n = std::min(g.OperandCount, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1);
+    const int n = yyvertexcount(g.OperandCount);
     if (n < 1) return;
     yyhpgmoveto(g.PolygonX[1], g.PolygonY[1]);
     for (std::size_t i = 2; i <= static_cast<std::size_t>(n); ++i) yyhpg1("PD", g.PolygonX[i], g.PolygonY[i]);

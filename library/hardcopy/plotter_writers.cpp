@@ -175,7 +175,7 @@ void yyhpgellipse(bool polygonFill) {
 
 void yyhpgl2a() {
     const GraphicsState& g = gravim.graphics;
-    const int n = std::min(g.OperandCount, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1);
+    const int n = yyvertexcount(g.OperandCount);
     std::string buffer = "PE7", vertex;
     for (int i = 2; i <= n; ++i) {
         const auto at = static_cast<std::size_t>(i);

@@ -170,7 +170,7 @@ void segment(float px, float py, float qx, float qy) {
 void polyline() {
     GraphicsState& g = gravim.graphics;
     HardcopyState& h = gravim.hardcopy;
-    const int n = std::min<int>(g.OperandCount, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1);
+    const int n = yyvertexcount(g.OperandCount);
     if (n < 1) return;
     const std::vector<float>& x = g.PolygonX;
     const std::vector<float>& y = g.PolygonY;
@@ -259,7 +259,7 @@ void ellipse() {
 
 void polygon() {
     GraphicsState& g = gravim.graphics;
-    const int n = std::min<int>(g.OperandCount, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1);
+    const int n = yyvertexcount(g.OperandCount);
     if (n < 1) return;
     yypos4(g.PolygonX[1], g.PolygonY[1], "m");
     for (int i = 2; i <= n; ++i) yypos4(g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)], "l");

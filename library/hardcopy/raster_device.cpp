@@ -122,7 +122,7 @@ void polyline() {
     GraphicsState& g = gravim.graphics;
     RasterState& r = gravim.raster;
     g.pageDrawn = 1;
-    const int count = std::min<int>(g.OperandCount, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1);
+    const int count = yyvertexcount(g.OperandCount);
     if (count < 1) return;
     int px = toColumn(g.PolygonX[1]), py = toRow(g.PolygonY[1]);
     int continues = px == r.LastPointX && py == r.LastPointY ? 1 : 0;
@@ -212,7 +212,7 @@ void rectangle() {
 
 bool vertices(int count, int* x, int* y) {
     const GraphicsState& g = gravim.graphics;
-    if (g.PolygonX.size() <= static_cast<std::size_t>(count) || g.PolygonY.size() <= static_cast<std::size_t>(count)) return false;
+    if (yyvertexcount(count) < count) return false;
     for (int i = 1; i <= count; ++i) {
         x[i] = toColumn(g.PolygonX[static_cast<std::size_t>(i)]);
         y[i] = toRow(g.PolygonY[static_cast<std::size_t>(i)]);
@@ -326,9 +326,9 @@ void gradientFill() {
     GraphicsState& g = gravim.graphics;
     const RasterState& r = gravim.raster;
     g.pageDrawn = 1;
-    const int count = std::max(g.GradientVertexCount, 0);
+    const int count = yyvertexcount(g.GradientVertexCount);
     yygradientsize(count);
-    for (int i = 1; i <= count && static_cast<std::size_t>(i) < g.PolygonX.size() && static_cast<std::size_t>(i) < g.PolygonY.size(); ++i) {
+    for (int i = 1; i <= count; ++i) {
         g.GradientX[static_cast<std::size_t>(i)] = toColumn(g.PolygonX[static_cast<std::size_t>(i)]);
         g.GradientY[static_cast<std::size_t>(i)] = toRow(g.PolygonY[static_cast<std::size_t>(i)]);
     }

@@ -135,7 +135,7 @@ void strokeStyle() {
 // blank; a line that is full goes out and the vertices go on at the start of the next.
 void pointsElement(const char* element) {
     const GraphicsState& g = gravim.graphics;
-    const int n = std::min<int>(g.OperandCount, static_cast<int>(std::min(g.PolygonX.size(), g.PolygonY.size())) - 1);
+    const int n = yyvertexcount(g.OperandCount);
     std::string text = std::string("<") + element + " points=\"";
     bool first = true;
     for (int i = 1; i <= n; ++i) {

@@ -19,6 +19,7 @@
 #include "hardcopy/printer_settings.hpp"
 #include "hardcopy/software_raster.hpp"
 #include "fuzz_bytes.hpp"
+#include "opcode_stream.hpp"
 
 inline std::string fuzzOutputName() {
     return (std::filesystem::temp_directory_path() / ("grav_fuzz_raster_" + std::to_string(getpid()) + ".out")).string();
@@ -74,56 +75,24 @@ inline void fuzzRaster(const std::uint8_t* data, std::size_t size, int driver, i
                                   OpClip,         OpPoint,       OpLineType,       OpLineWidth,   OpPolyline,
                                   OpImage,        OpGradientFill, OpColourModel,   OpPage,        OpText};
     std::vector<int> pixels;
-    while (in.more()) {
-        const int opcode = opcodes[in.byte() % (sizeof opcodes / sizeof opcodes[0])];
-        for (int i = 1; i <= 4; ++i) {
-            g.OperandX[i] = in.coordinate(width);
-            g.OperandY[i] = in.coordinate(height);
-        }
-        g.OperandValue = in.byte() % 3 - 1;
-        g.fillStyle = in.byte() % 5;
-        g.fillOutline = in.byte() % 2;
-        g.fillPass[2] = in.byte() % 2;
-        g.lineType = in.byte() % 8;
-        g.rotation = (in.byte() % 5) * 90 - (in.byte() % 2) * 45;
-        const int count = in.byte() % 8;
-        yypolygonsize(count);
-        for (int i = 1; i <= count; ++i) {
-            g.PolygonX[static_cast<std::size_t>(i)] = in.coordinate(width);
-            g.PolygonY[static_cast<std::size_t>(i)] = in.coordinate(height);
-        }
-        g.OperandCount = count;
-        g.GradientVertexCount = count;
-        switch (opcode) {
-        case OpColour:
-        case OpColourModel:
-            g.colourState[1][0] = g.colourState[1][1];
-            g.colourState[1][1] = in.byte();
-            g.colourState[2][1] = in.word() | (in.byte() << 16);
-            break;
-        case OpClip:
-            g.clipX1 = in.coordinate(width);
-            g.clipY1 = in.coordinate(height);
-            g.clipX2 = in.coordinate(width);
-            g.clipY2 = in.coordinate(height);
-            break;
-        case OpLineWidth: o[9] = in.byte() % 60; break;
-        case OpOpen:
-            g.OperandValue = -1;  // a resize: the raster stays
-            g.surfaceWidth = width + in.byte() % 20;
-            break;
-        case OpImage: {
+    const OpcodeStream stream{
+        opcodes, routine, width, height,
+        [&] {
+            g.fillOutline = in.byte() % 2;
+            g.fillPass[2] = in.byte() % 2;
+            g.lineType = in.byte() % 8;
+            g.rotation = (in.byte() % 5) * 90 - (in.byte() % 2) * 45;
+        },
+        [&] { return in.byte() % 8; },
+        false, 1 << 30,
+        [&](int opcode) {
+            if (opcode != OpImage) return;
             // The raster's own image mapping, fed an array of the input's size.
             const int w = 1 + in.byte() % 9, h = 1 + in.byte() % 9;
             pixels.assign(static_cast<std::size_t>(w * h), in.word() | (in.byte() << 16));
             yyvrasimage(pixels.data(), w, h);
-            break;
-        }
-        default: break;
-        }
-        routine(opcode);
-        if (g.hardcopyActive == 0) break;
-    }
+        }};
+    fuzzOpcodeStream(in, stream);
     routine(OpPage);
     routine(OpClose);
     std::filesystem::remove(fuzzOutputName());

@@ -15,6 +15,7 @@
 #include "hardcopy/cgm_driver.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/postscript_driver.hpp"
+#include "opcode_stream.hpp"
 #include "raster_opcodes.hpp"
 
 // Draws the input's opcodes with `driver` (xxpost, xxsvg or xxcgm) into the file `name`.
@@ -58,83 +59,53 @@ inline void fuzzVectorDriver(const std::uint8_t* data, std::size_t size, void (*
                                   OpGradientFill, OpColourModel, OpPage,          OpText,        OpFont,
                                   OpFontRotate,  OpOutlineArc,  OpLineJoin,       OpLineCap};
     std::vector<int> pixels;
-    while (in.more()) {
-        const int opcode = opcodes[in.byte() % (sizeof opcodes / sizeof opcodes[0])];
-        for (int i = 1; i <= 4; ++i) {
-            g.OperandX[i] = in.coordinate(width);
-            g.OperandY[i] = in.coordinate(height);
-        }
-        g.OperandValue = in.byte() % 3 - 1;
-        g.fillStyle = in.byte() % 5;
-        g.fillPattern[0] = in.byte() % 4;
-        g.lineType = in.byte() % 8;
-        g.rotation = (in.byte() % 4) * 90;
-        g.EffectiveFontNumber = in.byte() % 6;
-        g.FontStyle = in.byte() % 16;
-        g.FontClass = in.byte() % 3;
-        g.TextJustification = in.byte() % 3;
-        g.DeviceTextAngle = static_cast<float>(in.word() % 360);
-        g.CharWidth = static_cast<float>(in.byte()) / 512.0f;
-        g.CharHeight = static_cast<float>(in.byte()) / 512.0f;
-        g.rotatedClipWidth = g.clipX2 - g.clipX1;
-        g.rotatedClipHeight = g.clipY2 - g.clipY1;
-        g.HardcopyTextScaleX = g.HardcopyScaleX;
-        g.HardcopyTextScaleY = g.HardcopyScaleY;
-        g.HardcopyAspect = static_cast<float>(in.byte()) / 64.0f;
-        const int count = in.byte() % 2 == 0 ? in.byte() % 12 : in.word() % 9000;
-        yypolygonsize(count);
-        yygradientsize(count);
-        for (int i = 1; i <= count; ++i) {
-            g.PolygonX[static_cast<std::size_t>(i)] = in.coordinate(width);
-            g.PolygonY[static_cast<std::size_t>(i)] = in.coordinate(height);
-            g.GradientColour[static_cast<std::size_t>(i)] = in.word() | (in.byte() << 16);
-        }
-        g.OperandCount = count;
-        g.GradientVertexCount = std::min(count, 64);  // triangulating thousands of random vertices takes long
-        switch (opcode) {
-        case OpColour:
-        case OpColourModel:
-            g.colourState[1][0] = g.colourState[1][1];
-            g.colourState[2][0] = g.colourState[2][1];
-            g.colourState[1][1] = in.byte();
-            g.colourState[2][1] = in.word() | (in.byte() << 16);
-            break;
-        case OpClip:
-            g.clipX1 = in.coordinate(width);
-            g.clipY1 = in.coordinate(height);
-            g.clipX2 = in.coordinate(width);
-            g.clipY2 = in.coordinate(height);
-            g.areaX1 = static_cast<float>(in.byte()) / 512.0f;
-            break;
-        case OpLineWidth: o[9] = in.byte() % 60; break;
-        case OpOpen:
-            g.OperandValue = -1;  // a resize
-            g.surfaceWidth = width + in.byte() % 20;
-            break;
-        case OpText: {
-            const int length = in.byte() % 262;
-            std::string text;
-            for (int i = 0; i < length; ++i) text += static_cast<char>(in.byte());
-            g.OperandText.assign(text);
-            g.OperandPixelX[1] = length - 1;
-            g.OperandPixelX[2] = in.byte() % 4;
-            break;
-        }
-        case OpPage: g.OperandCount = in.byte() % 2; break;
-        case OpImage: {
-            // The image writers fed an array directly (the loader fails on every file).
-            const int w = in.byte() % 9, h = in.byte() % 9;
-            pixels.assign(static_cast<std::size_t>(w * h), 0);
-            for (int& p : pixels) p = in.byte() % 2 == 0 ? 0xFF : in.word() | (in.byte() << 16);
-            if (driver == xxpost) yypostimage(pixels, w, h);
-            if (driver == xxcgm) yycgmimage(pixels, w, h);
-            break;
-        }
-        default: break;
-        }
-        driver(opcode);
-        if (g.hardcopyActive == 0) break;
-    }
+    const OpcodeStream stream{
+        opcodes, driver, width, height,
+        [&] {
+            g.fillPattern[0] = in.byte() % 4;
+            g.lineType = in.byte() % 8;
+            g.rotation = (in.byte() % 4) * 90;
+            g.EffectiveFontNumber = in.byte() % 6;
+            g.FontStyle = in.byte() % 16;
+            g.FontClass = in.byte() % 3;
+            g.TextJustification = in.byte() % 3;
+            g.DeviceTextAngle = static_cast<float>(in.word() % 360);
+            g.CharWidth = static_cast<float>(in.byte()) / 512.0f;
+            g.CharHeight = static_cast<float>(in.byte()) / 512.0f;
+            g.rotatedClipWidth = g.clipX2 - g.clipX1;
+            g.rotatedClipHeight = g.clipY2 - g.clipY1;
+            g.HardcopyTextScaleX = g.HardcopyScaleX;
+            g.HardcopyTextScaleY = g.HardcopyScaleY;
+            g.HardcopyAspect = static_cast<float>(in.byte()) / 64.0f;
+        },
+        [&] { return in.byte() % 2 == 0 ? in.byte() % 12 : in.word() % 9000; },
+        true, 64,  // triangulating thousands of random vertices takes long
+        [&](int opcode) {
+            switch (opcode) {
+            case OpClip: g.areaX1 = static_cast<float>(in.byte()) / 512.0f; break;
+            case OpText: {
+                const int length = in.byte() % 262;
+                std::string text;
+                for (int i = 0; i < length; ++i) text += static_cast<char>(in.byte());
+                g.OperandText.assign(text);
+                g.OperandPixelX[1] = length - 1;
+                g.OperandPixelX[2] = in.byte() % 4;
+                break;
+            }
+            case OpPage: g.OperandCount = in.byte() % 2; break;
+            case OpImage: {
+                // The image writers fed an array directly (the loader fails on every file).
+                const int w = in.byte() % 9, h = in.byte() % 9;
+                pixels.assign(static_cast<std::size_t>(w * h), 0);
+                for (int& p : pixels) p = in.byte() % 2 == 0 ? 0xFF : in.word() | (in.byte() << 16);
+                if (driver == xxpost) yypostimage(pixels, w, h);
+                if (driver == xxcgm) yycgmimage(pixels, w, h);
+                break;
+            }
+            default: break;
+            }
+        }};
+    fuzzOpcodeStream(in, stream);
     if (g.pageDrawn != 0) {
         g.OperandCount = 1;
         driver(OpPage);

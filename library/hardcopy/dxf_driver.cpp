@@ -274,6 +274,15 @@ bool squareArea() {
     return g.areaX2 - g.areaX1 == g.areaY2 - g.areaY1;
 }
 
+// A SOLID of four corners in its own order (the third and fourth across from the first two).
+void solid(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4) {
+    yydxf1("SOLID");
+    yydxf2("10", "20", x1, y1);
+    yydxf2("11", "21", x2, y2);
+    yydxf2("12", "22", x3, y3);
+    yydxf2("13", "23", x4, y4);
+}
+
 void fill(int opcode) {
     GraphicsState& g = gravim.graphics;
     const int* const o = options();
@@ -298,30 +307,18 @@ void fill(int opcode) {
     g.pageDrawn = 1;
     switch (opcode) {
     case OpQuadPattern:
-        if (x.size() < 5 || y.size() < 5) return;
-        yydxf1("SOLID");
-        yydxf2("10", "20", x[1], y[1]);
-        yydxf2("11", "21", x[2], y[2]);
-        yydxf2("12", "22", x[4], y[4]);
-        yydxf2("13", "23", x[3], y[3]);
+        if (yyvertexcount(4) < 4) return;
+        solid(x[1], y[1], x[2], y[2], x[4], y[4], x[3], y[3]);
         break;
     case OpRectanglePattern: {
         const float xa = std::max(g.OperandX[1], g.clipX1), ya = std::max(g.OperandY[1], g.clipY1);
         const float xb = std::min(g.OperandX[2], g.clipX2), yb = std::min(g.OperandY[2], g.clipY2);
-        yydxf1("SOLID");
-        yydxf2("10", "20", xa, ya);
-        yydxf2("11", "21", xa, yb);
-        yydxf2("12", "22", xb, ya);
-        yydxf2("13", "23", xb, yb);
+        solid(xa, ya, xa, yb, xb, ya, xb, yb);
         break;
     }
     case OpTrianglePattern:
-        if (x.size() < 4 || y.size() < 4) return;
-        yydxf1("SOLID");
-        yydxf2("10", "20", x[1], y[1]);
-        yydxf2("11", "21", x[2], y[2]);
-        yydxf2("12", "22", x[3], y[3]);
-        yydxf2("13", "23", x[3], y[3]);
+        if (yyvertexcount(3) < 3) return;
+        solid(x[1], y[1], x[2], y[2], x[3], y[3], x[3], y[3]);
         break;
     default: break;
     }

@@ -287,12 +287,7 @@ void filledShape(int opcode) {
     case OpQuadPattern:
     case OpTrianglePattern:
     case OpPolygonPattern:
-        if (yyvertexcount(1) < 1) break;
-        yyhpg1("PU", g.PolygonX[1], g.PolygonY[1]);
-        yyhpg3("PM0");
-        yyhpgl2a();
-        yyhpg3("PM2;FP");
-        yyhpglast(g.PolygonX[1], g.PolygonY[1]);
+        yyhpgpolygonfill(g.OperandCount, true);
         break;
     case OpRectanglePattern:
         yyhpg1("PU", g.OperandX[1], g.OperandY[1]);
@@ -376,16 +371,6 @@ void text() {
     yyhpglast(-9999.0f, -9999.0f);
 }
 
-void polyline() {
-    GraphicsState& g = gravim.graphics;
-    g.pageDrawn = 1;
-    const int n = yyvertexcount(g.OperandCount);
-    if (n < 1) return;
-    yyhpgmoveto(g.PolygonX[1], g.PolygonY[1]);
-    yyhpgl2a();
-    yyhpglast(g.PolygonX[static_cast<std::size_t>(n)], g.PolygonY[static_cast<std::size_t>(n)]);
-}
-
 void paletteEntry() {
     const GraphicsState& g = gravim.graphics;
     const int pen = g.OperandValue;
@@ -404,9 +389,7 @@ void xxhpgl2(int opcode) {
     case OpInitialise: initialise(); break;
     case OpLine:
         g.pageDrawn = 1;
-        yyhpgmoveto(g.OperandX[1], g.OperandY[1]);
-        yyhpg1("PD", g.OperandX[2], g.OperandY[2]);
-        yyhpglast(g.OperandX[2], g.OperandY[2]);
+        yyhpgsegment(g.OperandX[1], g.OperandY[1], g.OperandX[2], g.OperandY[2]);
         break;
     case OpColour:
     case OpColourModel: colour(); break;
@@ -427,16 +410,17 @@ void xxhpgl2(int opcode) {
     case OpClip: yyhpgclip(unitsPerPoint, p1x, p1y, p2x, p2y); break;
     case OpPoint:
         g.pageDrawn = 1;
-        yyhpgmoveto(g.OperandX[1], g.OperandY[1]);
-        yyhpg1("PD", g.OperandX[1], g.OperandY[1]);
-        yyhpglast(g.OperandX[1], g.OperandY[1]);
+        yyhpgsegment(g.OperandX[1], g.OperandY[1], g.OperandX[1], g.OperandY[1]);
         break;
     case OpPaletteEntry: paletteEntry(); break;
     case OpLineType:
         yyhpg3("LT" + lineTypes.substr(4 * static_cast<std::size_t>(std::clamp(g.lineType, 0, 7)), 4));
         break;
     case OpLineWidth: yyhpg3("PW" + fixedField(std::clamp(0.4 * o[9] / unitsPerPoint, 0.0284, 5.0), 5, 3)); break;
-    case OpPolyline: polyline(); break;
+    case OpPolyline:
+        g.pageDrawn = 1;
+        yyhpgpolyline(true);
+        break;
     case OpFontRotate: yyhpgdirection(); break;
     case OpOutlineArc: yyhpgl2e(OpOutlineArc, standardScaling); break;
     case OpLineJoin: yyhpg3(std::string("LA2 ") + "145"[std::clamp(o[10], 0, 2)]); break;

@@ -179,7 +179,7 @@ void shapeRecords(int opcode) {
         vertexRecords(1, g.OperandCount);
         break;
     case OpQuadPattern: {
-        if (x.size() < 5 || y.size() < 5) break;
+        if (yyvertexcount(4) < 4) break;
         vertexRecords(1, 1);
         vertexRecords(3, 3);
         const bool across = g.OperandValue == 1;
@@ -192,18 +192,6 @@ void shapeRecords(int opcode) {
     default: break;
     }
     yyhpg3(standardScaling);
-}
-
-// A polygon filled by the plotter: its vertices inside "PM0" .. "PM2;FP".
-void plotterPolygon(int count) {
-    const GraphicsState& g = gravim.graphics;
-    if (yyvertexcount(1) < 1) return;
-    yyhpg1("PU", g.PolygonX[1], g.PolygonY[1]);
-    yyhpg3("PM0");
-    for (int i = 2, n = yyvertexcount(count); i <= n; ++i)
-        yyhpg1("PD", g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)]);
-    yyhpg3("PM2;FP");
-    yyhpglast(g.PolygonX[1], g.PolygonY[1]);
 }
 
 void filledShape(int opcode) {
@@ -239,13 +227,13 @@ void filledShape(int opcode) {
         yyhpgellipse(nativeFill);
         return;
     case OpQuadPattern:
-        if (nativeFill) plotterPolygon(4);
+        if (nativeFill) yyhpgpolygonfill(4, false);
         break;
     case OpTrianglePattern:
-        if (nativeFill) plotterPolygon(3);
+        if (nativeFill) yyhpgpolygonfill(3, false);
         break;
     case OpPolygonPattern:
-        if (nativeFill) plotterPolygon(g.OperandCount);
+        if (nativeFill) yyhpgpolygonfill(g.OperandCount, false);
         break;
     case OpRectanglePattern:
         if (nativeFill) {
@@ -281,16 +269,6 @@ void text() {
     yyhpglast(-9999.0f, -9999.0f);
 }
 
-void polyline() {
-    const GraphicsState& g = gravim.graphics;
-    pageStart();
-    const int n = yyvertexcount(g.OperandCount);
-    if (n < 1) return;
-    yyhpgmoveto(g.PolygonX[1], g.PolygonY[1]);
-    for (std::size_t i = 2; i <= static_cast<std::size_t>(n); ++i) yyhpg1("PD", g.PolygonX[i], g.PolygonY[i]);
-    yyhpglast(g.PolygonX[static_cast<std::size_t>(n)], g.PolygonY[static_cast<std::size_t>(n)]);
-}
-
 }  // namespace
 
 void xxhpgl(int opcode) {
@@ -300,9 +278,7 @@ void xxhpgl(int opcode) {
     case OpInitialise: initialise(); break;
     case OpLine:
         pageStart();
-        yyhpgmoveto(g.OperandX[1], g.OperandY[1]);
-        yyhpg1("PD", g.OperandX[2], g.OperandY[2]);
-        yyhpglast(g.OperandX[2], g.OperandY[2]);
+        yyhpgsegment(g.OperandX[1], g.OperandY[1], g.OperandX[2], g.OperandY[2]);
         break;
     case OpColour: colour(); break;
     case OpEllipsePattern:
@@ -330,9 +306,7 @@ void xxhpgl(int opcode) {
     case OpClip: yyhpgclip(unitsPerPoint, p1x, p1y, p2x, p2y); break;
     case OpPoint:
         pageStart();
-        yyhpgmoveto(g.OperandX[1], g.OperandY[1]);
-        yyhpg1("PD", g.OperandX[1], g.OperandY[1]);
-        yyhpglast(g.OperandX[1], g.OperandY[1]);
+        yyhpgsegment(g.OperandX[1], g.OperandY[1], g.OperandX[1], g.OperandY[1]);
         break;
     case OpLineType:
         yyhpg3("LT" + lineTypes.substr(4 * static_cast<std::size_t>(std::clamp(g.lineType, 0, 7)), 4));
@@ -340,7 +314,10 @@ void xxhpgl(int opcode) {
     case OpLineWidth:
         if (o[18] != 0) yyhpg3("PW" + fixedField(std::clamp(0.4 * o[9] / unitsPerPoint, 0.1, 5.0), 5, 3));
         break;
-    case OpPolyline: polyline(); break;
+    case OpPolyline:
+        pageStart();
+        yyhpgpolyline(false);
+        break;
     case OpFontRotate: yyhpgdirection(); break;
     case OpOutlineArc:
         pageStart();  // an arc drawn first on a page selects the pen like every other drawing

@@ -224,6 +224,41 @@ void yyhpglast(float x, float y) {
     gravim.hardcopy.hardcopyLastY = y;
 }
 
+void yyhpgsegment(float x1, float y1, float x2, float y2) {
+    yyhpgmoveto(x1, y1);
+    yyhpg1("PD", x2, y2);
+    yyhpglast(x2, y2);
+}
+
+void yyhpgvertices(int count, bool encoded) {
+    const GraphicsState& g = gravim.graphics;
+    if (encoded) {
+        yyhpgl2a();
+        return;
+    }
+    for (int i = 2, n = yyvertexcount(count); i <= n; ++i)
+        yyhpg1("PD", g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)]);
+}
+
+void yyhpgpolyline(bool encoded) {
+    const GraphicsState& g = gravim.graphics;
+    const int n = yyvertexcount(g.OperandCount);
+    if (n < 1) return;
+    yyhpgmoveto(g.PolygonX[1], g.PolygonY[1]);
+    yyhpgvertices(n, encoded);
+    yyhpglast(g.PolygonX[static_cast<std::size_t>(n)], g.PolygonY[static_cast<std::size_t>(n)]);
+}
+
+void yyhpgpolygonfill(int count, bool encoded) {
+    const GraphicsState& g = gravim.graphics;
+    if (yyvertexcount(1) < 1) return;
+    yyhpg1("PU", g.PolygonX[1], g.PolygonY[1]);
+    yyhpg3("PM0");
+    yyhpgvertices(count, encoded);
+    yyhpg3("PM2;FP");
+    yyhpglast(g.PolygonX[1], g.PolygonY[1]);
+}
+
 void yyhpgclip(float unitsPerPoint, long long p1x, long long p1y, long long p2x, long long p2y) {
     const GraphicsState& g = gravim.graphics;
     const int* const o = gravim.hardcopy.HardcopyOptions;

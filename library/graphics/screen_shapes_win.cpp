@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/window_tables_win.hpp"
+#include "graphics/call_objects_win.hpp"
 #include "graphics/dash_tables.hpp"
 #include "graphics/point_buffer_win.hpp"
 #include "graphics/screen_win.hpp"
@@ -22,34 +23,6 @@ public:
     }
     Clipped(const Clipped&) = delete;
     Clipped& operator=(const Clipped&) = delete;
-};
-
-enum class PenChoice { Current, Thin, None };
-
-// A brush and pen selected for one call, put back and deleted afterwards. A null brush argument
-// selects the null brush; the brush given is owned from then on.
-class CallObjects {
-public:
-    CallObjects(HBRUSH brush, PenChoice pen, COLORREF penColour = 0) : brush_(brush) {
-        oldBrush_ = SelectObject(gDC, brush_ != nullptr ? static_cast<HGDIOBJ>(brush_) : GetStockObject(NULL_BRUSH));
-        if (pen == PenChoice::Thin) pen_ = CreatePen(PS_SOLID, 1, penColour);
-        if (pen != PenChoice::Current)
-            oldPen_ = SelectObject(gDC, pen_ != nullptr ? static_cast<HGDIOBJ>(pen_) : GetStockObject(NULL_PEN));
-    }
-    ~CallObjects() {
-        SelectObject(gDC, oldBrush_);
-        if (oldPen_ != nullptr) SelectObject(gDC, oldPen_);
-        if (brush_ != nullptr) DeleteObject(brush_);
-        if (pen_ != nullptr) DeleteObject(pen_);
-    }
-    CallObjects(const CallObjects&) = delete;
-    CallObjects& operator=(const CallObjects&) = delete;
-
-private:
-    HBRUSH brush_;
-    HPEN pen_ = nullptr;
-    HGDIOBJ oldBrush_ = nullptr;
-    HGDIOBJ oldPen_ = nullptr;
 };
 
 HBRUSH fillBrush(int fill) { return fill == FillStipple ? yywinstipple() : CreateSolidBrush(CurrentColour); }
@@ -109,13 +82,13 @@ void yywinpolygon(int n, int fill) {
     const Clipped clip;
     // In exclusive-or mode an outline would invert the edge twice.
     const PenChoice pen = fill == FillStipple || gPlotmode == R2_XORPEN ? PenChoice::None : PenChoice::Thin;
-    const CallObjects objects(fillBrush(fill), pen, CurrentColour);
+    const CallObjects objects(gDC, fillBrush(fill), pen, CurrentColour);
     Polygon(gDC, gPoints, n);
 }
 
 void yywinrectangle(int x1, int y1, int x2, int y2, int fill) {
     if (gDC == nullptr) return;
-    const CallObjects objects(fillBrush(fill), PenChoice::None);
+    const CallObjects objects(gDC, fillBrush(fill), PenChoice::None);
     // With the null pen the platform leaves out the right column and the bottom row and one more.
     Rectangle(gDC, x1, y1, x2 + 2, y2 + 2);
 }
@@ -124,13 +97,13 @@ void yywinellipse(int cx, int cy, int rx, int ry, int shape, int fill) {
     if (gDC == nullptr) return;
     const Clipped clip;
     if (shape == 4) {
-        const CallObjects objects(nullptr, PenChoice::Current);
+        const CallObjects objects(gDC, nullptr, PenChoice::Current);
         Ellipse(gDC, cx - rx - 1, cy - ry - 1, cx + rx + 2, cy + ry + 2);
         return;
     }
     const bool stipple = fill == FillStipple;
     const int k = stipple ? 3 : 2;
-    const CallObjects objects(fillBrush(fill), stipple ? PenChoice::None : PenChoice::Thin, CurrentColour);
+    const CallObjects objects(gDC, fillBrush(fill), stipple ? PenChoice::None : PenChoice::Thin, CurrentColour);
     Ellipse(gDC, cx - rx - 1, cy - ry - 1, cx + rx + k, cy + ry + k);
 }
 
@@ -139,14 +112,14 @@ void yywinarc(int cx, int cy, int rx, int ry, int xs, int ys, int xe, int ye, in
     const Clipped clip;
     const bool stipple = fill == FillStipple;
     const int k = stipple ? 3 : 2;
-    const CallObjects objects(fillBrush(fill), stipple ? PenChoice::None : PenChoice::Thin, CurrentColour);
+    const CallObjects objects(gDC, fillBrush(fill), stipple ? PenChoice::None : PenChoice::Thin, CurrentColour);
     Pie(gDC, cx - rx - 1, cy - ry - 1, cx + rx + k, cy + ry + k, xs, ys, xe, ye);
 }
 
 void yywinoutlinearc(int cx, int cy, int rx, int ry, int xs, int ys, int xe, int ye, int hatch, int fillStyle) {
     if (gDC == nullptr) return;
     const Clipped clip;
-    const CallObjects objects(nullptr, PenChoice::Current);
+    const CallObjects objects(gDC, nullptr, PenChoice::Current);
     if (hatch >= 3 && fillStyle <= 0) {
         Arc(gDC, cx - rx - 1, cy - ry - 1, cx + rx + 2, cy + ry + 2, xs, ys, xe, ye);
     } else {
@@ -158,7 +131,7 @@ void yywinclear(int width, int height, int rgb) {
     if (gDC == nullptr) return;
     COLORREF colour = static_cast<COLORREF>(rgb) & 0xFFFFFF;
     if (hGraphicsMetafile == nullptr) colour = gPal256 != nullptr ? PALETTEINDEX(0) : GetNearestColor(gDC, colour);
-    const CallObjects objects(CreateSolidBrush(colour), PenChoice::None);
+    const CallObjects objects(gDC, CreateSolidBrush(colour), PenChoice::None);
     const int oldMode = SetROP2(gDC, R2_COPYPEN);
     Rectangle(gDC, 0, 0, width + 1, height + 1);
     SetROP2(gDC, oldMode);
@@ -194,7 +167,7 @@ void yywinblit(int sx, int sy, int dx, int dy, int width, int height, int clear,
         else if (within(sy, dy, b)) uncovered = {{sx, sy}, {dx - 1, sy}, {dx - 1, b + 1}, {e, b + 1}, {e, f}, {sx, f}};
     }
     const COLORREF colour = targetColour(rgb);
-    const CallObjects objects(CreateSolidBrush(colour), PenChoice::Thin, colour);
+    const CallObjects objects(gDC, CreateSolidBrush(colour), PenChoice::Thin, colour);
     const int oldMode = SetROP2(gDC, R2_COPYPEN);
     Polygon(gDC, uncovered.data(), static_cast<int>(uncovered.size()));
     SetROP2(gDC, oldMode);

@@ -10,6 +10,7 @@
 #include "core/os_internal.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
+#include "graphics/call_objects_win.hpp"
 #include "graphics/dash_tables.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/point_buffer_win.hpp"
@@ -17,32 +18,12 @@
 
 namespace {
 
-// A temporary brush and pen selected for one shape, restored and deleted afterwards.
-class ShapeObjects {
-public:
-    ShapeObjects(const GdiCanvas& canvas, bool solidBrush, bool thinPen, bool noPen) : dc_(canvas.dc) {
-        brush_ = solidBrush ? CreateSolidBrush(canvas.current) : nullptr;
-        oldBrush_ = SelectObject(dc_, brush_ != nullptr ? static_cast<HGDIOBJ>(brush_) : GetStockObject(NULL_BRUSH));
-        if (thinPen) pen_ = CreatePen(PS_SOLID, 1, canvas.current);
-        if (thinPen || noPen)
-            oldPen_ = SelectObject(dc_, pen_ != nullptr ? static_cast<HGDIOBJ>(pen_) : GetStockObject(NULL_PEN));
-    }
-    ~ShapeObjects() {
-        SelectObject(dc_, oldBrush_);
-        if (oldPen_ != nullptr) SelectObject(dc_, oldPen_);
-        if (brush_ != nullptr) DeleteObject(brush_);
-        if (pen_ != nullptr) DeleteObject(pen_);
-    }
-    ShapeObjects(const ShapeObjects&) = delete;
-    ShapeObjects& operator=(const ShapeObjects&) = delete;
-
-private:
-    HDC dc_;
-    HBRUSH brush_ = nullptr;
-    HPEN pen_ = nullptr;
-    HGDIOBJ oldBrush_ = nullptr;
-    HGDIOBJ oldPen_ = nullptr;
-};
+// A temporary brush and pen selected for one shape: a brush of the current colour or none; a thin
+// pen of the current colour, no pen, or the canvas's pen.
+CallObjects shapeObjects(const GdiCanvas& canvas, bool solidBrush, bool thinPen, bool noPen) {
+    return CallObjects(canvas.dc, solidBrush ? CreateSolidBrush(canvas.current) : nullptr,
+                       thinPen ? PenChoice::Thin : noPen ? PenChoice::None : PenChoice::Current, canvas.current);
+}
 
 }  // namespace
 
@@ -135,23 +116,23 @@ void yygdipolyline(GdiCanvas& canvas, int count, bool setEndPixel) {
 
 void yygdiellipse(GdiCanvas& canvas, int cx, int cy, int rx, int ry, int fillStyle) {
     const bool filled = fillStyle >= 3;
-    ShapeObjects objects(canvas, filled, filled, false);
+    const CallObjects objects = shapeObjects(canvas, filled, filled, false);
     Ellipse(canvas.dc, cx - rx - 1, cy - ry - 1, cx + rx + 2, cy + ry + 2);
 }
 
 void yygdirectangle(GdiCanvas& canvas, int x1, int y1, int x2, int y2) {
-    ShapeObjects objects(canvas, true, false, true);
+    const CallObjects objects = shapeObjects(canvas, true, false, true);
     Rectangle(canvas.dc, x1, y1, x2 + 2, y2 + 2);
 }
 
 void yygdipie(GdiCanvas& canvas, int cx, int cy, int rx, int ry, int x1, int y1, int x2, int y2) {
-    ShapeObjects objects(canvas, true, true, false);
+    const CallObjects objects = shapeObjects(canvas, true, true, false);
     Pie(canvas.dc, cx - rx - 1, cy - ry - 1, cx + rx + 2, cy + ry + 2, x1, y1, x2, y2);
 }
 
 void yygdioutlinearc(GdiCanvas& canvas, int cx, int cy, int rx, int ry, int x1, int y1, int x2, int y2,
                      int outlineMode) {
-    ShapeObjects objects(canvas, false, false, false);
+    const CallObjects objects = shapeObjects(canvas, false, false, false);
     if (outlineMode > 2) {
         Arc(canvas.dc, cx - rx - 1, cy - ry - 1, cx + rx + 2, cy + ry + 2, x1, y1, x2, y2);
     } else {
@@ -161,13 +142,13 @@ void yygdioutlinearc(GdiCanvas& canvas, int cx, int cy, int rx, int ry, int x1, 
 
 void yygdipolygon(GdiCanvas& canvas, int count, int outline) {
     if (gPoints == nullptr || count < 2) return;
-    ShapeObjects objects(canvas, true, outline != 0, outline == 0);
+    const CallObjects objects = shapeObjects(canvas, true, outline != 0, outline == 0);
     Polygon(canvas.dc, gPoints, count);
 }
 
 void yygdisquare(GdiCanvas& canvas, int x, int y) {
     const int half = canvas.penWidth / 2;
-    ShapeObjects objects(canvas, true, false, true);
+    const CallObjects objects = shapeObjects(canvas, true, false, true);
     Rectangle(canvas.dc, x - half, y - half, x - half + canvas.penWidth + 1, y - half + canvas.penWidth + 1);
 }
 

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "core/gravim.hpp"
+#include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "fuzz_bytes.hpp"
 
@@ -23,6 +24,17 @@ struct OpcodeStream {
     int gradientLimit;                           // GradientVertexCount at most this
     std::function<void(int opcode)> opcodeBytes;  // after the common operands of the opcode
 };
+
+// A fresh drawing state on a surface of width x height pixels.
+inline void fuzzSurface(int width, int height) {
+    yyresetgravim();
+    yypali();  // the colour table lives outside gravim: built afresh like the graphics core does
+    GraphicsState& g = gravim.graphics;
+    g.surfaceWidth = width;
+    g.surfaceHeight = height;
+    g.surfaceMaxX = static_cast<float>(width) - 0.01f;
+    g.surfaceMaxY = static_cast<float>(height) - 0.01f;
+}
 
 // Draws opcodes until the input is used up or the driver closes itself.
 inline void fuzzOpcodeStream(FuzzBytes& in, const OpcodeStream& s) {

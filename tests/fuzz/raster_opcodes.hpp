@@ -29,14 +29,9 @@ inline std::string fuzzOutputName() {
 // the input's opcodes, ends pages and closes.
 inline void fuzzRaster(const std::uint8_t* data, std::size_t size, int driver, int depth, int printerType) {
     FuzzBytes in(data, size);
-    yyresetgravim();
-    yypali();  // the colour table lives outside gravim: built afresh like the graphics core does
-    GraphicsState& g = gravim.graphics;
     const int width = 40 + in.byte() % 60, height = 30 + in.byte() % 50;
-    g.surfaceWidth = width;
-    g.surfaceHeight = height;
-    g.surfaceMaxX = static_cast<float>(width) - 0.01f;
-    g.surfaceMaxY = static_cast<float>(height) - 0.01f;
+    fuzzSurface(width, height);
+    GraphicsState& g = gravim.graphics;
     g.colourModel = 1 + in.byte() % 2;
     void (*const routine)(int) = driver == 4 ? xxrast : xximag;
     if (driver == 4) iprinter(printerType);

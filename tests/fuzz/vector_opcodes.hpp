@@ -21,14 +21,9 @@
 // Draws the input's opcodes with `driver` (xxpost, xxsvg or xxcgm) into the file `name`.
 inline void fuzzVectorDriver(const std::uint8_t* data, std::size_t size, void (*driver)(int), const std::string& name) {
     FuzzBytes in(data, size);
-    yyresetgravim();
-    yypali();
-    GraphicsState& g = gravim.graphics;
     const int width = 20 + in.word() % 2000, height = 20 + in.word() % 2000;
-    g.surfaceWidth = width;
-    g.surfaceHeight = height;
-    g.surfaceMaxX = static_cast<float>(width) - 0.01f;
-    g.surfaceMaxY = static_cast<float>(height) - 0.01f;
+    fuzzSurface(width, height);
+    GraphicsState& g = gravim.graphics;
     g.clipX2 = g.surfaceMaxX;
     g.clipY2 = g.surfaceMaxY;
     g.colourModel = 1 + in.byte() % 2;

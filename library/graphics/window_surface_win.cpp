@@ -3,6 +3,20 @@
 // releasing the targets. They own those contexts; graphics owns gDC and what is selected into it.
 #include "graphics/screen_win.hpp"
 
+namespace {
+
+// No field, bitmap or metafile target and no objects of an earlier context to put back.
+void forgetTargets() {
+    gPenOld = nullptr;
+    gFontOld = nullptr;
+    hFieldDC = nullptr;
+    hFieldWindow = nullptr;
+    hBitmapDC = nullptr;
+    hGraphicsMetafile = nullptr;
+}
+
+}  // namespace
+
 void yyscreenwindowdcreleasing(HDC windowDC) {
     if (gDC != nullptr && gDC == windowDC) yyscreentargetreleasing();
 }
@@ -24,23 +38,13 @@ void yyscreenwindowdcgone(HDC windowDC) {
 
 void yyscreenopened(HDC windowDC) {
     gDC = windowDC;
-    gPenOld = nullptr;
-    gFontOld = nullptr;
-    hFieldDC = nullptr;
-    hFieldWindow = nullptr;
-    hBitmapDC = nullptr;
+    forgetTargets();
     hGraphicsBitmap = nullptr;
-    hGraphicsMetafile = nullptr;
 }
 
 void yyscreenclosed() {
     gDC = nullptr;
-    gPenOld = nullptr;
-    gFontOld = nullptr;
-    hFieldDC = nullptr;
-    hFieldWindow = nullptr;
-    hBitmapDC = nullptr;
-    hGraphicsMetafile = nullptr;
+    forgetTargets();
 }
 
 void yygrselectnone() {

@@ -62,12 +62,6 @@ int encodeRow(const unsigned char* row, int count, int pixelsPerGroup, int limit
     return written;
 }
 
-bool failed() { return gravim.hardcopy.hardcopyOutputError != 0; }
-
-void writeBytes(int handle, const unsigned char* bytes, int count) {
-    yyprbu(handle, reinterpret_cast<const char*>(bytes), count, 0);
-}
-
 void writePage(int handle) {
     const RasterState& r = gravim.raster;
     const int depth = r.RasterDepth, width = r.RasterWidth, height = r.RasterHeight;
@@ -89,8 +83,7 @@ void writePage(int handle) {
 
     yybmpfileheader(b, static_cast<std::uint32_t>(fileSize), static_cast<std::uint32_t>(headerBytes + table));
     yybmpinfoheader(b + bmpFileHeaderBytes, width, height, depth, compressed ? (depth == 8 ? 1 : 2) : 0, 0);
-    writeBytes(handle, b, headerBytes);
-    if (failed()) return;
+    if (!yyimagewrite(handle, b, headerBytes)) return;
 
     if (table > 0) {
         std::array<RasterColour, 256> colours;
@@ -103,8 +96,7 @@ void writePage(int handle) {
             entry[2] = c.red;
             entry[3] = 0;
         }
-        writeBytes(handle, b, table);
-        if (failed()) return;
+        if (!yyimagewrite(handle, b, table)) return;
     }
 
     for (int y = 0; y < height; ++y) {
@@ -116,18 +108,19 @@ void writePage(int handle) {
         case 8: yyrasterindexes(first, count, b); break;
         default: yyrasterpixels(first, width, true, b); break;
         }
+        bool written = false;
         if (compressed) {
             unsigned char* const out = b + read;
-            writeBytes(handle, out, encodeRow(b, count, depth == 8 ? 4 : 8, depth == 8 ? 251 : 247, out));
+            written = yyimagewrite(handle, out, encodeRow(b, count, depth == 8 ? 4 : 8, depth == 8 ? 251 : 247, out));
         } else {
             std::fill(b + row, b + aligned, 0);
-            writeBytes(handle, b, static_cast<int>(aligned));
+            written = yyimagewrite(handle, b, static_cast<int>(aligned));
         }
-        if (failed()) return;
+        if (!written) return;
     }
     if (compressed) {
         static constexpr unsigned char endOfBitmap[2] = {0, 1};
-        writeBytes(handle, endOfBitmap, 2);
+        yyimagewrite(handle, endOfBitmap, 2);
     }
 }
 

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <new>
 
+#include "core/gravim.hpp"
+#include "hardcopy/output_file.hpp"
 #include "images/png_helpers.hpp"
 
 namespace {
@@ -20,6 +22,11 @@ std::int64_t yysetimagebufferlimit(std::int64_t bytes) {
     const std::int64_t previous = bufferLimit;
     bufferLimit = bytes;
     return previous;
+}
+
+bool yyimagewrite(int handle, const unsigned char* bytes, int count) {
+    yyprbu(handle, reinterpret_cast<const char*>(bytes), count, 0);
+    return gravim.hardcopy.hardcopyOutputError == 0;
 }
 
 void yypnghead(unsigned char* out, int width, int height, int bitDepth, int colourType) {

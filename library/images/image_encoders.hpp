@@ -55,3 +55,6 @@ int yypcxline(const unsigned char* line, int count, unsigned char* out);
 std::unique_ptr<unsigned char[]> yyimagebuffer(std::int64_t bytes);
 // Sets the buffer limit and returns the previous one; for tests that make allocations fail.
 std::int64_t yysetimagebufferlimit(std::int64_t bytes);
+// The raster page writers' write of count bytes to the output unit's handle; false once the
+// output has failed (this write or an earlier one).
+bool yyimagewrite(int handle, const unsigned char* bytes, int count);

@@ -12,12 +12,6 @@
 
 namespace {
 
-bool failed() { return gravim.hardcopy.hardcopyOutputError != 0; }
-
-void writeBytes(int handle, const unsigned char* bytes, int count) {
-    yyprbu(handle, reinterpret_cast<const char*>(bytes), count, 0);
-}
-
 void writePage(int handle) {
     const RasterState& r = gravim.raster;
     const int depth = r.RasterDepth, width = r.RasterWidth, height = r.RasterHeight;
@@ -38,8 +32,7 @@ void writePage(int handle) {
     const PcxLayout layout{depth == 1 ? 3 : 5, depth == 1 || depth == 4 ? 1 : 8, width, height, planes,
                            static_cast<int>(line), 0, static_cast<int>(line), height};
     yypcxheader(b, layout, depth == 4 ? colours.data() : nullptr);
-    writeBytes(handle, b, pcxHeaderBytes);
-    if (failed()) return;
+    if (!yyimagewrite(handle, b, pcxHeaderBytes)) return;
 
     // The file's plane k holds colour-index bit k: raster planes 2, 1, 0, 3 at depth 4.
     static constexpr int fourPlaneOrder[4] = {2, 1, 0, 3};
@@ -47,7 +40,7 @@ void writePage(int handle) {
         const std::int64_t rowbase = std::int64_t{y} * r.RasterRowWords;
         for (int k = 0; k < planes; ++k)
             yypcx2(handle, b, rowbase, depth == 4 ? fourPlaneOrder[k] : k, static_cast<int>(line) - 1);
-        if (failed()) return;
+        if (gravim.hardcopy.hardcopyOutputError != 0) return;
     }
     if (n == 256) {
         b[0] = 0x0C;
@@ -57,7 +50,7 @@ void writePage(int handle) {
             b[2 + 3 * i] = c.green;
             b[3 + 3 * i] = c.blue;
         }
-        writeBytes(handle, b, 769);
+        yyimagewrite(handle, b, 769);
     }
 }
 
@@ -79,5 +72,5 @@ void yypcx2(int handle, unsigned char* buffer, std::int64_t rowbase, int plane, 
     case 24: yyrastercomponent(rowbase, count, plane, raw); break;
     default: yyrasterbits(rowbase, count, raw); break;
     }
-    writeBytes(handle, buffer, yypcxline(raw, count, buffer));
+    yyimagewrite(handle, buffer, yypcxline(raw, count, buffer));
 }

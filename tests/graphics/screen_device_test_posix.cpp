@@ -274,8 +274,15 @@ TEST_F(ScreenDevice, CapabilitiesAndImage) {
     g.surfaceType = 4;
     yygapi(OpInitialise);
     EXPECT_EQ(std::string(g.screenDevice.DeviceCapabilityMask.view()), "11111111111111111110111011110");
+    // The image drawer's answer words come back: a missing file cannot be opened (1, with the
+    // system's code), a kind the drawer has no path for is 27.
     g.OperandText.assign("picture.png");
     g.OperandPixelX[1] = 15;
+    g.OperandCount = 0;
+    yygapi(OpImage);
+    EXPECT_EQ(g.OperandValue, 1);
+    EXPECT_NE(g.OperandCount, 0);
+    g.OperandPixelX[1] = 3;
     yygapi(OpImage);
     EXPECT_EQ(g.OperandValue, 27);
 }

@@ -433,16 +433,37 @@ TEST_F(MetafileDriver, GradientsAreSystemGradientsInEnhancedMetafilesAndPixelsIn
     EXPECT_LT(setPixels, 2600);
 }
 
-TEST_F(MetafileDriver, AnImageAnswersTheDrawersError) {
-    start(2, printedPath("image_driver.emf"));
+// The image drawer records the picture as one stretched device-independent bitmap; its error
+// words come back to the graphics layer.
+TEST_F(MetafileDriver, AnImageIsRecordedOrAnswersTheDrawersError) {
+    const std::string picture = printedPath("image_driver.bmp");
+    const unsigned char bmp[58] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0,
+                                   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x56, 0x34, 0x12, 0};
+    std::ofstream(picture, std::ios::binary).write(reinterpret_cast<const char*>(bmp), sizeof bmp);
+    const std::string path = printedPath("image_driver.emf");
+    start(2, path);
     ASSERT_EQ(g.hardcopyActive, 1);
-    g.OperandText.assign("picture.png");
+    g.OperandText.assign(printedPath("picture.png"));
     g.OperandPixelX[1] = 15;
     g.OperandValue = g.OperandCount = -1;
     yyhdrv(OpImage);
-    EXPECT_EQ(g.OperandValue, 27);  // no image drawer yet: every format unsupported
-    EXPECT_EQ(g.OperandCount, 0);
+    EXPECT_EQ(g.OperandValue, 1);  // no such file
+    EXPECT_EQ(g.OperandCount, ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(g.pageDrawn, 1);
+    g.OperandText.assign(picture);
+    g.OperandPixelX[1] = 1;
+    yyhdrv(OpImage);
+    EXPECT_EQ(g.OperandValue, 0);
+    IGrHardCopy("S");
+    const std::vector<std::uint8_t> bytes = fileBytes(path);
+    int pictures = 0;
+    for (const auto& [type, at] : emfRecords(bytes)) {
+        if (type != EMR_STRETCHDIBITS) continue;
+        ++pictures;
+        const std::uint32_t bits = dword(bytes, at + 56);  // offBitsSrc
+        EXPECT_EQ(dword(bytes, at + bits) & 0xFFFFFF, 0x123456u);
+    }
+    EXPECT_EQ(pictures, 1);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -187,6 +188,47 @@ TEST_F(PrinterDriver, ADrawingPrintsWhereItWasDrawn) {
     ASSERT_TRUE(waitForPrintedOutput(printer, 10000));
     EXPECT_NE(printer.output().find("%%Title: driver drawing"), std::string::npos);
     EXPECT_TRUE(CopyFileA(printer.outputPath().c_str(), printedPath("printer_driver_drawing.ps").c_str(), FALSE));
+}
+
+// A 2 x 1 BMP of 24 bits, red on the left and blue on the right, written to path.
+void writeRedBlue(const std::string& path) {
+    unsigned char file[62] = {'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24};
+    file[56] = 255;  // blue, green, red of the left pixel
+    file[57] = 255;  // the right pixel's blue
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(file, 1, sizeof file, f);
+    std::fclose(f);
+}
+
+// An image file stretched into the area of (100, 300)..(300, 500) on the test printer's page:
+// read_printed.py finds red in its left half and blue in its right half.
+TEST_F(PrinterDriver, AnImagePrintsIntoItsArea) {
+    DeleteFileA(printedPath("printer_driver_image.ps").c_str());
+    const std::string picture = printedPath("red_blue.bmp");
+    writeRedBlue(picture);
+    TestPrinter printer(printedPath("printer_driver.ps"));
+    ASSERT_TRUE(printer.installed()) << printer.error();
+    printer.clearOutput();
+    selectPortrait();
+    IGrHardCopy(std::nullopt, "driver image");
+    ASSERT_EQ(g.hardcopyActive, 1);
+    drawing::area(100, 300, 300, 500);
+    g.OperandText.assign(picture);
+    g.OperandPixelX[1] = 1;
+    g.OperandPixelY[3] = 3;
+    g.OperandValue = g.OperandCount = -1;
+    yyhdrv(OpImage);
+    EXPECT_EQ(g.OperandValue, 0);
+    EXPECT_EQ(g.pageDrawn, 1);
+    g.OperandText.assign(printedPath("missing.bmp"));
+    yyhdrv(OpImage);
+    EXPECT_EQ(g.OperandValue, 1);
+    EXPECT_EQ(g.OperandCount, ERROR_FILE_NOT_FOUND);
+    drawing::area(0, 0, g.surfaceMaxX, g.surfaceMaxY);
+    IGrHardCopy("S");
+    ASSERT_TRUE(waitForPrintedOutput(printer, 10000));
+    EXPECT_TRUE(CopyFileA(printer.outputPath().c_str(), printedPath("printer_driver_image.ps").c_str(), FALSE));
 }
 
 }  // namespace

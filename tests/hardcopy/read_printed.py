@@ -177,6 +177,15 @@ def check_printer_driver(pages, path):
     assert 8 <= height <= 14 and width <= 5, "the sector is %d x %d pixels" % (width, height)
 
 
+def check_printer_image(pages):
+    """A red-and-blue picture stretched into the area (100, 300)..(300, 500): red fills its left
+    half, blue its right half."""
+    assert len(pages) == 1, "%d pages" % len(pages)
+    left, right = box(pages[0], red), box(pages[0], blue)
+    assert left and near(left, unit_box(100, 500, 200, 300), 2), "red half at %s" % (left,)
+    assert right and near(right, unit_box(200, 500, 300, 300), 2), "blue half at %s" % (right,)
+
+
 def render_metafile(path, work):
     """A metafile drawn by its Debian reader (wmf2svg or emf2svg-conv), then rsvg-convert, as
     one page of (width, height, rows of (r, g, b)) on white."""
@@ -241,6 +250,7 @@ CHECKS = {
     "stop_after_open.ps": check_stop_after_open,
     "window_dump.ps": check_window_dump,
     "printer_driver_drawing.ps": check_printer_driver,
+    "printer_driver_image.ps": check_printer_image,
     "metafile_plain.wmf": check_test_drawing,
     "metafile_placeable.wmf": check_test_drawing,
     "metafile_enhanced.emf": check_test_drawing,

@@ -16,3 +16,14 @@ if(WIN32)
   add_test(NAME images_written_readers COMMAND /usr/bin/python3 ${dir}/read_written.py ${written})
   set_tests_properties(images_written_readers PROPERTIES FIXTURES_REQUIRED images_written)
 endif()
+# The image drawer's Wine test draws files that ImageMagick and netpbm make at build time, each
+# with its expected pixels beside it.
+if(WIN32)
+  set(drawing ${CMAKE_CURRENT_BINARY_DIR}/drawing-fixtures)
+  add_custom_command(OUTPUT ${drawing}/made
+    COMMAND /bin/sh ${dir}/make_drawing_fixtures.sh ${drawing} >/dev/null 2>&1
+    DEPENDS ${dir}/make_drawing_fixtures.sh)
+  add_custom_target(images_drawing_fixtures DEPENDS ${drawing}/made)
+  add_dependencies(${target} images_drawing_fixtures)
+  target_compile_definitions(${target} PRIVATE GRAV_DRAWING_FIXTURES="${drawing}")
+endif()

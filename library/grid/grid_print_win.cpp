@@ -252,8 +252,13 @@ int rowLabelWidth(const Job& j, bool withCorner) {
     return width;
 }
 
+bool hasRowLabels(const Job& j) { return j.rowLabels && j.g->pRowLabels != nullptr; }
+
+// The width the row-label column takes on a page: none without row labels.
+int labelColumnWidth(const Job& j, bool labelRow) { return hasRowLabels(j) ? rowLabelWidth(j, labelRow) : 0; }
+
 void printRowLabels(const Job& j, int r0, int r1, int& x, bool labelRow) {
-    const bool labels = j.rowLabels && j.g->pRowLabels != nullptr;
+    const bool labels = hasRowLabels(j);
     if (!labels && !j.s->bColumnLines) return;
     const int oldX = x;
     const int bottom = bottomLine(j, r0, r1, labelRow);
@@ -263,7 +268,7 @@ void printRowLabels(const Job& j, int r0, int r1, int& x, bool labelRow) {
         SetTextColor(j.printer, RGB(0, 0, 0));
         SetTextAlign(j.printer, TA_LEFT | TA_TOP);
         const std::string corner = labelRow ? headerText(j.g, 0) : std::string();
-        const int width = rowLabelWidth(j, labelRow);
+        const int width = labelColumnWidth(j, labelRow);
         int y = j.s->yAreaTop + j.h / 4;
         if (labelRow) {
             if (!corner.empty()) {
@@ -308,6 +313,75 @@ struct CellColours {
     int text = -1, back = -1;
 };
 
+// Column c of rows r0..r1 at x, cw wide: its label on a page with a label row, then its cells in
+// their alignment, font and colours, each clipped to its place.
+void printColumn(const Job& j, int c, int r0, int r1, int x, int cw, bool labelRow, std::vector<char>& text) {
+    const GridPrintSet& s = *j.s;
+    HDC printer = j.printer;
+    const GridColumnRecord& column = j.g->pColumns[c];
+    int y = s.yAreaTop + j.h / 4;
+    if (labelRow) {
+        const std::string label = headerText(j.g, c + 1);
+        SetTextAlign(printer, TA_CENTER | TA_TOP);
+        SetTextColor(printer, RGB(0, 0, 0));
+        SetBkMode(printer, TRANSPARENT);
+        TextOutA(printer, x + cw / 2, y, label.c_str(), static_cast<int>(label.size()));
+        y += j.h3;
+    }
+    int ax = x + j.w / 2;
+    UINT align = TA_LEFT;
+    if (column.iType <= GridDouble && column.hControl != nullptr) {
+        const LONG cs = GetWindowLongA(column.hControl, GWL_STYLE);
+        if (cs & ES_RIGHT) {
+            align = TA_RIGHT;
+            ax = x + cw - j.w / 2;
+        } else if (cs & ES_CENTER) {
+            align = TA_CENTER;
+            ax = x + cw / 2;
+        }
+    } else if (column.iType == GridCheckBox) {
+        align = TA_CENTER;
+        ax = x + cw / 2;
+    }
+    SetTextAlign(printer, align | TA_TOP);
+    SelectObject(printer, column.iType == GridCheckBox ? j.checkFont : j.font);
+    const FieldRecord* cr = column.hControl != nullptr ? yyfieldrecord(column.hControl) : nullptr;
+    CellColours columnColours;
+    if (s.bTextColours) columnColours.text = cr != nullptr && cr->textColour != -1 ? cr->textColour : j.gridText;
+    if (s.bBackColours) columnColours.back = cr != nullptr && cr->backColour != -1 ? cr->backColour : j.gridBack;
+    for (int r = r0; r <= r1; ++r, y += j.p) {
+        CellColours colours = columnColours;
+        if (column.pCellColours != nullptr) {
+            const GridCellColour& entry = column.pCellColours[r];
+            colours = {};
+            if (s.bTextColours) {
+                colours.text = yygridcellcolour(entry, 1);
+                if (colours.text == -1) colours.text = j.gridText;
+            }
+            if (s.bBackColours) {
+                colours.back = yygridcellcolour(entry, 2);
+                if (colours.back == -1) colours.back = j.gridBack;
+            }
+        }
+        SetTextColor(printer, colours.text != -1 ? static_cast<COLORREF>(colours.text) : RGB(0, 0, 0));
+        UINT options = ETO_CLIPPED;
+        if (colours.back != -1) {
+            SetBkColor(printer, static_cast<COLORREF>(colours.back));
+            SetBkMode(printer, OPAQUE);
+            options |= ETO_OPAQUE;
+        } else {
+            SetBkMode(printer, TRANSPARENT);
+        }
+        RECT clip{x + 1, s.bRowLines ? y - j.h / 4 : y, x + 1 + cw, 0};
+        clip.bottom = clip.top + j.p;
+        if (!s.bRowLines && r == r0) clip.top -= j.h / 4;
+        if (!s.bRowLines && r == r1) clip.bottom += j.h / 4;
+        yyGridGetString(j.g, c, r, text.data(), GridTextBufferSize, 1);
+        ExtTextOutA(printer, ax, y, options, &clip, text.data(), static_cast<UINT>(lstrlenA(text.data())), nullptr);
+    }
+    SelectObject(printer, j.font);
+}
+
 }  // namespace
 
 void yyGridPrintRowLabels(HWND grid, int firstRow, int r0, int r1, int& x, int pitch, int height, int averageWidth,
@@ -328,6 +402,11 @@ void yygridprint(int field, int& result, int a, int b, int c1, int c2, int set, 
     HWND grid = yygridfind(f);
     GridControlRecord* g = grid != nullptr ? yygridrecord(grid) : nullptr;
     if (g == nullptr || g->pColumns == nullptr) return;
+    // Nothing outside the grid's storage is read.
+    a = std::max(a, 0);
+    b = std::min(b, g->nRowsAllocated - 1);
+    c1 = std::max(c1, 0);
+    c2 = std::min(c2, g->nColumns - 1);
     yyGridPrintInit();
     GridPrintSet& s = setOf(set);
     HDC printer = printerContext(s, false);
@@ -397,108 +476,36 @@ void yygridprint(int field, int& result, int a, int b, int c1, int c2, int set, 
         const bool labelRow = j.columnLabels && (s.bLabelsEveryPage || firstBlock);
         const int n = yygridrowsperpage(s.yAreaTop, s.yAreaBottom, j.p, labelRow);
         const int r1 = std::min(r0 + n - 1, b);
-        StartPage(printer);
-        SelectObject(printer, font);
-        SetTextAlign(printer, TA_LEFT | TA_TOP);
-        int x = s.xAreaLeft;
-        int e = x;
-        int pageFirst = c1;
-        if (s.bLabelsEveryPage || firstBlock) {
-            yyGridPrintRowLabels(grid, a, r0, r1, x, j.p, j.h, j.w, printer, screen, set);
-            e = x;
-        } else if (s.bColumnLines) {
-            line(printer, x, s.yAreaTop, x, bottomLine(j, r0, r1, labelRow));
-        }
         const int bottom = bottomLine(j, r0, r1, labelRow);
-        for (int c = c1; c <= c2; ++c) {
-            const GridColumnRecord& column = g->pColumns[c];
-            int y = s.yAreaTop + j.h / 4;
-            int cw = widths[static_cast<std::size_t>(c - c1)];
-            if (c == pageFirst && x + cw > s.xAreaRight) cw = s.xAreaRight - x;
-            if (x + cw > s.xAreaRight) {
-                closePage(j, r0, r1, x, e, labelRow, true);
-                EndPage(printer);
-                StartPage(printer);
-                SelectObject(printer, font);
-                pageFirst = c;
-                SetTextColor(printer, RGB(0, 0, 0));
-                SetTextAlign(printer, TA_LEFT | TA_TOP);
-                x = s.xAreaLeft;
-                e = x;
-                if (s.bLabelsEveryPage) {
-                    yyGridPrintRowLabels(grid, a, r0, r1, x, j.p, j.h, j.w, printer, screen, set);
-                    e = x;
-                } else {
-                    line(printer, x, s.yAreaTop, x, bottom);
-                }
-                y = s.yAreaTop + j.h / 4;
-                if (x + cw > s.xAreaRight) cw = s.xAreaRight - x;
-            }
-            if (labelRow) {
-                const std::string label = headerText(g, c + 1);
-                SetTextAlign(printer, TA_CENTER | TA_TOP);
-                SetTextColor(printer, RGB(0, 0, 0));
-                SetBkMode(printer, TRANSPARENT);
-                TextOutA(printer, x + cw / 2, y, label.c_str(), static_cast<int>(label.size()));
-                y += j.h3;
-            }
-            int ax = x + j.w / 2;
-            UINT align = TA_LEFT;
-            if (column.iType <= GridDouble && column.hControl != nullptr) {
-                const LONG cs = GetWindowLongA(column.hControl, GWL_STYLE);
-                if (cs & ES_RIGHT) {
-                    align = TA_RIGHT;
-                    ax = x + cw - j.w / 2;
-                } else if (cs & ES_CENTER) {
-                    align = TA_CENTER;
-                    ax = x + cw / 2;
-                }
-            } else if (column.iType == GridCheckBox) {
-                align = TA_CENTER;
-                ax = x + cw / 2;
-            }
-            SetTextAlign(printer, align | TA_TOP);
-            SelectObject(printer, column.iType == GridCheckBox ? checkFont : font);
-            const FieldRecord* cr = column.hControl != nullptr ? yyfieldrecord(column.hControl) : nullptr;
-            CellColours columnColours;
-            if (s.bTextColours) columnColours.text = cr != nullptr && cr->textColour != -1 ? cr->textColour : j.gridText;
-            if (s.bBackColours) columnColours.back = cr != nullptr && cr->backColour != -1 ? cr->backColour : j.gridBack;
-            for (int r = r0; r <= r1; ++r, y += j.p) {
-                CellColours colours = columnColours;
-                if (column.pCellColours != nullptr) {
-                    const GridCellColour& entry = column.pCellColours[r];
-                    colours = {};
-                    if (s.bTextColours) {
-                        colours.text = yygridcellcolour(entry, 1);
-                        if (colours.text == -1) colours.text = j.gridText;
-                    }
-                    if (s.bBackColours) {
-                        colours.back = yygridcellcolour(entry, 2);
-                        if (colours.back == -1) colours.back = j.gridBack;
-                    }
-                }
-                SetTextColor(printer, colours.text != -1 ? static_cast<COLORREF>(colours.text) : RGB(0, 0, 0));
-                UINT options = ETO_CLIPPED;
-                if (colours.back != -1) {
-                    SetBkColor(printer, static_cast<COLORREF>(colours.back));
-                    SetBkMode(printer, OPAQUE);
-                    options |= ETO_OPAQUE;
-                } else {
-                    SetBkMode(printer, TRANSPARENT);
-                }
-                RECT clip{x + 1, s.bRowLines ? y - j.h / 4 : y, x + 1 + cw, 0};
-                clip.bottom = clip.top + j.p;
-                if (!s.bRowLines && r == r0) clip.top -= j.h / 4;
-                if (!s.bRowLines && r == r1) clip.bottom += j.h / 4;
-                yyGridGetString(g, c, r, text.data(), GridTextBufferSize, 1);
-                ExtTextOutA(printer, ax, y, options, &clip, text.data(), static_cast<UINT>(lstrlenA(text.data())), nullptr);
-            }
+        // The row labels open every page, or only each block's first page.
+        const int labelColumn = labelColumnWidth(j, labelRow);
+        auto labelsOn = [&](int page) { return s.bLabelsEveryPage || page == 0; };
+        const std::vector<GridPrintPageColumns> pages =
+            yygridpagesacross(widths, s.xAreaLeft, s.xAreaRight, [&](int page) { return labelsOn(page) ? labelColumn : 0; });
+        for (std::size_t k = 0; k < pages.size(); ++k) {
+            const GridPrintPageColumns& page = pages[k];
+            StartPage(printer);
             SelectObject(printer, font);
-            x += cw;
-            if (s.bColumnLines || c == c2) line(printer, x, s.yAreaTop, x, bottom);
+            SetTextColor(printer, RGB(0, 0, 0));
+            SetTextAlign(printer, TA_LEFT | TA_TOP);
+            int x = s.xAreaLeft;
+            int e = x;
+            if (labelsOn(static_cast<int>(k))) {
+                printRowLabels(j, r0, r1, x, labelRow);
+                if (s.bLabelsEveryPage || firstBlock) e = x;
+            } else {
+                line(printer, x, s.yAreaTop, x, bottom);
+            }
+            for (int c = page.first; c <= page.last; ++c) {
+                const std::size_t at = static_cast<std::size_t>(c - page.first);
+                x = page.x[at];
+                printColumn(j, c1 + c, r0, r1, x, page.width[at], labelRow, text);
+                x += page.width[at];
+                if (s.bColumnLines || c1 + c == c2) line(printer, x, s.yAreaTop, x, bottom);
+            }
+            closePage(j, r0, r1, x, e, labelRow, k + 1 < pages.size());
+            EndPage(printer);
         }
-        closePage(j, r0, r1, x, e, labelRow, false);
-        EndPage(printer);
         r0 = r1 + 1;
     }
     EndDoc(printer);

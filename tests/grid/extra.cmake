@@ -3,7 +3,7 @@ if(WIN32)
   enable_language(RC)
   target_sources(${target} PRIVATE ${dir}/resources/grid.rc)
   set_source_files_properties(${dir}/resources/grid.rc PROPERTIES
-    OBJECT_DEPENDS "${dir}/resources/grid501.dlgtxt;${dir}/resources/row502.dlgtxt")
+    OBJECT_DEPENDS "${dir}/resources/grid501.dlgtxt;${dir}/resources/row502.dlgtxt;${dir}/resources/grid503.dlgtxt")
   target_include_directories(${target} PRIVATE ${dir}/resources)
 endif()
 # The printing test leaves its jobs in a folder of the build tree; read_grid_printed.py, ordered

@@ -19,6 +19,8 @@
 
 namespace {
 
+Column Next(int column) { return static_cast<Column>((column + 1) % 7); }
+
 class GridOperations : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -350,6 +352,169 @@ TEST_F(GridOperations, RedefiningRebuildsTheColumnsFromTheRowTemplate) {
     yygridredefine(f, 1, positions, widths);
     EXPECT_EQ(f, -1);
     EXPECT_EQ(info(1), 3);
+}
+
+struct VerticalScroll {
+    int max, page, pos;
+};
+
+VerticalScroll verticalScroll(HWND grid) {
+    SCROLLINFO s{};
+    s.cbSize = sizeof s;
+    s.fMask = SIF_ALL;
+    GetScrollInfo(grid, SB_VERT, &s);
+    return {s.nMax, static_cast<int>(s.nPage), s.nPos};
+}
+
+TEST_F(GridOperations, RowsInUseMoveTheCurrentCellAndScroll) {
+    const int fit = g->nRowsFit;
+    ASSERT_GT(fit, 2);
+    ASSERT_LT(fit + 3, 20);
+    for (int r = 0; r < 20; ++r) putText(Name, r, "row " + std::to_string(r + 1));
+    // The current row, the first row shown before, the rows in use: where the current cell and
+    // the view end up.
+    struct Case {
+        int current, rows, currentAfter, firstAfter;
+    } cases[] = {
+        {19, 10, 9, std::max(0, 9 - fit + 1)},          // the current row is gone: the last row in use, shown last
+        {19, 20, 19, 20 - fit},                         // nothing changes
+        {fit + 2, fit + 2, fit + 1, fit + 1 - fit + 1}, // the current row is the first one gone
+        {1, 3, 1, 0},                                   // the window would show rows beyond the end
+        {5, 0, -1, 0},                                  // no row in use: no current row
+    };
+    for (const Case& c : cases) {
+        int f = GridId;
+        yygridsetrows(f, 20);
+        f = GridId;
+        yygridcellfocus(f, Name, c.current, -1);
+        EXPECT_EQ(info(5), c.current + 1);
+        EXPECT_LE(g->iFirstRow, c.current);
+        EXPECT_GT(g->iFirstRow + fit, c.current);  // focusing scrolls the cell into view
+        f = GridId;
+        yygridsetrows(f, c.rows);
+        EXPECT_EQ(f, GridId);
+        const std::string at = std::to_string(c.current) + " -> " + std::to_string(c.rows);
+        EXPECT_EQ(info(3), c.rows) << at;
+        EXPECT_EQ(g->iCurRow, c.currentAfter) << at;
+        EXPECT_EQ(g->iFirstRow, c.firstAfter) << at;
+        const VerticalScroll scroll = verticalScroll(grid);
+        EXPECT_EQ(scroll.max, std::max(c.rows - 1, 0)) << at;      // the system keeps a range of one row
+        EXPECT_EQ(scroll.page, std::min(fit, std::max(c.rows, 1))) << at;  // and no page beyond the range
+        EXPECT_EQ(scroll.pos, c.firstAfter) << at;
+        if (c.currentAfter >= 0) {
+            // The editor is rebuilt on the current cell and the dialog hears of the moved cell.
+            ASSERT_NE(g->hEditor, nullptr) << at;
+            char editor[32] = "";
+            GetWindowTextA(g->hEditor, editor, sizeof editor);
+            EXPECT_EQ(std::string(editor), "row " + std::to_string(c.currentAfter + 1)) << at;
+            const int* dialog = yydialogrecord(GetParent(grid));
+            ASSERT_NE(dialog, nullptr);
+            if (c.currentAfter != c.current && dialog[DlgCurrentField] == GridId) {
+                EXPECT_EQ(dialog[DlgLastCell], yypackcell(Name, c.currentAfter)) << at;
+            }
+        }
+        // The label windows of rows in use are shown; those from the rows in use on are hidden.
+        for (int i = 0; i < std::min(g->nRowSlotsShown, g->nRowLabelWindowsAllocated); ++i) {
+            const bool visible = IsWindowVisible(g->pRowLabelWindows[i]) != FALSE;
+            if (g->iFirstRow + i < c.rows || i >= c.rows) {
+                EXPECT_EQ(visible, g->iFirstRow + i < c.rows) << at << " label " << i;
+            }
+        }
+    }
+    // Growing again keeps the current cell and the view.
+    int f = GridId;
+    yygridsetrows(f, 20);
+    EXPECT_EQ(verticalScroll(grid).max, 19);
+    f = 999;
+    yygridsetrows(f, 5);
+    EXPECT_EQ(f, -1);
+}
+
+TEST_F(GridOperations, CellFocusPlacesTheCaretOnlyInAShownDialog) {
+    putText(Name, 6, "abcdef");
+    WGridPutCellInteger(GridId, Count + 1, 4, 87);
+    struct Case {
+        int column, row, caret;
+        bool shown;
+        int selection;  // -1: not set by the call
+    } cases[] = {
+        {Name, 6, 3, true, 3},
+        {Count, 3, 1, true, 1},
+        {Name, 6, 0, true, 0},
+        {Name, 6, 5, false, -1},
+    };
+    for (const Case& c : cases) {
+        HWND dialog = GetParent(grid);
+        ShowWindow(dialog, c.shown ? SW_SHOW : SW_HIDE);
+        int f = GridId;
+        yygridcellfocus(f, Next(c.column), 0, -1);  // away first
+        HWND before = GetFocus();
+        f = GridId;
+        yygridcellfocus(f, c.column, c.row, c.caret);
+        EXPECT_EQ(f, GridId);
+        EXPECT_EQ(info(4), c.column + 1);
+        EXPECT_EQ(info(5), c.row + 1);
+        ASSERT_NE(g->hEditor, nullptr);
+        DWORD start = 0, end = 0;
+        SendMessageA(g->hEditor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        if (c.shown) {
+            EXPECT_EQ(GetFocus(), g->hEditor) << c.column << "," << c.row;
+            EXPECT_EQ(static_cast<int>(start), c.selection);
+            EXPECT_EQ(static_cast<int>(end), c.selection);
+        } else {
+            EXPECT_EQ(GetFocus(), before);
+            EXPECT_FALSE(start == end && static_cast<int>(start) == c.caret);
+        }
+    }
+    ShowWindow(GetParent(grid), SW_SHOW);
+    const int outside[][2] = {{-1, 0}, {7, 0}, {0, -1}, {0, 20}};
+    for (const auto& o : outside) {
+        int f = GridId;
+        yygridcellfocus(f, o[0], o[1], 0);
+        EXPECT_EQ(f, -2);
+    }
+}
+
+TEST_F(GridOperations, ALongGridScrollsInStepsOfItsDivisor) {
+    constexpr int LongId = 1101;
+    WDialogLoad(503);
+    WDialogShow(-1, -1, 0, 2);
+    HWND longGrid = yyfieldwindow(LongId);
+    ASSERT_NE(longGrid, nullptr);
+    GridControlRecord* lg = yygridrecord(longGrid);
+    ASSERT_NE(lg, nullptr);
+    int f = LongId, value = 0;
+    yygridgetinfo(f, 2, value);
+    EXPECT_EQ(value, 200000);
+    // Rows in use, divisor, scroll range.
+    struct Case {
+        int rows, divisor, max;
+    } cases[] = {{200000, 4, 49999}, {65536, 1, 65535}, {65537, 2, 32767}, {131073, 2, 65535}, {131074, 4, 32767}, {100, 1, 99}};
+    for (const Case& c : cases) {
+        WGridRows(LongId, c.rows);
+        EXPECT_EQ(lg->nRows, c.rows);
+        EXPECT_EQ(lg->nScrollDivisor, c.divisor) << c.rows;
+        const VerticalScroll scroll = verticalScroll(longGrid);
+        EXPECT_EQ(scroll.max, c.max) << c.rows;
+        EXPECT_EQ(scroll.page, lg->nRowsFit / c.divisor) << c.rows;
+    }
+    // The last of 200,000 rows: written, read back, focused and scrolled to.
+    WGridRows(LongId, 200000);
+    f = LongId;
+    yygridputcellstring(f, Name, 199999, 0.0, "last", nullptr, 5, 0);
+    char text[16] = "";
+    yyGridGetString(lg, Name, 199999, text, sizeof text, 0);
+    EXPECT_STREQ(text, "last");
+    f = LongId;
+    yygridcellfocus(f, Name, 199999, -1);
+    EXPECT_EQ(lg->iCurRow, 199999);
+    EXPECT_GT(lg->iFirstRow + lg->nRowsFit, 199999);
+    EXPECT_EQ(verticalScroll(longGrid).pos, lg->iFirstRow / 4);
+    // Fewer rows: the current cell moves up to the last row in use.
+    WGridRows(LongId, 150000);
+    EXPECT_EQ(lg->iCurRow, 149999);
+    EXPECT_EQ(lg->iFirstRow, 149999 - lg->nRowsFit + 1);
+    EXPECT_EQ(verticalScroll(longGrid).pos, lg->iFirstRow / 4);
 }
 
 }  // namespace

@@ -89,13 +89,28 @@ bool checkColumn(int& field, GridControlRecord*& g, int column) {
     return true;
 }
 
+// A dialog's control by identifier. GetDlgItem asks the window server each time under Wine, and a
+// sort or a search asks for the same grid for every key it reads, so the last answer is kept as
+// long as that window is still the dialog's control of that identifier.
+HWND dialogItem(HWND dialog, int field) {
+    static HWND lastDialog = nullptr, lastItem = nullptr;
+    static int lastField = 0;
+    if (lastItem != nullptr && dialog == lastDialog && field == lastField && IsWindow(lastItem) &&
+        GetParent(lastItem) == dialog && GetDlgCtrlID(lastItem) == field)
+        return lastItem;
+    lastDialog = dialog;
+    lastField = field;
+    lastItem = GetDlgItem(dialog, field);
+    return lastItem;
+}
+
 }  // namespace
 
 HWND yygridfind(int& field) {
     HWND grid = nullptr;
     if (field != 0) {
         HWND dialog = yycurrentdialogwindow();
-        grid = dialog != nullptr ? GetDlgItem(dialog, field) : nullptr;
+        grid = dialog != nullptr ? dialogItem(dialog, field) : nullptr;
     } else if (gridFieldHooks.windowGrid != nullptr) {
         grid = gridFieldHooks.windowGrid();
     }
@@ -131,7 +146,10 @@ void yyGridGetString(GridControlRecord* g, int column, int row, char* text, int 
         copyOut(listItem(c.hControl, yygridcellint(c, row)), text, size);
         return;
     }
-    yygridstoredtext(c, row, formatOf(c), mode == 1, text, static_cast<std::size_t>(size));
+    // Only reals and doubles are written through a format (the column's field record, which the
+    // window server keeps: not asked for other columns).
+    const bool formatted = c.iType == GridReal || c.iType == GridDouble;
+    yygridstoredtext(c, row, formatted ? formatOf(c) : nullptr, mode == 1, text, static_cast<std::size_t>(size));
 }
 
 void yygridgetcellstring(int& field, int column, int row, char* text, int length) {

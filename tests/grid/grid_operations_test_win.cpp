@@ -253,6 +253,8 @@ TEST_F(GridOperations, FindWalksColumnByColumnAndFocusesTheCell) {
     EXPECT_EQ(found, 1);
     EXPECT_EQ(info(4), Name + 1);
     EXPECT_EQ(info(5), 5);
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus == grid || IsChild(grid, focus));  // the found cell has the focus
     WGridFind(GridId, "x", 1, &found);
     EXPECT_EQ(found, 1);
     EXPECT_EQ(info(4), Note + 1);

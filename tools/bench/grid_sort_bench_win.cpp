@@ -1,0 +1,117 @@
+// grid_sort_bench_win.cpp - WGridSort on a real grid, run by hand under Wine: the grid tests' long
+// grid (dialog 503) in a shown dialog with 100,000 rows in use and random text, integer and double
+// keys in its Name, Count and Depth columns; each column is sorted ascending and descending, each
+// time on fresh random keys, and the order is checked by reading the cells back. The sort takes a
+// range's first row as its pivot, so keys already in order (or in the opposite order) make it
+// quadratic: only random keys are measured. Prints the times.
+//
+// Build after build/win64 (from the tree's root), the second command on one line:
+//   x86_64-w64-mingw32-windres -Itests/grid/resources tests/grid/resources/grid.rc -O coff -o build/grid_bench_res.o
+//   x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -Ilibrary tools/bench/grid_sort_bench_win.cpp build/grid_bench_res.o
+//     build/win64/libgravimonder.a -static -lcomdlg32 -lcomctl32 -lgdi32 -luser32 -ladvapi32 -lshell32
+//     -lwinspool -lwinmm -lole32 -luuid -lz -o build/grid_sort_bench.exe
+// Run: WINELOADER=/usr/lib/wine/wine64 /usr/lib/wine/wine64 build/grid_sort_bench.exe [rows]
+#include <windows.h>
+#include <commctrl.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+#include "core/windows.hpp"
+#include "dialogs/dialogs.hpp"
+#include "dialogs/dialogs_internal_win.hpp"
+#include "grid/grid.hpp"
+#include "grid/grid_control_win.hpp"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int LongGrid = 1101;
+enum Column { Name = 0, Count = 1, Depth = 3 };
+
+double seconds(Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); }
+
+// Whether the column's cells are in order: texts as unsigned bytes, numbers as numbers.
+bool inOrder(GridControlRecord* g, int column, int rows, bool descending) {
+    char previous[64] = "", text[64] = "";
+    double last = 0;
+    for (int r = 0; r < rows; ++r) {
+        yyGridGetString(g, column, r, text, sizeof text, 0);
+        if (column == Name) {
+            const int c = r > 0 ? std::string(previous).compare(text) : 0;
+            if (descending ? c < 0 : c > 0) return false;
+            std::snprintf(previous, sizeof previous, "%s", text);
+        } else {
+            const double value = std::atof(text);
+            if (r > 0 && (descending ? value > last : value < last)) return false;
+            last = value;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&classes);
+    WindowOpen(WinHidden);
+    WDialogLoad(503);
+    WDialogShow(-1, -1, 0, 2);
+    HWND grid = yyfieldwindow(LongGrid);
+    GridControlRecord* g = grid != nullptr ? yygridrecord(grid) : nullptr;
+    if (g == nullptr) {
+        std::printf("no grid\n");
+        return 1;
+    }
+    WGridRows(LongGrid, rows);
+    std::mt19937 random(20261211);
+    std::uniform_int_distribution<int> integer(-1000000000, 1000000000), letter('A', 'Z'), length(4, 16);
+    std::uniform_real_distribution<double> real(-1e6, 1e6);
+    // Fresh random keys in one column.
+    auto fill = [&](int column) {
+        yygridcellredrawoff();
+        for (int r = 0; r < rows; ++r) {
+            int f = LongGrid;
+            if (column == Name) {
+                std::string text;
+                for (int n = length(random); n > 0; --n) text += static_cast<char>(letter(random));
+                yygridputcellstring(f, Name, r, 0.0, text.c_str(), nullptr, static_cast<int>(text.size()) + 1, 0);
+            } else if (column == Count) {
+                const int value = integer(random);
+                const std::string number = std::to_string(value);
+                yygridputcellstring(f, Count, r, value, number.c_str(), nullptr, static_cast<int>(number.size()) + 1, 0);
+            } else {
+                WGridPutCellDouble(LongGrid, Depth + 1, r + 1, real(random));
+            }
+        }
+        int f = LongGrid;
+        yygridcellredrawon(f);
+    };
+    std::printf("%d rows\n\n| key | ascending s | descending s | in order |\n|---|---|---|---|\n", rows);
+    const struct {
+        const char* name;
+        int column;
+    } keys[] = {{"text", Name}, {"integer", Count}, {"double", Depth}};
+    for (const auto& key : keys) {
+        fill(key.column);
+        auto started = Clock::now();
+        WGridSort(LongGrid, key.column + 1);
+        const double up = seconds(started);
+        const bool ascending = inOrder(g, key.column, rows, false);
+        fill(key.column);
+        started = Clock::now();
+        WGridSort(LongGrid, key.column + 1, 1);
+        const double down = seconds(started);
+        const bool descending = inOrder(g, key.column, rows, true);
+        std::printf("| %s | %.2f | %.2f | %s |\n", key.name, up, down, ascending && descending ? "yes" : "NO");
+        std::fflush(stdout);
+    }
+    WindowClose();
+    return 0;
+}

@@ -1,11 +1,206 @@
-// grid_files_win.cpp - the public file routines of grid fields over the grid's cell operations.
-// Least version: the routines are declared for their callers and do nothing yet.
+// grid_files_win.cpp - the public file routines of grid fields: the checks of the dialog and the
+// grid, and the grid's cell operations offered to the portable CSV and HTML procedures; the case
+// conversion of a text column.
+#include <windows.h>
+
+#include <string>
+
+#include "core/dialog_calls_win.hpp"
+#include "core/errors_internal.hpp"
+#include "grid/grid.hpp"
+#include "grid/grid_control_win.hpp"
 #include "grid/grid_files.hpp"
+#include "grid/grid_files_internal.hpp"
 
-void WGridSave(int, std::string_view, std::optional<int>, std::optional<int>, std::optional<int>, std::optional<int>,
-               std::optional<int>) {}
+namespace {
 
-void WGridLoad(int, std::string_view, std::optional<int>, std::optional<int>) {}
+// The grid's cell operations, each addressing the grid by its field identifier.
+class GridCells final : public GridFileCells {
+public:
+    GridCells(int field, HWND grid) : field_(field), grid_(grid) {}
 
-void WGridSaveHTML(int, std::string_view, std::optional<int>, std::optional<int>, std::optional<int>, std::optional<int>,
-                   std::optional<int>, std::optional<std::string_view>, std::optional<int>, std::optional<int>) {}
+    int columns() override { return info(1); }
+    int rowsInUse() override { return info(3); }
+    int rowsAllocated() override { return info(2); }
+    int firstVisibleRow() override { return info(9) - 1; }
+    int visibleRows() override { return info(15); }
+    int columnType(int column) override {
+        int f = field_, fieldType = 4;
+        yygridcelltype(f, column, fieldType);
+        for (int t = GridText; t <= GridMenu; ++t)
+            if (gridFieldTypes[t] == fieldType) return t;
+        return GridText;
+    }
+    std::string format(int column) override {
+        char text[GridRealTextLength + 1] = "";
+        int f = field_;
+        yygridgetformat(f, column, text, sizeof text);
+        return text;
+    }
+    int caseConversion(int column) override {
+        int f = field_, conversion = 0;
+        yygridgetcase(f, column, conversion);
+        return conversion;
+    }
+    int alignment(int column) override {
+        int f = field_, alignment = 0;
+        yygridgetalign(f, column, alignment);
+        return alignment;
+    }
+    bool hasColumnLabels() override {
+        int f = field_, columnLabels = 0, rowLabelWidth = 0;
+        yygridgetlabels(f, columnLabels, rowLabelWidth);
+        return columnLabels != 0;
+    }
+    bool hasRowLabels() override {
+        int f = field_, columnLabels = 0, rowLabelWidth = 0;
+        yygridgetlabels(f, columnLabels, rowLabelWidth);
+        return rowLabelWidth != 0;
+    }
+
+    std::string cellText(int column, int row) override {
+        int f = field_;
+        text_.assign(GridTextBufferSize, '\0');
+        yygridgetcellstring(f, column, row, text_.data(), GridTextBufferSize);
+        return text_.c_str();
+    }
+    int checkValue(int column, int row) override {
+        int f = field_, value = 0;
+        yygridgetcellcheck(f, column, row, value);
+        return value;
+    }
+    int menuItem(int column, int row) override {
+        int f = field_, item = 0;
+        yygridgetcellmenu(f, column, row, item);
+        return item;
+    }
+    std::string menuText(int column, int item) override {
+        int f = field_;
+        char text[GridDefaultTextLength] = "";
+        yygridgetmenustring(f, column, item, text, sizeof text);
+        return text;
+    }
+    std::string columnLabel(int item) override {
+        int f = field_;
+        char text[GridDefaultTextLength] = "";
+        yygridgetcolumnlabel(f, item, text, sizeof text);
+        return text;
+    }
+    std::string rowLabel(int row) override {
+        int f = field_;
+        char text[GridLabelSize] = "";
+        yygridgetrowlabel(f, row, text, sizeof text);
+        return text;
+    }
+    void colours(int column, int row, int& text, int& background) override {
+        int f = field_, tr, tg, tb, br, bg, bb;
+        yygridgetcolour(f, column, row, tr, tg, tb, br, bg, bb);
+        text = tr < 0 ? -1 : tr + (tg << 8) + (tb << 16);
+        background = br < 0 ? -1 : br + (bg << 8) + (bb << 16);
+    }
+
+    void setRowsInUse(int rows) override { WGridRows(field_, rows); }
+    void setColumnLabel(int item, std::string_view text) override {
+        int f = field_;
+        const std::string label(text);
+        yygridlabelcolumn(f, item, label.c_str(), static_cast<int>(label.size()) + 1);
+    }
+    void setRowLabel(int row, std::string_view text) override {
+        int f = field_;
+        const std::string label(text);
+        yygridlabelrow(f, row, label.c_str(), static_cast<int>(label.size()) + 1);
+    }
+    bool inRange(int column, double value) override {
+        int status = 0;
+        yygridrangecheck2(status, grid_, column, value);
+        return status != -3;
+    }
+    void putCell(int column, int row, double value, std::string_view text, std::string_view format) override {
+        int f = field_;
+        const std::string t(text), fm(format);
+        yygridputcellstring(f, column, row, value, t.c_str(), fm.c_str(), static_cast<int>(t.size()) + 1,
+                            static_cast<int>(fm.size()) + 1);
+    }
+    void putCheck(int column, int row, int value) override {
+        int f = field_;
+        yygridputcellcheck(f, column, row, value);
+    }
+    bool putMenu(int column, int row, std::string_view text) override {
+        int f = field_, notFound = 0;
+        const std::string t(text);
+        yygridputmenustring(f, column, row, notFound, t.c_str());
+        return notFound == 0;
+    }
+    void clearCell(int column, int row, int mode) override {
+        int f = field_;
+        yygridclearcell(f, column, row, mode);
+    }
+    void repaintOff() override { yygridcellredrawoff(); }
+    void repaintOn() override {
+        int f = field_;
+        yygridcellredrawon(f);
+    }
+
+private:
+    int info(int code) {
+        int f = field_, value = 0;
+        yygridgetinfo(f, code, value);
+        return value;
+    }
+
+    int field_;
+    HWND grid_;  // for the checks that take the window
+    std::string text_;
+};
+
+// The checks every routine makes first: a dialog for a field, and a grid; the grid's window.
+HWND gridReady(int field, const char* routine) {
+    if (field != 0 && yycurrentdialogwindow() == nullptr) {
+        yyerror(1005, routine);
+        return nullptr;
+    }
+    int f = field;
+    HWND grid = yygridfind(f);
+    if (grid == nullptr) yyerror(1006, routine);
+    return grid;
+}
+
+}  // namespace
+
+void yygridgetcase(int& field, int column, int& conversion) {
+    HWND grid = yygridfind(field);
+    GridControlRecord* g = grid != nullptr ? yygridrecord(grid) : nullptr;
+    if (g == nullptr) return;
+    if (column < 0 || column >= g->nColumns) {
+        field = -2;
+        return;
+    }
+    const HWND control = g->pColumns[column].hControl;
+    const LONG style = control != nullptr ? GetWindowLongA(control, GWL_STYLE) : 0;
+    conversion = (style & ES_UPPERCASE) ? 1 : (style & ES_LOWERCASE) ? 2 : 0;
+}
+
+void WGridSave(int field, std::string_view file, std::optional<int> firstColumn, std::optional<int> lastColumn,
+               std::optional<int> firstRow, std::optional<int> lastRow, std::optional<int> flags) {
+    HWND grid = gridReady(field, "WGridSave");
+    if (grid == nullptr) return;
+    GridCells cells(field, grid);
+    yygridsavecsv(cells, file, firstColumn, lastColumn, firstRow, lastRow, flags.value_or(0));
+}
+
+void WGridLoad(int field, std::string_view file, std::optional<int> growth, std::optional<int> flags) {
+    HWND grid = gridReady(field, "WGridLoad");
+    if (grid == nullptr) return;
+    GridCells cells(field, grid);
+    yygridloadcsv(cells, file, growth.value_or(0), flags.value_or(0));
+}
+
+void WGridSaveHTML(int field, std::string_view file, std::optional<int> firstColumn, std::optional<int> lastColumn,
+                   std::optional<int> firstRow, std::optional<int> lastRow, std::optional<int> flags,
+                   std::optional<std::string_view> title, std::optional<int> border, std::optional<int> background) {
+    HWND grid = gridReady(field, "WGridSaveHTML");
+    if (grid == nullptr) return;
+    GridCells cells(field, grid);
+    yygridsavehtml(cells, file, firstColumn, lastColumn, firstRow, lastRow, flags.value_or(0), title,
+                   border.value_or(0), background);
+}

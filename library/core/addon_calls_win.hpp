@@ -18,7 +18,8 @@ bool yygridwinunsaved(const int* record);
 int yygridwinsaveprompt(int* record);
 // Turning window n back into a plain child: removes the grid menu (a split pane gets its split
 // window's menu back) and destroys menus, accelerator tables, toolbar, status bar and the grid
-// window. The window manager restores the frame's procedure before and frees the record after.
+// window. The window manager restores the frame's procedure before; the record (the grid's own
+// type) goes with it.
 void yygridwinrevert(int n, int* record);
 
 // Editors.

@@ -216,12 +216,16 @@ void yywindowrevert(int& currentDialog, int flags, int& result) {
         // The frame's own procedure comes back first, the record goes last.
         SetWindowLongPtrA(frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(yyWndProc));
         yysetwindowrecord(frame, nullptr);
+        // An editor's or grid window's record is its own and goes with it.
         if (record[0] == KindEditor) {
-            yyeditrevert(n, record);  // an editor's record is the editor's own and goes with it
+            yyeditrevert(n, record);
             break;
         }
-        if (record[0] == KindGrid) yygridwinrevert(n, record);
-        else yybitmapviewerrevert(n, record);
+        if (record[0] == KindGrid) {
+            yygridwinrevert(n, record);
+            break;
+        }
+        yybitmapviewerrevert(n, record);
         delete[] record;
         break;
     case KindDialog: {

@@ -121,22 +121,7 @@ void layoutFrame(HWND frame) {
         GetWindowRect(wMessLine[n], &bar);
         area.bottom -= bar.bottom - bar.top;
     }
-    if (HWND top = hToolbar[n][0]) {
-        MoveWindow(top, area.left, area.top, area.right - area.left, iToolSize[n][0], TRUE);
-        area.top += iToolSize[n][0];
-    }
-    if (HWND bottom = hToolbar[n][3]) {
-        MoveWindow(bottom, area.left, area.bottom - iToolSize[n][3], area.right - area.left, iToolSize[n][3], TRUE);
-        area.bottom -= iToolSize[n][3];
-    }
-    if (HWND left = hToolbar[n][1]) {
-        MoveWindow(left, area.left, area.top, iToolSize[n][1], area.bottom - area.top, TRUE);
-        area.left += iToolSize[n][1];
-    }
-    if (HWND right = hToolbar[n][2]) {
-        MoveWindow(right, area.right - iToolSize[n][2], area.top, iToolSize[n][2], area.bottom - area.top, TRUE);
-        area.right -= iToolSize[n][2];
-    }
+    area = yyplacedockedbars(n, area);
     if (hClient[n] != nullptr) MoveWindow(hClient[n], area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
 }
 
@@ -244,13 +229,12 @@ void menuSelected(HWND frame, WPARAM wParam, LPARAM lParam) {
         if (!text) {
             HWND pane = innermostPane(frame);
             int* record = yywindowrecord(pane);
-            if (record != nullptr && (record[0] == KindEditor || record[0] == KindGrid)) {
-                // The editor or grid shows its own prompt, on the bar lent to it for the call: an
-                // editor pane's frame runs the editor's procedure. An editor asking here itself
-                // gets the empty prompt.
-                if (record[0] == KindGrid) SendMessageA(handleOf(record[HostedWindow]), WM_MENUSELECT, wParam, lParam);
-                else if (pane != frame) SendMessageA(pane, WM_MENUSELECT, wParam, lParam);
-                if (record[0] == KindGrid || pane != frame) return;
+            if (record != nullptr && (record[0] == KindEditor || record[0] == KindGrid) && pane != frame) {
+                // The editor or grid pane shows its own prompt, on the bar lent to it for the
+                // call: the pane's frame runs its procedure. One asking here itself gets the
+                // empty prompt.
+                SendMessageA(pane, WM_MENUSELECT, wParam, lParam);
+                return;
             }
         }
     }
@@ -279,10 +263,8 @@ void frameCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
         }
     }
     int* record = yywindowrecord(target);
-    if (record != nullptr && record[0] == KindEditor && target != frame) {
-        SendMessageA(target, WM_COMMAND, wParam, lParam);  // the pane's frame runs the editor's procedure
-    } else if (record != nullptr && record[0] == KindGrid) {
-        SendMessageA(handleOf(record[HostedWindow]), WM_COMMAND, wParam, lParam);
+    if (record != nullptr && (record[0] == KindEditor || record[0] == KindGrid) && target != frame) {
+        SendMessageA(target, WM_COMMAND, wParam, lParam);  // the pane's frame runs its editor's or grid's procedure
     } else {
         yyinterpretmessage(EvMenu, 0, wParam, lParam, target);
     }
@@ -369,9 +351,8 @@ LRESULT frameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITMENUPOPUP: {
         HWND pane = innermostPane(frame);
         const int* record = yywindowrecord(pane);
-        if (record != nullptr && record[0] == KindEditor && pane != frame) return SendMessageA(pane, message, wParam, lParam);
-        if (record != nullptr && record[0] == KindGrid)
-            return SendMessageA(handleOf(record[HostedWindow]), message, wParam, lParam);
+        if (record != nullptr && (record[0] == KindEditor || record[0] == KindGrid) && pane != frame)
+            return SendMessageA(pane, message, wParam, lParam);
         break;
     }
     case WM_CLOSE:

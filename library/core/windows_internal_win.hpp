@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 // Window procedures: frames (GRAVIMONDER, GRAVCHILD), client areas (GRAVCLIENT), splitter bars.
 LRESULT CALLBACK yyWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK yyWndProcClient(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -119,6 +121,33 @@ void yysetstatusbar(int parts);
 // Colour -1 the window-text background, other negative values the window's background.
 void yyscrollarea(int dx, int dy, int colour);
 void yycleararea(int x1, int y1, int x2, int y2, int colour);
+
+// For the special windows that take over a child frame (editor, grid window).
+// The library frame whose client area holds an inside frame, or null; a split window or not.
+HWND yyparentframe(HWND frame);
+bool yyissplitwindow(HWND frame);
+// True for a frame inside another window that does not lie in a chain of split windows ending
+// in a top-level one (it can show no menu bar of its own).
+bool yyembeddedframe(HWND frame);
+// Destroys window n's docked toolbars with their tooltip texts; true when it had any.
+bool yydropdockedbars(int n);
+// Places window n's docked toolbars inside area (top and bottom across, left and right between)
+// and returns what is left.
+RECT yyplacedockedbars(int n, RECT area);
+// Window n's menu bar becomes bar; a different one it had goes with its accelerators and prompts.
+void yyreplacemenubar(int n, HMENU bar);
+// Lends a pane's menu bar to every split window without one from the pane up to hostWindow
+// (designating the pane for their commands) and shows it on a top-level one; false when the
+// frame does not lie inside hostWindow.
+bool yylendmenubar(HWND frame, HMENU bar, int hostWindow);
+// Takes window n's menu bar back from every window that shows it, n's own frame included.
+void yytakebackmenubar(int n, HMENU bar);
+// A modal special window going without the window manager's close: its drawing context, its
+// owned windows' and its own table entries go, and the root becomes current where it was.
+void yyforgetmodalwindow(HWND frame, int n);
+// The nested loop of a modal special window until done: the window's accelerators, then offer
+// (a dialog's keys, say), then translation and dispatch; the caret blink is dropped.
+void yymodalwindowloop(const int& done, HWND frame, HACCEL accelerators, const std::function<bool(MSG&)>& offer);
 
 // Small window services.
 int yygetwindowindex(HWND window);

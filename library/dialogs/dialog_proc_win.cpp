@@ -230,26 +230,7 @@ LRESULT onTreeNotify(HWND dialog, NMHDR* header) {
 
 // An up-down arrow of a spin field: the buddy's value moves by its step.
 LRESULT onSpinNotify(HWND dialog, NMUPDOWN* change) {
-    HWND buddy = reinterpret_cast<HWND>(SendMessageA(change->hdr.hwndFrom, UDM_GETBUDDY, 0, 0));
-    FieldRecord* field = yyfieldrecord(buddy);
-    if (buddy == nullptr || field == nullptr || !yyisspinclass(buddy)) return FALSE;
-    if (SendMessageA(buddy, EM_GETMODIFY, 0, 0)) {
-        char text[256] = "";
-        GetWindowTextA(buddy, text, sizeof text);
-        field->value = 0.0;
-        if (trimmedLength(text) > 0) yyst2dbl(field->value, text);
-    }
-    bool integer = yyclassis(buddy, "INTEGERSPIN");
-    field->value = yyspinvalue(field->value, change->iDelta, field->smallStep, field->largeStep, field->lower,
-                               field->upper, integer, field->integerBase);
-    Text<100> text;
-    if (integer) yyint2st(static_cast<int>(field->value), text.ref());
-    else yydbl2st(field->value, text.ref(), field->format != nullptr ? field->format : "(G15.5E2)");
-    std::string shown(text.view().substr(0, text.view().find('\0')));
-    SetWindowTextA(buddy, std::string(trimRight(shown)).c_str());
-    SendMessageA(buddy, EM_SETMODIFY, FALSE, 0);
-    field->defined = 1;
-    change->iDelta = 0;
+    if (!yyspinfieldstep(change)) return FALSE;
     SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 0);
     return TRUE;
 }
@@ -518,4 +499,29 @@ void yydialoglayout(HWND dialog, int width, int height) {
         if (record->spinBuddy != nullptr)
             SetWindowPos(record->spinBuddy, nullptr, r.right, r.top, spinWidth, r.bottom - r.top, flags);
     }
+}
+
+// The step of a spin field's up-down arrow (a dialog's, or a grid cell editor's).
+bool yyspinfieldstep(NMUPDOWN* change) {
+    HWND buddy = reinterpret_cast<HWND>(SendMessageA(change->hdr.hwndFrom, UDM_GETBUDDY, 0, 0));
+    FieldRecord* field = yyfieldrecord(buddy);
+    if (buddy == nullptr || field == nullptr || !yyisspinclass(buddy)) return false;
+    if (SendMessageA(buddy, EM_GETMODIFY, 0, 0)) {
+        char text[256] = "";
+        GetWindowTextA(buddy, text, sizeof text);
+        field->value = 0.0;
+        if (trimmedLength(text) > 0) yyst2dbl(field->value, text);
+    }
+    bool integer = yyclassis(buddy, "INTEGERSPIN");
+    field->value = yyspinvalue(field->value, change->iDelta, field->smallStep, field->largeStep, field->lower,
+                               field->upper, integer, field->integerBase);
+    Text<100> text;
+    if (integer) yyint2st(static_cast<int>(field->value), text.ref());
+    else yydbl2st(field->value, text.ref(), field->format != nullptr ? field->format : "(G15.5E2)");
+    std::string shown(text.view().substr(0, text.view().find('\0')));
+    SetWindowTextA(buddy, std::string(trimRight(shown)).c_str());
+    SendMessageA(buddy, EM_SETMODIFY, FALSE, 0);
+    field->defined = 1;
+    change->iDelta = 0;
+    return true;
 }

@@ -194,6 +194,10 @@ void yyUpdateLast(HWND dialog, HWND field);
 // True when the control's class is one of the six numeric edit classes.
 bool yyisnumericclass(HWND control);
 bool yyisspinclass(HWND control);
+// One click of a spin field's up-down arrow: the buddy (INTEGERSPIN, REALSPIN, DOUBLESPIN) takes its
+// modified text, moves by its step (yyspinvalue), shows the value and is marked defined; the
+// notification's delta becomes 0 so the arrow keeps its own position. false for another buddy.
+bool yyspinfieldstep(NMUPDOWN* change);
 bool yyclassis(HWND control, const char* name);
 
 // Tree views.

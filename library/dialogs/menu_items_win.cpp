@@ -9,6 +9,7 @@
 
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
+#include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
 #include "dialogs/menus_win.hpp"
 
@@ -252,4 +253,27 @@ void yymenuprompt(int& identifier, const char* text) {
     } else if (copy != nullptr) {
         ++nMenuString[n];
     }
+}
+
+void yyinsertpopup(HMENU bar, int position, HMENU popup, int id, const char* title) {
+    MENUITEMINFOA item = {};
+    item.cbSize = static_cast<UINT>(yysizeofmenuiteminfo());
+    item.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
+    item.fType = MFT_STRING;
+    item.wID = static_cast<UINT>(id);
+    item.hSubMenu = popup;
+    item.dwTypeData = const_cast<char*>(title);
+    InsertMenuItemA(bar, static_cast<UINT>(position), TRUE, &item);
+}
+
+HMENU yyspecialmenubar(int& status, int mode, int menu) {
+    HMENU bar = nullptr;
+    if (menu != 0 && mode != 1) {
+        bar = LoadMenuA(wInstance, MAKEINTRESOURCEA(menu));
+        if (bar != nullptr) yymenuloadrc(bar, menu);
+        else status = 3;
+    } else if (menu != 0) {
+        status = 2;
+    }
+    return bar != nullptr ? bar : CreateMenu();
 }

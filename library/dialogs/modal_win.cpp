@@ -221,3 +221,23 @@ ModalBracket::~ModalBracket() {
     }
     if (focus_ != nullptr && owner_ != nullptr && IsChild(owner_, focus_)) SetFocus(focus_);
 }
+
+void yyinsidewindowmode(int& status, int& mode) {
+    if (mode != 1 && mode != 3) return;
+    if (mode == 1) {
+        int error = 0;
+        yygetwindowbitmap(0, -1, error);
+    }
+    status = 5;
+    mode = 2;
+}
+
+void yysemimodalwindowgone(int n) {
+    if (nSemi > 0) --nSemi;
+    HWND previous = n >= 0 && n < MaxWindows && hPrevious[n] != nullptr && IsWindow(hPrevious[n]) ? hPrevious[n] : wWindow[0];
+    yyEnableDialogs(previous, 1);
+    if (previous != nullptr) {
+        SetActiveWindow(previous);
+        SetFocus(previous);
+    }
+}

@@ -43,3 +43,10 @@ void yygetwindowbitmap(int freeze, int except, int& error);
 HBITMAP yydialogsnapshot(HWND dialog);
 // True when the dialog, one of its fields, or the current page of one of its tabs is drawn on.
 bool yyCheckUserDrawn(HWND dialog);
+
+// Special windows (editor, grid window, viewer) inside another window are never modal or
+// semi-modeless: a modal start's snapshots are released, status becomes 5 and mode 2.
+void yyinsidewindowmode(int& status, int& mode);
+// A semi-modeless special window n going: one fewer semi-modeless window, and the window it came
+// from (hPrevious, else the root) enabled, activated and focused again.
+void yysemimodalwindowgone(int n);

@@ -268,3 +268,28 @@ void yyfreetooltips(int n) {
     pTooltip[n] = nullptr;
     nTooltip[n] = 0;
 }
+
+void yyaddtoolbutton(HWND toolbar, int id, int image, BYTE state) {
+    TBBUTTON button = {};
+    button.iBitmap = image;
+    button.idCommand = id;
+    button.fsState = state;
+    button.fsStyle = BTNS_BUTTON;
+    SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+}
+
+void yyaddtoolseparator(HWND toolbar) {
+    TBBUTTON button = {};
+    button.fsStyle = BTNS_SEP;
+    SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+}
+
+HWND yyspecialtoolbar(HWND frame, int id, DWORD style, int buttonHeight) {
+    HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | style,
+                                   0, 0, 0, 0, frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), wInstance, nullptr);
+    if (toolbar == nullptr) return nullptr;
+    SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELONG(16, 16));
+    SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELONG(22, buttonHeight));
+    return toolbar;
+}

@@ -26,14 +26,6 @@ namespace {
 
 bool isChildStyle(HWND frame) { return (GetWindowLongA(frame, GWL_STYLE) & WS_CHILD) != 0; }
 
-// The library frame whose client area holds an inside frame, or null.
-HWND parentFrameOf(HWND frame) {
-    if (!isChildStyle(frame)) return nullptr;
-    HWND client = GetParent(frame);
-    return client != nullptr ? GetParent(client) : nullptr;
-}
-
-bool isHost(HWND frame) { return frame != nullptr && yywindowkind(frame) == KindSplit; }
 
 void copyText(char* destination, std::size_t size, const char* text) {
     const std::size_t n = text == nullptr ? 0 : strnlen(text, size - 1);
@@ -141,43 +133,24 @@ HMENU formatMenu(const EditorWindowRecord& r) {
     return menu;
 }
 
-void insertPopup(HMENU bar, int position, HMENU popup, int id, const char* title) {
-    MENUITEMINFOA item = {};
-    item.cbSize = static_cast<UINT>(yysizeofmenuiteminfo());
-    item.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
-    item.fType = MFT_STRING;
-    item.wID = static_cast<UINT>(id);
-    item.hSubMenu = popup;
-    item.dwTypeData = const_cast<char*>(title);
-    InsertMenuItemA(bar, static_cast<UINT>(position), TRUE, &item);
-}
-
 // The menu bar: the application's menu (or an empty one) with the editor's pop-ups in front.
 void buildMenus(EditorWindowRecord& r, int& status, int mode, int menu) {
-    HMENU bar = nullptr;
-    if (menu != 0 && mode != 1) {
-        bar = LoadMenuA(wInstance, MAKEINTRESOURCEA(menu));
-        if (bar != nullptr) yymenuloadrc(bar, menu);
-        else status = 3;
-    } else if (menu != 0) {
-        status = 2;
-    }
-    if (bar == nullptr) bar = CreateMenu();
+    HMENU bar = yyspecialmenubar(status, mode, menu);
     const bool table = r.EditorAccelerators != nullptr;
     r.FileMenu = fileMenu(r, table);
     r.EditMenu = editMenu(r);
     r.SearchMenu = searchMenu(r, table);
-    insertPopup(bar, 0, r.FileMenu, FileMenuId, "&File");
-    insertPopup(bar, 1, r.EditMenu, EditMenuId, "&Edit");
-    insertPopup(bar, 2, r.SearchMenu, SearchMenuId, "&Search");
+    yyinsertpopup(bar, 0, r.FileMenu, FileMenuId, "&File");
+    yyinsertpopup(bar, 1, r.EditMenu, EditMenuId, "&Edit");
+    yyinsertpopup(bar, 2, r.SearchMenu, SearchMenuId, "&Search");
     int position = 3;
     if (r.RichText && !r.ReadOnly) {
         r.FormatMenu = formatMenu(r);
-        insertPopup(bar, position++, r.FormatMenu, FormatMenuId, "F&ormat");
+        yyinsertpopup(bar, position++, r.FormatMenu, FormatMenuId, "F&ormat");
     }
     if (r.MultiBuffer) {
         r.ViewMenu = CreatePopupMenu();
-        insertPopup(bar, position, r.ViewMenu, ViewMenuId, "&View");
+        yyinsertpopup(bar, position, r.ViewMenu, ViewMenuId, "&View");
         const std::string label = yyeditviewlabel(1, r.FileName);
         AppendMenuA(r.ViewMenu, MF_STRING | MF_CHECKED, CmdViewBase + 1, label.c_str());
     }
@@ -187,39 +160,13 @@ void buildMenus(EditorWindowRecord& r, int& status, int mode, int menu) {
 // The menu bar goes to a top-level frame; inside a chain of hosts, to every host without one.
 void attachMenus(EditorWindowRecord& r, HWND frame, int n, int hostWindow) {
     if (!isChildStyle(frame)) {
-        if (hMenuRoot[n] != nullptr) {
-            yyClearMenuPrompt(hMenuRoot[n], n);
-            DestroyMenu(hMenuRoot[n]);
-            hAccel[n] = nullptr;
-            hKBNMenuString[n] = nullptr;
-            nMenuString[n] = 0;
-        }
-        hMenuRoot[n] = r.MenuBar;
+        yyreplacemenubar(n, r.MenuBar);
         SetMenu(frame, r.MenuBar);
         DrawMenuBar(frame);
         return;
     }
     hMenuRoot[n] = r.MenuBar;
-    if (hostWindow < 0 || hostWindow >= MaxWindows || !isHost(wWindow[hostWindow])) return;
-    bool containsEditor = false;
-    for (HWND h = parentFrameOf(frame); h != nullptr; h = parentFrameOf(h))
-        if (h == wWindow[hostWindow]) containsEditor = true;
-    if (!containsEditor) return;
-    HWND top = frame;
-    for (HWND h = parentFrameOf(frame); h != nullptr && isHost(h); h = parentFrameOf(h)) {
-        int* host = yywindowrecord(h);
-        const int m = yygetwindowindex(h);
-        if (m >= 0 && hMenuRoot[m] == nullptr) {
-            hMenuRoot[m] = r.MenuBar;
-            host[SplitDesignated] = wordOf(frame);
-        }
-        top = h;
-        if (h == wWindow[hostWindow]) break;
-    }
-    if (!isChildStyle(top)) {
-        SetMenu(top, r.MenuBar);
-        DrawMenuBar(top);
-    }
+    if (!yylendmenubar(frame, r.MenuBar, hostWindow)) return;
     r.InsideParentAccelerators = LoadAcceleratorsA(wInstance, MAKEINTRESOURCEA(32102));
 }
 
@@ -232,21 +179,6 @@ struct ButtonSpec {
     bool enabled;
 };
 
-void addButton(HWND toolbar, int id, int image, BYTE state) {
-    TBBUTTON button = {};
-    button.iBitmap = image;
-    button.idCommand = id;
-    button.fsState = state;
-    button.fsStyle = BTNS_BUTTON;
-    SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
-}
-
-void addSeparator(HWND toolbar) {
-    TBBUTTON button = {};
-    button.fsStyle = BTNS_SEP;
-    SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
-}
-
 // Adds a bitmap strip of the program; the index of its first image, or -1 when absent.
 int addStrip(HWND toolbar, int deep, int shallow, int images) {
     const int number = gravim.system.wScreenCols > 256 ? deep : shallow;
@@ -257,13 +189,8 @@ int addStrip(HWND toolbar, int deep, int shallow, int images) {
 }
 
 void buildToolbar(EditorWindowRecord& r, HWND frame) {
-    HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
-                                   WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, 0, 0, 0, 0,
-                                   frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(EditorToolbarId)), wInstance, nullptr);
+    HWND toolbar = yyspecialtoolbar(frame, EditorToolbarId, CCS_TOP, 22);
     if (toolbar == nullptr) return;
-    SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELONG(16, 16));
-    SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELONG(22, 22));
     int first = addStrip(toolbar, 32109, 32102, 11);
     const bool standard = first < 0;
     if (standard) {
@@ -279,33 +206,33 @@ void buildToolbar(EditorWindowRecord& r, HWND frame) {
         {CmdFind, 4, STD_FIND, true},
     };
     for (const ButtonSpec& b : buttons)
-        if (b.id != 0) addButton(toolbar, b.id, image(b.image, b.standard), TBSTATE_ENABLED);
-    addSeparator(toolbar);
-    if (!r.ReadOnly) addButton(toolbar, CmdCut, image(5, STD_CUT), 0);
-    addButton(toolbar, CmdCopy, image(6, STD_COPY), 0);
+        if (b.id != 0) yyaddtoolbutton(toolbar, b.id, image(b.image, b.standard), TBSTATE_ENABLED);
+    yyaddtoolseparator(toolbar);
+    if (!r.ReadOnly) yyaddtoolbutton(toolbar, CmdCut, image(5, STD_CUT), 0);
+    yyaddtoolbutton(toolbar, CmdCopy, image(6, STD_COPY), 0);
     if (!r.ReadOnly) {
-        addButton(toolbar, CmdPaste, image(7, STD_PASTE), TBSTATE_ENABLED);
-        addButton(toolbar, CmdUndo, image(8, STD_UNDO), 0);
-        if (iVerRTF > 1) addButton(toolbar, CmdRedo, image(9, STD_REDOW), 0);
+        yyaddtoolbutton(toolbar, CmdPaste, image(7, STD_PASTE), TBSTATE_ENABLED);
+        yyaddtoolbutton(toolbar, CmdUndo, image(8, STD_UNDO), 0);
+        if (iVerRTF > 1) yyaddtoolbutton(toolbar, CmdRedo, image(9, STD_REDOW), 0);
     }
     if (r.RichText && !r.ReadOnly) {
         const int format = addStrip(toolbar, 32108, 32101, 7);
         if (format >= 0) {
-            addSeparator(toolbar);
-            addButton(toolbar, CmdBold, format + 0, TBSTATE_ENABLED);
-            addButton(toolbar, CmdItalic, format + 1, TBSTATE_ENABLED);
-            if (!r.HelpMode) addButton(toolbar, CmdUnderline, format + 2, TBSTATE_ENABLED);
-            addButton(toolbar, CmdAlignLeft, format + 3, TBSTATE_ENABLED | TBSTATE_CHECKED);
-            addButton(toolbar, CmdAlignCentre, format + 4, TBSTATE_ENABLED);
-            addButton(toolbar, CmdAlignRight, format + 5, TBSTATE_ENABLED);
-            addButton(toolbar, CmdBullet, format + 6, TBSTATE_ENABLED);
+            yyaddtoolseparator(toolbar);
+            yyaddtoolbutton(toolbar, CmdBold, format + 0, TBSTATE_ENABLED);
+            yyaddtoolbutton(toolbar, CmdItalic, format + 1, TBSTATE_ENABLED);
+            if (!r.HelpMode) yyaddtoolbutton(toolbar, CmdUnderline, format + 2, TBSTATE_ENABLED);
+            yyaddtoolbutton(toolbar, CmdAlignLeft, format + 3, TBSTATE_ENABLED | TBSTATE_CHECKED);
+            yyaddtoolbutton(toolbar, CmdAlignCentre, format + 4, TBSTATE_ENABLED);
+            yyaddtoolbutton(toolbar, CmdAlignRight, format + 5, TBSTATE_ENABLED);
+            yyaddtoolbutton(toolbar, CmdBullet, format + 6, TBSTATE_ENABLED);
         }
         if (r.HelpMode) {
             const int help = addStrip(toolbar, 2002, 2001, 3);
             if (help >= 0) {
-                addButton(toolbar, CmdInsertPicture, help + 0, TBSTATE_ENABLED);
-                addButton(toolbar, CmdInsertLink, help + 1, TBSTATE_ENABLED);
-                addButton(toolbar, CmdHelp, help + 2, TBSTATE_ENABLED);
+                yyaddtoolbutton(toolbar, CmdInsertPicture, help + 0, TBSTATE_ENABLED);
+                yyaddtoolbutton(toolbar, CmdInsertLink, help + 1, TBSTATE_ENABLED);
+                yyaddtoolbutton(toolbar, CmdHelp, help + 2, TBSTATE_ENABLED);
             }
         }
     }
@@ -479,20 +406,10 @@ void openFurtherBuffer(int& status, HWND frame, EditorWindowRecord& r, const std
 }
 
 void modalLoop(EditorWindowRecord& r, HWND frame) {
-    MSG message;
-    while (r.ModalDone == 0) {
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-        if (got == 0) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        if (got < 0) continue;
-        if (r.EditorAccelerators != nullptr && TranslateAcceleratorA(frame, r.EditorAccelerators, &message)) continue;
-        if (HWND find = editorWindow(r.FindDialog); find != nullptr && IsDialogMessageA(find, &message)) continue;
-        if (message.message == 0x118 && LOWORD(message.wParam) == 0xFFF6) continue;  // caret blink, as the pump does
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    yymodalwindowloop(r.ModalDone, frame, r.EditorAccelerators, [&r](MSG& message) {
+        HWND find = editorWindow(r.FindDialog);
+        return find != nullptr && IsDialogMessageA(find, &message) != 0;
+    });
 }
 
 }  // namespace
@@ -614,20 +531,11 @@ void yyeditfile(int& status, int& mode, int& menu, int& options, int& fontType, 
     HWND host = nullptr;
     std::vector<HWND> clean;  // windows of the host with nothing to repaint
     if (isChildStyle(frame)) {
-        HWND parent = parentFrameOf(frame);
-        HWND top = parent;
-        for (HWND h = parent; h != nullptr && isHost(h); h = parentFrameOf(h)) top = h;
-        notTopLevel = !isHost(parent) || top == nullptr || isChildStyle(top);
+        HWND parent = yyparentframe(frame);
+        notTopLevel = yyembeddedframe(frame);
         if (mode == 2 && menu != 0 && notTopLevel) status = 4;
-        if (mode == 1 || mode == 3) {
-            if (mode == 1) {
-                int error = 0;
-                yygetwindowbitmap(0, -1, error);
-            }
-            status = 5;
-            mode = 2;
-        }
-        if (isHost(parent)) {
+        yyinsidewindowmode(status, mode);
+        if (yyissplitwindow(parent)) {
             host = parent;
             for (HWND w = GetWindow(host, GW_CHILD); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
                 RECT dirty;
@@ -662,12 +570,7 @@ void yyeditfile(int& status, int& mode, int& menu, int& options, int& fontType, 
     }
 
     if (mode == 1) {
-        for (int position = 0; position < 4; ++position) {
-            if (hToolbar[n][position] != nullptr) DestroyWindow(hToolbar[n][position]);
-            hToolbar[n][position] = nullptr;
-            iToolSize[n][position] = 0;
-        }
-        yyfreetooltips(n);
+        yydropdockedbars(n);
         RECT outer;
         GetWindowRect(frame, &outer);
         SetWindowPos(frame, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,

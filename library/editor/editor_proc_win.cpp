@@ -310,32 +310,15 @@ LRESULT closeFrame(HWND frame, EditorWindowRecord& r, WPARAM wParam, LPARAM lPar
 
 void destroyed(HWND frame, EditorWindowRecord* r) {
     const int n = yygetwindowindex(frame);
-    if (r->Mode == 3) {
-        if (nSemi > 0) --nSemi;
-        HWND previous = n >= 0 && hPrevious[n] != nullptr && IsWindow(hPrevious[n]) ? hPrevious[n] : wWindow[0];
-        yyEnableDialogs(previous, 1);
-        if (previous != nullptr) {
-            SetActiveWindow(previous);
-            SetFocus(previous);
-        }
-    }
+    if (r->Mode == 3) yysemimodalwindowgone(n);
     if (HWND find = editorWindow(r->FindDialog)) DestroyWindow(find);
     r->FindDialog = 0;
     if (n >= 0 && hMenuRoot[n] != nullptr) yyClearMenuPrompt(hMenuRoot[n], n);
     if (r->Mode == 1 && n > 0) {
         // The window goes without the window manager's close: its tables are emptied here.
-        if (n == gravim.windows.wIndex && wDC != nullptr) {
-            yyscreenwindowdcgone(wDC);
-            ReleaseDC(hClient[n], wDC);
-            wDC = nullptr;
-        }
         if (r->MenuBar != nullptr && GetMenu(frame) != r->MenuBar) DestroyMenu(r->MenuBar);
         r->MenuBar = nullptr;
-        for (int m = 1; m < MaxWindows; ++m)
-            if (m != n && wWindow[m] != nullptr && GetWindow(wWindow[m], GW_OWNER) == frame) yyforgetwindow(m);
-        if (hWinCur == frame) hWinCur = wWindow[0];
-        yyforgetwindow(n);
-        if (gravim.windows.wIndex == n && wWindow[0] != nullptr) yywinsel(0, 1);
+        yyforgetmodalwindow(frame, n);
     }
     yyeditfreeresources(*r);
     yysetwindowrecord(frame, nullptr);

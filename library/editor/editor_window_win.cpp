@@ -79,16 +79,9 @@ void yyeditrevert(int n, int* words) {
     HWND frame = wWindow[n];
     // The editor's menu goes; a top-level frame shows no menu afterwards.
     if (r->MenuBar != nullptr) {
-        for (int m = 0; m < MaxWindows; ++m) {
-            if (m == n || hMenuRoot[m] != r->MenuBar) continue;
-            hMenuRoot[m] = nullptr;
-            if (int* host = yywindowrecord(wWindow[m]); host != nullptr && host[0] == KindSplit) host[SplitDesignated] = 0;
-            if (GetMenu(wWindow[m]) == r->MenuBar) SetMenu(wWindow[m], nullptr);
-        }
-        if (GetMenu(frame) == r->MenuBar) SetMenu(frame, nullptr);
+        yytakebackmenubar(n, r->MenuBar);
         yyClearMenuPrompt(r->MenuBar, n);
         DestroyMenu(r->MenuBar);
-        if (hMenuRoot[n] == r->MenuBar) hMenuRoot[n] = nullptr;
         r->MenuBar = nullptr;
     }
     for (int word : {r->FindDialog, r->RichEdit, r->Toolbar, r->StatusBar, r->CommandLine, r->PromptFrame}) {

@@ -30,3 +30,15 @@ void WGridDeleteRows(int field, int row, std::optional<int> count = std::nullopt
 void WGridFind(int field, std::string_view text, std::optional<int> flags = std::nullopt, int* found = nullptr,
                std::optional<int> firstColumn = std::nullopt, std::optional<int> lastColumn = std::nullopt,
                std::optional<int> firstRow = std::nullopt, std::optional<int> lastRow = std::nullopt);
+
+// Turns the current child window into a grid window showing a copy of grid field `field` of the
+// current dialog, with its own menus, toolbar, status bar and save prompt. mode 1 modal (returns
+// when the window has closed), 2 modeless, 3 semi-modeless; menu an application menu resource
+// (0 none); options the grid window's option word; filterIndex the file dialogs' first filter
+// (-1: 1); hostWindow a split window holding this one that shows its menu (-1 none); fileName a
+// CSV file to load; filter the file dialogs' filter (empty: CSV files). Errors: 1052 mode, 1022
+// the root window is current, 1026 a menu with mode 1, 1002 the menu is missing, 1051 a menu
+// inside a window that is no top-level host, 1053 no memory, 1038 the window is already of
+// another kind, 1006 no grid field, 1057 the window holds inside windows.
+void WGridEdit(int field, int mode, int menu = 0, int options = 0, int filterIndex = -1, int hostWindow = -1,
+               std::string_view fileName = "", std::string_view filter = "");

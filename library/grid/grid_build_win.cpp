@@ -75,29 +75,11 @@ HWND makeColumnControl(HWND grid, GridControlRecord* g, GridColumnRecord& column
     // The column's field record: range and spin settings of a numeric template, then the
     // template's value, length and its own copy of the format; no colours, not defined.
     const FieldRecord* from = yyfieldrecord(tc);
-    FieldRecord* record = yyfieldrecord(control);
+    FieldRecord* record = yygridcontrolrecord(control);
     const bool numeric = yyisnumericclass(control);
-    if (record == nullptr) {
-        record = new (std::nothrow) FieldRecord;
-        if (record == nullptr) {
-            DestroyWindow(control);
-            return nullptr;
-        }
-        yyattachfieldrecord(control, record);
-    }
+    if (record == nullptr) return nullptr;
     if (from != nullptr) {
-        if (numeric) {
-            record->lower = from->lower;
-            record->upper = from->upper;
-            record->smallStep = from->smallStep;
-            record->largeStep = from->largeStep;
-            record->integerBase = from->integerBase;
-            if (record->spinBuddy != nullptr && from->spinBuddy != nullptr) {
-                int low = 0, high = 0;
-                SendMessageA(from->spinBuddy, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
-                SendMessageA(record->spinBuddy, UDM_SETRANGE32, low, high);
-            }
-        }
+        if (numeric) yygridcopynumericsettings(*record, *from);
         record->value = from->value;
         record->maxLength = from->maxLength;
         delete[] record->format;
@@ -106,17 +88,48 @@ HWND makeColumnControl(HWND grid, GridControlRecord* g, GridColumnRecord& column
     record->textColour = -1;
     record->backColour = -1;
     record->defined = 0;
-    if (column.iType == GridMenu) {
-        const int n = static_cast<int>(SendMessageA(tc, CB_GETCOUNT, 0, 0));
-        for (int i = 1; i < n; ++i) {
-            std::string item(static_cast<std::size_t>(SendMessageA(tc, CB_GETLBTEXTLEN, i, 0)) + 1, '\0');
-            SendMessageA(tc, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
-            SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-        }
-        SendMessageA(control, CB_SETCURSEL, SendMessageA(tc, CB_GETCURSEL, 0, 0), 0);
-    }
+    if (column.iType == GridMenu) yygridcopymenuitems(control, tc, 1);
     return control;
 }
+
+}  // namespace
+
+FieldRecord* yygridcontrolrecord(HWND control) {
+    FieldRecord* record = yyfieldrecord(control);
+    if (record != nullptr) return record;
+    record = new (std::nothrow) FieldRecord;
+    if (record == nullptr) {
+        DestroyWindow(control);
+        return nullptr;
+    }
+    yyattachfieldrecord(control, record);
+    return record;
+}
+
+void yygridcopynumericsettings(FieldRecord& to, const FieldRecord& from) {
+    to.lower = from.lower;
+    to.upper = from.upper;
+    to.smallStep = from.smallStep;
+    to.largeStep = from.largeStep;
+    to.integerBase = from.integerBase;
+    if (to.spinBuddy != nullptr && from.spinBuddy != nullptr) {
+        int low = 0, high = 0;
+        SendMessageA(from.spinBuddy, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+        SendMessageA(to.spinBuddy, UDM_SETRANGE32, static_cast<WPARAM>(low), high);
+    }
+}
+
+void yygridcopymenuitems(HWND to, HWND from, int first) {
+    const int n = static_cast<int>(SendMessageA(from, CB_GETCOUNT, 0, 0));
+    for (int i = first; i < n; ++i) {
+        std::string item(static_cast<std::size_t>(SendMessageA(from, CB_GETLBTEXTLEN, i, 0)) + 1, '\0');
+        SendMessageA(from, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+        SendMessageA(to, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    }
+    SendMessageA(to, CB_SETCURSEL, SendMessageA(from, CB_GETCURSEL, 0, 0), 0);
+}
+
+namespace {
 
 void insertHeaderItem(HWND header, int item, int width, const char* text, int format) {
     HDITEMA h{};

@@ -60,6 +60,27 @@ void yygridfreecells(GridColumnRecord& column) {
     column.pCellColours = nullptr;
 }
 
+bool yygridduplicatecells(GridColumnRecord& copy, const GridColumnRecord& column, int rows) {
+    copy.cxWidth = column.cxWidth;
+    copy.iType = column.iType;
+    copy.nMaxLength = column.nMaxLength;
+    if (!yygridallocatecells(copy, rows)) return false;
+    const std::size_t count = rows > 0 ? static_cast<std::size_t>(rows) : 0;
+    if (count == 0) return true;
+    if (column.pValues != nullptr)
+        std::memcpy(copy.pValues, column.pValues, yygridentrysize(column.iType, column.nMaxLength) * count);
+    if (column.pCellFlags != nullptr) std::memcpy(copy.pCellFlags, column.pCellFlags, count);
+    if (column.pCellColours != nullptr) {
+        copy.pCellColours = new (std::nothrow) GridCellColour[count];
+        if (copy.pCellColours == nullptr) {
+            yygridfreecells(copy);
+            return false;
+        }
+        std::memcpy(copy.pCellColours, column.pCellColours, sizeof(GridCellColour) * count);
+    }
+    return true;
+}
+
 char* yygridcelltext(const GridColumnRecord& column, int row) {
     return static_cast<char*>(column.pValues) + yygridentrysize(GridText, column.nMaxLength) * static_cast<std::size_t>(row);
 }

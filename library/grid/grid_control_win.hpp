@@ -9,6 +9,8 @@
 
 #include "grid/grid_records.hpp"
 
+struct FieldRecord;
+
 // Private messages of "KBNGRID".
 constexpr UINT GM_SETUPCOLUMNS = WM_USER + 1;
 constexpr UINT GM_SETUPROWLABELS = WM_USER + 2;
@@ -53,6 +55,13 @@ void yygridcellsresized(HWND grid);
 // Creates row-label window i (one empty item, the grid's font, subclassed), hidden.
 HWND yygridmakelabelwindow(HWND grid, GridControlRecord* g, int i, int y, int height);
 void YYMapDialogRect(HWND window, RECT& r);
+// A control's field record, a new one attached when it has none; null, with the control
+// destroyed, when none can be made.
+FieldRecord* yygridcontrolrecord(HWND control);
+// A column control's settings from another: a numeric field's range, spin steps, step origin and
+// spin-box range; a combo box's items from position first on, with its selection.
+void yygridcopynumericsettings(FieldRecord& to, const FieldRecord& from);
+void yygridcopymenuitems(HWND to, HWND from, int first);
 void yyGridSendScrollMessage(HWND grid, UINT message, WPARAM wParam, LPARAM lParam, int extend);
 // Header widths to the visible columns.
 void yygridheaderwidths(HWND grid);

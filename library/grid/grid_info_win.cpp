@@ -230,7 +230,7 @@ void yygridsetrows(int& field, int rows) {
     HWND grid = nullptr;
     if (recordOf(field, &grid) == nullptr) return;
     yygridsetrows2(grid, field, rows);
-    if (field == 0) yyGridWinSize();
+    if (field == 0) yyGridWinSize(yygridwindowrecord(-2));
 }
 
 void yygridredefine(int& field, int columns, const int* positions, const int* widths) {
@@ -279,7 +279,7 @@ void yygridredefine(int& field, int columns, const int* positions, const int* wi
     } else {
         SendMessageA(grid, GM_LAYOUT, 0, 0);
         if (hadFocus && IsWindowVisible(grid)) SetFocus(grid);
-        if (field == 0) yyGridWinSize();
+        if (field == 0) yyGridWinSize(yygridwindowrecord(-2));
         if (g->hCells != nullptr) {
             InvalidateRect(g->hCells, nullptr, TRUE);
             UpdateWindow(g->hCells);

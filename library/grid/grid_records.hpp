@@ -119,6 +119,9 @@ std::size_t yygridentrysize(int type, int maxLength);
 bool yygridallocatecells(GridColumnRecord& column, int rows);
 // Frees values, flags and colours.
 void yygridfreecells(GridColumnRecord& column);
+// A column's width, type, length and its rows of values, flags and colours into storage of its
+// own (the column control is not copied); false when an allocation failed (copy then holds none).
+bool yygridduplicatecells(GridColumnRecord& copy, const GridColumnRecord& column, int rows);
 
 // Typed access to one stored cell (the caller checks the type and the row).
 char* yygridcelltext(const GridColumnRecord& column, int row);

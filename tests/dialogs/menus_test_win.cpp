@@ -265,12 +265,7 @@ TEST_F(Menus, AClickOnAButtonIsAMenuEvent) {
     POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     ClientToScreen(top(), &centre);
     SetForegroundWindow(wWindow[0]);
-    SetCursorPos(centre.x, centre.y);
-    INPUT clicks[2] = {};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, clicks, sizeof(INPUT));
+    clickAt(centre);
     WMessageRecord record{};
     ASSERT_EQ(nextEvent(record, {EvMenu}), EvMenu);
     EXPECT_EQ(record.Value1, Open);

@@ -64,32 +64,6 @@ void writeBytes(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
-std::string menuText(HMENU menu, UINT position) {
-    char text[128] = "";
-    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
-    return text;
-}
-
-std::vector<std::string> menuTexts(HMENU menu) {
-    std::vector<std::string> texts;
-    for (int k = 0; k < GetMenuItemCount(menu); ++k) {
-        const UINT state = GetMenuState(menu, static_cast<UINT>(k), MF_BYPOSITION);
-        texts.push_back((state & MF_SEPARATOR) && !(state & MF_POPUP) ? "-" : menuText(menu, static_cast<UINT>(k)));
-    }
-    return texts;
-}
-
-std::vector<int> buttonIds(HWND toolbar) {
-    std::vector<int> ids;
-    const int count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
-    for (int k = 0; k < count; ++k) {
-        TBBUTTON button = {};
-        SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(k), reinterpret_cast<LPARAM>(&button));
-        ids.push_back(button.fsStyle & BTNS_SEP ? 0 : button.idCommand);
-    }
-    return ids;
-}
-
 int buttonState(HWND toolbar, int id) {
     return static_cast<int>(SendMessageA(toolbar, TB_GETSTATE, static_cast<WPARAM>(id), 0));
 }
@@ -609,7 +583,7 @@ int info(int n, int code) {
     return value;
 }
 
-std::string viewLabel(EditorWindowRecord& r, int buffer) { return menuText(r.ViewMenu, static_cast<UINT>(buffer - 1)); }
+std::string viewLabel(EditorWindowRecord& r, int buffer) { return menuTexts(r.ViewMenu).at(static_cast<std::size_t>(buffer - 1)); }
 
 bool viewChecked(EditorWindowRecord& r, int buffer) {
     return (GetMenuState(r.ViewMenu, static_cast<UINT>(buffer - 1), MF_BYPOSITION) & MF_CHECKED) != 0;

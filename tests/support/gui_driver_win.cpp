@@ -1,6 +1,8 @@
 // gui_driver_win.cpp - test helpers that answer boxes and dialogs and pump with a deadline.
 #include "gui_driver_win.hpp"
 
+#include <commctrl.h>
+
 #include <vector>
 
 namespace {
@@ -206,4 +208,35 @@ void typeKeys(const char* text) {
         const SHORT vk = VkKeyScanA(*p);
         pressKeys({static_cast<WORD>(vk & 0xFF)}, (vk & 0x100) != 0);
     }
+}
+
+void clickAt(POINT point) {
+    SetCursorPos(point.x, point.y);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+std::vector<std::string> menuTexts(HMENU menu) {
+    std::vector<std::string> texts;
+    for (int k = 0; k < GetMenuItemCount(menu); ++k) {
+        char text[128] = "";
+        const UINT state = GetMenuState(menu, static_cast<UINT>(k), MF_BYPOSITION);
+        GetMenuStringA(menu, static_cast<UINT>(k), text, sizeof text, MF_BYPOSITION);
+        texts.push_back((state & MF_SEPARATOR) && !(state & MF_POPUP) ? "-" : text);
+    }
+    return texts;
+}
+
+std::vector<int> buttonIds(HWND toolbar) {
+    std::vector<int> ids;
+    const int count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+    for (int k = 0; k < count; ++k) {
+        TBBUTTON button = {};
+        SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(k), reinterpret_cast<LPARAM>(&button));
+        ids.push_back(button.fsStyle & BTNS_SEP ? 0 : button.idCommand);
+    }
+    return ids;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 // While alive, answers every visible dialog of this thread whose title contains titlePart
 // (any dialog when empty) by posting a click on the button with identifier buttonId. It polls
@@ -54,3 +55,10 @@ bool pumpUntil(const std::function<bool()>& done, int timeoutMs);
 
 // The visible top-level dialogs (class "#32770") of this thread, by title.
 std::string visibleDialogTitles();
+
+// A left click with real input at a screen point (not pumped).
+void clickAt(POINT point);
+// The item texts of a menu by position, separators as "-"; the command identifiers of a
+// toolbar's buttons in order, separators as 0.
+std::vector<std::string> menuTexts(HMENU menu);
+std::vector<int> buttonIds(HWND toolbar);

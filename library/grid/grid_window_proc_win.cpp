@@ -465,7 +465,10 @@ void destroyed(HWND frame, GridWindowRecord* w) {
     }
     if (n >= 0 && hMenuRoot[n] != nullptr) yyClearMenuPrompt(hMenuRoot[n], n);
     if (HWND grid = gridWindowGrid(*w)) yyfreefieldrecord(grid, false);
-    if (w->iMode == 1) yyforgetmodalwindow(frame, n);  // the window manager's own close is not taken
+    if (w->iMode == 1) {
+        yyforgetmodalwindow(frame, n);  // the window manager's own close is not taken
+        w->bModalDone = 1;              // however the window went, its loop ends
+    }
     yysetwindowrecord(frame, nullptr);
     if (w->iMode != 1) delete w;  // a modal window's record goes after its loop
 }

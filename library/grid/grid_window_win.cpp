@@ -162,7 +162,10 @@ void yygridwinrevert(int n, int* record) {
         DestroyWindow(w->hStatusBar);
         if (wMessLine[n] == w->hStatusBar) wMessLine[n] = nullptr;
     }
-    if (HWND grid = gridWindowGrid(*w)) DestroyWindow(grid);
+    if (HWND grid = gridWindowGrid(*w)) {
+        yyfreefieldrecord(grid, false);
+        DestroyWindow(grid);
+    }
     if (hClient[n] != nullptr) ShowWindow(hClient[n], SW_SHOW);
     DrawMenuBar(frame);
     delete w;

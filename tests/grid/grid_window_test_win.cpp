@@ -12,6 +12,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/errors.hpp"
@@ -464,6 +465,112 @@ TEST_F(GridWindow, SizeIsFittedToTheGridAndLimitedByIt) {
     EXPECT_EQ(info.ptMinTrackSize.x, smallest.width);
     EXPECT_EQ(info.ptMinTrackSize.y, smallest.height);
     EXPECT_LT(smallest.height, fitted.height);
+    closeChild(n);
+}
+
+TEST_F(GridWindow, APaneOfASplitWindowTakesTheSplitWindowsMenuCommands) {
+    const int n = openChild();
+    int panes[2] = {0, 0};
+    const int flags[2] = {WinSystemMenu | WinStatusBar | WinNoCaption, WinSystemMenu};
+    const int menus[2] = {0, 0};
+    const int toolbars[2][4] = {};
+    int dialogs[2] = {0, 0};
+    const int backgrounds[2] = {-1, -1};
+    yywindowsplit(panes, SplitStacked, flags, -1, menus, toolbars, dialogs, backgrounds, "first", "second");
+    ASSERT_GT(panes[0], 0);
+    WindowSelect(panes[0]);
+    WDialogSelect(501);
+    WGridEdit(GridId, 2, 0, 0, -1, n);
+    ASSERT_EQ(WInfoError(1), 0);
+    GridWindowRecord& w = record(panes[0]);
+    HWND split = wWindow[n];
+    EXPECT_EQ(GetMenu(split), w.hMenuBar);
+
+    // A pane without caption: five status-bar parts, the file name in the last.
+    EXPECT_EQ(SendMessageA(wMessLine[panes[0]], SB_GETPARTS, 0, 0), 5);
+    std::strcpy(w.szFileName, "pane.csv");
+    yyGridTitle(wWindow[panes[0]]);
+    EXPECT_EQ(statusText(wMessLine[panes[0]], 4), "pane.csv");
+
+    // The split window's menu commands and pop-ups reach the pane's grid window.
+    SendMessageA(split, WM_COMMAND, GridWinSelectAll, 0);
+    EXPECT_EQ(g(panes[0])->iSelFirstRow, 0);
+    EXPECT_EQ(g(panes[0])->iSelLastRow, g(panes[0])->nRows - 1);
+    SendMessageA(split, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(w.hFileMenu), 0);
+    EXPECT_FALSE(grayed(w.hFileMenu, GridWinSaveSelection));
+    collectEvents();
+    SendMessageA(split, WM_COMMAND, 40001, 0);  // not a grid command: the pane's menu event
+    WMessageRecord event{};
+    ASSERT_EQ(nextEvent(event, {EvMenu}), EvMenu);
+    EXPECT_EQ(event.Win, panes[0]);
+    EXPECT_EQ(event.Value1, 40001);
+    closeChild(n);
+}
+
+TEST_F(GridWindow, TitlePromptsAndTooltips) {
+    const int n = openChild(Framed, 0, "Stations");
+    WGridEdit(GridId, 2);
+    HWND frame = wWindow[n];
+    GridWindowRecord& w = record(n);
+    std::strcpy(w.szFileName, "c:\\data\\grid.csv");
+    yyGridTitle(frame);
+    char title[128] = "";
+    GetWindowTextA(frame, title, sizeof title);
+    EXPECT_STREQ(title, "Stations - [c:\\data\\grid.csv]");
+
+    SendMessageA(frame, WM_ENTERMENULOOP, 0, 0);
+    struct Case {
+        WPARAM wParam;
+        HMENU menu;
+        const char* prompt;
+    } cases[] = {
+        {MAKEWPARAM(GridWinSort, MF_STRING), w.hEditMenu, "Sorts the rows of the grid"},
+        {MAKEWPARAM(GridWinExit, MF_STRING), w.hFileMenu, "Closes the grid; prompts you to save changes"},
+        {MAKEWPARAM(1, MF_POPUP), w.hMenuBar, "Commands for Editing and Sorting cells"},
+        {MAKEWPARAM(2, MF_POPUP), w.hMenuBar, "Commands for Searching and Navigation"},
+        {MAKEWPARAM(0, MF_SEPARATOR), w.hEditMenu, ""},
+    };
+    for (const Case& c : cases) {
+        SendMessageA(frame, WM_MENUSELECT, c.wParam, reinterpret_cast<LPARAM>(c.menu));
+        EXPECT_EQ(statusText(wMessLine[n], 255), c.prompt);
+    }
+    SendMessageA(frame, WM_EXITMENULOOP, 0, 0);
+    EXPECT_EQ(statusText(wMessLine[n], 1), "\t\t1");
+
+    for (const auto& [id, text] : std::vector<std::pair<int, std::string>>{{GridWinPrint, "Print"}, {GridWinFind, "Find"}, {GridWinPaste, "Paste"}}) {
+        NMTTDISPINFOA info{};
+        info.hdr.hwndFrom = w.hTooltips;
+        info.hdr.idFrom = static_cast<UINT_PTR>(id);
+        info.hdr.code = TTN_GETDISPINFOA;
+        SendMessageA(frame, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        EXPECT_EQ(std::string(info.lpszText), text);
+    }
+    closeChild(n);
+}
+
+TEST_F(GridWindow, SemiModelessWindowCountsItselfAndDisablesTheDialog) {
+    const int before = nSemi;
+    const int n = openChild();
+    WGridEdit(GridId, 3);
+    EXPECT_EQ(nSemi, before + 1);
+    EXPECT_FALSE(IsWindowEnabled(GetParent(source)));
+    EXPECT_TRUE(IsWindowEnabled(wWindow[n]));
+    closeChild(n);
+    EXPECT_EQ(nSemi, before);
+    EXPECT_TRUE(IsWindowEnabled(GetParent(source)));
+}
+
+TEST_F(GridWindow, RevertingLeavesAPlainChild) {
+    const int n = openChild();
+    WGridEdit(GridId, 2);
+    ASSERT_NE(yygridwindowrecord(n), nullptr);
+    int dialog = 0, result = -1;
+    yywindowrevert(dialog, 0, result);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(yygridwindowrecord(n), nullptr);
+    EXPECT_EQ(GetMenu(wWindow[n]), nullptr);
+    EXPECT_EQ(GetDlgItem(wWindow[n], 1002), nullptr);
+    EXPECT_TRUE(IsWindowVisible(hClient[n]));
     closeChild(n);
 }
 

@@ -499,7 +499,7 @@ TEST_F(GridWindow, APaneOfASplitWindowTakesTheSplitWindowsMenuCommands) {
     SendMessageA(split, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(w.hFileMenu), 0);
     EXPECT_FALSE(grayed(w.hFileMenu, GridWinSaveSelection));
     collectEvents();
-    SendMessageA(split, WM_COMMAND, 40001, 0);  // not a grid command: the pane's menu event
+    PostMessageA(split, WM_COMMAND, 40001, 0);  // not a grid command: the pane's menu event
     WMessageRecord event{};
     ASSERT_EQ(nextEvent(event, {EvMenu}), EvMenu);
     EXPECT_EQ(event.Win, panes[0]);
@@ -532,7 +532,7 @@ TEST_F(GridWindow, TitlePromptsAndTooltips) {
     };
     for (const Case& c : cases) {
         SendMessageA(frame, WM_MENUSELECT, c.wParam, reinterpret_cast<LPARAM>(c.menu));
-        EXPECT_EQ(statusText(wMessLine[n], 255), c.prompt);
+        EXPECT_EQ(statusText(wMessLine[n], 0), c.prompt);  // the simple part, read as part 0
     }
     SendMessageA(frame, WM_EXITMENULOOP, 0, 0);
     EXPECT_EQ(statusText(wMessLine[n], 1), "\t\t1");

@@ -316,6 +316,13 @@ HWND copyGrid(HWND frame, HWND source, const RECT& area, HFONT font) {
     }
     SendMessageA(grid, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     yygridcopy(grid, source);
+    // The copy took the dialog's font, which goes with the dialog: its own copy instead.
+    if (GridControlRecord* g = yygridrecord(grid)) {
+        g->hFont = font;
+        if (g->hHeader != nullptr) SendMessageA(g->hHeader, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        for (int i = 0; i < g->nRowLabelWindowsAllocated && g->pRowLabelWindows != nullptr; ++i)
+            if (g->pRowLabelWindows[i] != nullptr) SendMessageA(g->pRowLabelWindows[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
     if (!ownStorage(grid, source)) {
         yyfreefieldrecord(grid, false);
         DestroyWindow(grid);

@@ -144,6 +144,17 @@ TEST_F(GridWindow, PublicRoutineReportsEveryStatus) {
     EXPECT_EQ(menuTexts(GetMenu(wWindow[n])), (std::vector<std::string>{"&File", "&Edit", "&Search"}));
     closeChild(n);
 
+    // A modeless window with a menu inside a window that is no split window: no menu bar, 1051.
+    {
+        const int outer = openChild();
+        const int inner = openChild(Framed | WinInside, outer);
+        WGridEdit(GridId, 2, 30999);
+        EXPECT_EQ(WInfoError(1), 1051);
+        ASSERT_NE(yygridwindowrecord(inner), nullptr);
+        EXPECT_EQ(record(inner).hMenuBar, nullptr);
+        closeChild(outer);
+    }
+
     // An inside window cannot be semi-modeless: mode 2 with status 5, and no error.
     const int outer = openChild();
     const int inner = openChild(Framed | WinInside, outer);
@@ -172,6 +183,7 @@ TEST_F(GridWindow, CopyKeepsStorageOfItsOwnAndOutlivesNothing) {
     EXPECT_NE(g(n)->pColumns, yygridrecord(source)->pColumns);
     EXPECT_EQ(g(n)->bSharesStorage, 0);
     EXPECT_EQ(record(n).iLastCell, 0x40001);
+    EXPECT_NE(g(n)->hFont, yygridrecord(source)->hFont);  // a font of its own, outliving the dialog's
 
     // Field 0 names the window's grid; the dialog's grid keeps its own cells.
     int zero = 0;
@@ -263,6 +275,7 @@ TEST_F(GridWindow, CellChangesReachTheStatusBarAndTheEvents) {
     pressKeys({VK_DOWN});
     ASSERT_EQ(nextEvent(event, {EvFieldChanged}), EvFieldChanged);
     EXPECT_EQ(event.PosY, yypackcell(Level, 4));
+    EXPECT_EQ(event.PosX, yypackcell(Level, 3));  // a new wait: the cell reported last
     EXPECT_EQ(statusText(wMessLine[n], 1), "\t\t5");
     closeChild(n);
 }

@@ -587,4 +587,22 @@ TEST_F(GridWindow, RevertingLeavesAPlainChild) {
     closeChild(n);
 }
 
+TEST_F(GridWindow, AnApplicationMenuFollowsTheGridMenusAndItsKeysWork) {
+    const int n = openChild();
+    WGridEdit(GridId, 2, 30100);
+    ASSERT_EQ(WInfoError(1), 0);
+    EXPECT_EQ(menuTexts(GetMenu(wWindow[n])), (std::vector<std::string>{"&File", "&Edit", "&Search", "&Stations"}));
+    SetForegroundWindow(wWindow[n]);
+    SetFocus(gridOf(n));
+    pump();
+    collectEvents();
+    // The application's key, through the window manager's loop: a menu event of the window.
+    pressKeys({'Q'}, false, true);
+    WMessageRecord event{};
+    ASSERT_EQ(nextEvent(event, {EvMenu}), EvMenu);
+    EXPECT_EQ(event.Win, n);
+    EXPECT_EQ(event.Value1, 30101);
+    closeChild(n);
+}
+
 }  // namespace

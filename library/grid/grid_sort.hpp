@@ -2,7 +2,6 @@
 // rows), the comparison of its keys and the keys of empty cells (portable).
 #pragma once
 
-#include <cstring>
 #include <limits>
 #include <string>
 #include <type_traits>
@@ -40,11 +39,14 @@ int compareNumbers(T a, T b, T empty) {
 // Unsigned bytes, the shorter text padded with blanks.
 inline int compareTexts(const std::string& a, const std::string& b) {
     const std::size_t common = a.size() < b.size() ? a.size() : b.size();
-    if (const int c = std::memcmp(a.data(), b.data(), common); c != 0) return c < 0 ? -1 : 1;
+    const auto* x = reinterpret_cast<const unsigned char*>(a.data());
+    const auto* y = reinterpret_cast<const unsigned char*>(b.data());
+    for (std::size_t i = 0; i < common; ++i)
+        if (x[i] != y[i]) return x[i] < y[i] ? -1 : 1;
     const std::string& longer = a.size() > b.size() ? a : b;
     for (std::size_t i = common; i < longer.size(); ++i) {
-        const unsigned char x = static_cast<unsigned char>(longer[i]);
-        if (x != ' ') return (x > ' ') == (&longer == &a) ? 1 : -1;
+        const unsigned char z = static_cast<unsigned char>(longer[i]);
+        if (z != ' ') return (z > ' ') == (&longer == &a) ? 1 : -1;
     }
     return 0;
 }

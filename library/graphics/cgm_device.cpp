@@ -340,13 +340,10 @@ void metafileHeader() {
 }
 
 void gradientFill() {
-    GraphicsState& g = state();
-    const int n = yyvertexcount(g.GradientVertexCount);
-    yygradientsize(n);
-    for (int i = 1; i <= n; ++i) {
-        g.GradientX[static_cast<std::size_t>(i)] = yytrunc(g.PolygonX[static_cast<std::size_t>(i)]);
-        g.GradientY[static_cast<std::size_t>(i)] = yytrunc(g.PolygonY[static_cast<std::size_t>(i)]);
-    }
+    yygradientvertices([](float x, float y, int& vdcX, int& vdcY) {
+        vdcX = yytrunc(x);
+        vdcY = yytrunc(y);
+    });
     yygradientfill(2, 0, 0, 0, 0, nullptr, yygcgm9);
 }
 

@@ -59,3 +59,14 @@ void yygradientsize(int count) {
     growTo(g.GradientY, count);
     growTo(g.GradientColour, count);
 }
+
+int yygradientvertices(void (*toDevice)(float x, float y, int& deviceX, int& deviceY)) {
+    GraphicsState& g = gravim.graphics;
+    const int count = yyvertexcount(g.GradientVertexCount);
+    yygradientsize(count);
+    for (int i = 1; i <= count; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        toDevice(g.PolygonX[k], g.PolygonY[k], g.GradientX[k], g.GradientY[k]);
+    }
+    return count;
+}

@@ -65,6 +65,9 @@ void yypolygonsize(int count);
 int yyvertexcount(int requested);
 // Makes room for vertices 1..count in GradientX, GradientY and GradientColour.
 void yygradientsize(int count);
+// GradientX and GradientY of vertices 1..n: PolygonX and PolygonY in the device's units through
+// toDevice, n being GradientVertexCount bounded by the vertices the polygon lists hold. Returns n.
+int yygradientvertices(void (*toDevice)(float x, float y, int& deviceX, int& deviceY));
 
 // OpImage's file (OperandText) loaded into width x height RGBValues with the loader silenced, for
 // the devices and drivers that draw images themselves: on failure OperandValue takes the error

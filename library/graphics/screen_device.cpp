@@ -334,14 +334,10 @@ int gradientPixel(float value) {
 
 void gradientFill() {
     GraphicsState& g = gravim.graphics;
-    const int count = yyvertexcount(g.GradientVertexCount);
-    g.GradientVertexCount = count;
-    yygradientsize(count);
-    for (int i = 1; i <= count; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        g.GradientX[k] = gradientPixel(g.PolygonX[k]);
-        g.GradientY[k] = row(gradientPixel(g.PolygonY[k]));
-    }
+    g.GradientVertexCount = yygradientvertices([](float x, float y, int& column, int& pixelRow) {
+        column = gradientPixel(x);
+        pixelRow = row(gradientPixel(y));
+    });
     yygradientfill(g.screenDevice.GradientFillType, g.clipPixelX1, row(g.clipPixelY2), g.clipPixelX2, row(g.clipPixelY1),
                    yywinpointrgb, yywingradfill);
 }

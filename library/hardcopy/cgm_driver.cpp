@@ -425,13 +425,11 @@ void image() {
 void gradientFill() {
     GraphicsState& g = gravim.graphics;
     g.pageDrawn = 1;
-    const int count = yyvertexcount(g.GradientVertexCount);
-    yygradientsize(count);
-    for (int i = 1; i <= count; ++i) {
-        const CgmPoint p = vdc(g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)]);
-        g.GradientX[static_cast<std::size_t>(i)] = p.x;
-        g.GradientY[static_cast<std::size_t>(i)] = p.y;
-    }
+    yygradientvertices([](float x, float y, int& vdcX, int& vdcY) {
+        const CgmPoint p = vdc(x, y);
+        vdcX = p.x;
+        vdcY = p.y;
+    });
     yygradientfill(2, 0, 0, 0, 0, nullptr, yycgm9);
 }
 

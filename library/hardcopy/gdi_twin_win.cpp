@@ -108,14 +108,10 @@ void yytwinimage(int target) {
 void yytwingradient(int kind, GradientPixel pixel, GradientPolygon polygon) {
     GraphicsState& g = gravim.graphics;
     g.pageDrawn = 1;
-    const int count = yyvertexcount(g.GradientVertexCount);
-    g.GradientVertexCount = count;
-    yygradientsize(count);
-    for (int i = 1; i <= count; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        g.GradientX[k] = yydevicex(g.PolygonX[k]);
-        g.GradientY[k] = yydevicey(g.PolygonY[k]);
-    }
+    g.GradientVertexCount = yygradientvertices([](float x, float y, int& deviceX, int& deviceY) {
+        deviceX = yydevicex(x);
+        deviceY = yydevicey(y);
+    });
     const DeviceBox box = yyareabox(false);
     yygradientfill(kind, box.left, box.top, box.right, box.bottom, pixel, polygon);
 }

@@ -326,12 +326,10 @@ void gradientFill() {
     GraphicsState& g = gravim.graphics;
     const RasterState& r = gravim.raster;
     g.pageDrawn = 1;
-    const int count = yyvertexcount(g.GradientVertexCount);
-    yygradientsize(count);
-    for (int i = 1; i <= count; ++i) {
-        g.GradientX[static_cast<std::size_t>(i)] = toColumn(g.PolygonX[static_cast<std::size_t>(i)]);
-        g.GradientY[static_cast<std::size_t>(i)] = toRow(g.PolygonY[static_cast<std::size_t>(i)]);
-    }
+    yygradientvertices([](float x, float y, int& column, int& row) {
+        column = toColumn(x);
+        row = toRow(y);
+    });
     yyrgbpixelcacheclear();
     yygradientfill(1, r.RasterClipXMin, r.RasterClipYMin, r.RasterClipXMax, r.RasterClipYMax, yyvra5, nullptr);
 }

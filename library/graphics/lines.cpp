@@ -10,6 +10,17 @@ namespace {
 
 enum class Edge { Top, Bottom, Right, Left };
 
+// A segment along one axis, its ends a and b on that axis, cut to low..high; false when it lies
+// wholly outside.
+bool cutSpan(float& a, float& b, float low, float high) {
+    if (std::min(a, b) > high || std::max(a, b) < low) return false;
+    float& lower = a <= b ? a : b;
+    float& upper = a <= b ? b : a;
+    lower = std::max(lower, low);
+    upper = std::min(upper, high);
+    return true;
+}
+
 }  // namespace
 
 int yybox(float x, float y) {
@@ -28,27 +39,11 @@ void yyclip(float& x1, float& y1, float& x2, float& y2, int& visible) {
     visible = 1;
     if (yybox(x1, y1) == 1 && yybox(x2, y2) == 1) return;
     if (yytrunc(x1) == yytrunc(x2)) {
-        if (std::min(y1, y2) > g.clipY2 || std::max(y1, y2) < g.clipY1) {
-            visible = 0;
-            return;
-        }
-        float& lower = y1 <= y2 ? y1 : y2;
-        float& upper = y1 <= y2 ? y2 : y1;
-        lower = std::max(lower, g.clipY1);
-        upper = std::min(upper, g.clipY2);
-        visible = yybox(x1, y1);
+        visible = cutSpan(y1, y2, g.clipY1, g.clipY2) ? yybox(x1, y1) : 0;
         return;
     }
     if (yytrunc(y1) == yytrunc(y2)) {
-        if (std::min(x1, x2) > g.clipX2 || std::max(x1, x2) < g.clipX1) {
-            visible = 0;
-            return;
-        }
-        float& left = x1 <= x2 ? x1 : x2;
-        float& right = x1 <= x2 ? x2 : x1;
-        left = std::max(left, g.clipX1);
-        right = std::min(right, g.clipX2);
-        visible = yybox(x1, y1);
+        visible = cutSpan(x1, x2, g.clipX1, g.clipX2) ? yybox(x1, y1) : 0;
         return;
     }
     // The line through both ends, cut with each edge in turn.

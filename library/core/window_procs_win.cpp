@@ -333,12 +333,7 @@ LRESULT frameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_ACTIVATEAPP:
         if (wParam && gPal256 != nullptr) {
-            if (const int n = yygetwindowindex(frame); n >= 0 && hClient[n] != nullptr) {
-                HDC dc = GetDC(hClient[n]);
-                SelectPalette(dc, gPal256, FALSE);
-                RealizePalette(dc);
-                ReleaseDC(hClient[n], dc);
-            }
+            if (const int n = yygetwindowindex(frame); n >= 0 && hClient[n] != nullptr) yyscreenpalettewindow(hClient[n]);
         } else if (!wParam) {
             for (HWND window : wWindow)
                 if (window != nullptr) SendMessageA(window, WM_NCACTIVATE, FALSE, 0);
@@ -598,14 +593,6 @@ bool paintFromSnapshot(HWND client) {
     return true;
 }
 
-void realizePalette(HWND client) {
-    if (gPal256 == nullptr) return;
-    HDC dc = GetDC(client);
-    SelectPalette(dc, gPal256, FALSE);
-    RealizePalette(dc);
-    ReleaseDC(client, dc);
-}
-
 // Keeps a window's expose or resize that arrived outside the library's own dispatch, so that a
 // later wait returns it even when the slot is reset or overwritten.
 void parkIfOutside(HWND client, int type, bool resizeSeen) {
@@ -677,7 +664,7 @@ LRESULT clientMessage(HWND client, UINT message, WPARAM wParam, LPARAM lParam) {
         return 1;
     }
     case WM_PAINT: {
-        realizePalette(client);
+        yyscreenpalettewindow(client);
         if (wBlitOn != 0 && paintFromSnapshot(client)) return 0;
         const int kind = yywindowkind(frameOf(client));
         if (kind != KindDialog && kind != KindSplit) yyinterpretmessage(EvExpose, 0, wParam, lParam, client);
@@ -695,9 +682,9 @@ LRESULT clientMessage(HWND client, UINT message, WPARAM wParam, LPARAM lParam) {
         yyinterpretmessage(EvTimer, 0, wParam, lParam, client);
         return 0;
     case WM_PALETTECHANGED:
-        if (reinterpret_cast<HWND>(wParam) != client) realizePalette(client);
+        if (reinterpret_cast<HWND>(wParam) != client) yyscreenpalettewindow(client);
         return 0;
-    case WM_QUERYNEWPALETTE: realizePalette(client); return TRUE;
+    case WM_QUERYNEWPALETTE: yyscreenpalettewindow(client); return TRUE;
     case WM_MENUSELECT:
     case WM_ENTERMENULOOP:
     case WM_EXITMENULOOP: return SendMessageA(frameOf(client), message, wParam, lParam);

@@ -154,10 +154,20 @@ void yywinpalette256(int index, int rgb, int flag) {
         entry = {static_cast<BYTE>(rgb & 255), static_cast<BYTE>((rgb >> 8) & 255), static_cast<BYTE>((rgb >> 16) & 255), 0};
         SetPaletteEntries(gPal256, static_cast<UINT>(index), 1, &entry);
     }
-    if ((flag == 0 || flag == 3) && gDC != nullptr) {
-        SelectPalette(gDC, gPal256, FALSE);
-        RealizePalette(gDC);
-    }
+    if ((flag == 0 || flag == 3) && gDC != nullptr) yyscreenpaletteselect(gDC);
+}
+
+void yyscreenpaletteselect(HDC dc) {
+    if (gPal256 == nullptr) return;
+    SelectPalette(dc, gPal256, FALSE);
+    RealizePalette(dc);
+}
+
+void yyscreenpalettewindow(HWND window) {
+    if (gPal256 == nullptr) return;
+    HDC dc = GetDC(window);
+    yyscreenpaletteselect(dc);
+    ReleaseDC(window, dc);
 }
 
 void yyscreenpalettecreate(const PALETTEENTRY* entries, int count) {
@@ -179,10 +189,7 @@ void yyscreentargetselected(HDC dc) {
     SetROP2(dc, gPlotmode);
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_BASELINE);
-    if (gPal256 != nullptr) {
-        SelectPalette(dc, gPal256, FALSE);
-        RealizePalette(dc);
-    }
+    yyscreenpaletteselect(dc);
     if (gFont != nullptr) gFontOld = static_cast<HFONT>(SelectObject(dc, gFont));
     yywinlinestyles();
     yywincreatepen();

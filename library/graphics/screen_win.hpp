@@ -60,6 +60,10 @@ void yyscreenclosed();
 // The root palette of a palette display: `count` entries (at most 256), made when the root
 // window opens.
 void yyscreenpalettecreate(const PALETTEENTRY* entries, int count);
+// On a palette display the root palette selected into a context and realised, or into a
+// window's own context; nothing otherwise.
+void yyscreenpaletteselect(HDC dc);
+void yyscreenpalettewindow(HWND window);
 // Releases the current drawing target other than a window: the displaced pen and font go back
 // into gDC; a field's context is released, a bitmap's memory context deleted, or the metafile
 // target forgotten.

@@ -81,7 +81,7 @@ bool movePixels(HBITMAP bitmap, int width, int height, std::vector<unsigned>& pi
     BITMAPINFO info = topDownInfo(width, height);
     if (read) pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
     HDC dc = CreateCompatibleDC(wDC);
-    if (gPal256 != nullptr) SelectPalette(dc, gPal256, FALSE), RealizePalette(dc);
+    yyscreenpaletteselect(dc);
     const UINT rows = static_cast<UINT>(height);
     const int moved = read ? GetDIBits(dc, bitmap, 0, rows, pixels.data(), &info, DIB_RGB_COLORS)
                            : SetDIBits(dc, bitmap, 0, rows, pixels.data(), &info, DIB_RGB_COLORS);

@@ -48,10 +48,7 @@ HDC yybitmapcontext(HDC like, HBITMAP bitmap) {
         DeleteDC(dc);
         return nullptr;
     }
-    if (gPal256 != nullptr) {
-        SelectPalette(dc, gPal256, FALSE);
-        RealizePalette(dc);
-    }
+    yyscreenpaletteselect(dc);
     return dc;
 }
 

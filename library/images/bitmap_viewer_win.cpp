@@ -301,14 +301,6 @@ LRESULT frameMouseActivate(HWND frame) {
     return 0;
 }
 
-void realiseIn(HWND window) {
-    if (gPal256 == nullptr) return;
-    HDC dc = GetDC(window);
-    SelectPalette(dc, gPal256, FALSE);
-    RealizePalette(dc);
-    ReleaseDC(window, dc);
-}
-
 LRESULT frameMessage(HWND frame, int* record, UINT message, WPARAM wParam, LPARAM lParam) {
     HWND viewer = viewerOf(record);
     switch (message) {
@@ -340,7 +332,7 @@ LRESULT frameMessage(HWND frame, int* record, UINT message, WPARAM wParam, LPARA
         yyinterpretmessage(EvCloseRequest, 0, wParam, lParam, frame);
         return 0;
     case WM_ACTIVATEAPP:
-        realiseIn(viewer);
+        yyscreenpalettewindow(viewer);
         return DefWindowProcA(frame, message, wParam, lParam);
     case WM_MOUSEACTIVATE: return frameMouseActivate(frame);
     case WM_GETMINMAXINFO: return frameMinMax(frame, record, reinterpret_cast<MINMAXINFO*>(lParam));
@@ -366,10 +358,7 @@ LRESULT frameMessage(HWND frame, int* record, UINT message, WPARAM wParam, LPARA
 void paintViewer(HWND viewer, const int* record) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(viewer, &paint);
-    if (gPal256 != nullptr) {
-        SelectPalette(dc, gPal256, FALSE);
-        RealizePalette(dc);
-    }
+    yyscreenpaletteselect(dc);
     HDC memory = CreateCompatibleDC(dc);
     // A bitmap deleted behind the viewer's back is no longer drawn.
     HBITMAP shown = yybitmaphandle(yybitmapshownslot(record));
@@ -489,7 +478,7 @@ LRESULT viewerMessage(HWND viewer, int* record, UINT message, WPARAM wParam, LPA
         return 0;
     }
     case WM_PALETTECHANGED:
-        if (reinterpret_cast<HWND>(wParam) != viewer) realiseIn(viewer);
+        if (reinterpret_cast<HWND>(wParam) != viewer) yyscreenpalettewindow(viewer);
         return 0;
     case WM_SETFOCUS:
     case WM_SETCURSOR:

@@ -3,7 +3,9 @@
 // conversion of a text column.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/dialog_calls_win.hpp"
 #include "core/errors_internal.hpp"
@@ -58,10 +60,13 @@ public:
         return rowLabelWidth != 0;
     }
 
+    // Read whole: a text column may hold more than the grid's 32 KB work areas.
     std::string cellText(int column, int row) override {
         int f = field_;
-        text_.assign(GridTextBufferSize, '\0');
-        yygridgetcellstring(f, column, row, text_.data(), GridTextBufferSize);
+        const int size = std::max(GridTextBufferSize, textLength(column));
+        if (text_.size() < static_cast<std::size_t>(size)) text_.resize(static_cast<std::size_t>(size));
+        text_[0] = '\0';
+        yygridgetcellstring(f, column, row, text_.data(), size);
         return text_.c_str();
     }
     int checkValue(int column, int row) override {
@@ -142,6 +147,17 @@ public:
     }
 
 private:
+    int textLength(int column) {
+        if (lengths_.empty()) lengths_.assign(static_cast<std::size_t>(std::max(columns(), 0)), -1);
+        if (column < 0 || column >= static_cast<int>(lengths_.size())) return 0;
+        int& length = lengths_[static_cast<std::size_t>(column)];
+        if (length < 0) {
+            int f = field_;
+            length = 0;
+            yygridcelllength(f, column, length);
+        }
+        return length;
+    }
     int info(int code) {
         int f = field_, value = 0;
         yygridgetinfo(f, code, value);
@@ -151,6 +167,7 @@ private:
     int field_;
     HWND grid_;  // for the checks that take the window
     std::string text_;
+    std::vector<int> lengths_;  // each column's text length with its NUL, read once
 };
 
 // The checks every routine makes first: a dialog for a field, and a grid; the grid's window.

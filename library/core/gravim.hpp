@@ -415,6 +415,16 @@ struct GridState {
     int sortDescending = 0;
     int sortIgnoreCase = 0;
     int sortMoveLabels = 0;
+    // What the grid window's sort and HTML commands keep from one call to the next, for the
+    // whole program (grid/grid_window_commands_*win.cpp).
+    int windowSortDescending = 0;   // the second order button
+    int windowSortMatchCase = 0;
+    int htmlTableOnly = 0;          // else a whole page
+    int htmlLetters = 0;            // check boxes as "Y" and "N", else as symbols
+    int htmlCentre = 0;
+    int htmlColours = 1;
+    Text<1024> htmlTitle;
+    int htmlBorder = 1;
 };
 
 struct GravimState {

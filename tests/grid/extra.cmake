@@ -16,3 +16,7 @@ if(WIN32)
   add_test(NAME grid_printed_readers COMMAND /usr/bin/python3 ${dir}/read_grid_printed.py ${grid_printed})
   set_tests_properties(grid_printed_readers PROPERTIES FIXTURES_REQUIRED grid_printed)
 endif()
+# The grid window's commands show the library's own dialogs.
+if(WIN32)
+  target_sources(${target} PRIVATE $<TARGET_OBJECTS:gravimonderresources>)
+endif()

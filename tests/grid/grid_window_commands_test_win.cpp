@@ -22,6 +22,7 @@
 #include "grid_fixture_win.hpp"
 #include "resources/library_ids.h"
 #include "gui_driver_win.hpp"
+#include "scratch.hpp"
 #include "test_printer_win.hpp"
 
 namespace {
@@ -549,6 +550,280 @@ TEST_F(GridWindowCommands, PrintStoresTheOptionsAndPrintsCancelPrintsNothing) {
     ASSERT_TRUE(waitForPrintedOutput(printer, 15000));
     EXPECT_NE(printer.output().find("%%Page:"), std::string::npos);
     expectCallerStateBack();
+}
+
+// ---- Files ------------------------------------------------------------------------------------
+
+constexpr int FileNameBox = 0x47C;  // the file dialog's name box
+
+// The file dialog's action: notes the name it proposes, types a name and presses a button.
+std::function<void(HWND)> chooseName(std::string name, std::string* proposed = nullptr, int button = IDOK) {
+    return [name, proposed, button](HWND dialog) {
+        if (isMessageBox(dialog)) return;
+        if (proposed != nullptr) *proposed = textOf(GetDlgItem(dialog, FileNameBox));
+        SetDlgItemTextA(dialog, FileNameBox, name.c_str());
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    };
+}
+
+void writeText(const std::string& path, const std::string& text) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// The caller's texts of the file commands, as the grid window's record holds them.
+struct FileCall {
+    char name[260] = {};
+    char filter[1001] = {};
+    int filterIndex = 1, result = -1;
+};
+
+TEST_F(GridWindowCommands, SaveAsChoosesTheNameASelectionOnlyItsFolderAndCancelNothing) {
+    ScratchFolder scratch;
+    WGridRows(GridId, 3);
+    putNames({"first", "second", "third"});
+    const std::string whole = scratch.path() + "\\whole.csv";
+
+    // No name yet: Save asks like Save As; the chosen name becomes the window's.
+    FileCall call;
+    std::string proposed = "x";
+    {
+        AutoAct act("Select File", chooseName(whole, &proposed));
+        yygridwinsave(window, 0, call.result, call.filterIndex, 0, 0, -1, -1, -1, -1, call.name, call.filter);
+        EXPECT_EQ(act.acted(), 1);
+    }
+    EXPECT_EQ(proposed, "");
+    EXPECT_EQ(call.result, 1);
+    EXPECT_EQ(std::string(call.name), whole);
+    EXPECT_NE(readWholeFile(whole).find("third"), std::string::npos);
+    expectCallerStateBack();
+
+    // A selection proposes the folder only and leaves the window's name alone.
+    const std::string part = scratch.path() + "\\part.csv";
+    {
+        AutoAct act("Select File", chooseName(part, &proposed));
+        yygridwinsave(window, 1, call.result, call.filterIndex, 0, 0, 0, 1, 0, 0, call.name, call.filter);
+    }
+    EXPECT_EQ(proposed.find("whole"), std::string::npos) << proposed;
+    EXPECT_EQ(call.result, 1);
+    EXPECT_EQ(std::string(call.name), whole);
+    const std::string written = readWholeFile(part);
+    EXPECT_NE(written.find("second"), std::string::npos);
+    EXPECT_EQ(written.find("third"), std::string::npos);
+
+    // Cancel: nothing written, the name kept.
+    DeleteFileA(part.c_str());
+    {
+        AutoAct act("Select File", chooseName(part, nullptr, IDCANCEL));
+        yygridwinsave(window, 1, call.result, call.filterIndex, 0, 0, -1, -1, -1, -1, call.name, call.filter);
+    }
+    EXPECT_EQ(call.result, 0);
+    EXPECT_EQ(std::string(call.name), whole);
+    EXPECT_FALSE(exists(part));
+}
+
+TEST_F(GridWindowCommands, SaveKeepsABackupAndReportsAFileThatCannotBeOpened) {
+    ScratchFolder scratch;
+    WGridRows(GridId, 2);
+    putNames({"new", "rows"});
+    FileCall call;
+    const std::string path = scratch.path() + "\\data.csv";
+    std::strcpy(call.name, path.c_str());
+    writeText(path, "old contents\r\n");
+    gravim.core.lastError = 77;
+    yygridwinsave(window, 0, call.result, call.filterIndex, 1, 0, -1, -1, -1, -1, call.name, call.filter);
+    EXPECT_EQ(call.result, 1);
+    EXPECT_EQ(gravim.core.lastError, 77);
+    EXPECT_EQ(readWholeFile(path + ".bak"), "old contents\r\n");
+    EXPECT_NE(readWholeFile(path).find("rows"), std::string::npos);
+
+    // A folder that does not exist: the box, result 0 and the open error kept for the caller.
+    std::strcpy(call.name, (scratch.path() + "\\missing\\data.csv").c_str());
+    Boxes boxes;
+    {
+        AutoAct act("", boxes.answering(IDOK));
+        yygridwinsave(window, 0, call.result, call.filterIndex, 0, 0, -1, -1, -1, -1, call.name, call.filter);
+    }
+    EXPECT_EQ(call.result, 0);
+    EXPECT_EQ(boxes.seen, (std::vector<std::string>{"File Error: Error opening file"}));
+    EXPECT_EQ(gravim.core.lastError, 1);
+    expectCallerStateBack();
+}
+
+TEST_F(GridWindowCommands, OpenLoadsReportsDataErrorsAndTakesTheChosenName) {
+    ScratchFolder scratch;
+    const std::string path = scratch.path() + "\\stations.csv";
+    writeText(path, "\"alpha\",1\r\n\"beta\",xx\r\n\"gamma\",3\r\n");
+    WGridRows(GridId, 3);
+    focusCell(Name, 2);
+    FileCall call;
+    Boxes boxes;
+    gravim.core.lastError = 77;
+    {
+        AutoAct box("", boxes.answering(IDOK));
+        AutoAct act("Select File", chooseName(path));
+        yygridwinload(window, 1, 0, call.result, call.filterIndex, 0, call.name, call.filter);
+    }
+    EXPECT_EQ(call.result, 1);
+    EXPECT_EQ(boxes.seen, (std::vector<std::string>{"Data Error: Non-numeric data found for numeric cell"}));
+    EXPECT_EQ(names(3), (std::vector<std::string>{"alpha", "beta", "gamma"}));
+    EXPECT_EQ(current(), std::make_pair(1, 1));
+    EXPECT_EQ(std::string(call.name), path);
+    EXPECT_EQ(gravim.core.lastError, 77);
+    expectCallerStateBack();
+
+    // A named file that is missing: the box, result 0, the name and the grid unchanged.
+    boxes.seen.clear();
+    std::strcpy(call.name, (scratch.path() + "\\none.csv").c_str());
+    {
+        AutoAct box("", boxes.answering(IDOK));
+        yygridwinload(window, 0, 0, call.result, call.filterIndex, 0, call.name, call.filter);
+    }
+    EXPECT_EQ(call.result, 0);
+    EXPECT_EQ(boxes.seen, (std::vector<std::string>{"File Error: Error opening file"}));
+    EXPECT_EQ(names(3), (std::vector<std::string>{"alpha", "beta", "gamma"}));
+    EXPECT_EQ(gravim.core.lastError, 77);
+
+    // Cancel in the open dialog changes nothing.
+    writeText(path, "\"other\",1\r\n");
+    {
+        AutoAct act("Select File", chooseName(path, nullptr, IDCANCEL));
+        yygridwinload(window, 1, 0, call.result, call.filterIndex, 0, call.name, call.filter);
+    }
+    EXPECT_EQ(call.result, 0);
+    EXPECT_EQ(names(1), (std::vector<std::string>{"alpha"}));
+}
+
+TEST_F(GridWindowCommands, SaveAsHtmlProposesTheNameWritesTheChosenPageAndKeepsTheSettings) {
+    ScratchFolder scratch;
+    WGridRows(GridId, 2);
+    putNames({"north", "south"});
+    const std::string data = scratch.path() + "\\grid.csv";
+    const std::string page = scratch.path() + "\\grid.htm";
+    char name[260] = {};
+    std::strcpy(name, data.c_str());
+    std::string shownName, shownTitle, shownBorder;
+    bool defaults = false, selectionOffered = true;
+    int result = -1;
+    {
+        AutoAct act("HTML Options", [&](HWND dialog) {
+            shownName = textOf(GetDlgItem(dialog, IDC_HTML_FILE));
+            shownTitle = textOf(GetDlgItem(dialog, IDC_HTML_TITLE));
+            shownBorder = textOf(GetDlgItem(dialog, IDC_HTML_BORDER));
+            defaults = isChecked(dialog, IDC_HTML_PAGE) && isChecked(dialog, IDC_HTML_SYMBOLS) &&
+                       !isChecked(dialog, IDC_HTML_CENTRE) && isChecked(dialog, IDC_HTML_COLOURS) &&
+                       isChecked(dialog, IDC_HTML_WHOLEGRID);
+            selectionOffered = IsWindowEnabled(GetDlgItem(dialog, IDC_HTML_SELECTION)) != FALSE;
+            toggle(dialog, IDC_HTML_TABLEONLY);
+            toggle(dialog, IDC_HTML_CENTRE);
+            typeInto(dialog, IDC_HTML_TITLE, "Stations");
+            pressKeys({VK_RETURN});
+        });
+        yygridwinsavehtml(window, -1, -1, -1, -1, result, 0, name);
+    }
+    EXPECT_EQ(shownName, page);
+    EXPECT_EQ(shownTitle, "");
+    EXPECT_EQ(shownBorder, "1");
+    EXPECT_TRUE(defaults);
+    EXPECT_FALSE(selectionOffered);
+    EXPECT_EQ(result, 1);
+    const std::string written = readWholeFile(page);
+    EXPECT_EQ(written.find("<html>"), std::string::npos);  // the table only
+    EXPECT_NE(written.find("<center>"), std::string::npos);
+    EXPECT_NE(written.find("<h2>Stations</h2>"), std::string::npos);
+    EXPECT_NE(written.find("south"), std::string::npos);
+    expectCallerStateBack();
+
+    // The next call shows what was chosen; a selection is offered and chosen; Cancel writes nothing.
+    DeleteFileA(page.c_str());
+    bool kept = false, selectionChosen = false;
+    {
+        AutoAct act("HTML Options", [&](HWND dialog) {
+            kept = isChecked(dialog, IDC_HTML_TABLEONLY) && isChecked(dialog, IDC_HTML_CENTRE) &&
+                   textOf(GetDlgItem(dialog, IDC_HTML_TITLE)) == "Stations";
+            selectionChosen = isChecked(dialog, IDC_HTML_SELECTION) &&
+                              IsWindowEnabled(GetDlgItem(dialog, IDC_HTML_SELECTION)) != FALSE;
+            click(dialog, IDCANCEL);
+        });
+        yygridwinsavehtml(window, 0, 0, 0, 0, result, 0, name);
+    }
+    EXPECT_TRUE(kept);
+    EXPECT_TRUE(selectionChosen);
+    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(exists(page));
+}
+
+TEST_F(GridWindowCommands, SaveAsHtmlAsksForANameAndBeforeReplacingATypedOne) {
+    ScratchFolder scratch;
+    WGridRows(GridId, 1);
+    putNames({"only"});
+    const std::string page = scratch.path() + "\\existing.htm";
+    writeText(page, "old page");
+    char name[260] = {};
+    HWND options = nullptr;
+    int questions = 0;
+    std::vector<std::string> seen;
+    AutoAct boxes("Select File", [&](HWND box) {
+        if (!isMessageBox(box)) return;
+        const std::string text = textOf(GetDlgItem(box, 0xFFFF));
+        seen.push_back(text);
+        if (text == "You must enter a filename") {
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            SetDlgItemTextA(options, IDC_HTML_FILE, page.c_str());
+        } else {
+            // No first: the dialog stays; Yes the second time.
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(questions++ == 0 ? IDNO : IDYES, BN_CLICKED), 0);
+            if (questions == 1) {
+                EXPECT_EQ(readWholeFile(page), "old page");
+            }
+        }
+        click(options, IDOK);
+    });
+    int result = -1;
+    {
+        AutoAct act("HTML Options", [&](HWND dialog) {
+            options = dialog;
+            SetDlgItemTextA(dialog, IDC_HTML_FILE, "");
+            click(dialog, IDOK);
+        });
+        yygridwinsavehtml(window, -1, -1, -1, -1, result, 0, name);
+    }
+    const std::string question = "File already exists:\r" + page + "\rDo you want to replace it?";
+    EXPECT_EQ(seen, (std::vector<std::string>{"You must enter a filename", question, question}));
+    EXPECT_EQ(result, 1);
+    EXPECT_NE(readWholeFile(page).find("only"), std::string::npos);
+}
+
+TEST_F(GridWindowCommands, SaveAsHtmlTakesTheBrowsedNameWithoutAskingAgain) {
+    ScratchFolder scratch;
+    WGridRows(GridId, 1);
+    putNames({"browsed"});
+    const std::string page = scratch.path() + "\\chosen.htm";
+    char name[260] = {};
+    HWND options = nullptr;
+    AutoAct files("Select File", [&](HWND dialog) {
+        if (isMessageBox(dialog)) {
+            ADD_FAILURE() << textOf(GetDlgItem(dialog, 0xFFFF));
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+            return;
+        }
+        chooseName(page)(dialog);
+        click(options, IDOK);
+    });
+    int result = -1;
+    {
+        AutoAct act("HTML Options", [&](HWND dialog) {
+            options = dialog;
+            click(dialog, IDC_HTML_BROWSE);
+        });
+        yygridwinsavehtml(window, -1, -1, -1, -1, result, 0, name);
+    }
+    EXPECT_EQ(result, 1);
+    EXPECT_NE(readWholeFile(page).find("browsed"), std::string::npos);
 }
 
 // ---- A dialog that cannot be loaded -----------------------------------------------------------

@@ -826,6 +826,76 @@ TEST_F(GridWindowCommands, SaveAsHtmlTakesTheBrowsedNameWithoutAskingAgain) {
     EXPECT_NE(readWholeFile(page).find("browsed"), std::string::npos);
 }
 
+// ---- In a real grid window --------------------------------------------------------------------
+
+TEST(GridWindowCommandsInAWindow, TheWindowsCommandsAndKeysRunTheCommands) {
+    HWND source = openGridFixture([] {});
+    int f = GridId;
+    yygridputcellstring(f, Name, 0, 0.0, "north", nullptr, 6, 0);
+    f = GridId;
+    yygridputcellstring(f, Name, 1, 0.0, "south", nullptr, 6, 0);
+    WGridRows(GridId, 2);
+    int n = 0, dialog = 0;
+    yyopenchild(40, 40, 500, 400, n, Plain | WinStatusBar, 0, NoToolbars, dialog, 0, -1, "Grid window");
+    ASSERT_GT(n, 0);
+    WindowSelect(n);
+    WDialogSelect(501);
+    WGridEdit(GridId, 2, 0, 0x100000);  // rows grow and shrink with the row commands
+    GridWindowRecord* w = yygridwindowrecord(n);
+    ASSERT_NE(w, nullptr);
+    HWND copy = gridWindowGrid(*w);
+    auto fact = [&](int code) {
+        int field = 0, value = 0;
+        WindowSelect(n);
+        yygridgetinfo(field, code, value);
+        return value;
+    };
+
+    // Goto Row from the menu, through its dialog.
+    {
+        AutoAct act("Goto Row", [](HWND d) {
+            typeInto(d, IDC_GOTO_LINE, "2");
+            pressKeys({VK_RETURN});
+        });
+        SendMessageA(wWindow[n], WM_COMMAND, GridWinGotoRow, 0);
+        EXPECT_EQ(act.acted(), 1);
+    }
+    EXPECT_EQ(fact(5), 2);
+
+    // The window's keys are the library's table: each shortcut its menus name, to its command.
+    ASSERT_NE(w->hGridAccelerators, nullptr);
+    ACCEL keys[32];
+    const int count = CopyAcceleratorTableA(w->hGridAccelerators, keys, 32);
+    std::vector<std::string> shortcuts;
+    for (int i = 0; i < count; ++i) {
+        std::string key = (keys[i].fVirt & FCONTROL) ? "Ctrl+" : "";
+        if (keys[i].fVirt & FSHIFT) key += "Shift+";
+        if (keys[i].key == VK_F12) key += "F12";
+        else if (keys[i].key == VK_F3) key += "F3";
+        else if (keys[i].key == VK_DELETE) key += "Del";
+        else key += static_cast<char>(keys[i].key);
+        key += '=';
+        key += std::to_string(keys[i].cmd);
+        shortcuts.push_back(key);
+    }
+    EXPECT_EQ(shortcuts, (std::vector<std::string>{"Ctrl+N=32101", "Ctrl+O=32102", "Ctrl+S=32103", "F12=32104",
+                                                   "Ctrl+P=32105", "Ctrl+X=32122", "Ctrl+C=32123", "Ctrl+V=32124",
+                                                   "Del=32125", "Ctrl+I=32128", "Ctrl+Shift+I=32129",
+                                                   "Ctrl+E=32130", "Ctrl+F=32141", "F3=32142"}));
+
+    // Delete Row as its key sends it deletes the current row of the window's copy.
+    SendMessageA(wWindow[n], WM_COMMAND, MAKEWPARAM(GridWinDeleteRow, 1), 0);
+    EXPECT_EQ(fact(3), 1);
+    char text[16] = "";
+    yyGridGetString(yygridrecord(copy), Name, 0, text, sizeof text, 0);
+    EXPECT_STREQ(text, "north");
+    f = GridId;
+    yygridgetcellstring(f, Name, 1, text, sizeof text);
+    EXPECT_STREQ(text, "south");  // the dialog's own grid is never changed
+    closeGridFixture();
+    (void)source;
+}
+
 // ---- A dialog that cannot be loaded -----------------------------------------------------------
 
 TEST_F(GridWindowCommands, EveryDialogCommandSaysWhenItsDialogCannotBeLoaded) {

@@ -7,8 +7,9 @@
 class GridCommandScope {
 public:
     explicit GridCommandScope(int window);
-    // From here on an error reported (by the file routine that writes) is kept for the caller.
-    void keepErrors() { keepErrors_ = true; }
+    // From here on an error reported (by the file routine that writes) is kept for the caller;
+    // what the dialog's fields reported before is not the command's outcome.
+    void keepErrors();
     ~GridCommandScope();
     GridCommandScope(const GridCommandScope&) = delete;
     GridCommandScope& operator=(const GridCommandScope&) = delete;

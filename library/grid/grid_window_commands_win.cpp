@@ -81,6 +81,11 @@ GridCommandScope::GridCommandScope(int window)
     gravim.core.lastError = 0;
 }
 
+void GridCommandScope::keepErrors() {
+    keepErrors_ = true;
+    gravim.core.lastError = 0;
+}
+
 GridCommandScope::~GridCommandScope() {
     if (!keepErrors_ || gravim.core.lastError == 0) gravim.core.lastError = previousError_;
     const int error = gravim.core.lastError;
@@ -310,9 +315,11 @@ void yygridwinprint(int window, int firstRow, int lastRow, int firstColumn, int 
         if (result == 1) {
             int colours = 0;
             WDialogGetRadioButton(IDC_PRINT_NOCOLOURS, colours);
+            // A scale field left empty keeps the scale: a printout needs a positive one.
+            const int typed = integerOf(IDC_PRINT_SCALE);
             yygridprintsetopt(checked(IDC_PRINT_ROWLINES), checked(IDC_PRINT_COLUMNLINES),
                               checked(IDC_PRINT_LABELSEVERYPAGE), colours >= 2 ? 1 : 0, colours == 3 ? 1 : 0,
-                              integerOf(IDC_PRINT_SCALE), PrintSet);
+                              typed >= 1 ? typed : scale, PrintSet);
         }
     }
     if (result == 1) yygridprint(WindowGrid, result, firstRow, lastRow, firstColumn, lastColumn, PrintSet, "");

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <utility>
@@ -28,6 +29,7 @@
 #include "event_wait_win.hpp"
 #include "grid_fixture_win.hpp"
 #include "gui_driver_win.hpp"
+#include "scratch.hpp"
 
 namespace {
 
@@ -602,6 +604,61 @@ TEST_F(GridWindow, AnApplicationMenuFollowsTheGridMenusAndItsKeysWork) {
     ASSERT_EQ(nextEvent(event, {EvMenu}), EvMenu);
     EXPECT_EQ(event.Win, n);
     EXPECT_EQ(event.Value1, 30101);
+    closeChild(n);
+}
+
+TEST_F(GridWindow, AFileGivenAtCreationLoadsTitlesAndIsSavedFromThePrompt) {
+    ScratchFolder folder;
+    {
+        std::ofstream out("stations.csv", std::ios::binary);
+        out << "alpha,3,1.5,2.25,Yes,blue,x\r\nbeta,4,2.5,3.25,No,red,y\r\n";
+    }
+    const int n = openChild(Framed, 0, "Stations");
+    WGridEdit(GridId, 2, 0, 0, -1, -1, "stations.csv");
+    ASSERT_EQ(WInfoError(1), 0);
+    EXPECT_STREQ(record(n).szFileName, "stations.csv");
+    char title[128] = "";
+    GetWindowTextA(wWindow[n], title, sizeof title);
+    EXPECT_STREQ(title, "Stations - [stations.csv]");
+    EXPECT_EQ(cell(gridOf(n), Name, 1), "beta");
+    EXPECT_EQ(cell(gridOf(n), Count, 0), "3");
+    EXPECT_EQ(g(n)->bUnsaved, 0);
+
+    // A change, then Yes to the save prompt on closing: written under its name, then the close request.
+    int zero = 0;
+    yygridputcellstring(zero, Name, 0, 0.0, "gamma", nullptr, 6, 0);
+    g(n)->bUnsaved = 1;
+    collectEvents();
+    AutoAnswer yes(IDYES, PromptTitle);
+    PostMessageA(wWindow[n], WM_CLOSE, 0, 0);
+    WMessageRecord event{};
+    ASSERT_EQ(nextEvent(event, {EvCloseRequest}), EvCloseRequest);
+    EXPECT_EQ(yes.answered(), 1);
+    const std::string saved = readWholeFile("stations.csv");
+    EXPECT_EQ(saved.rfind("\"gamma\",3,", 0), 0u) << saved;
+    EXPECT_NE(saved.find("\r\n\"beta\",4,"), std::string::npos) << saved;
+
+    // New clears the copy and the name; Open through the file dialog loads and names it again.
+    g(n)->bUnsaved = 0;
+    collectEvents();
+    PostMessageA(wWindow[n], WM_COMMAND, GridWinNew, 0);
+    ASSERT_EQ(nextEvent(event, {EvMenu}), EvMenu);
+    EXPECT_EQ(event.Value1, GridWinNew);
+    EXPECT_EQ(cell(gridOf(n), Name, 0), "");
+    GetWindowTextA(wWindow[n], title, sizeof title);
+    EXPECT_STREQ(title, "Stations");
+    AutoAct open("", [](HWND dialog) {
+        constexpr int FileNameBox = 0x47C;
+        if (GetDlgItem(dialog, FileNameBox) == nullptr) return;
+        SetDlgItemTextA(dialog, FileNameBox, "stations.csv");
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    PostMessageA(wWindow[n], WM_COMMAND, GridWinOpen, 0);
+    ASSERT_EQ(nextEvent(event, {EvMenu}, 5000), EvMenu);
+    EXPECT_EQ(event.Value1, GridWinOpen);
+    EXPECT_EQ(cell(gridOf(n), Name, 0), "gamma");
+    EXPECT_NE(std::string(record(n).szFileName).find("stations.csv"), std::string::npos) << record(n).szFileName;
+    EXPECT_EQ(g(n)->bUnsaved, 0);
     closeChild(n);
 }
 

@@ -1,22 +1,19 @@
 // image_decoder.cpp - IGrLoadImageData: BMP, icon, cursor, PCX and PNG files decoded into
 // RGBValues, one per pixel, top row first, for the devices that draw images pixel by pixel.
 // The file is read whole through the file layer in 40000-byte blocks and decoded from memory,
-// so no field is ever read past the bytes that exist.
+// so no field is ever read past the bytes that exist. PNG rows are inflated, unfiltered and
+// converted one at a time (yypngrows).
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
 #include <limits>
-#include <memory>
-#include <new>
 #include <vector>
 
 #include "core/errors_internal.hpp"
-#include "core/files.hpp"
-#include "images/compression.hpp"
+#include "core/gravim.hpp"
 #include "images/image_formats.hpp"
 #include "images/image_files.hpp"
-#include "images/png_helpers.hpp"
 
 namespace {
 
@@ -194,27 +191,14 @@ bool decodePng(const Bytes& f, std::size_t start, std::span<int> pixels, ColourT
     if (!fits(png.width, png.height, pixels.size())) return false;
     const int depth = png.depth, colourType = png.colourType;
     marking = marking && colourType == 6;
-    const std::size_t samples = static_cast<std::size_t>(png.samples), rowLength = png.rowLength;
-    const int n = static_cast<int>(png.total);
+    const std::size_t samples = static_cast<std::size_t>(png.samples);
     Bytes gathered;
     const int walked = yypngchunks(f, start, png, table, gathered);
     if (walked == 2) yyerror(2, routine);
     if (walked != 0) return false;  // no IEND: nothing converted
-    std::unique_ptr<unsigned char[]> image(new (std::nothrow) unsigned char[static_cast<std::size_t>(n)]);
-    if (image == nullptr) {
-        yyerror(1109, routine);
-        return false;
-    }
-    int produced = n;
-    WUnCompress1(gathered.data(), image.get(), static_cast<int>(gathered.size()), produced);
-    if (produced <= 0) return false;  // recorded by the wrapper when zlib failed
-    const int rows = static_cast<int>(static_cast<unsigned long long>(produced) / rowLength);  // rows the data cover
-    if (rows == 0) return true;
-    yypngfilter(static_cast<int>(rowLength), rows, png.bpp, image.get());
     const Target t{pixels, png.width, png.height};
     const std::size_t sampleBytes = static_cast<std::size_t>(depth) / 8;
-    for (int r = 0; r < rows; ++r) {
-        const unsigned char* row = image.get() + static_cast<std::size_t>(r) * rowLength + 1;
+    const int status = yypngrows(gathered, png, [&](int r, const unsigned char* row) {
         int* out = &t.at(r, 0);
         if (colourType == 3 && depth == 8) {
             for (int x = 0; x < t.width; ++x) out[x] = table[row[x]];
@@ -222,15 +206,22 @@ bool decodePng(const Bytes& f, std::size_t start, std::span<int> pixels, ColourT
             const int perByte = 8 / depth, mask = (1 << depth) - 1;
             for (int x = 0; x < t.width; ++x)
                 out[x] = table[static_cast<std::size_t>((row[x / perByte] >> (8 - depth * (x % perByte + 1))) & mask)];
+        } else if (sampleBytes == 1 && samples == 3) {
+            for (int x = 0; x < t.width; ++x, row += 3) out[x] = row[0] | row[1] << 8 | row[2] << 16;
         } else {
             const std::size_t step = samples * sampleBytes;
-            const unsigned char* p = row;
-            for (int x = 0; x < t.width; ++x, p += step) {
-                int value = p[0] | p[sampleBytes] << 8 | p[2 * sampleBytes] << 16;
-                if (marking) value |= (255 - p[3 * sampleBytes]) << 24;
+            for (int x = 0; x < t.width; ++x, row += step) {
+                int value = row[0] | row[sampleBytes] << 8 | row[2 * sampleBytes] << 16;
+                if (marking) value |= (255 - row[3 * sampleBytes]) << 24;
                 out[x] = value;
             }
         }
+    });
+    if (status != 0) {
+        // As the uncompress wrapper reports it: zlib's status in slot 3.
+        gravim.core.osStatus = status;
+        yyerror(1044, routine);
+        return false;
     }
     return true;
 }

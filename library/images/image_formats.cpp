@@ -8,6 +8,8 @@
 #include <span>
 #include <stdexcept>
 
+#include <zlib.h>
+
 #include "core/files.hpp"
 #include "images/png_helpers.hpp"
 
@@ -225,4 +227,44 @@ int yypngchunks(const ImageBytes& f, std::size_t start, const PngLayout& png, Im
         if (f.size() - at < 4) return -1;
         at += 4;  // CRC, not verified
     }
+}
+
+int yypngrows(const ImageBytes& gathered, const PngLayout& png, const std::function<void(int, const unsigned char*)>& take) {
+    ImageBytes rows;
+    try {
+        rows.resize(2 * png.rowLength);
+    } catch (const std::bad_alloc&) {
+        return Z_MEM_ERROR;
+    }
+    z_stream z{};
+    if (inflateInit(&z) != Z_OK) return Z_MEM_ERROR;
+    z.next_in = const_cast<Bytef*>(gathered.data());
+    z.avail_in = static_cast<uInt>(gathered.size());
+    int status = Z_OK;
+    bool whole = true;  // every row produced so far
+    const unsigned char* above = nullptr;
+    for (int r = 0; r < png.height && whole; ++r) {
+        unsigned char* row = rows.data() + static_cast<std::size_t>(r % 2) * png.rowLength;
+        z.next_out = row;
+        z.avail_out = static_cast<uInt>(png.rowLength);
+        while (z.avail_out > 0 && status == Z_OK) status = inflate(&z, Z_NO_FLUSH);
+        whole = z.avail_out == 0;
+        if (!whole) break;
+        yypngunfilterrow(row, above, static_cast<int>(png.rowLength), png.bpp);
+        take(r, row + 1);
+        above = row;
+    }
+    // Past the last row the data must end: more output is the whole-image buffer overflowing.
+    unsigned char extra = 0;
+    while (whole && status == Z_OK) {
+        z.next_out = &extra;
+        z.avail_out = 1;
+        status = inflate(&z, Z_NO_FLUSH);
+        if (z.avail_out == 0) status = Z_BUF_ERROR;
+    }
+    inflateEnd(&z);
+    if (status == Z_STREAM_END) return Z_OK;
+    if (status == Z_NEED_DICT) return Z_DATA_ERROR;
+    if (status == Z_BUF_ERROR && !whole) return Z_DATA_ERROR;  // the data stop short of their end
+    return status;
 }

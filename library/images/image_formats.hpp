@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -104,3 +105,10 @@ PngLayout yypnglayout(const ImageBytes& f, std::size_t start, std::size_t limit)
 // table, everything else passed over, up to IEND. 0 at IEND, 2 when the IDAT data exceed the
 // capacity, -1 when the file ends before IEND.
 int yypngchunks(const ImageBytes& f, std::size_t start, const PngLayout& png, ImageColourTable& table, ImageBytes& gathered);
+
+// The gathered IDAT data inflated a row at a time, each row unfiltered against the row above and
+// handed to take(r, bytes after its filter byte) as soon as it is whole, rows top first. Gives
+// zlib's status as its uncompress of the whole image into total bytes would (0 when the data
+// end in place or early, the rows they cover handed on). Inflating row by row keeps the rows in
+// the cache and needs no buffer of the whole image.
+int yypngrows(const ImageBytes& gathered, const PngLayout& png, const std::function<void(int, const unsigned char*)>& take);

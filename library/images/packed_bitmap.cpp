@@ -10,7 +10,6 @@
 
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
-#include "images/png_helpers.hpp"
 
 namespace {
 
@@ -226,29 +225,12 @@ PackedBitmap png(const ImageBytes& f) {
         p.status = 1109;
         return p;
     }
-    ImageBytes image;
-    try {
-        image.resize(g.total);
-    } catch (const std::bad_alloc&) {
-        p.status = 2;
-        return p;
-    }
-    int produced = static_cast<int>(g.total), zlib = 0;
-    yyzuncom(gathered.data(), image.data(), static_cast<int>(gathered.size()), produced, zlib);
-    if (zlib != 0) {
-        p.status = 1044;
-        p.zlibStatus = zlib;
-        return p;
-    }
     if (!startBlock(p, g.width, g.height, depth, 0, entries, stride * static_cast<std::size_t>(g.height), entries)) return p;
     for (std::size_t i = 0; i < entries; ++i) putColour(p, i, table[i]);
-    const int rows = static_cast<int>(static_cast<std::size_t>(std::max(produced, 0)) / g.rowLength);  // rows the data cover
-    if (rows == 0) return p;
-    yypngfilter(static_cast<int>(g.rowLength), rows, g.bpp, image.data());
+    // Rows the data do not cover stay black.
     const std::size_t rowBytes = g.rowLength - 1, width = static_cast<std::size_t>(g.width);
     const std::size_t sample = static_cast<std::size_t>(g.depth) / 8, step = sample * static_cast<std::size_t>(g.samples);
-    for (int r = 0; r < rows; ++r) {
-        const unsigned char* in = image.data() + static_cast<std::size_t>(r) * g.rowLength + 1;
+    const int zlib = yypngrows(gathered, g, [&](int r, const unsigned char* in) {
         unsigned char* out = rowAt(p, r, stride);
         if (g.colourType != 3) {
             for (std::size_t c = 0; c < width; ++c, in += step) {
@@ -265,6 +247,11 @@ PackedBitmap png(const ImageBytes& f) {
         } else {
             std::copy_n(in, rowBytes, out);
         }
+    });
+    if (zlib != 0) {
+        p.status = 1044;
+        p.zlibStatus = zlib;
+        p.block.clear();
     }
     return p;
 }

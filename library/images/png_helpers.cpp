@@ -1,7 +1,9 @@
 // png_helpers.cpp - the PNG chunk CRC, row unfiltering, big-endian words, and the zlib wrappers.
 #include "images/png_helpers.hpp"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -25,29 +27,96 @@ void buildCrcTable() {
     crcTableBuilt = true;
 }
 
-int paeth(int a, int b, int c) {
-    const int p = a + b - c;
-    const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
-    if (pa <= pb && pa <= pc) return a;
-    return pb <= pc ? b : c;
+// Paeth's predictor: of a (left), b (above) and c (above left) the one nearest to a + b - c,
+// ties to a, then b. p - a = b - c, p - b = a - c, p - c = a + b - 2c.
+inline int paeth(int a, int b, int c) {
+    const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
+    return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+}
+
+// Paeth rows at a fixed pixel distance, so that the compiler keeps each channel's left and
+// above-left bytes in registers.
+template <int Bpp>
+void paethRow(unsigned char* x, const unsigned char* above, int count) {
+    for (int i = Bpp; i < count; ++i)
+        x[i] = static_cast<unsigned char>(x[i] + paeth(x[i - Bpp], above[i], above[i - Bpp]));
+}
+
+// Paeth rows of three- and four-byte pixels with the channels of a pixel side by side in the
+// lanes of one vector: a pixel depends on the pixel to its left, its channels on nothing else.
+using Lanes = std::int16_t __attribute__((vector_size(8)));
+
+using PixelBytes = unsigned char __attribute__((vector_size(4)));
+
+Lanes lanesOf(const unsigned char* p, int bytes) {
+    PixelBytes v{};
+    std::memcpy(&v, p, static_cast<std::size_t>(bytes));
+    return __builtin_convertvector(v, Lanes);
+}
+Lanes absolute(Lanes v) { return v < 0 ? -v : v; }
+
+template <int Bpp>
+void paethPixels(unsigned char* x, const unsigned char* above, int count) {
+    const int whole = count - count % Bpp;  // the bytes of whole pixels
+    if (whole >= 2 * Bpp) {
+        Lanes a = lanesOf(x, Bpp), c = lanesOf(above, Bpp);
+        for (int i = Bpp; i < whole; i += Bpp) {
+            const Lanes b = lanesOf(above + i, Bpp);
+            const Lanes p = b - c, q = a - c;
+            const Lanes pa = absolute(p), pb = absolute(q), pc = absolute(p + q);
+            const Lanes useB = pb < pa, useC = pc < (pa < pb ? pa : pb);  // b nearer than a; c nearest
+            const Lanes predictor = (c & useC) | (((b & useB) | (a & ~useB)) & ~useC);
+            a = (lanesOf(x + i, Bpp) + predictor) & 0xFF;
+            const PixelBytes out = __builtin_convertvector(a, PixelBytes);
+            std::memcpy(x + i, &out, Bpp);
+            c = b;
+        }
+    }
+    // A row whose length is not whole pixels ends in bytes of its own.
+    for (int i = std::max(whole, Bpp); i < count; ++i)
+        x[i] = static_cast<unsigned char>(x[i] + paeth(x[i - Bpp], above[i], above[i - Bpp]));
 }
 
 // One row of pixel bytes (the type byte excluded) against the unfiltered row above (null for
-// the first row).
+// the first row, which counts as zeros). Each type has its own loop: the bytes of the first
+// pixel have no left neighbour.
 void unfilterRow(int type, unsigned char* x, const unsigned char* above, int count, int bpp) {
-    for (int i = 0; i < count; ++i) {
-        const int a = i >= bpp ? x[i - bpp] : 0;
-        const int b = above != nullptr ? above[i] : 0;
-        const int c = above != nullptr && i >= bpp ? above[i - bpp] : 0;
-        int add = 0;
-        switch (type) {
-        case 1: add = a; break;
-        case 2: add = b; break;
-        case 3: add = (a + b) / 2; break;
-        case 4: add = paeth(a, b, c); break;
-        default: return;
+    const int first = std::min(bpp, count);
+    switch (type) {
+    case 1:
+        for (int i = bpp; i < count; ++i) x[i] = static_cast<unsigned char>(x[i] + x[i - bpp]);
+        break;
+    case 2:
+        if (above != nullptr)
+            for (int i = 0; i < count; ++i) x[i] = static_cast<unsigned char>(x[i] + above[i]);
+        break;
+    case 3:
+        if (above == nullptr) {
+            for (int i = bpp; i < count; ++i) x[i] = static_cast<unsigned char>(x[i] + (x[i - bpp] >> 1));
+            break;
         }
-        x[i] = static_cast<unsigned char>(x[i] + add);
+        for (int i = 0; i < first; ++i) x[i] = static_cast<unsigned char>(x[i] + (above[i] >> 1));
+        for (int i = bpp; i < count; ++i) x[i] = static_cast<unsigned char>(x[i] + ((x[i - bpp] + above[i]) >> 1));
+        break;
+    case 4:
+        if (above == nullptr) {  // the predictor of a row of zeros above is the left byte
+            for (int i = bpp; i < count; ++i) x[i] = static_cast<unsigned char>(x[i] + x[i - bpp]);
+            break;
+        }
+        for (int i = 0; i < first; ++i) x[i] = static_cast<unsigned char>(x[i] + above[i]);
+        switch (bpp) {
+        case 1: paethRow<1>(x, above, count); break;
+        case 3: paethPixels<3>(x, above, count); break;
+        case 4: paethPixels<4>(x, above, count); break;
+        case 6: paethRow<6>(x, above, count); break;
+        case 8: paethRow<8>(x, above, count); break;
+        default:
+            for (int i = bpp; i < count; ++i)
+                x[i] = static_cast<unsigned char>(x[i] + paeth(x[i - bpp], above[i], above[i - bpp]));
+            break;
+        }
+        break;
+    default: break;
     }
 }
 
@@ -80,9 +149,14 @@ void yypngfilter2(unsigned char* data, int rowbytes, int rows, int bpp) {
     const unsigned char* above = nullptr;
     for (int r = 0; r < rows; ++r) {
         unsigned char* const row = data + static_cast<std::ptrdiff_t>(r) * rowbytes;
-        if (row[0] <= 4) unfilterRow(row[0], row + 1, above, rowbytes - 1, bpp);
-        above = row + 1;
+        yypngunfilterrow(row, above, rowbytes, bpp);
+        above = row;
     }
+}
+
+void yypngunfilterrow(unsigned char* row, const unsigned char* above, int rowbytes, int bpp) {
+    if (rowbytes < 1 || bpp < 1 || row[0] > 4) return;
+    unfilterRow(row[0], row + 1, above != nullptr ? above + 1 : nullptr, rowbytes - 1, bpp);
 }
 
 std::uint32_t yypngc2i(const unsigned char* p) {

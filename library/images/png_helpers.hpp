@@ -15,6 +15,9 @@ std::uint32_t yypngcrc2(const unsigned char* bytes, int n);
 // left (at least 1). A row of a type above 4 stays as it is and still serves as the row above.
 void yypngfilter(int rowbytes, int rows, int bpp, unsigned char* data);
 void yypngfilter2(unsigned char* data, int rowbytes, int rows, int bpp);
+// The same for one row of rowbytes bytes (its type first) against the unfiltered row above (its
+// type first; null for the first row of an image).
+void yypngunfilterrow(unsigned char* row, const unsigned char* above, int rowbytes, int bpp);
 
 // The four bytes at p read big-endian.
 std::uint32_t yypngc2i(const unsigned char* p);

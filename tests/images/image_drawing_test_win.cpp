@@ -92,10 +92,12 @@ protected:
     }
     // The fixture's picture found at (x, y) of dc, each pixel scale x scale, the pixel read being
     // the last of each block (away from the rounding at the block's first row and column).
-    static void expectPicture(HDC dc, const std::vector<int>& want, int x, int y, int scale = 1) {
-        for (int r = 0; r < Height; ++r)
-            for (int c = 0; c < Width; ++c)
-                ASSERT_EQ(pixel(dc, x + scale * c + scale - 1, y + scale * r + scale - 1), want[static_cast<std::size_t>(r * Width + c)])
+    static void expectPicture(HDC dc, const std::vector<int>& want, int x, int y, int scale = 1, int width = Width,
+                              int height = Height) {
+        ASSERT_EQ(want.size(), static_cast<std::size_t>(width * height));
+        for (int r = 0; r < height; ++r)
+            for (int c = 0; c < width; ++c)
+                ASSERT_EQ(pixel(dc, x + scale * c + scale - 1, y + scale * r + scale - 1), want[static_cast<std::size_t>(r * width + c)])
                     << "column " << c << ", row " << r;
     }
 };
@@ -115,6 +117,20 @@ TEST_F(ImageDrawing, EveryFixtureNaturalAndStretched) {
         EXPECT_EQ(d.error, 0);
         expectPicture(gDC, want, 30, 20, 2);
         EXPECT_EQ(pixel(gDC, 30 + 2 * Width, 20), White);
+    }
+}
+
+// Files of Debian's Python packages, at natural size.
+TEST_F(ImageDrawing, FilesOfDebianPackages) {
+    const struct {
+        const char* name;
+        int size;
+    } files[] = {{"python.bmp", 16}, {"python.png", 16}, {"idle_48.png", 48}};
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.name);
+        clear(gDC, SurfaceWidth, SurfaceHeight);
+        EXPECT_EQ(drawFixture(f.name, 4, 3, 0, 0, 0).error, 0);
+        expectPicture(gDC, expected(f.name), 4, 3, 1, f.size, f.size);
     }
 }
 

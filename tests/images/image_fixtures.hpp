@@ -130,6 +130,7 @@ struct FixtureCase {
     int type, depth;
     bool transparency;
     const char* reference = nullptr;  // the file whose pixels ImageMagick gives, when not this one
+    int width = 13, height = 7;
 };
 
 // Every format and depth the readers take, made by ImageMagick and netpbm from the sources.
@@ -156,6 +157,12 @@ inline const std::vector<FixtureCase>& imageFixtures() {
         {"rgba16.png", "convert src.ppm -alpha set -channel A -fx 'j>3?1:0' -depth 16 PNG64:rgba16.png", 15, 24, true},
         {"rgba.ico", "convert src.ppm -alpha set -channel A -fx 'i>6?1:0' ICO:rgba.ico", 17, -2, true},
         {"pal.ico", "convert src.ppm -type Palette ICO:pal.ico", 17, -2, true},
+        // Files of Debian's Python packages: a 124-byte header with bit fields, a palette PNG,
+        // an icon of four images (the last one PNG data) and an RGBA PNG.
+        {"python.bmp", "cp /usr/lib/python3.11/test/imghdrdata/python.bmp .", 1, 32, false, nullptr, 16, 16},
+        {"python.png", "cp /usr/lib/python3.11/test/imghdrdata/python.png .", 15, 8, false, nullptr, 16, 16},
+        {"idle.ico", "cp /usr/lib/python3.11/idlelib/Icons/idle.ico .", 17, -2, true, nullptr, 16, 16},
+        {"idle_48.png", "cp /usr/lib/python3.11/idlelib/Icons/idle_48.png .", 15, 24, true, nullptr, 48, 48},
     };
     return cases;
 }

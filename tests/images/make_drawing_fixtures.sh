@@ -1,6 +1,6 @@
 #!/bin/sh
 # make_drawing_fixtures.sh DIR - the image files that the Wine test of the image drawer draws,
-# made by ImageMagick and netpbm, each with its expected pixels beside it in NAME.rgb (red, green,
+# made by ImageMagick and netpbm (and three from Debian packages), each with its expected pixels beside it in NAME.rgb (red, green,
 # blue per pixel, top row first, as ImageMagick reads the file). The picture is 13 x 7: a
 # gradient with a few marks, so that every turn and mirror shows.
 set -e
@@ -36,5 +36,9 @@ make pal.png pal.png "$im src.ppm PNG8:pal.png"
 make pal4.png pal4.png "$im sixteen.ppm -define png:bit-depth=4 -define png:color-type=3 PNG:pal4.png"
 make pal2.png pal2.png "pnmquant 4 src.ppm | pnmtopng > pal2.png"
 make pal1.png pal1.png "$im bw.pbm -define png:bit-depth=1 -define png:color-type=3 PNG:pal1.png"
+# Files of Debian's Python packages: a 124-byte header with bit fields, a palette PNG, an RGBA PNG.
+make python.bmp python.bmp "cp /usr/lib/python3.11/test/imghdrdata/python.bmp ."
+make python.png python.png "cp /usr/lib/python3.11/test/imghdrdata/python.png ."
+make idle_48.png idle_48.png "cp /usr/lib/python3.11/idlelib/Icons/idle_48.png ."
 $im src.ppm -colorspace Gray PNG:grey.png
 touch made

@@ -96,7 +96,8 @@ BmpLayout yybmplayout(const ImageBytes& f, std::size_t at, bool fileHeader, int 
         b.topDown = !b.runLengths;
         height = -fileHeight;
     }
-    b.empty = width <= 0 || height <= 0 || width > std::numeric_limits<int>::max() / 32;
+    // A height of -2^31 turns into 2^31 rows: as unaddressable as a width beyond int / 32.
+    b.empty = width <= 0 || height <= 0 || width > std::numeric_limits<int>::max() / 32 || height > std::numeric_limits<int>::max();
     if (b.empty) return b;
     b.width = static_cast<int>(width);
     b.height = static_cast<int>(height);

@@ -35,7 +35,7 @@ constexpr int yyimagergb(int red, int green, int blue) { return red + 256 * gree
 struct BmpLayout {
     int status = 0;         // 0 usable, 27 not supported
     bool truncated = false; // the header passes the end of the file
-    bool empty = false;     // no pixels: a width or height of 0 (or a width too large to address)
+    bool empty = false;     // no pixels: a width or height of 0 (or one too large to address)
     int width = 0, height = 0;
     bool topDown = false;   // rows stored from the top (a negative height without run lengths)
     int depth = 0;

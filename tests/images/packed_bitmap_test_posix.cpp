@@ -181,6 +181,10 @@ TEST_F(PackedBitmaps, BmpHeadersPalettesAndShortFiles) {
     const Bytes two = Bytes("\xFF\0\0\0", 4) + Bytes("\0\0\xFF\0", 4);
     EXPECT_EQ(pixelsOf(packed(1, bmp(1, -2, 24, 0, {}, two))), (std::vector<int>{0xFF0000, 0xFF}));
     EXPECT_EQ(pixelsOf(packed(1, bmp(1, 2, 24, 0, {}, two))), (std::vector<int>{0xFF, 0xFF0000}));
+    // A height of -2^31 has no rows to draw.
+    p = packed(1, bmp(1, INT32_MIN, 24, 0, {}, two));
+    EXPECT_EQ(p.status, 0);
+    EXPECT_TRUE(p.block.empty());
 }
 
 // ---- PCX files built byte by byte ----

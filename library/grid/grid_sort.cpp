@@ -15,7 +15,7 @@ GridKeyKind yygridkeykind(int fieldType) {
 
 void yygridemptykey(GridKeyKind kind, bool descending, GridSortKey& key) {
     switch (kind) {
-    case GridKeyKind::Text: key.text.assign(1, descending ? ' ' : '\xFF'); break;
+    case GridKeyKind::Text: key.text = descending ? " " : "\xFF"; break;  // static texts
     case GridKeyKind::Integer: key.integer = descending ? -INT_MAX : INT_MAX; break;
     case GridKeyKind::Real: key.real = descending ? -FLT_MAX : FLT_MAX; break;
     case GridKeyKind::Double: key.number = descending ? -DBL_MAX : DBL_MAX; break;

@@ -4,14 +4,19 @@
 
 #include <limits>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 // How a key compares: texts byte by byte, the rest as numbers of their width.
 enum class GridKeyKind : int { Text, Integer, Real, Double };
 
-// One row's key; only the slot of the sort's kind is meaningful.
+// One row's key; only the slot of the sort's kind is meaningful. A text key is a view: of the
+// row's own text where the fetcher can show it in place, or of `storage`, where a fetcher that
+// builds the text (reads a cell into a buffer, upper-cases it) keeps it. The view must stay
+// valid until the next exchange of rows or the next fetch into the same key.
 struct GridSortKey {
-    std::string text;
+    std::string_view text;
+    std::string storage;
     int integer = 0;
     float real = 0;
     double number = 0;
@@ -37,17 +42,17 @@ int compareNumbers(T a, T b, T empty) {
 }
 
 // Unsigned bytes, the shorter text padded with blanks.
-inline int compareTexts(const std::string& a, const std::string& b) {
+inline int compareTexts(std::string_view a, std::string_view b) {
     const std::size_t common = a.size() < b.size() ? a.size() : b.size();
-    const auto* x = reinterpret_cast<const unsigned char*>(a.data());
-    const auto* y = reinterpret_cast<const unsigned char*>(b.data());
-    for (std::size_t i = 0; i < common; ++i)
-        if (x[i] != y[i]) return x[i] < y[i] ? -1 : 1;
-    const std::string& longer = a.size() > b.size() ? a : b;
-    for (std::size_t i = common; i < longer.size(); ++i) {
-        const unsigned char z = static_cast<unsigned char>(longer[i]);
-        if (z != ' ') return (z > ' ') == (&longer == &a) ? 1 : -1;
+    for (std::size_t i = 0; i < common; ++i) {
+        const unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        if (x != y) return x < y ? -1 : 1;
     }
+    // At most one of the two has characters beyond the common length.
+    for (std::size_t i = common; i < a.size(); ++i)
+        if (a[i] != ' ') return static_cast<unsigned char>(a[i]) > ' ' ? 1 : -1;
+    for (std::size_t i = common; i < b.size(); ++i)
+        if (b[i] != ' ') return static_cast<unsigned char>(b[i]) > ' ' ? -1 : 1;
     return 0;
 }
 
@@ -95,6 +100,17 @@ struct Sorter {
     KeyFetch& key;
     RowExchange& exchange;
     GridSortKey pivot{}, up{}, down{};
+    std::string pivotText{};  // the pivot's text, kept while its row moves
+
+    // The pivot keeps its value while rows move, so its text is copied; the scans' keys are
+    // compared where the fetcher shows them.
+    void fetchPivot(int row) {
+        key(row, pivot);
+        if constexpr (Kind == GridKeyKind::Text) {
+            pivotText.assign(pivot.text);
+            pivot.text = pivotText;
+        }
+    }
 
     // Negative when a belongs before b in the sort's order.
     int order(const GridSortKey& a, const GridSortKey& b) const {
@@ -121,7 +137,7 @@ struct Sorter {
                 exchangeSort(a, b);
                 return;
             }
-            key(a, pivot);
+            fetchPivot(a);
             int i = a - 1, j = b + 1;
             for (;;) {
                 do key(++i, up); while (i < b && order(up, pivot) < 0);

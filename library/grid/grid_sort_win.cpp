@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include <cstring>
-#include <string>
+#include <string_view>
 #include <utility>
 
 #include "core/errors_internal.hpp"
@@ -107,13 +107,15 @@ void yygridsort(int& first, int& last, int& keyLength) {
     const GridKeyKind kind = yygridkeykind(gravim.grid.sortFieldType);
     const bool descending = gravim.grid.sortDescending != 0;
     const int ignoreCase = gravim.grid.sortIgnoreCase;
-    std::string buffer(static_cast<std::size_t>(keyLength > 0 ? keyLength : 1), '\0');
+    const std::size_t bufferLength = static_cast<std::size_t>(keyLength > 0 ? keyLength : 1);
+    // Each key slot reads its cell's text into its own storage, where the sort compares it.
     auto key = [&](int row, GridSortKey& k) {
         int defined = 1, length = 0;
-        buffer[0] = '\0';
-        yygridgetany(row, ignoreCase, buffer.data(), k.integer, k.real, k.number, defined, length,
-                     static_cast<int>(buffer.size()));
-        if (kind == GridKeyKind::Text) k.text.assign(buffer.data(), static_cast<std::size_t>(length));
+        if (k.storage.size() != bufferLength) k.storage.assign(bufferLength, '\0');
+        k.storage[0] = '\0';
+        yygridgetany(row, ignoreCase, k.storage.data(), k.integer, k.real, k.number, defined, length,
+                     static_cast<int>(bufferLength));
+        if (kind == GridKeyKind::Text) k.text = std::string_view(k.storage.data(), static_cast<std::size_t>(length));
         if (!defined) yygridemptykey(kind, descending, k);
     };
     auto exchange = [&](int a, int b) {

@@ -1,8 +1,9 @@
 // grid_sort_bench.cpp - the grid's row sort core, run by hand: 100,000 rows with random integer,
 // double and text keys sorted through the key and exchange callbacks, against std::sort of the
 // same keys. Each row carries its own number, so the run also checks that the rows come out in
-// std::sort's order and whole. The sort takes a range's first row as its pivot: keys already in
-// order make it quadratic, so only random keys are measured. Best of seven runs each.
+// std::sort's order and whole. Text keys are shown in place, as views of the rows' texts. The
+// sort takes a range's first row as its pivot: keys already in order make it quadratic, so only
+// random keys are measured. Best of seven runs each.
 //
 // Build: clang++ -std=c++20 -O2 -Ilibrary tools/bench/grid_sort_bench.cpp library/grid/grid_sort.cpp
 // Usage: grid_sort_bench [rows]   (default 100000)

@@ -549,6 +549,11 @@ TEST_F(GridWindowCommands, PrintStoresTheOptionsAndPrintsCancelPrintsNothing) {
     EXPECT_EQ(std::vector<int>(options, options + 6), (std::vector<int>{1, 0, 1, 1, 1, 150}));
     ASSERT_TRUE(waitForPrintedOutput(printer, 15000));
     EXPECT_NE(printer.output().find("%%Page:"), std::string::npos);
+    // Left for read_grid_printed.py, which reads the page's texts with Ghostscript.
+    std::string kept = std::string("Z:") + GRAV_GRID_PRINTED_DIR + "/grid-window-command.ps";
+    for (char& c : kept)
+        if (c == '/') c = '\\';
+    EXPECT_TRUE(CopyFileA(printer.outputPath().c_str(), kept.c_str(), FALSE));
     expectCallerStateBack();
 }
 

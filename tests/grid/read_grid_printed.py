@@ -3,6 +3,9 @@
 device extracts each page's text, from which the pages across and down, the rows of each page, the
 row and column labels and the cells are checked against what the test put into the grid.
 
+The grid window's Print command prints rows 1..3 (Name "first", "second" and "third") with their
+labels on every page (grid-window-command.ps).
+
 Usage: read_grid_printed.py FOLDER. Prints one line per failure; exits 1 on any.
 
 The test's grid: rows 1..20 labelled "Station N", column Name "nmNN" (labelled "Name"), Count
@@ -147,6 +150,18 @@ if window is not None:
     names = [r for text in window for r in Page(text).names]
     if len(window) != len(every_blocks) or names != list(range(1, 21)):
         fail("grid-window-set.ps", "%d pages showing the names of rows %r" % (len(window), names))
+
+command = page_texts("grid-window-command.ps")
+if command is not None:
+    with open(os.path.join(folder, "grid-window-command.ps"), "rb") as f:
+        if b"%%Title: Untitled" not in f.read():
+            fail("grid-window-command.ps", "not titled Untitled")
+    words = " ".join(command).split()
+    if [w for w in words if w in ("first", "second", "third")] != ["first", "second", "third"]:
+        fail("grid-window-command.ps", "the names shown: %r" % words)
+    for number, text in enumerate(command, 1):
+        if Page(text).labels != [1, 2, 3]:
+            fail("grid-window-command.ps", "page %d shows the row labels %r" % (number, Page(text).labels))
 
 empty = page_texts("grid-empty.ps")
 if empty:

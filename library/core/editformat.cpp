@@ -71,18 +71,30 @@ struct Decimal {
 Decimal exactDecimal(double magnitude) {
     Decimal result;
     if (magnitude == 0) return result;
-    // 780 places hold every digit of any double (at most 767 of them are significant).
-    char buffer[800];
-    auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                 std::chars_format::scientific, 780);
-    std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));  // d.ddd...e+xx
-    std::size_t e = text.find('e');
-    result.digits.assign(1, text[0]);
-    result.digits.append(text.substr(2, e - 2));
+    // A double is m x 2^k with m odd: below 2^53 it has exactly -k decimal places (the last one a
+    // 5) and an integer part of at most 16 digits; from 2^53 up it is an integer of at most 309
+    // digits. So a fixed expansion with that many places is the exact value, and costs only the
+    // digits there are (a scientific one long enough for every double writes 780 digits).
+    int binaryExponent = 0;
+    auto mantissa = static_cast<std::uint64_t>(std::ldexp(std::frexp(magnitude, &binaryExponent), 53));
+    binaryExponent -= 53;
+    while ((mantissa & 1) == 0) {
+        mantissa >>= 1;
+        ++binaryExponent;
+    }
+    const int places = binaryExponent < 0 ? -binaryExponent : 0;
+    char buffer[1200];  // 1074 places below 2^53, or 309 digits
+    auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, places);
+    std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));  // ddd.ddd or ddd
+    const std::size_t point = std::min(text.find('.'), text.size());
+    result.digits.reserve(text.size());
+    result.digits.append(text.substr(0, point));
+    if (point < text.size()) result.digits.append(text.substr(point + 1));
+    // value = 0.digits x 10^exponent with the integer part's digits before the point
+    const std::size_t first = result.digits.find_first_not_of('0');
+    result.exponent = static_cast<int>(point) - static_cast<int>(first);
+    result.digits.erase(0, first);
     result.digits.erase(result.digits.find_last_not_of('0') + 1);
-    int power = 0;
-    for (char c : text.substr(e + 2)) power = power * 10 + (c - '0');
-    result.exponent = (text[e + 1] == '-' ? -power : power) + 1;
     return result;
 }
 

@@ -4,6 +4,8 @@
 
 #include <cfloat>
 #include <climits>
+#include <cstdint>
+#include <cstdio>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -401,6 +403,35 @@ TEST_F(Conversion, DoubleFormats) {
     };
     checkWrites(std::begin(realAndDoubleCases), std::end(realAndDoubleCases), write);
     checkWrites(std::begin(doubleOnly), std::end(doubleOnly), write);
+}
+
+// The fixed form is the exact binary value rounded: away from zero on a tie, which only values
+// with few binary places meet (the tables above), and else as the C library's %f rounds it.
+TEST_F(Conversion, FixedFormatsRoundTheExactValue) {
+    const Written exact[] = {
+        {1180591620717411303424.0, "(F30.1)", 30, "      1180591620717411303424.0"},  // 2^70
+        {4.9406564584124654e-324, "(F10.3)", 10, "     0.000"},
+        {2.2250738585072014e-308, "(F12.10)", 12, "0.0000000000"},
+        {0.0625, "(F6.3)", 6, " 0.063"},
+        {-1024.5, "(F7.0)", 7, " -1025."},
+        {9.5367431640625e-07, "(F20.19)", 20, ".0000009536743164063"},  // 2^-20: a tie at 19 places
+    };
+    checkWrites(std::begin(exact), std::end(exact), [](double v, std::string& text, const std::string& format) {
+        IDoubleToString(v, text, format);
+    });
+    // Values with all 53 bits and more binary places than decimals asked meet no tie.
+    std::uint64_t state = 12345;
+    auto next = [&] { return state = state * 6364136223846793005ULL + 1442695040888963407ULL; };
+    for (int i = 0; i < 20000; ++i) {
+        const double value = std::ldexp(static_cast<double>((next() >> 11) | (1ULL << 52)), static_cast<int>(next() % 90) - 120) *
+                             (next() % 2 != 0 ? -1 : 1);
+        const int decimals = static_cast<int>(next() % 13);
+        std::string text(40, ' ');
+        IDoubleToString(value, text, "(F40." + std::to_string(decimals) + ")");
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%#40.*f", decimals, value);
+        ASSERT_EQ(text, expected) << value << " with " << decimals << " decimals";
+    }
 }
 
 TEST_F(Conversion, RealsAreWrittenAtTheirOwnPrecision) {

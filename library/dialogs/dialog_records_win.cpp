@@ -198,11 +198,21 @@ FieldRecord* yyfieldrecord(HWND control) {
     return static_cast<FieldRecord*>(GetPropA(control, fieldProperty));
 }
 
-void yyattachfieldrecord(HWND control, FieldRecord* record) { SetPropA(control, fieldProperty, record); }
+namespace {
+unsigned fieldRecordChanges = 0;
+}  // namespace
+
+unsigned yyfieldrecordchanges() { return fieldRecordChanges; }
+
+void yyattachfieldrecord(HWND control, FieldRecord* record) {
+    ++fieldRecordChanges;
+    SetPropA(control, fieldProperty, record);
+}
 
 void yyfreefieldrecord(HWND control, bool keepFormat) {
     FieldRecord* record = yyfieldrecord(control);
     if (record == nullptr) return;
+    ++fieldRecordChanges;
     RemovePropA(control, fieldProperty);
     delete[] record->tabStops;
     if (!keepFormat) delete[] record->format;

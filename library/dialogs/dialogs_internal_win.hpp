@@ -91,6 +91,9 @@ FieldRecord* yyfieldrecord(HWND control);
 void yyattachfieldrecord(HWND control, FieldRecord* record);
 // Frees a control's record and what it owns (tab stops; the format unless shared).
 void yyfreefieldrecord(HWND control, bool keepFormat);
+// Counts the records attached and freed, so that a copy of records taken for a run of work can
+// tell that it still holds.
+unsigned yyfieldrecordchanges();
 // The record written for events of a dialog or one of its controls: the modal copy and its
 // children write the record of the dialog being shown modally. Sets modal accordingly.
 int* yyeventrecord(HWND dialog, bool& modal);

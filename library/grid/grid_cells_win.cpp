@@ -29,8 +29,13 @@ bool isCurrent(const GridControlRecord* g, int column, int row) {
     return g->hEditor != nullptr && column == g->iCurColumn && row == g->iCurRow;
 }
 
+const GridColumnRecords* takenRecords = nullptr;  // the innermost live GridColumnRecords
+
 FieldRecord* columnRecord(const GridColumnRecord& column) {
-    return column.hControl != nullptr ? yyfieldrecord(column.hControl) : nullptr;
+    if (column.hControl == nullptr) return nullptr;
+    FieldRecord* record = nullptr;
+    if (takenRecords != nullptr && takenRecords->find(column.hControl, record)) return record;
+    return yyfieldrecord(column.hControl);
 }
 
 const char* formatOf(const GridColumnRecord& column) {
@@ -105,6 +110,26 @@ HWND dialogItem(HWND dialog, int field) {
 }
 
 }  // namespace
+
+GridColumnRecords::GridColumnRecords(HWND grid) : changes_(yyfieldrecordchanges()), outer_(takenRecords) {
+    if (const GridControlRecord* g = yygridrecord(grid); g != nullptr && g->pColumns != nullptr)
+        for (int c = 0; c < g->nColumns; ++c)
+            if (HWND control = g->pColumns[c].hControl)
+                records_.emplace_back(control, yyfieldrecord(control));
+    takenRecords = this;
+}
+
+GridColumnRecords::~GridColumnRecords() { takenRecords = outer_; }
+
+bool GridColumnRecords::find(HWND control, FieldRecord*& record) const {
+    if (changes_ != yyfieldrecordchanges()) return false;
+    for (const auto& [known, taken] : records_)
+        if (known == control) {
+            record = taken;
+            return true;
+        }
+    return false;
+}
 
 HWND yygridfind(int& field) {
     HWND grid = nullptr;

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "grid/grid_records.hpp"
 
@@ -117,6 +119,24 @@ void yygridcelltype(int& field, int column, int& type);
 void yygridcelllength(int& field, int column, int& length);
 void yygridgetalign(int& field, int column, int& alignment);
 void yygridgetcolour(int& field, int column, int row, int& tr, int& tg, int& tb, int& br, int& bg, int& bb);
+// The field records of a grid's columns taken once for a run of cell operations (a file loaded or
+// saved): each lookup asks the window server for a window property, a round trip under Wine.
+// While one lives, the cell routines take a column's record from it as long as the column keeps
+// the control it was taken from and no field record was attached or freed since.
+class GridColumnRecords {
+public:
+    explicit GridColumnRecords(HWND grid);
+    ~GridColumnRecords();
+    GridColumnRecords(const GridColumnRecords&) = delete;
+    GridColumnRecords& operator=(const GridColumnRecords&) = delete;
+    // False when the control's record must be asked for.
+    bool find(HWND control, FieldRecord*& record) const;
+
+private:
+    std::vector<std::pair<HWND, FieldRecord*>> records_;
+    unsigned changes_;
+    const GridColumnRecords* outer_;
+};
 void yygridputcellstring(int& field, int column, int row, double value, const char* text, const char* format,
                          int textLength, int formatLength);
 void yygridputcellcheck(int& field, int column, int row, int value);

@@ -19,7 +19,7 @@ namespace {
 // The grid's cell operations, each addressing the grid by its field identifier.
 class GridCells final : public GridFileCells {
 public:
-    GridCells(int field, HWND grid) : field_(field), grid_(grid) {}
+    GridCells(int field, HWND grid) : field_(field), grid_(grid), records_(grid) {}
 
     int columns() override { return info(1); }
     int rowsInUse() override { return info(3); }
@@ -166,6 +166,7 @@ private:
 
     int field_;
     HWND grid_;  // for the checks that take the window
+    GridColumnRecords records_;  // the columns' field records for this load or save
     std::string text_;
     std::vector<int> lengths_;  // each column's text length with its NUL, read once
 };

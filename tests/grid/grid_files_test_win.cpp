@@ -13,6 +13,7 @@
 
 #include "core/errors.hpp"
 #include "core/gravim.hpp"
+#include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid.hpp"
 #include "grid/grid_control_win.hpp"
 #include "grid/grid_files.hpp"
@@ -127,6 +128,29 @@ TEST_F(GridFiles, LoadStoresCellsLabelsAndTheCurrentCell) {
     char editor[64] = "";
     GetWindowTextA(g->hEditor, editor, sizeof editor);
     EXPECT_STREQ(editor, "x \"q\"");
+}
+
+// A load or save takes the columns' field records once; they stand for the lookups while the
+// columns keep their controls and no record is attached or freed.
+TEST_F(GridFiles, TakenColumnRecordsHoldUntilAFieldRecordChanges) {
+    HWND control = g->pColumns[Depth].hControl;
+    ASSERT_NE(control, nullptr);
+    FieldRecord* original = yyfieldrecord(control);
+    ASSERT_NE(original, nullptr);
+    GridColumnRecords taken(grid);
+    FieldRecord* found = nullptr;
+    ASSERT_TRUE(taken.find(control, found));
+    EXPECT_EQ(found, original);
+    EXPECT_FALSE(taken.find(grid, found));  // no column's control
+    // A format given while they are taken changes the column's own record: the cells show it.
+    WGridPutCellDouble(GridId, Depth + 1, 1, 2.25, "(F8.1)");
+    EXPECT_EQ(cell(Depth, 0), "2.3");
+    char format[64] = "";
+    int f = GridId;
+    yygridgetformat(f, Depth, format, sizeof format);
+    EXPECT_STREQ(format, "(F8.1)");
+    yyattachfieldrecord(control, original);
+    EXPECT_FALSE(taken.find(control, found));
 }
 
 TEST_F(GridFiles, LoadGrowsTheRowsInUseOnlyWithGrowth) {

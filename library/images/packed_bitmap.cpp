@@ -28,6 +28,17 @@ std::size_t strideOf(int width, int depth) {
     return (static_cast<std::size_t>(width) * static_cast<std::size_t>(depth) + 31) / 32 * 4;
 }
 
+// The bytes of `height` rows of `stride` bytes into bits; false (status 1109) beyond the limit,
+// found before the product could overflow.
+bool rowsFit(PackedBitmap& p, std::size_t stride, int height, std::size_t& bits) {
+    if (stride != 0 && static_cast<std::size_t>(height) > packedLimit / stride) {
+        p.status = 1109;
+        return false;
+    }
+    bits = stride * static_cast<std::size_t>(height);
+    return true;
+}
+
 // Sizes the block for the header, `entries` table words and `bits` bytes of rows (zero-filled)
 // and writes the header; false (status set) when it is too large or cannot be had.
 bool startBlock(PackedBitmap& p, int width, int height, int depth, std::uint32_t compression, std::size_t entries,
@@ -96,12 +107,8 @@ PackedBitmap bmp(const ImageBytes& f) {
     if (b.runLengths) {
         const std::uint32_t sized = yyimagele32(f, 14 + 20);
         bits = sized != 0 ? std::min<std::size_t>(sized, available) : available;
-    } else {
-        if (b.stride != 0 && static_cast<std::size_t>(b.height) > packedLimit / b.stride) {
-            p.status = 1109;
-            return p;
-        }
-        bits = b.stride * static_cast<std::size_t>(b.height);  // the rows whatever the size field says
+    } else if (!rowsFit(p, b.stride, b.height, bits)) {  // the rows whatever the size field says
+        return p;
     }
     const std::size_t words = b.bitFields ? 3 : b.entries;
     if (!startBlock(p, b.width, b.height, b.depth, b.bitFields ? 3 : b.compression, words, bits, b.bitFields ? 0 : b.entries))
@@ -146,16 +153,14 @@ PackedBitmap pcx(const ImageBytes& f) {
     if (x.empty) return p;
     const std::size_t entries = x.depth == 1 ? 2 : x.depth == 4 ? 16 : x.depth == 8 ? 256 : 0;
     const std::size_t stride = strideOf(x.width, x.depth);
-    if (stride != 0 && static_cast<std::size_t>(x.height) > packedLimit / stride) {
-        p.status = 1109;
-        return p;
-    }
+    std::size_t bits = 0;
+    if (!rowsFit(p, stride, x.height, bits)) return p;
     // The 256 colours of an 8-bit file are its last 768 bytes, whatever the marker before them.
     if (x.depth == 8 && f.size() < 128 + 769) {
         p.status = 2;
         return p;
     }
-    if (!startBlock(p, x.width, x.height, x.depth, 0, entries, stride * static_cast<std::size_t>(x.height), entries)) return p;
+    if (!startBlock(p, x.width, x.height, x.depth, 0, entries, bits, entries)) return p;
     if (x.depth == 1) {
         putColour(p, 1, 0xFFFFFF);
     } else if (x.depth == 4) {
@@ -221,11 +226,8 @@ PackedBitmap png(const ImageBytes& f) {
     const int depth = g.colourType == 3 ? (g.depth == 2 ? 4 : g.depth) : 24;
     const std::size_t entries = g.colourType == 3 ? std::size_t{1} << g.depth : 0;
     const std::size_t stride = strideOf(g.width, depth);
-    if (stride != 0 && static_cast<std::size_t>(g.height) > packedLimit / stride) {
-        p.status = 1109;
-        return p;
-    }
-    if (!startBlock(p, g.width, g.height, depth, 0, entries, stride * static_cast<std::size_t>(g.height), entries)) return p;
+    std::size_t bits = 0;
+    if (!rowsFit(p, stride, g.height, bits) || !startBlock(p, g.width, g.height, depth, 0, entries, bits, entries)) return p;
     for (std::size_t i = 0; i < entries; ++i) putColour(p, i, table[i]);
     // Rows the data do not cover stay black.
     const std::size_t rowBytes = g.rowLength - 1, width = static_cast<std::size_t>(g.width);
@@ -298,11 +300,8 @@ PackedBitmap yypackedpixels(int width, int height, const std::vector<unsigned>& 
     PackedBitmap p;
     if (width <= 0 || height <= 0 || pixels.size() / static_cast<std::size_t>(width) < static_cast<std::size_t>(height)) return p;
     const std::size_t stride = 4 * static_cast<std::size_t>(width);
-    if (static_cast<std::size_t>(height) > packedLimit / stride) {
-        p.status = 1109;
-        return p;
-    }
-    if (!startBlock(p, width, height, 32, 0, 0, stride * static_cast<std::size_t>(height), 0)) return p;
+    std::size_t bits = 0;
+    if (!rowsFit(p, stride, height, bits) || !startBlock(p, width, height, 32, 0, 0, bits, 0)) return p;
     for (int r = 0; r < height; ++r) {
         unsigned char* out = rowAt(p, r, stride);
         const unsigned* in = pixels.data() + static_cast<std::size_t>(r) * static_cast<std::size_t>(width);

@@ -240,21 +240,11 @@ bool decodePcx(const Bytes& f, std::span<int> pixels, ColourTable& table) {
     const int depth = pcx.depth, planes = pcx.planes;
     const std::size_t lineBytes = pcx.lineBytes;
     const Target t{pixels, pcx.width, pcx.height};
-    if (depth == 1) {
-        table[0] = 0;
-        table[1] = 0xFFFFFF;
-    } else if (depth == 4) {
-        for (std::size_t i = 0; i < 16; ++i) table[i] = rgb(f[16 + 3 * i], f[17 + 3 * i], f[18 + 3 * i]);
-    } else if (depth == 8) {
-        if (f.size() < 128 + 769 || f[f.size() - 769] != 0x0C) {
-            yyerror(2, routine);
-            return false;
-        }
-        for (std::size_t i = 0; i < 256; ++i) {
-            const std::size_t p = f.size() - 768 + 3 * i;
-            table[i] = rgb(f[p], f[p + 1], f[p + 2]);
-        }
+    if (depth == 8 && (f.size() < 128 + 769 || f[f.size() - 769] != 0x0C)) {
+        yyerror(2, routine);
+        return false;
     }
+    yypcxcolours(f, pcx, table);
     if (depth <= 4) std::fill(pixels.begin(), pixels.begin() + static_cast<std::ptrdiff_t>(t.width) * t.height, 0);
     const std::size_t end = depth == 8 ? f.size() - 769 : f.size();
     const std::size_t rowBytes = lineBytes * static_cast<std::size_t>(planes);

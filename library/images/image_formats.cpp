@@ -150,6 +150,20 @@ PcxLayout yypcxlayout(const ImageBytes& f) {
     return p;
 }
 
+void yypcxcolours(const ImageBytes& f, const PcxLayout& pcx, ImageColourTable& table) {
+    if (pcx.depth == 1) {
+        table[0] = 0;
+        table[1] = 0xFFFFFF;
+    } else if (pcx.depth == 4) {
+        for (std::size_t i = 0; i < 16; ++i) table[i] = yyimagergb(f[16 + 3 * i], f[17 + 3 * i], f[18 + 3 * i]);
+    } else if (pcx.depth == 8 && f.size() >= 128 + 768) {
+        for (std::size_t i = 0; i < 256; ++i) {
+            const std::size_t c = f.size() - 768 + 3 * i;
+            table[i] = yyimagergb(f[c], f[c + 1], f[c + 2]);
+        }
+    }
+}
+
 bool PcxRuns::line(unsigned char* out, std::size_t n) {
     for (std::size_t i = 0; i < n;) {
         if (repeat_ == 0) {

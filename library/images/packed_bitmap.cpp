@@ -161,16 +161,9 @@ PackedBitmap pcx(const ImageBytes& f) {
         return p;
     }
     if (!startBlock(p, x.width, x.height, x.depth, 0, entries, bits, entries)) return p;
-    if (x.depth == 1) {
-        putColour(p, 1, 0xFFFFFF);
-    } else if (x.depth == 4) {
-        for (std::size_t i = 0; i < 16; ++i) putColour(p, i, yyimagergb(f[16 + 3 * i], f[17 + 3 * i], f[18 + 3 * i]));
-    } else if (x.depth == 8) {
-        for (std::size_t i = 0; i < 256; ++i) {
-            const std::size_t c = f.size() - 768 + 3 * i;
-            putColour(p, i, yyimagergb(f[c], f[c + 1], f[c + 2]));
-        }
-    }
+    ImageColourTable table{};
+    yypcxcolours(f, x, table);
+    for (std::size_t i = 0; i < entries; ++i) putColour(p, i, table[i]);
     const std::size_t lineBytes = x.lineBytes, planes = static_cast<std::size_t>(x.planes);
     ImageBytes line(lineBytes * planes);
     PcxRuns runs(f, x.depth == 8 ? f.size() - 769 : f.size());

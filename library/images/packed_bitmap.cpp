@@ -141,11 +141,11 @@ PackedBitmap bmp(const ImageBytes& f) {
 
 PackedBitmap pcx(const ImageBytes& f) {
     PackedBitmap p;
-    if (f.size() < 128) {
+    const PcxLayout x = yypcxlayout(f);
+    if (x.truncated) {
         p.status = 2;
         return p;
     }
-    const PcxLayout x = yypcxlayout(f);
     if (f[0] != 10 || f[2] != 1 || x.status != 0) {
         p.status = 27;
         return p;

@@ -257,7 +257,9 @@ bool hasRowLabels(const Job& j) { return j.rowLabels && j.g->pRowLabels != nullp
 // The width the row-label column takes on a page: none without row labels.
 int labelColumnWidth(const Job& j, bool labelRow) { return hasRowLabels(j) ? rowLabelWidth(j, labelRow) : 0; }
 
-void printRowLabels(const Job& j, int r0, int r1, int& x, bool labelRow) {
+// The row-label column at x, width wide (labelColumnWidth), with the lines beside it; x moves
+// past it.
+void printRowLabels(const Job& j, int r0, int r1, int& x, bool labelRow, int width) {
     const bool labels = hasRowLabels(j);
     if (!labels && !j.s->bColumnLines) return;
     const int oldX = x;
@@ -268,7 +270,6 @@ void printRowLabels(const Job& j, int r0, int r1, int& x, bool labelRow) {
         SetTextColor(j.printer, RGB(0, 0, 0));
         SetTextAlign(j.printer, TA_LEFT | TA_TOP);
         const std::string corner = labelRow ? headerText(j.g, 0) : std::string();
-        const int width = labelColumnWidth(j, labelRow);
         int y = j.s->yAreaTop + j.h / 4;
         if (labelRow) {
             if (!corner.empty()) {
@@ -393,7 +394,8 @@ void yyGridPrintRowLabels(HWND grid, int firstRow, int r0, int r1, int& x, int p
     Job j{grid, g, &s, printer, screen, nullptr, nullptr, height, averageWidth, height * 3 / 2, pitch,
           GetDeviceCaps(printer, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSX), firstRow, r1,
           (style & GridColumnHeader) != 0 && g->hHeader != nullptr, (style & GridRowLabels) != 0, -1, -1};
-    printRowLabels(j, r0, r1, x, j.columnLabels && (s.bLabelsEveryPage || r0 == firstRow));
+    const bool labelRow = j.columnLabels && (s.bLabelsEveryPage || r0 == firstRow);
+    printRowLabels(j, r0, r1, x, labelRow, labelColumnWidth(j, labelRow));
 }
 
 void yygridprint(int field, int& result, int a, int b, int c1, int c2, int set, const char* title) {
@@ -471,14 +473,18 @@ void yygridprint(int field, int& result, int a, int b, int c1, int c2, int set, 
         widths.push_back(cw);
     }
     SelectObject(printer, font);
+    // The row-label column's width on pages with and without a label row: each measured over
+    // every label once for the job, not on every page.
+    int labelColumns[2] = {-1, -1};
     for (int r0 = a; r0 <= b;) {
         const bool firstBlock = r0 == a;
         const bool labelRow = j.columnLabels && (s.bLabelsEveryPage || firstBlock);
         const int n = yygridrowsperpage(s.yAreaTop, s.yAreaBottom, j.p, labelRow);
         const int r1 = std::min(r0 + n - 1, b);
         const int bottom = bottomLine(j, r0, r1, labelRow);
+        int& labelColumn = labelColumns[labelRow ? 1 : 0];
+        if (labelColumn < 0) labelColumn = labelColumnWidth(j, labelRow);
         // The row labels open every page, or only each block's first page.
-        const int labelColumn = labelColumnWidth(j, labelRow);
         auto labelsOn = [&](int page) { return s.bLabelsEveryPage || page == 0; };
         const std::vector<GridPrintPageColumns> pages =
             yygridpagesacross(widths, s.xAreaLeft, s.xAreaRight, [&](int page) { return labelsOn(page) ? labelColumn : 0; });
@@ -491,7 +497,7 @@ void yygridprint(int field, int& result, int a, int b, int c1, int c2, int set, 
             int x = s.xAreaLeft;
             int e = x;
             if (labelsOn(static_cast<int>(k))) {
-                printRowLabels(j, r0, r1, x, labelRow);
+                printRowLabels(j, r0, r1, x, labelRow, labelColumn);
                 if (s.bLabelsEveryPage || firstBlock) e = x;
             } else {
                 line(printer, x, s.yAreaTop, x, bottom);

@@ -118,6 +118,18 @@ void encode(std::string& out, long long d) {
     out += static_cast<char>(95 + v);
 }
 
+// Vertices 2..count of the polygon lists after the pen is at vertex 1: pen-down moves (HP-GL) or,
+// encoded, the relative moves of yyhpgl2a (HP-GL/2, whose count is OperandCount).
+void vertexMoves(int count, bool encoded) {
+    const GraphicsState& g = gravim.graphics;
+    if (encoded) {
+        yyhpgl2a();
+        return;
+    }
+    for (int i = 2, n = yyvertexcount(count); i <= n; ++i)
+        yyhpg1("PD", g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)]);
+}
+
 }  // namespace
 
 void yyhpg7() { writeCompressed(line()); }
@@ -230,22 +242,12 @@ void yyhpgsegment(float x1, float y1, float x2, float y2) {
     yyhpglast(x2, y2);
 }
 
-void yyhpgvertices(int count, bool encoded) {
-    const GraphicsState& g = gravim.graphics;
-    if (encoded) {
-        yyhpgl2a();
-        return;
-    }
-    for (int i = 2, n = yyvertexcount(count); i <= n; ++i)
-        yyhpg1("PD", g.PolygonX[static_cast<std::size_t>(i)], g.PolygonY[static_cast<std::size_t>(i)]);
-}
-
 void yyhpgpolyline(bool encoded) {
     const GraphicsState& g = gravim.graphics;
     const int n = yyvertexcount(g.OperandCount);
     if (n < 1) return;
     yyhpgmoveto(g.PolygonX[1], g.PolygonY[1]);
-    yyhpgvertices(n, encoded);
+    vertexMoves(n, encoded);
     yyhpglast(g.PolygonX[static_cast<std::size_t>(n)], g.PolygonY[static_cast<std::size_t>(n)]);
 }
 
@@ -254,7 +256,7 @@ void yyhpgpolygonfill(int count, bool encoded) {
     if (yyvertexcount(1) < 1) return;
     yyhpg1("PU", g.PolygonX[1], g.PolygonY[1]);
     yyhpg3("PM0");
-    yyhpgvertices(count, encoded);
+    vertexMoves(count, encoded);
     yyhpg3("PM2;FP");
     yyhpglast(g.PolygonX[1], g.PolygonY[1]);
 }

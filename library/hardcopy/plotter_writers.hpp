@@ -55,9 +55,6 @@ void yyhpgmoveto(float x, float y);
 void yyhpglast(float x, float y);
 // A line (a point when both ends are one) from the pen's move to (x1, y1), pen down to (x2, y2).
 void yyhpgsegment(float x1, float y1, float x2, float y2);
-// Vertices 2..count of the polygon lists after the pen is at vertex 1: pen-down moves (HP-GL) or,
-// encoded, the relative moves of yyhpgl2a (HP-GL/2, whose count is OperandCount).
-void yyhpgvertices(int count, bool encoded);
 // The polyline of OperandCount vertices, from the pen's move to its first vertex.
 void yyhpgpolyline(bool encoded);
 // A polygon of count vertices filled by the plotter: its vertices inside "PM0" .. "PM2;FP".

@@ -56,10 +56,6 @@ inline int compareTexts(std::string_view a, std::string_view b) {
     return 0;
 }
 
-}  // namespace gridsort
-
-namespace gridsort {
-
 template <GridKeyKind Kind>
 int compareKeys(bool descending, const GridSortKey& a, const GridSortKey& b) {
     if constexpr (Kind == GridKeyKind::Text) {

@@ -146,6 +146,16 @@ HWND yygridfind(int& field) {
     return grid;
 }
 
+HWND yygridnamed(const char* routine, int field) {
+    if (field != 0 && yycurrentdialogwindow() == nullptr) {
+        yyerror(1005, routine);
+        return nullptr;
+    }
+    HWND grid = yygridfind(field);
+    if (grid == nullptr) yyerror(1006, routine);
+    return grid;
+}
+
 void yyGridGetString(GridControlRecord* g, int column, int row, char* text, int size, int mode) {
     if (g == nullptr || text == nullptr || size <= 0) return;
     const GridColumnRecord& c = g->pColumns[column];

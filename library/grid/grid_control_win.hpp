@@ -108,6 +108,9 @@ void yygridmarkchanged(GridControlRecord* g);
 
 // Cell operations (columns and rows from 0; see the routines' own comments).
 HWND yygridfind(int& field);
+// The grid a public routine names: null after reporting 1005 (a dialog's field while no dialog is
+// current) or 1006 (no grid) under the routine's name.
+HWND yygridnamed(const char* routine, int field);
 void yyGridGetString(GridControlRecord* g, int column, int row, char* text, int size, int mode);
 void yygridgetcellstring(int& field, int column, int row, char* text, int length);
 void yygridgetcellvalue(int& field, int column, int row, double& value, int& undefined);

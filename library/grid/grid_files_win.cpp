@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/dialog_calls_win.hpp"
-#include "core/errors_internal.hpp"
 #include "grid/grid.hpp"
 #include "grid/grid_control_win.hpp"
 #include "grid/grid_files.hpp"
@@ -171,18 +169,6 @@ private:
     std::vector<int> lengths_;  // each column's text length with its NUL, read once
 };
 
-// The checks every routine makes first: a dialog for a field, and a grid; the grid's window.
-HWND gridReady(int field, const char* routine) {
-    if (field != 0 && yycurrentdialogwindow() == nullptr) {
-        yyerror(1005, routine);
-        return nullptr;
-    }
-    int f = field;
-    HWND grid = yygridfind(f);
-    if (grid == nullptr) yyerror(1006, routine);
-    return grid;
-}
-
 }  // namespace
 
 void yygridgetcase(int& field, int column, int& conversion) {
@@ -200,14 +186,14 @@ void yygridgetcase(int& field, int column, int& conversion) {
 
 void WGridSave(int field, std::string_view file, std::optional<int> firstColumn, std::optional<int> lastColumn,
                std::optional<int> firstRow, std::optional<int> lastRow, std::optional<int> flags) {
-    HWND grid = gridReady(field, "WGridSave");
+    HWND grid = yygridnamed("WGridSave", field);
     if (grid == nullptr) return;
     GridCells cells(field, grid);
     yygridsavecsv(cells, file, firstColumn, lastColumn, firstRow, lastRow, flags.value_or(0));
 }
 
 void WGridLoad(int field, std::string_view file, std::optional<int> growth, std::optional<int> flags) {
-    HWND grid = gridReady(field, "WGridLoad");
+    HWND grid = yygridnamed("WGridLoad", field);
     if (grid == nullptr) return;
     GridCells cells(field, grid);
     yygridloadcsv(cells, file, growth.value_or(0), flags.value_or(0));
@@ -216,7 +202,7 @@ void WGridLoad(int field, std::string_view file, std::optional<int> growth, std:
 void WGridSaveHTML(int field, std::string_view file, std::optional<int> firstColumn, std::optional<int> lastColumn,
                    std::optional<int> firstRow, std::optional<int> lastRow, std::optional<int> flags,
                    std::optional<std::string_view> title, std::optional<int> border, std::optional<int> background) {
-    HWND grid = gridReady(field, "WGridSaveHTML");
+    HWND grid = yygridnamed("WGridSaveHTML", field);
     if (grid == nullptr) return;
     GridCells cells(field, grid);
     yygridsavehtml(cells, file, firstColumn, lastColumn, firstRow, lastRow, flags.value_or(0), title,

@@ -12,19 +12,6 @@ namespace {
 
 constexpr int LongestMovedText = 32767;
 
-// The grid of an identifier, or null after reporting 1005 or 1006 under the routine's name.
-GridControlRecord* gridOf(const char* routine, int field) {
-    if (field != 0 && yycurrentdialogwindow() == nullptr) {
-        yyerror(1005, routine);
-        return nullptr;
-    }
-    int f = field;
-    HWND grid = yygridfind(f);
-    GridControlRecord* g = grid != nullptr ? yygridrecord(grid) : nullptr;
-    if (g == nullptr) yyerror(1006, routine);
-    return g;
-}
-
 std::string cellText(int field, int column, int row, int longest) {
     std::string text(static_cast<std::size_t>(longest) + 1, '\0');
     yygridgetcellstring(field, column, row, text.data(), longest + 1);
@@ -79,7 +66,7 @@ void emptyRows(int field, GridControlRecord* g, GridRowSpan span, bool labels) {
 
 void WGridRows(int field, int rows) {
     constexpr const char* routine = "WGridRows";
-    GridControlRecord* g = gridOf(routine, field);
+    GridControlRecord* g = yygridrecord(yygridnamed(routine, field));
     if (g == nullptr) return;
     int f = field;
     if (rows > g->nRowsAllocated) {
@@ -94,7 +81,7 @@ void WGridRows(int field, int rows) {
 
 void WGridInsertRows(int field, int row, std::optional<int> count, std::optional<int> growth, std::optional<int> labels) {
     constexpr const char* routine = "WGridInsertRows";
-    GridControlRecord* g = gridOf(routine, field);
+    GridControlRecord* g = yygridrecord(yygridnamed(routine, field));
     if (g == nullptr) return;
     if (row < 1 || row > g->nRows) {
         yyerror(1017, routine);
@@ -138,7 +125,7 @@ void WGridInsertRows(int field, int row, std::optional<int> count, std::optional
 
 void WGridDeleteRows(int field, int row, std::optional<int> count, std::optional<int> shrink, std::optional<int> labels) {
     constexpr const char* routine = "WGridDeleteRows";
-    GridControlRecord* g = gridOf(routine, field);
+    GridControlRecord* g = yygridrecord(yygridnamed(routine, field));
     if (g == nullptr) return;
     const int m = g->nRows;
     if (row < 1 || row > m) {

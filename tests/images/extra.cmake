@@ -9,12 +9,7 @@ endif()
 # The Wine test writes images of the image-file driver into a folder of the build tree;
 # read_written.py, ordered after it by a fixture, reads them with ImageMagick.
 if(WIN32)
-  set(written ${CMAKE_CURRENT_BINARY_DIR}/written-images)
-  file(MAKE_DIRECTORY ${written})
-  target_compile_definitions(${target} PRIVATE GRAV_WRITTEN_DIR="${written}")
-  set_tests_properties(${target} PROPERTIES FIXTURES_SETUP images_written)
-  add_test(NAME images_written_readers COMMAND /usr/bin/python3 ${dir}/read_written.py ${written})
-  set_tests_properties(images_written_readers PROPERTIES FIXTURES_REQUIRED images_written)
+  grav_test_readers(${target} images_written written-images GRAV_WRITTEN_DIR ${dir}/read_written.py)
 endif()
 # The image drawer's Wine test draws files that ImageMagick and netpbm make at build time, each
 # with its expected pixels beside it.

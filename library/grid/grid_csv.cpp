@@ -226,10 +226,9 @@ private:
         gravim.core.lastError = saved;
     }
 
-    // After a line's last field: the columns it did not reach are emptied.
+    // After a line's last field: the columns it did not reach are emptied (column_ is -1 at least).
     void emptyRest() {
         for (int c = column_ + 1; c < columns_; ++c) {
-            if (c < 0) continue;
             if (row_ == -1) grid_.setColumnLabel(c + 1, "");
             else grid_.clearCell(c, row_, 2);
         }

@@ -121,6 +121,9 @@ void yygridgetformat(int& field, int column, char* text, int length);
 void yygridcelltype(int& field, int column, int& type);
 void yygridcelllength(int& field, int column, int& length);
 void yygridgetalign(int& field, int column, int& alignment);
+// The case conversion of a text column: 1 upper-case style, 2 lower-case style, else 0. field
+// becomes -2 for a column outside the grid, -1 when it names no grid.
+void yygridgetcase(int& field, int column, int& conversion);
 void yygridgetcolour(int& field, int column, int row, int& tr, int& tg, int& tb, int& br, int& bg, int& bb);
 // The field records of a grid's columns taken once for a run of cell operations (a file loaded or
 // saved): each lookup asks the window server for a window property, a round trip under Wine.

@@ -133,7 +133,3 @@ std::string yyhtmltext(std::string_view text);
 void yygridsavehtml(GridFileCells& grid, std::string_view file, std::optional<int> firstColumn,
                     std::optional<int> lastColumn, std::optional<int> firstRow, std::optional<int> lastRow, int flags,
                     std::optional<std::string_view> title, int border, std::optional<int> background);
-
-// The case conversion of text column (from 0): 1 upper-case style, 2 lower-case style, else 0.
-// field becomes -2 for a column outside the grid, -1 when it names no grid (Win32 side).
-void yygridgetcase(int& field, int column, int& conversion);

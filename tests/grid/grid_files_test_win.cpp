@@ -30,33 +30,16 @@ std::string joined(std::initializer_list<std::string_view> parts) {
     return s;
 }
 
-class GridFiles : public ::testing::Test {
+class GridFiles : public GridFixtureTest {
 protected:
     void SetUp() override {
-        grid = openGridFixture([] {});
-        g = yygridrecord(grid);
+        GridFixtureTest::SetUp();
         WGridRows(GridId, 3);
-    }
-    void TearDown() override { closeGridFixture(); }
-    std::string cell(int column, int row) {
-        char text[256] = "";
-        yyGridGetString(g, column, row, text, sizeof text, 0);
-        return text;
-    }
-    void put(int column, int row, const std::string& text) {
-        int f = GridId;
-        yygridputcellstring(f, column, row, 0.0, text.c_str(), nullptr, static_cast<int>(text.size()) + 1, 0);
     }
     std::string rowText(int row) {
         std::string s;
         for (int c = 0; c <= Note; ++c) s.append(c > 0 ? "|" : "").append(cell(c, row));
         return s;
-    }
-    std::string label(int row) {
-        char text[GridLabelSize] = "";
-        int f = GridId;
-        yygridgetrowlabel(f, row, text, sizeof text);
-        return text;
     }
     std::string columnLabel(int item) {
         char text[256] = "";
@@ -68,7 +51,7 @@ protected:
         std::ofstream(name, std::ios::binary) << bytes;
     }
     void fillSample() {
-        put(Name, 0, "say \"hi\"");
+        putText(Name, 0, "say \"hi\"");
         WGridPutCellInteger(GridId, Count + 1, 1, 42);
         WGridPutCellReal(GridId, Level + 1, 1, 1.5f);
         WGridPutCellDouble(GridId, Depth + 1, 1, 2.25, "(F8.3)");
@@ -76,7 +59,7 @@ protected:
         yygridputcellcheck(f, Valid, 0, 1);
         f = GridId;
         yygridputcelloption(f, Colour, 0, 3);
-        put(Note, 0, "a, b");
+        putText(Note, 0, "a, b");
         f = GridId;
         yygridputcelloption(f, Colour, 1, 1);
         f = GridId;
@@ -84,8 +67,6 @@ protected:
     }
 
     ScratchFolder scratch;
-    HWND grid = nullptr;
-    GridControlRecord* g = nullptr;
 };
 
 TEST_F(GridFiles, SaveWritesEveryColumnTypeWithLabels) {
@@ -180,7 +161,7 @@ TEST_F(GridFiles, LoadGrowsTheRowsInUseOnlyWithGrowth) {
 }
 
 TEST_F(GridFiles, LoadNotesOutOfRangeAndUnmatchedMenusAndConvertsCase) {
-    put(Name, 0, "old");
+    putText(Name, 0, "old");
     WGridPutCellInteger(GridId, Count + 1, 1, 5);
     SetWindowLongA(g->pColumns[Name].hControl, GWL_STYLE, GetWindowLongA(g->pColumns[Name].hControl, GWL_STYLE) | ES_UPPERCASE);
     SetWindowLongA(g->pColumns[Note].hControl, GWL_STYLE, GetWindowLongA(g->pColumns[Note].hControl, GWL_STYLE) | ES_LOWERCASE);
@@ -209,7 +190,7 @@ TEST_F(GridFiles, LoadNotesOutOfRangeAndUnmatchedMenusAndConvertsCase) {
 
 TEST_F(GridFiles, SavedFilesLoadBackIntoTheGrid) {
     fillSample();
-    put(Name, 2, std::string(20, 'z'));
+    putText(Name, 2, std::string(20, 'z'));
     WGridSave(GridId, "round.csv", std::nullopt, std::nullopt, std::nullopt, std::nullopt, 2);
     const std::string before[] = {rowText(0), rowText(1), rowText(2)};
     int f = GridId;
@@ -227,7 +208,7 @@ TEST_F(GridFiles, SavedFilesLoadBackIntoTheGrid) {
 
 TEST_F(GridFiles, HtmlPageOfTheGrid) {
     fillSample();
-    put(Name, 1, "<b>&</b>");
+    putText(Name, 1, "<b>&</b>");
     int f = GridId;
     yygridcolourcell(f, Count, 0, 0, 0, 255, -1, -1, -1);
     f = GridId;

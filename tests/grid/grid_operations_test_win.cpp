@@ -21,28 +21,8 @@ namespace {
 
 Column Next(int column) { return static_cast<Column>((column + 1) % 7); }
 
-class GridOperations : public ::testing::Test {
+class GridOperations : public GridFixtureTest {
 protected:
-    void SetUp() override {
-        grid = openGridFixture([] {});
-        g = yygridrecord(grid);
-    }
-    void TearDown() override { closeGridFixture(); }
-    std::string cell(int column, int row) {
-        char text[256] = "";
-        yyGridGetString(g, column, row, text, sizeof text, 0);
-        return text;
-    }
-    void putText(int column, int row, const std::string& text) {
-        int f = GridId;
-        yygridputcellstring(f, column, row, 0.0, text.c_str(), nullptr, static_cast<int>(text.size()) + 1, 0);
-    }
-    std::string label(int row) {
-        char text[GridLabelSize] = "";
-        int f = GridId;
-        yygridgetrowlabel(f, row, text, sizeof text);
-        return text;
-    }
     std::string column(int c, int rows) {
         std::string s;
         for (int r = 0; r < rows; ++r) s += (cell(c, r).empty() ? std::string("_") : cell(c, r)) + ",";
@@ -58,9 +38,6 @@ protected:
         MSG m;
         while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
     }
-
-    HWND grid = nullptr;
-    GridControlRecord* g = nullptr;
 };
 
 TEST_F(GridOperations, SortMovesWholeRowsWithTheEditorLabelsAndNumberFlags) {

@@ -85,15 +85,8 @@ void raiseMenu(HWND frame, WPARAM wParam, LPARAM lParam) { yyinterpretmessage(Ev
 
 // ---- commands ----
 
-// The save prompt before New and Open: true when the command may go on.
-bool prompting(HWND frame, GridWindowRecord& w) {
-    if (!w.bCanSave) return true;
-    const GridControlRecord* g = yygridrecord(gridWindowGrid(w));
-    int result = 1;
-    yygridwinsaveprompt(yygetwindowindex(frame), g != nullptr ? g->bUnsaved : 0, result, w.iFilterIndex, w.bBackup,
-                        w.bFileLabels, w.szFileName, w.szFilter);
-    return result == 1;
-}
+// The save prompt before New, Open and closing: true when the command may go on.
+bool prompting(GridWindowRecord& w) { return yygridwinsaveprompt(reinterpret_cast<int*>(&w)) == 1; }
 
 void clipboardCommand(HWND grid, GridControlRecord* g, int id) {
     HWND editor = yyGridGetEditCell(g);
@@ -144,7 +137,7 @@ void command(HWND frame, WPARAM wParam, LPARAM lParam) {
     auto fresh = [&] { return yygridwindowofframe(frame); };
     switch (id) {
     case GridWinNew:
-        if (!w->bCanNew || !prompting(frame, *w) || (w = fresh()) == nullptr) return;
+        if (!w->bCanNew || !prompting(*w) || (w = fresh()) == nullptr) return;
         yyGridClear(grid, 0);
         w->szFileName[0] = '\0';
         yyGridTitle(frame);
@@ -152,7 +145,7 @@ void command(HWND frame, WPARAM wParam, LPARAM lParam) {
         raiseMenu(frame, wParam, lParam);
         return;
     case GridWinOpen:
-        if (!w->bCanOpen || !prompting(frame, *w) || (w = fresh()) == nullptr) return;
+        if (!w->bCanOpen || !prompting(*w) || (w = fresh()) == nullptr) return;
         yygridwinload(n, 1, w->bGrowRows, result, w->iFilterIndex, w->bFileLabels, w->szFileName, w->szFilter);
         if (result != 1 || (w = fresh()) == nullptr) return;
         if ((g = yygridrecord(grid)) != nullptr) g->bUnsaved = g->bModified = 0;
@@ -429,13 +422,7 @@ void sizeLimits(const GridWindowRecord& w, MINMAXINFO* info) {
 // ---- closing and destruction ----
 
 LRESULT closing(HWND frame, GridWindowRecord& w, WPARAM wParam, LPARAM lParam) {
-    if (w.bCanSave) {
-        const GridControlRecord* g = yygridrecord(gridWindowGrid(w));
-        int result = 1;
-        yygridwinsaveprompt(yygetwindowindex(frame), g != nullptr ? g->bUnsaved : 0, result, w.iFilterIndex, w.bBackup,
-                            w.bFileLabels, w.szFileName, w.szFilter);
-        if (result != 1) return 0;
-    }
+    if (!prompting(w)) return 0;
     GridWindowRecord* r = yygridwindowofframe(frame);
     if (r == nullptr) return 0;
     if (r->iMode == 1) {

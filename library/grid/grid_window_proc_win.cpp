@@ -215,15 +215,18 @@ void enable(HMENU menu, int id, bool on) {
     EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
 }
 
-// A locked cell in rows first..last of the rows in use; locks count unless the window ignores them.
-bool lockedRows(const GridWindowRecord& w, const GridControlRecord* g, int first, int last) {
-    if (w.bIgnoreLockedCells) return false;
-    if (first < 0) first = 0;
-    if (last > g->nRows - 1) last = g->nRows - 1;
+// The last row in use holding a locked cell, -1 when none does or the window ignores locks. Every
+// row command moves the rows from some row to the last one, so this one row answers them all.
+int lastLockedRow(const GridWindowRecord& w, const GridControlRecord* g) {
+    int last = -1;
+    if (w.bIgnoreLockedCells) return last;
     for (int c = 0; c < g->nColumns && g->pColumns != nullptr; ++c)
-        for (int r = first; r <= last; ++r)
-            if (g->pColumns[c].pCellFlags[r] & CellReadOnly) return true;
-    return false;
+        for (int r = g->nRows - 1; r > last; --r)
+            if (g->pColumns[c].pCellFlags[r] & CellReadOnly) {
+                last = r;
+                break;
+            }
+    return last;
 }
 
 void menuStates(const GridWindowRecord& w, HMENU menu) {
@@ -247,12 +250,15 @@ void menuStates(const GridWindowRecord& w, HMENU menu) {
         enable(menu, GridWinCopy, selection || editorText);
         const int clipboard = yygridcheckclipboard();
         enable(menu, GridWinPaste, clipboard == 2 ? yygridcanpaste(grid) != 0 : clipboard == 1 && editorWritable);
-        enable(menu, GridWinSort, !gridReadOnly && !lockedRows(w, g, 0, g->nRows - 1));
+        const int locked = lastLockedRow(w, g);
+        // A locked cell in the rows from first on.
+        auto lockedFrom = [locked](int first) { return locked >= 0 && locked >= first; };
+        enable(menu, GridWinSort, !gridReadOnly && !lockedFrom(0));
         const int row = g->iCurRow;
         enable(menu, GridWinInsertAfter,
-               !gridReadOnly && !lockedRows(w, g, row + 1, g->nRows - 1) && row != g->nRowsAllocated - 1 &&
+               !gridReadOnly && !lockedFrom(row + 1) && row != g->nRowsAllocated - 1 &&
                    !(row == g->nRows - 1 && !w.bGrowRows));
-        const bool fromCurrent = !gridReadOnly && !lockedRows(w, g, row, g->nRows - 1);
+        const bool fromCurrent = !gridReadOnly && !lockedFrom(row);
         enable(menu, GridWinInsertBefore, fromCurrent);
         enable(menu, GridWinDeleteRow, fromCurrent);
     } else if (menu == w.hSearchMenu) {

@@ -15,12 +15,6 @@ namespace {
 constexpr int KindDialogWords = 8;
 constexpr DWORD ClientStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
-int heightOf(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    return r.bottom - r.top;
-}
-
 // Grows the frame by amount pixels of height (or width), moving a centred frame by half of it.
 void growFrame(int& outer, int& position, int amount, bool centred, int flags) {
     outer += amount;

@@ -56,13 +56,6 @@ RECT currentFrameRect(HWND frame) {
     return rect;
 }
 
-int heightOf(HWND window) {
-    if (window == nullptr) return 0;
-    RECT r;
-    GetWindowRect(window, &r);
-    return r.bottom - r.top;
-}
-
 // Outer size of window n for a client size: styles, menu bar, toolbars and status bar.
 void outerFor(int n, int clientWidth, int clientHeight, int& width, int& height) {
     HWND frame = wWindow[n];

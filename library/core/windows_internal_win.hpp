@@ -150,6 +150,12 @@ void yyforgetmodalwindow(HWND frame, int n);
 void yymodalwindowloop(const int& done, HWND frame, HACCEL accelerators, const std::function<bool(MSG&)>& offer);
 
 // Small window services.
+// A window's outer height; 0 for none.
+inline int heightOf(HWND window) {
+    RECT r{};
+    if (window != nullptr) GetWindowRect(window, &r);
+    return r.bottom - r.top;
+}
 int yygetwindowindex(HWND window);
 // True when window lies inside frame or is owned by it, directly or through a chain of owners
 // (an owned window may itself lie inside another owned one).

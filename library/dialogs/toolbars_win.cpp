@@ -37,12 +37,6 @@ HWND editorWord(int n, int word) {
     return record != nullptr && record[0] == KindEditor ? handleOf(record[word]) : nullptr;
 }
 
-int heightOf(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    return r.bottom - r.top;
-}
-
 bool hasToolbar(int n) {
     for (HWND toolbar : hToolbar[n])
         if (toolbar != nullptr) return true;

@@ -241,13 +241,6 @@ void buildToolbar(EditorWindowRecord& r, HWND frame) {
     r.ToolTips = editorWord(reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0)));
 }
 
-int heightOf(HWND window) {
-    if (window == nullptr) return 0;
-    RECT rect;
-    GetWindowRect(window, &rect);
-    return rect.bottom - rect.top;
-}
-
 void setupStatusBar(HWND frame, HWND bar) {
     const bool caption = (GetWindowLongA(frame, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
     int ends[5] = {140, 170, 210, 250, -1};

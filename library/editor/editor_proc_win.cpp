@@ -327,13 +327,6 @@ void destroyed(HWND frame, EditorWindowRecord* r) {
 
 // ---- layout ----
 
-int heightOf(HWND window) {
-    if (window == nullptr) return 0;
-    RECT rect;
-    GetWindowRect(window, &rect);
-    return rect.bottom - rect.top;
-}
-
 void layout(HWND frame, EditorWindowRecord& r) {
     const int n = yygetwindowindex(frame);
     RECT area;

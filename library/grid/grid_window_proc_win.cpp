@@ -71,13 +71,6 @@ const char* textOf(const Prompt* table, std::size_t count, int id) {
 // The font last given to any grid window's frame.
 HFONT lastFrameFont = nullptr;
 
-int heightOf(HWND window) {
-    if (window == nullptr) return 0;
-    RECT r;
-    GetWindowRect(window, &r);
-    return r.bottom - r.top;
-}
-
 bool readOnlyGrid(HWND grid) { return (GetWindowLongA(grid, GWL_STYLE) & GridReadOnly) != 0; }
 bool hasSelection(const GridControlRecord* g) { return g->iSelFirstRow >= 0 && g->iSelFirstColumn >= 0; }
 

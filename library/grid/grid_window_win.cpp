@@ -59,13 +59,6 @@ ATOM registerClass(HINSTANCE instance, const char* name, WNDPROC procedure, int 
     return RegisterClassA(&grid);
 }
 
-int heightOf(HWND window) {
-    if (window == nullptr) return 0;
-    RECT r;
-    GetWindowRect(window, &r);
-    return r.bottom - r.top;
-}
-
 // The frame size that holds the given client size of the grid: the grid's borders, its scroll
 // bars, then the frame's borders (with its menu bar).
 GridWindowSize outerSize(HWND frame, HWND grid, GridWindowSize inside, const GridWindowFrame& around) {

@@ -100,7 +100,7 @@ bool yylendmenubar(HWND frame, HMENU bar, int hostWindow) {
     return true;
 }
 
-void yytakebackmenubar(int n, HMENU bar) {
+void yydestroymenubar(int n, HMENU bar) {
     for (int m = 0; m < MaxWindows; ++m) {
         if (m == n || hMenuRoot[m] != bar) continue;
         hMenuRoot[m] = nullptr;
@@ -109,6 +109,8 @@ void yytakebackmenubar(int n, HMENU bar) {
     }
     if (GetMenu(wWindow[n]) == bar) SetMenu(wWindow[n], nullptr);
     if (hMenuRoot[n] == bar) hMenuRoot[n] = nullptr;
+    yyClearMenuPrompt(bar, n);
+    DestroyMenu(bar);
 }
 
 void yyforgetmodalwindow(HWND frame, int n) {

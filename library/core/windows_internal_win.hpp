@@ -140,8 +140,9 @@ void yyreplacemenubar(int n, HMENU bar);
 // (designating the pane for their commands) and shows it on a top-level one; false when the
 // frame does not lie inside hostWindow.
 bool yylendmenubar(HWND frame, HMENU bar, int hostWindow);
-// Takes window n's menu bar back from every window that shows it, n's own frame included.
-void yytakebackmenubar(int n, HMENU bar);
+// Window n's menu bar goes: taken back from every window that shows it, n's own frame included,
+// then destroyed with its prompts.
+void yydestroymenubar(int n, HMENU bar);
 // A modal special window going without the window manager's close: its drawing context, its
 // owned windows' and its own table entries go, and the root becomes current where it was.
 void yyforgetmodalwindow(HWND frame, int n);

@@ -79,9 +79,7 @@ void yyeditrevert(int n, int* words) {
     HWND frame = wWindow[n];
     // The editor's menu goes; a top-level frame shows no menu afterwards.
     if (r->MenuBar != nullptr) {
-        yytakebackmenubar(n, r->MenuBar);
-        yyClearMenuPrompt(r->MenuBar, n);
-        DestroyMenu(r->MenuBar);
+        yydestroymenubar(n, r->MenuBar);
         r->MenuBar = nullptr;
     }
     for (int word : {r->FindDialog, r->RichEdit, r->Toolbar, r->StatusBar, r->CommandLine, r->PromptFrame}) {

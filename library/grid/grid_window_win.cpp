@@ -143,11 +143,7 @@ void yygridwinrevert(int n, int* record) {
     auto* w = reinterpret_cast<GridWindowRecord*>(record);
     HWND frame = wWindow[n];
     // The grid window's menu goes from every window that shows it.
-    if (w->hMenuBar != nullptr) {
-        yytakebackmenubar(n, w->hMenuBar);
-        yyClearMenuPrompt(w->hMenuBar, n);
-        DestroyMenu(w->hMenuBar);
-    }
+    if (w->hMenuBar != nullptr) yydestroymenubar(n, w->hMenuBar);
     for (HACCEL table : {w->hGridAccelerators, w->hUserAccelerators})
         if (table != nullptr) DestroyAcceleratorTable(table);
     if (w->hGridToolbar != nullptr) DestroyWindow(w->hGridToolbar);

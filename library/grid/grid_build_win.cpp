@@ -31,14 +31,6 @@ int columnTypeOf(HWND c) {
     return GridText;  // an edit control, and any control of another class
 }
 
-char* copyOf(const char* text) {
-    if (text == nullptr) return nullptr;
-    const std::size_t n = std::strlen(text);
-    char* copy = new (std::nothrow) char[n + 1];
-    if (copy != nullptr) std::memcpy(copy, text, n + 1);
-    return copy;
-}
-
 HWND makeColumnControl(HWND grid, GridControlRecord* g, GridColumnRecord& column, HWND tc) {
     const LONG gridStyle = GetWindowLongA(grid, GWL_STYLE);
     const bool readOnlyGrid = (gridStyle & GridReadOnly) != 0;
@@ -83,7 +75,7 @@ HWND makeColumnControl(HWND grid, GridControlRecord* g, GridColumnRecord& column
         record->value = from->value;
         record->maxLength = from->maxLength;
         delete[] record->format;
-        record->format = copyOf(from->format);
+        record->format = yygridcopyformat(from->format);
     }
     record->textColour = -1;
     record->backColour = -1;
@@ -93,6 +85,14 @@ HWND makeColumnControl(HWND grid, GridControlRecord* g, GridColumnRecord& column
 }
 
 }  // namespace
+
+char* yygridcopyformat(const char* format) {
+    if (format == nullptr) return nullptr;
+    const std::size_t n = std::strlen(format);
+    char* copy = new (std::nothrow) char[n + 1];
+    if (copy != nullptr) std::memcpy(copy, format, n + 1);
+    return copy;
+}
 
 FieldRecord* yygridcontrolrecord(HWND control) {
     FieldRecord* record = yyfieldrecord(control);

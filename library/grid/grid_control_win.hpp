@@ -57,6 +57,8 @@ void yygridcellsresized(HWND grid);
 // Creates row-label window i (one empty item, the grid's font, subclassed), hidden.
 HWND yygridmakelabelwindow(HWND grid, GridControlRecord* g, int i, int y, int height);
 void YYMapDialogRect(HWND window, RECT& r);
+// A field record's own copy of a format (new[]); null for none, or when no memory is left.
+char* yygridcopyformat(const char* format);
 // A control's field record, a new one attached when it has none; null, with the control
 // destroyed, when none can be made.
 FieldRecord* yygridcontrolrecord(HWND control);

@@ -208,14 +208,6 @@ HFONT gridWindowFontFor(HFONT dialogFont) {
     return made;
 }
 
-char* duplicateText(const char* text) {
-    if (text == nullptr) return nullptr;
-    const std::size_t n = std::strlen(text);
-    char* copy = new (std::nothrow) char[n + 1];
-    if (copy != nullptr) std::memcpy(copy, text, n + 1);
-    return copy;
-}
-
 // A hidden copy of a column control in the new cell area with the source's settings.
 HWND copyColumnControl(HWND source, HWND cells, HFONT font) {
     if (source == nullptr) return nullptr;
@@ -250,7 +242,7 @@ HWND copyColumnControl(HWND source, HWND cells, HFONT font) {
         record->backColour = from->backColour;
         record->maxLength = from->maxLength;
         delete[] record->format;
-        record->format = duplicateText(from->format);
+        record->format = yygridcopyformat(from->format);
         if (yyisclass(control, atomEdit) || yyisnumericclass(control))
             SendMessageA(control, EM_LIMITTEXT, static_cast<WPARAM>(from->maxLength > 0 ? from->maxLength : 0), 0);
         if (record->spinBuddy != nullptr && from->spinBuddy != nullptr) {
@@ -307,7 +299,7 @@ HWND copyGrid(HWND frame, HWND source, const RECT& area, HFONT font) {
     if (grid == nullptr) return nullptr;
     if (const FieldRecord* from = yyfieldrecord(source)) {
         if (auto* record = new (std::nothrow) FieldRecord(*from)) {
-            record->format = duplicateText(from->format);
+            record->format = yygridcopyformat(from->format);
             record->tabStops = nullptr;
             record->tabStopCount = 0;
             record->nextProcedure = nullptr;

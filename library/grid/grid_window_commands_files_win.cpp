@@ -54,12 +54,6 @@ std::optional<int> fromOne(bool block, int value) {
     return block ? std::optional<int>(value + 1) : std::nullopt;
 }
 
-int checked(int field) {
-    int state = 0;
-    WDialogGetCheckBox(field, state);
-    return state == 1 ? 1 : 0;
-}
-
 std::string fieldText(int field, std::size_t length) {
     std::string text(length, ' ');
     WDialogGetString(field, TextRef(text));
@@ -170,8 +164,8 @@ void yygridwinsavehtml(int window, int firstRow, int lastRow, int firstColumn, i
             kept.htmlTableOnly = choice == 2 ? 1 : 0;
             WDialogGetRadioButton(IDC_HTML_SYMBOLS, choice);
             kept.htmlLetters = choice == 2 ? 1 : 0;
-            kept.htmlCentre = checked(IDC_HTML_CENTRE);
-            kept.htmlColours = checked(IDC_HTML_COLOURS);
+            kept.htmlCentre = yygridwinchecked(IDC_HTML_CENTRE);
+            kept.htmlColours = yygridwinchecked(IDC_HTML_COLOURS);
             kept.htmlTitle.assign(fieldText(IDC_HTML_TITLE, kept.htmlTitle.size()));
             WDialogGetInteger(IDC_HTML_BORDER, kept.htmlBorder);
             write = true;

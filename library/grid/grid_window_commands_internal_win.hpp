@@ -42,5 +42,7 @@ private:
     int pushButtonEvents_;
 };
 
+// A check box of the current dialog: 1 when checked, else 0.
+int yygridwinchecked(int field);
 // True when a file of that name exists.
 bool yygridwinfileexists(const char* name);

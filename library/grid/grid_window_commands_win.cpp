@@ -38,12 +38,6 @@ int gridFact(int code) {
     return value;
 }
 
-int checked(int field) {
-    int state = 0;
-    WDialogGetCheckBox(field, state);
-    return state == 1 ? 1 : 0;
-}
-
 int integerOf(int field) {
     int value = 0;
     WDialogGetInteger(field, value);
@@ -130,6 +124,12 @@ int SemiModelessCommandDialog::nextButton() const {
     }
 }
 
+int yygridwinchecked(int field) {
+    int state = 0;
+    WDialogGetCheckBox(field, state);
+    return state == 1 ? 1 : 0;
+}
+
 bool yygridwinfileexists(const char* name) { return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES; }
 
 void yygridwinsort(int window, int moveRowLabels, int& result) {
@@ -157,7 +157,7 @@ void yygridwinsort(int window, int moveRowLabels, int& result) {
         WDialogGetMenu(IDC_SORT_KEY, key);
         WDialogGetRadioButton(IDC_SORT_ASCENDING, order);
         kept.windowSortDescending = order == 2 ? 1 : 0;
-        kept.windowSortMatchCase = checked(IDC_SORT_MATCHCASE);
+        kept.windowSortMatchCase = yygridwinchecked(IDC_SORT_MATCHCASE);
         const int flags = kept.windowSortDescending + (kept.windowSortMatchCase == 1 ? 0 : 2) + (moveRowLabels == 1 ? 4 : 0);
         WDialogUnload();
         WGridSort(WindowGrid, key, flags, 1, gridFact(3));
@@ -241,8 +241,8 @@ void yygridwinfind(int window, int mode, int& matchCase, int& numeric, std::span
                         continue;
                     }
                     text = std::string(trimRight(entered));
-                    matchCase = checked(IDC_FIND_MATCHCASE);
-                    numeric = checked(IDC_FIND_NUMERIC);
+                    matchCase = yygridwinchecked(IDC_FIND_MATCHCASE);
+                    numeric = yygridwinchecked(IDC_FIND_NUMERIC);
                     search = true;
                     break;
                 }
@@ -317,9 +317,9 @@ void yygridwinprint(int window, int firstRow, int lastRow, int firstColumn, int 
             WDialogGetRadioButton(IDC_PRINT_NOCOLOURS, colours);
             // A scale field left empty keeps the scale: a printout needs a positive one.
             const int typed = integerOf(IDC_PRINT_SCALE);
-            yygridprintsetopt(checked(IDC_PRINT_ROWLINES), checked(IDC_PRINT_COLUMNLINES),
-                              checked(IDC_PRINT_LABELSEVERYPAGE), colours >= 2 ? 1 : 0, colours == 3 ? 1 : 0,
-                              typed >= 1 ? typed : scale, PrintSet);
+            yygridprintsetopt(yygridwinchecked(IDC_PRINT_ROWLINES), yygridwinchecked(IDC_PRINT_COLUMNLINES),
+                              yygridwinchecked(IDC_PRINT_LABELSEVERYPAGE), colours >= 2 ? 1 : 0,
+                              colours == 3 ? 1 : 0, typed >= 1 ? typed : scale, PrintSet);
         }
     }
     if (result == 1) yygridprint(WindowGrid, result, firstRow, lastRow, firstColumn, lastColumn, PrintSet, "");

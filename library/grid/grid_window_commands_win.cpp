@@ -22,6 +22,7 @@
 #include "grid/grid_print_win.hpp"
 #include "grid/grid_window_commands.hpp"
 #include "grid/grid_window_commands_internal_win.hpp"
+#include "grid/grid_window_record_win.hpp"
 #include "resources/library_ids.h"
 
 namespace {
@@ -250,9 +251,9 @@ void yygridwinfind(int window, int mode, int& matchCase, int& numeric, std::span
         }
     }
     if (search) {
-        const int flags = 1 + (matchCase == 1 ? 0 : 2) + (numeric == 1 ? 4 : 0);
+        constexpr int BehindCurrentCell = 1;
         int found = 0;
-        WGridFind(WindowGrid, trimRight(text), flags, &found);
+        WGridFind(WindowGrid, trimRight(text), BehindCurrentCell + yygridfindoptions(matchCase == 1, numeric == 1), &found);
         if (found == 0) WMessageBox(0, 4, 1, "End of grid reached", "Find");
         yygridwinstore(findText, trimRight(text));
     }

@@ -35,17 +35,17 @@ void yymntbar(int& number, int n, int position, int& clientWidth, int& clientHei
 void yyRestackToolbars(int n);
 LRESULT CALLBACK yySubToolbar(HWND toolbar, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Built in code (the editor's and grid window's own): a pop-up with its item identifier inserted
-// into a bar at a position; a button (image index, TBSTATE_ bits) or a separator appended to a
-// toolbar.
 // The bar of a special window (editor, grid window): application menu `menu` with its item list
 // (status 3 and an empty bar when it does not load), or an empty bar (status 2 when mode 1, which
 // takes no application menu, was given one).
 HMENU yyspecialmenubar(int& status, int mode, int menu);
-void yyinsertpopup(HMENU bar, int position, HMENU popup, int id, const char* title);
 // A special window's own flat toolbar with tooltips (child identifier id, the style bits added):
 // 16 x 16 images on buttons 22 wide and buttonHeight high. Null when it cannot be made.
 HWND yyspecialtoolbar(HWND frame, int id, DWORD style, int buttonHeight);
+// Built in code (the editor's and grid window's own): a pop-up with its item identifier inserted
+// into a bar at a position; a button (image index, TBSTATE_ bits) or a separator appended to a
+// toolbar.
+void yyinsertpopup(HMENU bar, int position, HMENU popup, int id, const char* title);
 void yyaddtoolbutton(HWND toolbar, int id, int image, BYTE state);
 void yyaddtoolseparator(HWND toolbar);
 // Menu items (and the toolbar buttons of the same command).

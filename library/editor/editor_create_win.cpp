@@ -26,7 +26,6 @@ namespace {
 
 bool isChildStyle(HWND frame) { return (GetWindowLongA(frame, GWL_STYLE) & WS_CHILD) != 0; }
 
-
 void copyText(char* destination, std::size_t size, const char* text) {
     const std::size_t n = text == nullptr ? 0 : strnlen(text, size - 1);
     if (n > 0) std::memcpy(destination, text, n);

@@ -35,7 +35,6 @@ constexpr UINT GridStyleAdded = GridKeepHeight | GridEnterMovesDown | GridTabMov
 
 bool isChildStyle(HWND frame) { return (GetWindowLongA(frame, GWL_STYLE) & WS_CHILD) != 0; }
 
-
 void copyText(char* destination, std::size_t size, const char* text) {
     const std::size_t n = text == nullptr ? 0 : strnlen(text, size - 1);
     if (n > 0) std::memcpy(destination, text, n);

@@ -24,6 +24,7 @@
 #include "grid/grid_control_win.hpp"
 #include "grid/grid_window_commands_win.hpp"
 #include "grid/grid_window_win.hpp"
+#include "resources/library_ids.h"
 
 namespace {
 
@@ -144,7 +145,7 @@ void attachMenus(GridWindowRecord& w, HWND frame, int n, int hostWindow) {
 void buildToolbar(GridWindowRecord& w, HWND frame) {
     HWND toolbar = yyspecialtoolbar(frame, GridToolbarId, WS_CLIPSIBLINGS, 21);
     if (toolbar == nullptr) return;
-    const int strip = gravim.system.wScreenCols > 256 ? 32110 : 32103;
+    const int strip = gravim.system.wScreenCols > 256 ? IDB_GRID_TOOLBAR_24 : IDB_GRID_TOOLBAR_16;
     int first = -1;
     if (HBITMAP bitmap = LoadBitmapA(wInstance, MAKEINTRESOURCEA(strip))) {
         TBADDBITMAP add = {nullptr, reinterpret_cast<UINT_PTR>(bitmap)};
@@ -377,7 +378,7 @@ void yygridedit(int& status, int& field, int& mode, int& menu, int& options, int
     deriveOptions(*w, options, (GetWindowLongA(source, GWL_STYLE) & GridReadOnly) != 0);
     copyText(w->szFilter, sizeof w->szFilter, filter);
     w->iFilterIndex = filterIndex == -1 ? 1 : filterIndex;
-    w->hGridAccelerators = LoadAcceleratorsA(wInstance, MAKEINTRESOURCEA(32103));
+    w->hGridAccelerators = LoadAcceleratorsA(wInstance, MAKEINTRESOURCEA(IDR_GRID_KEYS));
     if (hClient[n] != nullptr) ShowWindow(hClient[n], SW_HIDE);
 
     if ((options & NoMenuBar) == 0 && !embedded) {

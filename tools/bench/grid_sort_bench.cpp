@@ -17,12 +17,9 @@
 #include <vector>
 
 #include "grid/grid_sort.hpp"
+#include "best_of.hpp"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double seconds(Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); }
 
 template <typename T>
 struct Row {
@@ -37,19 +34,19 @@ void store(const std::string& value, GridSortKey& key) { key.text = value; }
 // One run of the core over rows; the rows end in the core's order. Returns the seconds taken.
 template <typename T>
 double sortCore(std::vector<Row<T>>& rows, GridKeyKind kind) {
-    const auto started = Clock::now();
+    const auto started = std::chrono::steady_clock::now();
     yygridsortrows(
         0, static_cast<int>(rows.size()) - 1, kind, false,
         [&](int row, GridSortKey& key) { store(rows[static_cast<std::size_t>(row)].key, key); },
         [&](int a, int b) { std::swap(rows[static_cast<std::size_t>(a)], rows[static_cast<std::size_t>(b)]); });
-    return seconds(started);
+    return bench::since(started);
 }
 
 template <typename T>
 double sortStandard(std::vector<T>& keys) {
-    const auto started = Clock::now();
+    const auto started = std::chrono::steady_clock::now();
     std::sort(keys.begin(), keys.end());
-    return seconds(started);
+    return bench::since(started);
 }
 
 template <typename T>

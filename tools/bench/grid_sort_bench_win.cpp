@@ -25,15 +25,12 @@
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid.hpp"
 #include "grid/grid_control_win.hpp"
+#include "best_of.hpp"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr int LongGrid = 1101;
 enum Column { Name = 0, Count = 1, Depth = 3 };
-
-double seconds(Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); }
 
 // Whether the column's cells are in order: texts as unsigned bytes, numbers as numbers.
 bool inOrder(GridControlRecord* g, int column, int rows, bool descending) {
@@ -100,14 +97,14 @@ int main(int argc, char** argv) {
     } keys[] = {{"text", Name}, {"integer", Count}, {"double", Depth}};
     for (const auto& key : keys) {
         fill(key.column);
-        auto started = Clock::now();
+        auto started = std::chrono::steady_clock::now();
         WGridSort(LongGrid, key.column + 1);
-        const double up = seconds(started);
+        const double up = bench::since(started);
         const bool ascending = inOrder(g, key.column, rows, false);
         fill(key.column);
-        started = Clock::now();
+        started = std::chrono::steady_clock::now();
         WGridSort(LongGrid, key.column + 1, 1);
-        const double down = seconds(started);
+        const double down = bench::since(started);
         const bool descending = inOrder(g, key.column, rows, true);
         std::printf("| %s | %.2f | %.2f | %s |\n", key.name, up, down, ascending && descending ? "yes" : "NO");
         std::fflush(stdout);

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "bench_drawing.hpp"
+#include "best_of.hpp"
 #include "hardcopy/hardcopy.hpp"
 #include "hardcopy/image_driver.hpp"
 #include "images/image_files.hpp"
@@ -37,10 +38,6 @@ struct Result {
     std::uintmax_t bytes = 0;
 };
 Result ours, libpngNone, libpngDefault;
-
-double since(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 // The page as libpng takes it: top row first, colour indexes or red, green, blue.
 std::vector<std::vector<unsigned char>> pageRows() {
@@ -85,7 +82,7 @@ Result withLibpng(const std::vector<std::vector<unsigned char>>& rows, bool filt
         png_write_end(png, info);
         png_destroy_write_struct(&png, &info);
         std::fclose(file);
-        best.seconds = std::min(best.seconds, since(start));
+        best.seconds = std::min(best.seconds, bench::since(start));
     }
     best.bytes = std::filesystem::file_size("bench-libpng.png");
     return best;
@@ -97,7 +94,7 @@ void measuredWriter() {
         const std::uintmax_t before = std::filesystem::file_size(outputName);
         const auto start = std::chrono::steady_clock::now();
         yypng1();
-        ours.seconds = std::min(ours.seconds, since(start));
+        ours.seconds = std::min(ours.seconds, bench::since(start));
         ours.bytes = std::filesystem::file_size(outputName) - before;
     }
     const auto rows = pageRows();
@@ -113,7 +110,7 @@ void decoding(int depth, const char* name) {
     for (int run = 0; run < runs; ++run) {
         const auto start = std::chrono::steady_clock::now();
         IGrLoadImageData(name, pixels);
-        oursBest = std::min(oursBest, since(start));
+        oursBest = std::min(oursBest, bench::since(start));
     }
     std::vector<unsigned char> rgb;
     for (int run = 0; run < runs; ++run) {
@@ -124,7 +121,7 @@ void decoding(int depth, const char* name) {
         image.format = PNG_FORMAT_RGB;
         rgb.resize(PNG_IMAGE_SIZE(image));
         if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) std::abort();
-        libpngBest = std::min(libpngBest, since(start));
+        libpngBest = std::min(libpngBest, bench::since(start));
     }
     std::printf("%-6d %-22s %9.3f\n", depth, "IGrLoadImageData", oursBest);
     std::printf("%-6d %-22s %9.3f\n", depth, "libpng to RGB", libpngBest);

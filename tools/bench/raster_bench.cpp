@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bench_drawing.hpp"
+#include "best_of.hpp"
 #include "hardcopy/hardcopy.hpp"
 #include "hardcopy/image_driver.hpp"
 
@@ -30,7 +31,7 @@ double rasterise(const bench::Drawing& d, int depth) {
     IGrHardCopy("bench-raster.png");
     bench::draw(d);
     IGrHardCopy("S");
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    return bench::since(started);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <plot.h>  // after <cstdio>: it uses FILE without including it
 
 #include "bench_drawing.hpp"
+#include "best_of.hpp"
 #include "hardcopy/hardcopy.hpp"
 
 namespace {
@@ -21,10 +22,6 @@ struct Result {
     double seconds;
     std::uintmax_t bytes;
 };
-
-double since(std::chrono::steady_clock::time_point started) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-}
 
 Result ours(const bench::Drawing& d, int driver, const std::string& name) {
     yyresetgravim();
@@ -35,7 +32,7 @@ Result ours(const bench::Drawing& d, int driver, const std::string& name) {
     IGrHardCopy(name);
     bench::draw(d);
     IGrHardCopy("S");
-    const double seconds = since(started);
+    const double seconds = bench::since(started);
     return {seconds, std::filesystem::file_size(name)};
 }
 
@@ -75,7 +72,7 @@ Result libplot(const bench::Drawing& d, const char* type, const std::string& nam
     pl_deletepl_r(plotter);
     pl_deleteplparams(params);
     std::fclose(out);
-    const double seconds = since(started);
+    const double seconds = bench::since(started);
     return {seconds, std::filesystem::file_size(name)};
 }
 

@@ -1,7 +1,7 @@
 // bench_drawing.hpp - the benchmarks' one drawing: 1,000,000 random line segments (each at most
 // 2% of the page long, seven colours changing every 1,000 segments) and 100,000 filled
-// quadrilaterals (five colours), on a surface of 1000 x 750 pixels, sent through the open
-// hardcopy output as the graphics core sends them.
+// quadrilaterals (five colours), or a multiple of both for the scaling tables, on a surface of
+// 1000 x 750 pixels, sent through the open hardcopy output as the graphics core sends them.
 #pragma once
 
 #include <algorithm>
@@ -27,20 +27,23 @@ constexpr Rgb fillColours[5] = {{255, 200, 200}, {200, 255, 200}, {200, 200, 255
 struct Drawing {
     std::vector<float> segments;  // x1, y1, x2, y2 per segment
     std::vector<float> quads;     // four corners per quadrilateral
+    int segmentCount() const { return static_cast<int>(segments.size() / 4); }
+    int quadCount() const { return static_cast<int>(quads.size() / 8); }
 };
 
-inline Drawing makeDrawing() {
+// The drawing with times as many segments and quadrilaterals (for the scaling tables).
+inline Drawing makeDrawing(int times = 1) {
     std::mt19937 random(2026);
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
     const float longest = 0.02f * surfaceWidth;
     Drawing d;
-    for (int i = 0; i < segmentCount; ++i) {
+    for (int i = 0; i < times * segmentCount; ++i) {
         const float x = unit(random) * (surfaceWidth - 1), y = unit(random) * (surfaceHeight - 1);
         const float length = unit(random) * longest, angle = unit(random) * 6.2831853f;
         d.segments.insert(d.segments.end(), {x, y, std::clamp(x + length * std::cos(angle), 0.0f, surfaceWidth - 1.0f),
                                              std::clamp(y + length * std::sin(angle), 0.0f, surfaceHeight - 1.0f)});
     }
-    for (int i = 0; i < quadCount; ++i) {
+    for (int i = 0; i < times * quadCount; ++i) {
         const float x = unit(random) * (surfaceWidth - longest), y = unit(random) * (surfaceHeight - longest);
         const float w = unit(random) * longest, h = unit(random) * longest;
         d.quads.insert(d.quads.end(), {x, y, x + w, y, x + w, y + h, x, y + h});
@@ -73,7 +76,7 @@ inline void surface() {
 // Sends the drawing to the open hardcopy output.
 inline void draw(const Drawing& d) {
     GraphicsState& g = gravim.graphics;
-    for (int i = 0; i < segmentCount; ++i) {
+    for (int i = 0; i < d.segmentCount(); ++i) {
         if (i % colourRun == 0) setColour(lineColours[(i / colourRun) % 7]);
         const float* s = &d.segments[4 * static_cast<std::size_t>(i)];
         g.OperandX[1] = s[0];
@@ -84,7 +87,7 @@ inline void draw(const Drawing& d) {
     }
     g.fillStyle = 4;
     yypolygonsize(4);
-    for (int i = 0; i < quadCount; ++i) {
+    for (int i = 0; i < d.quadCount(); ++i) {
         if (i % colourRun == 0) setColour(fillColours[(i / colourRun) % 5]);
         const float* q = &d.quads[8 * static_cast<std::size_t>(i)];
         for (std::size_t k = 0; k < 4; ++k) {

@@ -1,9 +1,20 @@
-// best_of.hpp - the benchmarks' timing: seconds since a moment, and the shortest of a number of
-// runs of some work, in seconds.
+// best_of.hpp - the benchmarks' timing: seconds since a moment, the shortest of a number of runs,
+// and interleaved runs of two or more sides, each run in a child process of its own so that its
+// time and its peak memory are its own; the minimum and median of each side.
 #pragma once
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace bench {
 
@@ -20,6 +31,112 @@ double bestOf(int runs, Work work) {
         seconds = std::min(seconds, since(start));
     }
     return seconds;
+}
+
+// One side of a comparison: its name and the work of one run.
+struct Side {
+    std::string name;
+    std::function<void()> work;
+};
+
+// The runs of one side: their seconds, and the most memory any run added to its process.
+struct Figures {
+    std::vector<double> seconds;
+    double peakMegabytes = 0;
+    double minimum() const { return *std::min_element(seconds.begin(), seconds.end()); }
+    double median() const {
+        std::vector<double> s = seconds;
+        std::sort(s.begin(), s.end());
+        const std::size_t n = s.size();
+        return n % 2 == 1 ? s[n / 2] : (s[n / 2 - 1] + s[n / 2]) / 2;
+    }
+};
+
+// A field of /proc/self/status in kB ("VmRSS", "VmHWM"); 0 where the system has none.
+inline double statusKilobytes(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.compare(0, field.size() + 1, field + ":") == 0) return std::atof(line.c_str() + field.size() + 1);
+    return 0;
+}
+
+// One run of the work in a forked child: its seconds and the memory it added at its peak (the
+// child's high-water mark, reset as the child starts, less its resident size then).
+struct Run {
+    double seconds = 0, peakMegabytes = 0;
+};
+inline Run inChild(const std::function<void()>& work) {
+    int channel[2];
+    if (pipe(channel) != 0) std::abort();
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child < 0) std::abort();
+    if (child == 0) {
+        close(channel[0]);
+        std::ofstream("/proc/self/clear_refs") << "5";  // resets the high-water mark
+        const double before = statusKilobytes("VmRSS");
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        Run run{since(start), 0};
+        run.peakMegabytes = std::max(0.0, statusKilobytes("VmHWM") - before) / 1024;
+        const bool sent = write(channel[1], &run, sizeof run) == static_cast<ssize_t>(sizeof run);
+        std::fflush(nullptr);
+        _exit(sent ? 0 : 1);
+    }
+    close(channel[1]);
+    Run run;
+    const bool received = read(channel[0], &run, sizeof run) == static_cast<ssize_t>(sizeof run);
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!received || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "a benchmark run failed\n");
+        std::exit(1);
+    }
+    return run;
+}
+
+// rounds rounds, each running every side once in turn (so that a change of the machine's load
+// falls on all sides alike); the figures of each side in the order of sides.
+inline std::vector<Figures> interleaved(int rounds, const std::vector<Side>& sides) {
+    std::vector<Figures> figures(sides.size());
+    for (int round = 0; round < rounds; ++round)
+        for (std::size_t s = 0; s < sides.size(); ++s) {
+            const Run run = inChild(sides[s].work);
+            figures[s].seconds.push_back(run.seconds);
+            figures[s].peakMegabytes = std::max(figures[s].peakMegabytes, run.peakMegabytes);
+        }
+    return figures;
+}
+
+// The number of rounds from the first argument "-rN" of a benchmark (at least 5), removing it.
+inline int roundsArgument(int& argc, char** argv, int fallback = 5) {
+    if (argc > 1 && std::string(argv[1]).rfind("-r", 0) == 0) {
+        const int n = std::atoi(argv[1] + 2);
+        for (int i = 1; i + 1 < argc; ++i) argv[i] = argv[i + 1];
+        --argc;
+        return std::max(n, 5);
+    }
+    return fallback;
+}
+
+// The same-work line every benchmark prints: what was compared and whether it agreed.
+inline bool sameWork(const std::string& what, bool agreed) {
+    std::printf("same work: %s: %s\n", what.c_str(), agreed ? "yes" : "NO");
+    return agreed;
+}
+
+// The load line every benchmark prints first: the date and the machine's load.
+inline void machineLine() {
+    std::ifstream load("/proc/loadavg");
+    std::string one, five, fifteen;
+    load >> one >> five >> fifteen;
+    const std::time_t now = std::time(nullptr);
+    char date[32];
+    std::strftime(date, sizeof date, "%Y-%m-%d %H:%M UTC", std::gmtime(&now));
+    std::printf("%s, %ld cores, load %s %s %s\n", date, sysconf(_SC_NPROCESSORS_ONLN), one.c_str(), five.c_str(),
+                fifteen.c_str());
 }
 
 }  // namespace bench

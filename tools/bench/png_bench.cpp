@@ -1,23 +1,27 @@
 // png_bench.cpp - the PNG writer of the raster page against libpng, run by hand: the benchmarks'
 // drawing rasterised through the image-file driver on a page of 3300 x 2550 pixels at depths 8
 // and 24; the page written by yypng1, and the same pixels by libpng at zlib's default level with
-// filter None and with libpng's default filters. Each writer runs seven times; the best time and
-// the file size are printed. Then the file libpng wrote with its default filters is decoded
-// to RGB values by IGrLoadImageData and to RGB bytes by libpng, seven times each, best time.
+// filter None and with libpng's default filters, the three interleaved, each run in a process of
+// its own. Then the file libpng wrote with its default filters is decoded to RGB values by
+// IGrLoadImageData and to RGB bytes by libpng, interleaved likewise. Prints the minimum and median
+// times, the peak memory a run added, the file sizes, and whether the files decode to the same
+// pixels.
 //
 // Build against a Release library without sanitizers (see docs/performance.md):
 //   clang++ -std=c++20 -O2 -Ilibrary -Itools/bench tools/bench/png_bench.cpp \
 //       build/bench/libgravimonder.a -lpng -lz
-// Usage: png_bench [depth ...]   (8 24; default both)
+// Usage: png_bench [-rROUNDS] [depth ...]   (7 rounds; depths 8 24, default both)
 #include <png.h>
 #include <zlib.h>
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "bench_drawing.hpp"
@@ -30,14 +34,9 @@
 
 namespace {
 
-constexpr int pageWidth = 3300, pageHeight = 2550, runs = 7;
+constexpr int pageWidth = 3300, pageHeight = 2550;
 constexpr const char* outputName = "bench-page.png";
-
-struct Result {
-    double seconds = 1e30;
-    std::uintmax_t bytes = 0;
-};
-Result ours, libpngNone, libpngDefault;
+int rounds = 7;
 
 // The page as libpng takes it: top row first, colour indexes or red, green, blue.
 std::vector<std::vector<unsigned char>> pageRows() {
@@ -53,7 +52,7 @@ std::vector<std::vector<unsigned char>> pageRows() {
     return rows;
 }
 
-Result withLibpng(const std::vector<std::vector<unsigned char>>& rows, bool filterNone) {
+void withLibpng(const std::vector<std::vector<unsigned char>>& rows, bool filterNone, const char* name) {
     const RasterState& r = gravim.raster;
     std::vector<png_bytep> pointers;
     for (const auto& row : rows) pointers.push_back(const_cast<png_bytep>(row.data()));
@@ -63,82 +62,108 @@ Result withLibpng(const std::vector<std::vector<unsigned char>>& rows, bool filt
     for (int i = 0; i < n; ++i)
         palette.push_back({colours[static_cast<std::size_t>(i)].red, colours[static_cast<std::size_t>(i)].green,
                            colours[static_cast<std::size_t>(i)].blue});
-    Result best;
-    for (int run = 0; run < runs; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        std::FILE* file = std::fopen("bench-libpng.png", "wb");
-        png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-        png_infop info = png_create_info_struct(png);
-        if (setjmp(png_jmpbuf(png))) std::abort();
-        png_init_io(png, file);
-        png_set_compression_level(png, Z_DEFAULT_COMPRESSION);
-        if (filterNone) png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-        png_set_IHDR(png, info, static_cast<png_uint_32>(r.RasterWidth), static_cast<png_uint_32>(r.RasterHeight), 8,
-                     r.RasterDepth == 24 ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
-                     PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
-        if (n > 0) png_set_PLTE(png, info, palette.data(), n);
-        png_write_info(png, info);
-        png_write_image(png, pointers.data());
-        png_write_end(png, info);
-        png_destroy_write_struct(&png, &info);
-        std::fclose(file);
-        best.seconds = std::min(best.seconds, bench::since(start));
-    }
-    best.bytes = std::filesystem::file_size("bench-libpng.png");
-    return best;
+    std::FILE* file = std::fopen(name, "wb");
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) std::abort();
+    png_init_io(png, file);
+    png_set_compression_level(png, Z_DEFAULT_COMPRESSION);
+    if (filterNone) png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(r.RasterWidth), static_cast<png_uint_32>(r.RasterHeight), 8,
+                 r.RasterDepth == 24 ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
+    if (n > 0) png_set_PLTE(png, info, palette.data(), n);
+    png_write_info(png, info);
+    png_write_image(png, pointers.data());
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    std::fclose(file);
 }
 
-// Stands in for the driver's PNG writer: times ours on the page, then libpng on its pixels.
+std::vector<unsigned char> contents(const char* name) {
+    std::ifstream file(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The RGB bytes of the first PNG image in bytes, by libpng; empty when it cannot read them.
+std::vector<unsigned char> decodedRgb(const std::vector<unsigned char>& bytes) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()) == 0) return {};
+    image.format = PNG_FORMAT_RGB;
+    std::vector<unsigned char> rgb(PNG_IMAGE_SIZE(image));
+    if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) return {};
+    return rgb;
+}
+
+void printFigures(int depth, const char* name, const bench::Figures& f, double bytes) {
+    std::printf("%-6d %-24s %9.3f %9.3f %9.1f %12.0f\n", depth, name, f.minimum(), f.median(), f.peakMegabytes, bytes);
+}
+
+// Stands in for the driver's PNG writer: ours on the page against libpng on its pixels, then
+// the decoders on libpng's file.
 void measuredWriter() {
-    for (int run = 0; run < runs; ++run) {
-        const std::uintmax_t before = std::filesystem::file_size(outputName);
-        const auto start = std::chrono::steady_clock::now();
-        yypng1();
-        ours.seconds = std::min(ours.seconds, bench::since(start));
-        ours.bytes = std::filesystem::file_size(outputName) - before;
-    }
+    const int depth = gravim.raster.RasterDepth;
     const auto rows = pageRows();
-    libpngNone = withLibpng(rows, true);
-    libpngDefault = withLibpng(rows, false);
-}
+    const std::uintmax_t before = std::filesystem::file_size(outputName);
+    const std::vector<bench::Figures> w = bench::interleaved(
+        rounds, {{"yypng1", [] { yypng1(); }},
+                 {"libpng None", [&] { withLibpng(rows, true, "bench-libpng-none.png"); }},
+                 {"libpng default", [&] { withLibpng(rows, false, "bench-libpng.png"); }}});
+    // Every run of ours appended one image to the driver's file.
+    const double oursBytes = static_cast<double>(std::filesystem::file_size(outputName) - before) / rounds;
+    const double noneBytes = static_cast<double>(std::filesystem::file_size("bench-libpng-none.png"));
+    printFigures(depth, "yypng1", w[0], oursBytes);
+    printFigures(depth, "libpng, filter None", w[1], noneBytes);
+    printFigures(depth, "libpng, default filters", w[2], static_cast<double>(std::filesystem::file_size("bench-libpng.png")));
+    std::printf("%-6d libpng None time over ours: median %.2f, minimum %.2f; size ours over libpng None %.3f\n", depth,
+                w[1].median() / w[0].median(), w[1].minimum() / w[0].minimum(), oursBytes / noneBytes);
+    std::vector<unsigned char> ours = contents(outputName);
+    ours.erase(ours.begin(), ours.begin() + static_cast<std::ptrdiff_t>(before));
+    const std::vector<unsigned char> a = decodedRgb(ours), b = decodedRgb(contents("bench-libpng-none.png")),
+                                     c = decodedRgb(contents("bench-libpng.png"));
+    bench::sameWork("writers: the three files decode (libpng) to the same " + std::to_string(a.size() / 3) + " pixels",
+                    !a.empty() && a == b && a == c);
 
-// Best times of IGrLoadImageData and of libpng decoding the named PNG to RGB.
-void decoding(int depth, const char* name) {
-    const RasterState& r = gravim.raster;
-    std::vector<int> pixels(static_cast<std::size_t>(r.RasterWidth) * static_cast<std::size_t>(r.RasterHeight));
-    double oursBest = 1e30, libpngBest = 1e30;
-    for (int run = 0; run < runs; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        IGrLoadImageData(name, pixels);
-        oursBest = std::min(oursBest, bench::since(start));
-    }
-    std::vector<unsigned char> rgb;
-    for (int run = 0; run < runs; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        png_image image{};
-        image.version = PNG_IMAGE_VERSION;
-        if (png_image_begin_read_from_file(&image, name) == 0) std::abort();
-        image.format = PNG_FORMAT_RGB;
-        rgb.resize(PNG_IMAGE_SIZE(image));
-        if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) std::abort();
-        libpngBest = std::min(libpngBest, bench::since(start));
-    }
-    std::printf("%-6d %-22s %9.3f\n", depth, "IGrLoadImageData", oursBest);
-    std::printf("%-6d %-22s %9.3f\n", depth, "libpng to RGB", libpngBest);
-    std::printf("%-6d decoding speed %.2f x libpng's\n", depth, libpngBest / oursBest);
+    // Decoding libpng's file with its default filters.
+    const char* name = "bench-libpng.png";
+    const std::size_t pixelCount = static_cast<std::size_t>(pageWidth) * pageHeight;
+    // Each side decodes into memory of its own run, as it would for a caller.
+    const std::vector<bench::Figures> d = bench::interleaved(
+        rounds, {{"IGrLoadImageData", [&] {
+                      std::vector<int> values(pixelCount);
+                      IGrLoadImageData(name, values);
+                  }},
+                 {"libpng to RGB", [&] { decodedRgb(contents(name)); }}});
+    const double fileBytes = static_cast<double>(std::filesystem::file_size(name));
+    std::printf("%-6d decoding %s (%.0f bytes)\n", depth, name, fileBytes);
+    printFigures(depth, "IGrLoadImageData", d[0], 0);
+    printFigures(depth, "libpng to RGB", d[1], 0);
+    std::printf("%-6d libpng time over ours: median %.2f, minimum %.2f\n", depth, d[1].median() / d[0].median(),
+                d[1].minimum() / d[0].minimum());
+    std::vector<int> pixels(pixelCount);
+    IGrLoadImageData(name, pixels);
+    bool same = pixels.size() * 3 == c.size();
+    for (std::size_t i = 0; same && i < pixels.size(); ++i)
+        same = pixels[i] == c[3 * i] + 256 * c[3 * i + 1] + 65536 * c[3 * i + 2];
+    bench::sameWork("decoders: IGrLoadImageData's RGB values equal libpng's RGB bytes, all " + std::to_string(pixels.size()) +
+                        " pixels",
+                    same);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    rounds = bench::roundsArgument(argc, argv, rounds);
     std::vector<int> depths;
     for (int i = 1; i < argc; ++i) depths.push_back(std::atoi(argv[i]));
     if (depths.empty()) depths = {8, 24};
+    bench::machineLine();
+    std::printf("%d rounds\n", rounds);
     const bench::Drawing drawing = bench::makeDrawing();
     yysetimagewriter(ImageFormat::Png, measuredWriter);
-    std::printf("%-6s %-22s %9s %12s\n", "depth", "writer", "seconds", "bytes");
+    std::printf("%-6s %-24s %9s %9s %9s %12s\n", "depth", "writer", "min s", "median s", "peak MB", "bytes");
     for (const int depth : depths) {
-        ours = libpngNone = libpngDefault = Result{};
         yyresetgravim();
         yypali();
         bench::surface();
@@ -149,15 +174,6 @@ int main(int argc, char** argv) {
         IGrHardCopy(outputName);
         bench::draw(drawing);
         IGrHardCopy("S");
-        const struct {
-            const char* name;
-            const Result& result;
-        } lines[] = {{"yypng1", ours}, {"libpng, filter None", libpngNone}, {"libpng, default filters", libpngDefault}};
-        for (const auto& line : lines)
-            std::printf("%-6d %-22s %9.3f %12ju\n", depth, line.name, line.result.seconds, line.result.bytes);
-        std::printf("%-6d speed %.2f x libpng's, size %.3f x libpng's (filter None)\n", depth,
-                    libpngNone.seconds / ours.seconds, static_cast<double>(ours.bytes) / static_cast<double>(libpngNone.bytes));
-        decoding(depth, "bench-libpng.png");
         std::fflush(stdout);
     }
     return 0;

@@ -12,4 +12,11 @@ if(WIN32)
   target_sources(${target} PRIVATE $<TARGET_OBJECTS:velquonresources>)
   add_dependencies(${target} velquon)
   target_compile_definitions(${target} PRIVATE GRAV_VELQUON="$<TARGET_FILE:velquon>")
+  # The README's first command from a checkout deeper than the viewer's command lines could hold:
+  # the demo's set-up with this build's programs.
+  math(EXPR demo_arch "${CMAKE_SIZEOF_VOID_P} * 8")
+  add_test(NAME viewer_demo_deep_path
+           COMMAND bash ${dir}/demo_deep_path.sh ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR} ${demo_arch}
+                   ${CMAKE_CURRENT_BINARY_DIR})
+  set_tests_properties(viewer_demo_deep_path PROPERTIES TIMEOUT 600)
 endif()

@@ -75,11 +75,8 @@ void setColour(CgmAttribute attribute, int elementClass, int id, int packed) {
 
 // The packed colour of the current (column 1) or previous (column 0) colour of the model.
 int modelColour(int column) {
-    const GraphicsState& g = state();
-    int value = g.colourState[g.colourModel == 2 ? 2 : 1][column];
-    if (g.colourModel != 2 && (value < 0 || value > 255)) value = 0;
     int red = 0, green = 0, blue = 0;
-    yypalrgb(value, red, green, blue);
+    yymodelrgb(yymodelcolour(column), red, green, blue);
     return red + 256 * green + 65536 * blue;
 }
 

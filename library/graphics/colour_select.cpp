@@ -49,6 +49,13 @@ void yycon(int index, int value, int number, int devices) {
     if (devices != 1) yyhdrv(OpColour);
 }
 
+ModelColour yymodelcolour(int column) {
+    const GraphicsState& g = gravim.graphics;
+    const int index = g.colourState[1][column], value = g.colourState[2][column];
+    if (g.colourModel == 1 && index >= 0 && index <= 255) return {index, 1};
+    return {value, 2};
+}
+
 void IGrColourModel(int bits) {
     GraphicsState& g = gravim.graphics;
     if (bits == 24) {

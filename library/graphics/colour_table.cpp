@@ -101,7 +101,12 @@ void yypals(int i, int value) {
 }
 
 void yypalrgb(int c, int& red, int& green, int& blue) {
-    const int value = gravim.graphics.colourModel == 1 ? tables.table[c] : c;
+    yymodelrgb({c, gravim.graphics.colourModel == 1 ? 1 : 2}, red, green, blue);
+}
+
+void yymodelrgb(ModelColour colour, int& red, int& green, int& blue) {
+    int value = colour.number;
+    if (colour.model == 1) value = colour.number >= 0 && colour.number <= 255 ? tables.table[colour.number] : 0;
     WRGBSplit(value, &red, &green, &blue);
 }
 

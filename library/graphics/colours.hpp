@@ -19,6 +19,19 @@ int yyviewentry(int k, int colours);
 void yypals(int i, int rgb);
 // The components of colour c in the terms of the colour model.
 void yypalrgb(int c, int& red, int& green, int& blue);
+// A colour as a device keeps it from one opcode to a later one: the number together with the
+// colour model it was given in (1 a palette index, 2 an RGBValue), so that a later change of the
+// model does not change what it stands for.
+struct ModelColour {
+    int number = -1;
+    int model = 1;
+};
+// The previous (column 0) or current (column 1) drawing colour in the terms of the colour model;
+// in the palette model a colour without a table index is taken as its RGBValue.
+ModelColour yymodelcolour(int column);
+// The components of a colour in the terms of its own model; a palette number outside the table
+// gives black.
+void yymodelrgb(ModelColour colour, int& red, int& green, int& blue);
 // Hue (radians), saturation and value of an RGBValue.
 void yyrgbhsv(int rgb, float& h, float& s, float& v);
 // Nearest table index of an RGBValue; index keeps its value when nothing is near.

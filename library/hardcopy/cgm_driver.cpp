@@ -88,10 +88,10 @@ int* options() { return gravim.hardcopy.HardcopyOptions; }
 
 int pack(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
 
-// A colour of the current colour model, packed and inverted.
-int convert(int colour) {
+// The previous (column 0) or current (column 1) colour, packed and inverted.
+int convert(int column) {
     int red = 0, green = 0, blue = 0;
-    yypalrgb(colour, red, green, blue);
+    yymodelrgb(yymodelcolour(column), red, green, blue);
     yycgm1(red, green, blue);
     return pack(red, green, blue);
 }
@@ -234,10 +234,7 @@ void close() {
     yyprcl(hardcopyUnit);
 }
 
-void colour() {
-    const GraphicsState& g = gravim.graphics;
-    cgm.current = convert(g.colourState[g.colourModel == 2 ? 2 : 1][1]);
-}
+void colour() { cgm.current = convert(1); }
 
 void lines(int opcode) {
     GraphicsState& g = gravim.graphics;
@@ -309,7 +306,7 @@ void filledShape(int opcode) {
     int fill = cgm.current;
     if (g.fillStyle == 3) {
         const CgmColour a = yycgmunpack(cgm.current);
-        const CgmColour b = yycgmunpack(convert(g.colourState[g.colourModel == 2 ? 2 : 1][0]));
+        const CgmColour b = yycgmunpack(convert(0));
         fill = pack((a.red + b.red) / 2, (a.green + b.green) / 2, (a.blue + b.blue) / 2);
     }
     lazyColour(5, 23, fill, cgm.fillColour);  // FILL COLOUR
@@ -382,7 +379,7 @@ void text() {
     const bool opaque = (g.FontStyle & 8) != 0 && g.FontClass != 1 && g.FontBoxOff == 0;
     if (opaque) {
         integers(3, 4, {0});  // TRANSPARENCY off
-        lazyColour(3, 3, convert(g.colourState[g.colourModel == 2 ? 2 : 1][0]), cgm.auxiliaryColour);
+        lazyColour(3, 3, convert(0), cgm.auxiliaryColour);
     }
     lazyColour(5, 14, cgm.current, cgm.textColour);  // TEXT COLOUR
     const int alignment = g.FontClass == 1 ? 1 : std::clamp(g.TextJustification, 0, 2) + 1;

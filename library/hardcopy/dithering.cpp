@@ -96,7 +96,7 @@ DitherWord yyditherpattern(float intensity, int plane) {
 void yydith(int kind, DitherWord& pattern1, DitherWord& pattern2, DitherWord& pattern3) {
     const GraphicsState& g = gravim.graphics;
     int r = 0, gr = 0, b = 0;
-    yypalrgb(g.colourState[g.colourModel == 1 ? 1 : 2][1], r, gr, b);
+    yymodelrgb(yymodelcolour(1), r, gr, b);
     const int inversion = gravim.hardcopy.HardcopyOptions[6];
     const bool extreme = (r < 10 && gr < 10 && b < 10) || (r > 245 && gr > 245 && b > 245);
     const auto invert = [&] {

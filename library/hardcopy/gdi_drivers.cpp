@@ -17,17 +17,10 @@ constexpr int White = 16777215;
 
 int option(int number) { return gravim.hardcopy.HardcopyOptions[number]; }
 
-// Column 0 the previous colour, 1 the current one, as components under the colour model. A
-// palette index not mapped yet (or outside the table) is taken from the RGB row.
+// Column 0 the previous colour, 1 the current one, as components under the colour model.
 DeviceRgb rgbOf(int column) {
-    const GraphicsState& g = gravim.graphics;
     DeviceRgb rgb;
-    const int index = g.colourState[1][column];
-    if (g.colourModel == 1 && index >= 0 && index <= 255) {
-        yypalrgb(index, rgb.red, rgb.green, rgb.blue);
-    } else {
-        WRGBSplit(g.colourState[2][column], &rgb.red, &rgb.green, &rgb.blue);
-    }
+    yymodelrgb(yymodelcolour(column), rgb.red, rgb.green, rgb.blue);
     return rgb;
 }
 

@@ -182,7 +182,7 @@ void colour() {
     }
     if (g.fillPass[2] == 0) {
         int r = 0, gr = 0, b = 0;
-        yypalrgb(g.colourState[g.colourModel == 1 ? 1 : 2][1], r, gr, b);
+        yymodelrgb(yymodelcolour(1), r, gr, b);
         yyhpgcomment("1", separatedField(r + 256LL * gr + 65536LL * b, 9));
     }
 }

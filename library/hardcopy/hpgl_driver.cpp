@@ -146,7 +146,7 @@ void colour() {
     }
     if (g.fillPass[2] == 0) {
         int r = 0, gr = 0, b = 0;
-        yypalrgb(g.colourState[g.colourModel == 1 ? 1 : 2][1], r, gr, b);
+        yymodelrgb(yymodelcolour(1), r, gr, b);
         yyhpg6(1, 1, r + 256LL * gr + 65536LL * b, 0, 0);
     }
 }

@@ -22,7 +22,7 @@ struct PostScriptDriverState {
     int lineTypeWritten = 0;
     int lineWidthWritten = 0;
     int page = 1;
-    int lineColour = -1;
+    ModelColour lineColour;  // kept with its model: a fill's end call converts it later
 };
 PostScriptDriverState ps;
 
@@ -34,7 +34,7 @@ bool eps() { return options()[22] != 0; }
 
 void stroke() { yypos2(1); }
 
-std::array<float, 3> converted(int colour) {
+std::array<float, 3> converted(ModelColour colour) {
     std::array<float, 3> rgb{};
     yypos1(colour, rgb[0], rgb[1], rgb[2]);
     return rgb;
@@ -127,7 +127,7 @@ void open() {
     h.plotterLinePrefix = options()[17] != 0 ? 1 : 2;
     h.postScriptPathLength = 0;
     std::fill(std::begin(h.postScriptColourWritten), std::end(h.postScriptColourWritten), -1.0f);
-    const int lineColour = ps.lineColour;
+    const ModelColour lineColour = ps.lineColour;
     ps = PostScriptDriverState{};
     ps.lineColour = lineColour;
     header();
@@ -191,8 +191,7 @@ void polyline() {
 
 void colour() {
     const GraphicsState& g = gravim.graphics;
-    const int current = g.colourState[g.colourModel == 2 ? 2 : 1][1];
-    ps.lineColour = options()[7] != 0 && g.colourState[1][1] != 0 ? -1 : current;
+    ps.lineColour = options()[7] != 0 && g.colourState[1][1] != 0 ? ModelColour{} : yymodelcolour(1);
     const std::array<float, 3> rgb = converted(ps.lineColour);
     const float* const pending = gravim.hardcopy.postScriptColourPending;
     if (rgb[0] != pending[0] || rgb[1] != pending[1] || rgb[2] != pending[2]) {
@@ -294,10 +293,9 @@ void filledShape(int opcode) {
     g.pageDrawn = 1;
     if (g.fillStyle > 2 || (g.fillStyle > 0 && options()[7] != 0)) {
         stroke();
-        const int model = g.colourModel == 2 ? 2 : 1;
-        std::array<float, 3> fill = converted(g.colourState[model][1]);
+        std::array<float, 3> fill = converted(yymodelcolour(1));
         if (g.fillStyle == 3) {
-            const std::array<float, 3> previous = converted(g.colourState[model][0]);
+            const std::array<float, 3> previous = converted(yymodelcolour(0));
             for (int i = 0; i < 3; ++i) fill[static_cast<std::size_t>(i)] = (fill[static_cast<std::size_t>(i)] + previous[static_cast<std::size_t>(i)]) * 0.5f;
         }
         setPending(fill);

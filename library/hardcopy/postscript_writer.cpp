@@ -114,11 +114,11 @@ void yypos2(int mode) {
     h.postScriptPathLength = 0;
 }
 
-void yypos1(int colour, float& red, float& green, float& blue) {
+void yypos1(ModelColour colour, float& red, float& green, float& blue) {
     red = green = blue = 0.0f;
-    if (colour != -1) {
+    if (colour.number != -1) {
         int r = 0, g = 0, b = 0;
-        yypalrgb(colour, r, g, b);
+        yymodelrgb(colour, r, g, b);
         red = static_cast<float>(r) * (1.0f / 255.0f);
         green = static_cast<float>(g) * (1.0f / 255.0f);
         blue = static_cast<float>(b) * (1.0f / 255.0f);

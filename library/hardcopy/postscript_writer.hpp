@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "graphics/colours.hpp"
+
 // A real fixed-point in a field of at least `width` characters with `decimals` decimals, a zero
 // before the point when the magnitude is below 1. A value too wide for the field is written in
 // full, never with an exponent; a value that is not finite counts as 0.
@@ -32,9 +34,9 @@ void yypos7(std::string_view text);
 // Finishes the open path: mode 1 strokes ("s"), 2 fills ("cf"), 3 writes only the pending
 // colour. Modes 1 and 2 do nothing while no path is open.
 void yypos2(int mode);
-// Red, green, blue 0..1 of a colour of the current colour model (-1: black), inverted by
-// option 6.
-void yypos1(int colour, float& red, float& green, float& blue);
+// Red, green, blue 0..1 of a colour taken in its own colour model (number -1: black), inverted
+// by option 6.
+void yypos1(ModelColour colour, float& red, float& green, float& blue);
 // The gsave block of a filled sector (opcode 13) or an outline arc (opcode 34).
 void yypos0(int opcode);
 // Six lower-case hexadecimal digits RRGGBB of components 0..255 (others are clamped).

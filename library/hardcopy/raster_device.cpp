@@ -88,8 +88,7 @@ void colour() {
     case 1: r.RasterColour = index == (inversion == 0 ? 0 : 223) ? 0 : 1; break;
     case 3: {
         int red = 0, green = 0, blue = 0;
-        const int model = g.colourModel == 2 ? 2 : 1;
-        yypalrgb(g.colourState[model][1], red, green, blue);
+        yymodelrgb(yymodelcolour(1), red, green, blue);
         int value = red / 128 + 2 * (green / 128) + 4 * (blue / 128);
         if (inversion == 2 && (value == 0 || value == 7)) value = 7 - value;
         if (gravim.hardcopy.printerColourKind == 2) value = 7 - value;

@@ -53,9 +53,10 @@ void closeGroup() {
 // Option 6's inversion of 0..255 components.
 void invert(std::array<int, 3>& rgb) { yywin1(rgb[0], rgb[1], rgb[2]); }
 
-std::array<int, 3> components(int colour) {
+// The previous (column 0) or current (column 1) colour's components.
+std::array<int, 3> components(int column) {
     std::array<int, 3> rgb{};
-    yypalrgb(colour, rgb[0], rgb[1], rgb[2]);
+    yymodelrgb(yymodelcolour(column), rgb[0], rgb[1], rgb[2]);
     return rgb;
 }
 
@@ -63,15 +64,6 @@ std::string hex(const std::array<int, 3>& rgb) {
     char text[6];
     yyrgbhex(rgb[0], rgb[1], rgb[2], text);
     return std::string(text, 6);
-}
-
-int currentColour() {
-    const GraphicsState& g = gravim.graphics;
-    return g.colourState[g.colourModel == 2 ? 2 : 1][1];
-}
-int previousColour() {
-    const GraphicsState& g = gravim.graphics;
-    return g.colourState[g.colourModel == 2 ? 2 : 1][0];
 }
 
 std::string pointX(double x) { return yysvg1(x * gravim.graphics.HardcopyScaleX); }
@@ -114,7 +106,7 @@ void close() {
 
 void strokeStyle() {
     const GraphicsState& g = gravim.graphics;
-    std::array<int, 3> rgb = components(currentColour());
+    std::array<int, 3> rgb = components(1);
     const int width = std::max(static_cast<int>(options()[9] * 150.0 / 720.0 + 0.5), 1);
     invert(rgb);
     const int type = std::clamp(g.lineType, 0, 7), join = std::clamp(options()[10], 0, 2), cap = std::clamp(options()[11], 0, 2);
@@ -159,9 +151,9 @@ void pointsElement(const char* element) {
 
 void fillGroup() {
     const GraphicsState& g = gravim.graphics;
-    std::array<int, 3> rgb = components(currentColour());
+    std::array<int, 3> rgb = components(1);
     if (g.fillStyle == 3) {
-        const std::array<int, 3> previous = components(previousColour());
+        const std::array<int, 3> previous = components(0);
         for (std::size_t i = 0; i < 3; ++i) rgb[i] = (rgb[i] + previous[i]) / 2;
     }
     invert(rgb);

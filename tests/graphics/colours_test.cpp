@@ -1,7 +1,11 @@
 // colours_test.cpp - the colour table, its views, the nearest-colour search and the colour pair.
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "colour_model_sequence.hpp"
 #include "graphics/colours.hpp"
+#include "graphics/metafiles.hpp"
 #include "graphics_fixture.hpp"
 #include "recording_device.hpp"
 
@@ -251,3 +255,41 @@ TEST_F(Colours, TwoColourFillPasses) {
 }
 
 }  // namespace
+
+TEST_F(Colours, AKeptColourConvertsInTheModelItWasTakenIn) {
+    open(100, 100);
+    int r = -1, g = -1, b = -1;
+    yymodelrgb({159, 1}, r, g, b);
+    EXPECT_EQ((std::vector<int>{r, g, b}), (std::vector<int>{0, 0, 255}));
+    yymodelrgb({WRGB(0, 0, 41), 2}, r, g, b);
+    EXPECT_EQ((std::vector<int>{r, g, b}), (std::vector<int>{0, 0, 41}));
+    for (const int outside : {-1, 256, WRGB(0, 0, 41)}) {  // no table entry: black
+        yymodelrgb({outside, 1}, r, g, b);
+        EXPECT_EQ((std::vector<int>{r, g, b}), (std::vector<int>{0, 0, 0})) << outside;
+    }
+    IGrColourModel(24);
+    IGrColourN(WRGB(0, 0, 41));
+    const ModelColour kept = yymodelcolour(1);
+    EXPECT_EQ(kept.number, WRGB(0, 0, 41));
+    EXPECT_EQ(kept.model, 2);
+    IGrColourModel(8);
+    EXPECT_EQ(yymodelcolour(1).model, 1);
+    EXPECT_EQ(yymodelcolour(1).number, gravim.graphics.colourState[1][1]);
+    gravim.graphics.colourState[1][1] = -1;  // no index in the palette model: its RGBValue
+    EXPECT_EQ(yymodelcolour(1).number, WRGB(0, 0, 41));
+    EXPECT_EQ(yymodelcolour(1).model, 2);
+}
+
+// The colour model changed behind the devices' backs: the screen device and a CGM slot draw
+// after it without reading outside the colour table.
+TEST_F(Colours, TheScreenAndACgmSlotDrawAColourTakenInTheRgbModel) {
+    open(400, 300);
+    drawAfterTheModelChanged();
+    EXPECT_EQ(WInfoError(1), 0);
+    ASSERT_EQ(yymetafileslotcreate(1, 6, 200, 150, 4096), 0);
+    IGrSelect(4, 1);
+    ASSERT_EQ(gravim.graphics.deviceKind, 1);
+    drawAfterTheModelChanged();
+    IGrSelect(1);
+    EXPECT_EQ(WInfoError(1), 0);
+}

@@ -7,11 +7,7 @@
 #include "core/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
-
-// The root window with a client area of this size, current: a real hidden window under Wine,
-// natively the window facts the stand-in drawing targets read.
-void openRootWindow(int width, int height);
-void closeRootWindow();
+#include "graphics_root.hpp"
 
 class GraphicsTest : public ::testing::Test {
 protected:

@@ -1,10 +1,11 @@
-// graphics_fixture_win.cpp - the root window of the graphics tests under Wine: a hidden root
+// graphics_root_win.cpp - the root window of the graphics tests under Wine: a hidden root
 // window whose client area is sized as asked.
 #include <windows.h>
 
+#include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
-#include "graphics_fixture.hpp"
+#include "graphics_root.hpp"
 
 void openRootWindow(int width, int height) {
     WindowOpen(WinHidden);

@@ -98,12 +98,29 @@ struct Sorter {
     GridSortKey pivot{}, up{}, down{};
     std::string pivotText{};  // the pivot's text, kept while its row moves
 
-    // The pivot keeps its value while rows move, so its text is copied; the scans' keys are
-    // compared where the fetcher shows them.
-    void fetchPivot(int row) {
-        key(row, pivot);
+    // The pivot is the median of the keys of the range's first, middle and last rows, so that keys
+    // already in order, in the opposite order, all equal or rising then falling still halve the
+    // range. The three keys are fetched once into the three slots; the pivot keeps its value while
+    // rows move, so its text is copied. The scans' keys are compared where the fetcher shows them.
+    void choosePivot(int a, int b) {
+        key(a, up);
+        key(a + (b - a) / 2, pivot);
+        key(b, down);
+        const GridSortKey* median = &pivot;
+        if (order(up, pivot) <= 0) {
+            if (order(pivot, down) > 0) median = order(up, down) <= 0 ? &down : &up;
+        } else if (order(up, down) <= 0) {
+            median = &up;
+        } else if (order(pivot, down) <= 0) {
+            median = &down;
+        }
+        if (median != &pivot) {
+            pivot.integer = median->integer;
+            pivot.real = median->real;
+            pivot.number = median->number;
+        }
         if constexpr (Kind == GridKeyKind::Text) {
-            pivotText.assign(pivot.text);
+            pivotText.assign(median->text);
             pivot.text = pivotText;
         }
     }
@@ -133,7 +150,7 @@ struct Sorter {
                 exchangeSort(a, b);
                 return;
             }
-            fetchPivot(a);
+            choosePivot(a, b);
             int i = a - 1, j = b + 1;
             for (;;) {
                 do key(++i, up); while (i < b && order(up, pivot) < 0);
@@ -158,8 +175,8 @@ struct Sorter {
 
 // Sorts rows first..last (any numbering the callbacks share) with key(row, GridSortKey&) and
 // exchange(row1, row2). Ranges of up to six rows are sorted by exchange, longer ones are
-// partitioned around their first row's key; rows with keys equal to the pivot are not exchanged
-// with each other. The smaller part is sorted by recursion and the larger in the same call, so
+// partitioned around the median key of their first, middle and last rows; rows with equal keys
+// are not exchanged with each other, so a range already in order sees no exchange. The smaller part is sorted by recursion and the larger in the same call, so
 // the depth stays logarithmic.
 template <typename KeyFetch, typename RowExchange>
 void yygridsortrows(int first, int last, GridKeyKind kind, bool descending, KeyFetch&& key, RowExchange&& exchange) {

@@ -42,8 +42,14 @@ void readBytes(int handle, char* buffer, std::size_t size, int count, int& done)
     transfer(handle, buffer, size, count, done, "IFileReadChar", yyreadc);
 }
 
+// A write stores the whole count or fails: part of it stored is reported like no part.
 void writeBytes(int handle, const char* buffer, std::size_t size, int count, int& done) {
-    transfer(handle, buffer, size, count, done, "IFileWriteChar", yywritc);
+    transfer(handle, buffer, size, count, done, "IFileWriteChar",
+             [](int h, const char* bytes, int n, int& written, int& status) {
+                 std::int64_t all = 0;
+                 yywriteall(h, bytes, n, all, status);
+                 written = static_cast<int>(all);
+             });
 }
 
 void reverseElements(char* buffer, int count, int elementSize) {
@@ -96,9 +102,30 @@ void IFileSeek(int handle, int& position, int origin) {
 
 void IFileClose(int handle) { yyclos(handle); }
 
+void yyclos(int handle) {
+    int status = 0;
+    yyclos(handle, status);
+}
+
 void yyread(int handle, char* buffer, int count, int elementSize, int& done, int& status) {
     yyreadc(handle, buffer, count, done, status);
     if (status == 0) reverseElements(buffer, done, elementSize);
+}
+
+void yywriteall(int handle, const char* buffer, std::int64_t count, std::int64_t& done, int& status) {
+    done = 0;
+    status = 0;
+    while (done < count) {
+        int written = 0;
+        const int chunk = static_cast<int>(std::min<std::int64_t>(count - done, 1 << 30));
+        yywritc(handle, buffer + done, chunk, written, status);
+        if (status != 0) return;
+        if (written <= 0) {
+            status = yyosdiskfull;
+            return;
+        }
+        done += written;
+    }
 }
 
 void yywrit(int handle, char* buffer, int count, int elementSize, int& done, int& status) {

@@ -17,7 +17,7 @@ void yyopen(const char* name, int mode, int& handle, int& status) {
     if (handle < 0) handle = -1;
 }
 
-void yyclos(int handle) { close(handle); }
+void yyclos(int handle, int& status) { status = close(handle) == 0 ? 0 : errno; }
 
 void yyreadc(int handle, char* buffer, int count, int& done, int& status) {
     const ssize_t n = read(handle, buffer, static_cast<std::size_t>(count));

@@ -31,7 +31,9 @@ void yyopen(const char* name, int mode, int& handle, int& status) {
     status = 0;
 }
 
-void yyclos(int handle) { CloseHandle(handleOf(handle)); }
+void yyclos(int handle, int& status) {
+    status = CloseHandle(handleOf(handle)) ? 0 : static_cast<int>(GetLastError());
+}
 
 void yyreadc(int handle, char* buffer, int count, int& done, int& status) {
     DWORD got = 0;

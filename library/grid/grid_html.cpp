@@ -98,9 +98,10 @@ void yygridsavehtml(GridFileCells& grid, std::string_view file, std::optional<in
         return;
     }
     GridFileOutput page(handle, [](int h, const char* bytes, int count) {
-        int done = 0, code = 0;
-        yywritc(h, bytes, count, done, code);
-        return code != 0 ? code : done != count ? -1 : 0;
+        std::int64_t done = 0;
+        int code = 0;
+        yywriteall(h, bytes, count, done, code);
+        return code;
     });
     // A failed write ends the page: the lines before it stay.
     auto failed = [&] {
@@ -170,5 +171,6 @@ void yygridsavehtml(GridFileCells& grid, std::string_view file, std::optional<in
     }
     if (status == 0) status = page.flush();
     if (failed()) return;
-    yyclos(handle);
+    yyclos(handle, status);
+    if (status != 0) reportFailure(2, status);
 }

@@ -1,10 +1,12 @@
 // output_file.cpp - the hardcopy output file units and the print command runner.
 // A unit collects small writes (the drivers write many short lines) and hands them to the
-// system in blocks; every block that cannot be written whole is reported as the write failing.
+// system in blocks; every block that cannot be written whole, and a failing close, is reported
+// as the write failing.
 #include "hardcopy/output_file.hpp"
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -31,6 +33,7 @@ OutputUnit* unitOf(int unit) {
                                                               : nullptr;
 }
 
+// Every failure of the units: an open, a write that stored less than asked, a flush, a close.
 void reportFailure(int number, int systemCode, std::string_view routine) {
     gravim.core.fileStatus = systemCode;
     gravim.core.errorCategory = 2;
@@ -40,19 +43,9 @@ void reportFailure(int number, int systemCode, std::string_view routine) {
 
 // Writes bytes to a handle; false with the system's code when not all of them were written.
 bool writeAll(int handle, const char* bytes, std::size_t count, int& status) {
-    status = 0;
-    while (count > 0) {
-        const int chunk = static_cast<int>(std::min<std::size_t>(count, 1 << 30));
-        int done = 0;
-        yywritc(handle, bytes, chunk, done, status);
-        if (done <= 0) {
-            if (status == 0) status = errorWriting;
-            return false;
-        }
-        bytes += done;
-        count -= static_cast<std::size_t>(done);
-    }
-    return true;
+    std::int64_t done = 0;
+    yywriteall(handle, bytes, static_cast<std::int64_t>(count), done, status);
+    return status == 0;
 }
 
 void flush(OutputUnit& unit) {
@@ -142,8 +135,11 @@ void yyprcl(int unit) {
     OutputUnit* const output = unitOf(unit);
     if (output == nullptr || output->handle == -1) return;
     flush(*output);
-    yyclos(output->handle);
+    int status = 0;
+    yyclos(output->handle, status);
     output->handle = -1;
+    // The system may store the last bytes only at the close.
+    if (status != 0) reportFailure(errorWriting, status, "YYPROU");
 }
 
 void yyprncmd(std::string_view command) {

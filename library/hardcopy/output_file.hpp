@@ -26,8 +26,8 @@ inline void yyprwl(int unit, std::string_view text) {
 void yyprfh(int unit, int& handle);
 // Writes count bytes to a handle, then CR LF when newline is non-zero (error 2 under "YYPRBU").
 void yyprbu(int handle, const char* bytes, int count, int newline);
-// Closes the unit's file; what is still buffered is written first (a failure counts as a failed
-// write), a failing close is not reported.
+// Closes the unit's file; what is still buffered is written first. A failure of that write or of
+// the close is reported as a failed write (error 2 under "YYPROU", the output error flag set).
 void yyprcl(int unit);
 
 // Runs a print command through the system command interpreter, hidden, and waits for it; a

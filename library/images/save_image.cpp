@@ -61,20 +61,13 @@ struct Copy {
 };
 
 bool put(int handle, const void* bytes, std::int64_t count, int& status, int& syserror) {
-    const char* at = static_cast<const char*>(bytes);
-    while (count > 0) {
-        const int chunk = static_cast<int>(std::min<std::int64_t>(count, 1 << 30));
-        int done = 0, code = 0;
-        yywritc(handle, at, chunk, done, code);
-        if (done <= 0) {
-            status = 2;
-            syserror = code;
-            return false;
-        }
-        at += done;
-        count -= done;
-    }
-    return true;
+    std::int64_t done = 0;
+    int code = 0;
+    yywriteall(handle, static_cast<const char*>(bytes), count, done, code);
+    if (code == 0) return true;
+    status = 2;
+    syserror = code;
+    return false;
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int errorOpening = 1, errorCapture = 1072, errorClipboard = 1094;
+constexpr int errorOpening = 1, errorWriting = 2, errorCapture = 1072, errorClipboard = 1094;
 
 // The captured bitmap, out of its memory context once the copy is made.
 struct Capture {
@@ -145,6 +145,15 @@ int captureBits() {
     return gDC != nullptr ? GetDeviceCaps(gDC, BITSPIXEL) * GetDeviceCaps(gDC, PLANES) : 0;
 }
 
+// A close that fails (the system storing the last bytes only then) fails the save.
+void closeFile(int handle, int& status, int& syserror) {
+    int code = 0;
+    yyclos(handle, code);
+    if (code == 0 || status != 0) return;
+    status = errorWriting;
+    syserror = code;
+}
+
 void toClipboard(int x, int y, int width, int height, int& status, int& syserror) {
     Capture c;
     if (!capture(x, y, width, height, c, syserror)) {
@@ -185,7 +194,7 @@ void yysaveimage(int type, int x1, int y1, int x2, int y2, int& status, int& sys
             yysavepcxrows(handle, copy, planes, status, syserror);
             GlobalUnlock(block.memory);
         }
-        yyclos(handle);
+        closeFile(handle, status, syserror);
         return;
     } else {
         if (!createFile(filename, handle, status, syserror)) return;
@@ -198,5 +207,5 @@ void yysaveimage(int type, int x1, int y1, int x2, int y2, int& status, int& sys
     if (type == saveBmp) yysavebmpfile(handle, copy, status, syserror);
     else yysavepngfile(handle, copy, width, status, syserror);
     GlobalUnlock(block.memory);
-    yyclos(handle);
+    closeFile(handle, status, syserror);
 }

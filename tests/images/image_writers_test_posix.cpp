@@ -4,10 +4,9 @@
 // appended to one file, and write failures at a given byte under a file-size limit.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 
 #include <array>
-#include <csignal>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -23,6 +22,7 @@
 #include "hardcopy/output_file.hpp"
 #include "images/image_encoders.hpp"
 #include "images/image_writers.hpp"
+#include "file_size_limit_posix.hpp"
 #include "scratch.hpp"
 
 namespace {
@@ -498,30 +498,6 @@ TEST_F(ImageWriters, PcxFilesShowTheRasterInImageMagickAndNetpbm) {
 
 // ---- Write failures ----
 
-// A file-size limit in force while alive; writing beyond it fails (SIGXFSZ ignored).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        set(bytes);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    void set(rlim_t bytes) {
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    void lift() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST_F(ImageWriters, AWriteFailingAtByteNKeepsThePrefixAndLaterPagesGetTheirHeaderOnly) {
     struct Case {
         const char* what;
@@ -545,6 +521,7 @@ TEST_F(ImageWriters, AWriteFailingAtByteNKeepsThePrefixAndLaterPagesGetTheirHead
         {"PNG IDAT", yypng1, 8, 3, 33 + 780 + 4 + 5, 33 + 780 + 4 + 5, 0},
     };
     for (const Case& c : cases) {
+        gravim.core.lastError = 0;
         raster(c.depth, 64, 10, false);
         gravim.hardcopy.HardcopyOptions[26] = c.format;
         Text<260> name("fail.img");
@@ -570,6 +547,28 @@ TEST_F(ImageWriters, AWriteFailingAtByteNKeepsThePrefixAndLaterPagesGetTheirHead
             EXPECT_EQ(file.substr(c.firstPageBytes, 4), hex({0x89, 'P', 'N', 'G'})) << c.what;
             EXPECT_EQ(file.substr(file.size() - 8, 4), "IEND") << c.what;
         }
+    }
+}
+
+TEST_F(ImageWriters, EveryWriteOnAFullDeviceIsReported) {
+    const struct {
+        void (*writer)();
+        int format;
+    } cases[] = {{yypng1, 3}, {yybmp1, 1}, {yybmp1, 2}, {yypcx1, 4}};
+    for (const auto& c : cases) {
+        yyresetgravim();
+        raster(8, 64, 10);
+        gravim.hardcopy.HardcopyOptions[26] = c.format;
+        Text<260> name(FullDevice);
+        yyprop(hardcopyUnit, name);
+        yyrasterbytemasks(true);
+        c.writer();
+        yyrasterbytemasks(false);
+        yyprcl(hardcopyUnit);
+        EXPECT_EQ(gravim.hardcopy.hardcopyOutputError, 1) << c.format;
+        EXPECT_EQ(gravim.core.lastError, 2) << c.format;
+        EXPECT_EQ(gravim.core.fileStatus, ENOSPC) << c.format;
+        EXPECT_EQ(gravim.core.errorCategory, 2) << c.format;
     }
 }
 

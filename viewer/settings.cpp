@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "commandline.hpp"
+#include "core/save_file.hpp"
 #include "viewerfile.hpp"
 
 namespace {
@@ -78,8 +79,6 @@ bool readsettingsfile(std::FILE* file, TextRef qvdir, int& qvdirLength, TextRef 
 }
 
 bool writesettings(const std::string& path, std::string_view qvdir, std::string_view qvtmp, int igs) {
-    std::FILE* file = viewerfopen(path, "wb");
-    if (file == nullptr) return false;
     std::string text = "# quorvale startup script, created by quorvale, keep format the same!\r\n";
     for (auto [key, folder] : {std::pair{"QV_DIR=", qvdir}, std::pair{"QV_TMP=", qvtmp}}) {
         text += key;
@@ -87,8 +86,10 @@ bool writesettings(const std::string& path, std::string_view qvdir, std::string_
         text += "\r\n";
     }
     text += igs == 0 ? "GS=no \r\n" : "GS=yes\r\n";
-    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    return std::fclose(file) == 0 && written;
+    // The settings the program starts from: the old file stays until the new one is whole.
+    int status = 0;
+    yysavewhole(path, text, status);
+    return status == 0;
 }
 
 std::string_view setupfolderproblem(std::string_view qvdir, std::string_view qvtmp) {

@@ -22,3 +22,15 @@ void yyread(int handle, char* buffer, int count, int elementSize, int& done, int
 void yywrit(int handle, char* buffer, int count, int elementSize, int& done, int& status);
 // position: the new absolute position, -1 on failure.
 void yyseek(int handle, int offset, int origin, int& position, int& status);
+
+// The pieces of a save beside its target (core/save_file.hpp).
+// Opens an existing file for writing without emptying it (others may read it meanwhile); device:
+// it is no disk file but a device (a console, a port, the null device).
+void yyopenexisting(const char* name, int& handle, bool& device, int& status);
+// Creates a file that must not exist yet for writing (others may read it); status yyosfileexists
+// when it exists.
+void yycreatenew(const char* name, int& handle, int& status);
+// Stores on the disk what the system still holds of the file's written bytes.
+void yycommit(int handle, int& status);
+// Puts the file from in the place of the file to, replacing it; 0 or the system's code.
+int yyreplace(const char* from, const char* to);

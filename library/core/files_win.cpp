@@ -1,4 +1,5 @@
-// files_win.cpp - the byte-stream file layer on Win32 handles.
+// files_win.cpp - the byte-stream file layer on Win32 handles, and the pieces of a save beside
+// its target.
 #include <windows.h>
 
 #include <cstdint>
@@ -7,6 +8,18 @@
 
 namespace {
 HANDLE handleOf(int handle) { return reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(handle)); }
+
+// A handle from CreateFileA as the layer gives it: the handle and 0, or -1 and the system's code.
+void opened(HANDLE file, int& handle, int& status) {
+    if (file == INVALID_HANDLE_VALUE) {
+        handle = -1;
+        status = static_cast<int>(GetLastError());
+        return;
+    }
+    handle = static_cast<int>(reinterpret_cast<std::intptr_t>(file));
+    status = 0;
+}
+
 }  // namespace
 
 void yyopen(const char* name, int mode, int& handle, int& status) {
@@ -21,14 +34,7 @@ void yyopen(const char* name, int mode, int& handle, int& status) {
         access = GENERIC_READ | GENERIC_WRITE;
         share = FILE_SHARE_READ;
     }
-    HANDLE file = CreateFileA(name, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        handle = -1;
-        status = static_cast<int>(GetLastError());
-        return;
-    }
-    handle = static_cast<int>(reinterpret_cast<std::intptr_t>(file));
-    status = 0;
+    opened(CreateFileA(name, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr), handle, status);
 }
 
 void yyclos(int handle, int& status) {
@@ -69,4 +75,23 @@ void yyseek(int handle, int offset, int origin, int& position, int& status) {
     }
     position = static_cast<int>(result);
     status = 0;
+}
+
+void yyopenexisting(const char* name, int& handle, bool& device, int& status) {
+    HANDLE file = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    opened(file, handle, status);
+    device = status == 0 && GetFileType(file) != FILE_TYPE_DISK;
+}
+
+void yycreatenew(const char* name, int& handle, int& status) {
+    opened(CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr), handle, status);
+}
+
+void yycommit(int handle, int& status) {
+    status = FlushFileBuffers(handleOf(handle)) ? 0 : static_cast<int>(GetLastError());
+}
+
+int yyreplace(const char* from, const char* to) {
+    if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
+    return static_cast<int>(GetLastError());
 }

@@ -11,6 +11,7 @@ extern const int yyosfilenotfound;     // a name or pattern matches nothing
 extern const int yyosnomorefiles;      // a directory search has no further match
 extern const int yyosnametoolong;      // a path longer than the library's name buffers
 extern const int yyosinvalidargument;  // an argument the call refuses
+extern const int yyosfileexists;       // a file to be created new exists
 extern const int yyosdiskfull;         // a write that stored nothing and gave no reason
 
 // Environment: yygetenv returns the length the system reports: the value's length when it fits

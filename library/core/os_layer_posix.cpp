@@ -20,6 +20,7 @@ const int yyosfilenotfound = ENOENT;
 const int yyosnomorefiles = ENODATA;
 const int yyosnametoolong = ENAMETOOLONG;
 const int yyosinvalidargument = EINVAL;
+const int yyosfileexists = EEXIST;
 const int yyosdiskfull = ENOSPC;
 
 namespace {

@@ -13,6 +13,7 @@ const int yyosfilenotfound = ERROR_FILE_NOT_FOUND;
 const int yyosnomorefiles = ERROR_NO_MORE_FILES;
 const int yyosnametoolong = ERROR_FILENAME_EXCED_RANGE;
 const int yyosinvalidargument = ERROR_INVALID_PARAMETER;
+const int yyosfileexists = ERROR_FILE_EXISTS;
 const int yyosdiskfull = ERROR_DISK_FULL;
 
 namespace {

@@ -6,6 +6,7 @@
 #include <commdlg.h>
 #include <richedit.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "core/callback_guard.hpp"
 #include "core/gravim.hpp"
 #include "core/os_internal.hpp"
+#include "core/save_file.hpp"
 #include "core/windows_internal_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "dialogs/modal_win.hpp"
@@ -202,26 +204,27 @@ int yyEditSaveFile(HWND frame, int saveAs) {
         const std::string backup = std::string(r->FileName) + ".bak";
         CopyFileA(r->FileName, backup.c_str(), FALSE);  // a failed copy does not stop the save
     }
-    HANDLE file = CreateFileA(r->FileName, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        file = CreateFileA(r->FileName, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        warn(frame, systemText(GetLastError()) + "\n" + r->FileName, "Open Error");
+    // The text goes to a file beside the old one, which it replaces only once it is whole.
+    SaveFile save;
+    int status = 0;
+    yysavebegin(r->FileName, save, status);
+    if (status != 0) {
+        warn(frame, systemText(static_cast<DWORD>(status)) + "\n" + r->FileName, "Open Error");
         return 0;
     }
-    EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(file), 0, yyEditSaveRTF};
+    const auto cookie = static_cast<DWORD_PTR>(static_cast<std::intptr_t>(save.handle));
+    EDITSTREAM stream = {cookie, 0, yyEditSaveRTF};
     SendMessageA(richEditOf(*r), EM_STREAMOUT, rtf ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&stream));
-    // An existing file opened over: what lay beyond the new end goes.
-    const bool ended = SetEndOfFile(file) != 0;
+    if (stream.dwError == 0) yysaveend(save, status);
+    yysavediscard(save);
     int saved = 0;
-    if (stream.dwError != 0 || !ended) {
-        warn(frame, systemText(stream.dwError != 0 ? ERROR_WRITE_FAULT : GetLastError()), "Write Error");
+    if (stream.dwError != 0 || status != 0) {
+        warn(frame, systemText(stream.dwError != 0 ? ERROR_WRITE_FAULT : static_cast<DWORD>(status)), "Write Error");
     } else {
         SendMessageA(richEditOf(*r), EM_SETMODIFY, FALSE, 0);
         if (r->ShowModified) yyEditTitle(frame);
         saved = 1;
     }
-    CloseHandle(file);
     if (!r->ReadOnly) {
         HANDLE reopened = openForReading(r->FileName);
         kept = reopened == INVALID_HANDLE_VALUE ? nullptr : reopened;

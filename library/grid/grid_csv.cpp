@@ -10,6 +10,7 @@
 #include "core/errors_internal.hpp"
 #include "core/files.hpp"
 #include "core/gravim.hpp"
+#include "core/save_file.hpp"
 #include "core/strings.hpp"
 #include "grid/grid_files_internal.hpp"
 #include "grid/grid_records.hpp"
@@ -30,6 +31,13 @@ std::size_t compressQuotes(char* data, std::size_t n) {
 void finishField(std::string& text) {
     text.resize(trimmedLength(text));
     text.resize(compressQuotes(text.data(), text.size()));
+}
+
+// A save that could not begin or end: the system's code in slot 2, as the file routines give it.
+void saveFailure(int number, int status) {
+    gravim.core.fileStatus = status;
+    gravim.core.errorCategory = 2;
+    yyerror(number, "WGridSave");
 }
 
 // The text of a real or double format, at most 50 characters, cut at its first NUL.
@@ -399,11 +407,16 @@ void yygridsavecsv(GridFileCells& grid, std::string_view file, std::optional<int
     const int columns = grid.columns(), rows = grid.rowsInUse();
     const int c1 = std::max(firstColumn.value_or(1), 1) - 1, c2 = std::min(lastColumn.value_or(columns), columns) - 1;
     const int r1 = std::max(firstRow.value_or(1), 1) - 1, r2 = std::min(lastRow.value_or(rows), rows) - 1;
-    int handle = -1;
-    IFileOpen(file, fileWrite, handle);
-    if (handle < 0) return;
+    // The file replaces the one of that name only when it is whole.
+    SaveFile save;
+    int status = 0;
+    yysavebegin(file, save, status);
+    if (status != 0) {
+        saveFailure(1, status);
+        return;
+    }
     const std::vector<ColumnFacts> facts = columnFacts(grid, columns, false);
-    GridFileOutput out(handle, [](int h, const char* bytes, int count) {
+    GridFileOutput out(save.handle, [](int h, const char* bytes, int count) {
         int done = 0;
         IFileWriteChar(h, std::string_view(bytes, static_cast<std::size_t>(count)), count, done);
         return done == count ? 0 : gravim.core.fileStatus != 0 ? gravim.core.fileStatus : -1;
@@ -440,8 +453,10 @@ void yygridsavecsv(GridFileCells& grid, std::string_view file, std::optional<int
             writing = put(c == c2);
         }
     }
-    if (writing) out.flush();
-    IFileClose(handle);
+    // A failed write has been reported by IFileWriteChar; the scratch file goes with `save`.
+    if (!writing || out.flush() != 0) return;
+    yysaveend(save, status);
+    if (status != 0) saveFailure(2, status);
 }
 
 void yygridloadcsv(GridFileCells& grid, const GridCsvReader::Source& source, long long size, int growth, int flags) {

@@ -9,6 +9,7 @@
 #include "core/errors_internal.hpp"
 #include "core/files_internal.hpp"
 #include "core/gravim.hpp"
+#include "core/save_file.hpp"
 #include "grid/grid_files_internal.hpp"
 #include "grid/grid_records.hpp"
 
@@ -88,26 +89,24 @@ void yygridsavehtml(GridFileCells& grid, std::string_view file, std::optional<in
     const int c1 = std::max(firstColumn.value_or(1), 1) - 1, c2 = std::min(lastColumn.value_or(columns), columns) - 1;
     const int r1 = std::max(firstRow.value_or(1), 1) - 1, r2 = std::min(lastRow.value_or(rows), rows) - 1;
 
-    const std::size_t first = file.find_first_not_of(' ');
-    const std::string name(first == std::string_view::npos ? std::string_view() : trimRight(file.substr(first)));
-    int handle = -1, status = 0;
-    if (name.empty()) status = -1;
-    else yyopen(name.c_str(), 1, handle, status);
+    // The page replaces the file of that name only when it is whole.
+    SaveFile save;
+    int status = 0;
+    yysavebegin(file, save, status);
     if (status != 0) {
         reportFailure(1, status);
         return;
     }
-    GridFileOutput page(handle, [](int h, const char* bytes, int count) {
+    GridFileOutput page(save.handle, [](int h, const char* bytes, int count) {
         std::int64_t done = 0;
         int code = 0;
         yywriteall(h, bytes, count, done, code);
         return code;
     });
-    // A failed write ends the page: the lines before it stay.
+    // A failed write ends the page; the scratch file goes with `save`.
     auto failed = [&] {
         if (status == 0) return false;
         reportFailure(2, status);
-        yyclos(handle);
         return true;
     };
 
@@ -170,7 +169,6 @@ void yygridsavehtml(GridFileCells& grid, std::string_view file, std::optional<in
         yywrite(page, "</html>", status);
     }
     if (status == 0) status = page.flush();
-    if (failed()) return;
-    yyclos(handle, status);
-    if (status != 0) reportFailure(2, status);
+    if (status == 0) yysaveend(save, status);
+    failed();
 }

@@ -378,7 +378,7 @@ TEST_F(Editor, BackupsSharingAndTheShorterSave) {
     EXPECT_EQ(fileBytes(path), "third");
     EXPECT_EQ(fileBytes(backup), "second, a longer version of the file");
 
-    // A file that cannot be created anew is written over and cut at the end of the new text.
+    // A hidden file, which cannot be created anew, is replaced by the shorter text all the same.
     yyeditputtext(status, "a much longer fourth version of the text in the file");
     yyeditsave(saveAs);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
@@ -386,6 +386,8 @@ TEST_F(Editor, BackupsSharingAndTheShorterSave) {
     yyeditsave(saveAs);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(fileBytes(path), "fifth");
+    // Each save was written beside the file and took its place: nothing else is left.
+    EXPECT_EQ(GetFileAttributesA((path + ".~1").c_str()), INVALID_FILE_ATTRIBUTES);
     closeChild(n);
 
     // A browser keeps nothing open.

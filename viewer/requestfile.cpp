@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/convert.hpp"
+#include "core/save_file.hpp"
 #include "exports.hpp"
 #include "jpgchain.hpp"
 #include "requestparts.hpp"
@@ -148,14 +149,21 @@ std::vector<std::string> commandfilelines(const PlotFamily& family, const Comman
 }
 
 bool writecommandfile(const std::string& path, const std::vector<std::string>& lines) {
-    std::FILE* file = viewerfopen(path, "wb");
-    if (file == nullptr) return false;
-    bool written = true;
+    std::string text;
     for (const std::string& line : lines) {
-        written = std::fwrite(line.data(), 1, line.size(), file) == line.size() && written;
-        written = std::fwrite("\r\n", 1, 2, file) == 2 && written;
+        text += line;
+        text += "\r\n";
     }
-    return std::fclose(file) == 0 && written;
+    int status = 0;
+    yysavewhole(path, text, status);
+    return status == 0;
+}
+
+ViewerMessage commandfilemessage(std::string_view path) {
+    std::string text = "I cannot write the command file\r";
+    text += path;
+    text += "\rCheck the temporary directory and try again.";
+    return {text, "Error"};
 }
 
 void finishrequest(ViewerPort& port, ViewerState& state, PlotFamily& family, const FamilyLines& request) {
@@ -181,7 +189,12 @@ void finishrequest(ViewerPort& port, ViewerState& state, PlotFamily& family, con
         asciivarname(family.tag, request.property, request.plotType, variable, DiagnosticsLevel);
         parts.exportVariable = std::string(variable.trimmed());
     }
-    writecommandfile(path.os(), commandfilelines(family, parts, state.qvtmpq.view().substr(0, static_cast<std::size_t>(state.qvtmpqLength))));
+    const std::string_view quotedScratch = state.qvtmpq.view().substr(0, static_cast<std::size_t>(state.qvtmpqLength));
+    // The batch run reads the command file: without it there is nothing to run.
+    if (!writecommandfile(path.os(), commandfilelines(family, parts, quotedScratch))) {
+        showmessage(port, commandfilemessage(path.trimmed()));
+        return;
+    }
 
     if (family.plotMode == PlotModeScreen) {
         viewercommand(state, "\\bin\\qvferret.bat", family.commandName.view(), 4);

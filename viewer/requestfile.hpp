@@ -94,8 +94,11 @@ struct CommandFileParts {
 };
 std::vector<std::string> commandfilelines(const PlotFamily& family, const CommandFileParts& parts,
                                           std::string_view quotedScratch);
-// Writes the lines, each ended by CR LF, replacing an older file; false when it cannot.
+// Writes the lines, each ended by CR LF, replacing an older file only once the new one is whole;
+// false when it cannot.
 bool writecommandfile(const std::string& path, const std::vector<std::string>& lines);
+// The box shown instead of the run when the command file cannot be written.
+ViewerMessage commandfilemessage(std::string_view path);
 
 // What a family's request hands to the shared end of a request.
 struct FamilyLines {
@@ -105,7 +108,8 @@ struct FamilyLines {
     bool exports = true;             // false: the dialog has no export boxes
 };
 // The end of an accepted request: reads the export boxes of the current dialog, writes the
-// command file and runs it on screen or through the JPG chain, then names the listings.
+// command file and runs it on screen or through the JPG chain, then names the listings. A command
+// file that cannot be written gives its box and nothing is run.
 void finishrequest(ViewerPort& port, ViewerState& state, PlotFamily& family, const FamilyLines& request);
 
 // What a family's checks give: a refusal box, or the family's lines.

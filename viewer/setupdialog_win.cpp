@@ -2,6 +2,8 @@
 // writes the settings file on a successful Save.
 #include "setupdialog.hpp"
 
+#include <string>
+
 #include "core/errors.hpp"
 #include "core/events.hpp"
 #include "core/os.hpp"
@@ -17,8 +19,9 @@ constexpr int TypedFolderLength = 300;  // longer than a folder may be, so that 
 
 void errorbox(std::string_view message) { WMessageBox(0, 3, 1, message, "Error"); }
 
-// Checks the typed folders; on success they become the viewer's folders and the settings file
-// is written. A refused Save leaves the viewer's folders as they were.
+// Checks the typed folders and writes them to the settings file; when both succeed they become
+// the viewer's folders. A refused Save, or a settings file that cannot be written, leaves the
+// viewer's folders as they were.
 bool save(ViewerState& state) {
     Text<TypedFolderLength> qvdir, qvtmp;
     WDialogGetString(IDC_SETUP_INSTALLATION, qvdir);
@@ -48,10 +51,17 @@ bool save(ViewerState& state) {
     }
     int item = 0;
     WDialogGetMenu(IDC_SETUP_GS, item);
-    state.igs = item == 1 ? 0 : 1;
+    const int igs = item == 1 ? 0 : 1;
+    if (!writesettings(state.settingsPath.os(), qvdir.trimmed(), qvtmp.trimmed(), igs)) {
+        std::string message = "I cannot write the settings file ";
+        message += state.settingsPath.trimmed();
+        message += ", try again";
+        errorbox(message);
+        return false;
+    }
+    state.igs = igs;
     state.qvdir.assign(qvdir.trimmed());
     state.qvtmp.assign(qvtmp.trimmed());
-    writesettings(state.settingsPath.os(), state.qvdir.view(), state.qvtmp.view(), state.igs);
     return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include "commandline.hpp"
 #include "core/os.hpp"
+#include "core/save_file.hpp"
 #include "enddates.hpp"
 #include "runlog.hpp"
 #include "viewerfile.hpp"
@@ -76,6 +77,13 @@ const LabelTexts GeneralError = {
     {Line3, "Exit the Quorvale, immediately gzip c:\\quorvale\\tmp\\*.log files"},
     {Line4, "and mail the compressed file to " QUORVALE_MAIL},
     {Line5, "so that we can look at the errors."},
+};
+const LabelTexts ScriptNotice = {
+    {Line4, ""},
+    {Line5, "I cannot write the append script to the temporary directory,"},
+    {Line6, "the new data were not appended.      To try again: Click \"Update\""},
+    {Line7, ""},
+    {Line8, ""},
 };
 const LabelTexts NewProgramNotice = {
     {NewProgram1, "There is a new Quorvale executable.   I will exit this instance of"},
@@ -154,8 +162,11 @@ Next monthlyupdate(Run& run, const UpdateMonth& month, int& mark) {
     }
     mark = newprogrammark(installed, mark);
 
+    if (!writeupdatescript(run.state.qvtmp, run.state.qvtmpLength, month.monthYear.view())) {
+        run.put(ScriptNotice);
+        return Next::Finish;
+    }
     run.put(AppendNotice);
-    writeupdatescript(run.state.qvtmp, run.state.qvtmpLength, month.monthYear.view());
     // The month goes on the line too; createioscommand holds the whole line to its limit.
     std::string argument = "\\qvferret";
     argument += month.monthYear.view();
@@ -257,8 +268,6 @@ bool writeupdatescript(std::string_view qvtmp, int qvtmpLength, std::string_view
     name += ".txt";
     Text<MaxViewerPath> path;
     createfilename(name, path, qvtmp, qvtmpLength, 0);
-    std::FILE* file = viewerfopen(path.os(), "wb");
-    if (file == nullptr) return false;
     // Free-format lines: each begins with a blank.
     std::string script = " cancel mode journal\r\n go fer_append_new_month ";
     for (std::string_view set : {"RG_VeduClim_", " Reynolds_", " Aviso_"}) {
@@ -267,8 +276,9 @@ bool writeupdatescript(std::string_view qvtmp, int qvtmpLength, std::string_view
         script += ".nc";
     }
     script += "\r\n quit\r\n";
-    bool written = std::fwrite(script.data(), 1, script.size(), file) == script.size();
-    return std::fclose(file) == 0 && written;
+    int status = 0;
+    yysavewhole(path.os(), script, status);
+    return status == 0;
 }
 
 void runupdate(UpdateHost& host, const UpdateState& state) {

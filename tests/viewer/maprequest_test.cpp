@@ -1,6 +1,7 @@
 // maprequest_test.cpp - the map request: command files, refusals, counters and exports.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -63,6 +64,20 @@ TEST_F(MapRequest, EachCaseWritesItsLinesOrShowsItsBoxAndNoFile) {
             expectlines(splitlines(commandfile(1)), framedlines(c.familyLines, "\"" + scratch.path() + "\""));
         }
         state = saved;
+    }
+}
+
+TEST_F(MapRequest, ACommandFileThatCannotBeWrittenGivesItsBoxAndNothingRuns) {
+    std::filesystem::create_directory(scratch.path() + "/qvferretinmap1.txt");  // a folder in its place
+    for (const int button : {ButtonPlot, ButtonCreateJpg}) {
+        resetplotfamilies();
+        port.boxes.clear();
+        request(MapForm{}, button);
+        ASSERT_EQ(port.boxes.size(), 1u) << button;
+        EXPECT_EQ(port.boxes[0].title, "Error");
+        EXPECT_EQ(port.boxes[0].text, "I cannot write the command file\r" + scratch.path() +
+                                          "\\qvferretinmap1.txt\rCheck the temporary directory and try again.");
+        EXPECT_TRUE(port.commands.empty()) << port.commands[0];
     }
 }
 

@@ -147,6 +147,20 @@ TEST_F(StandInRequest, PlotRunsTheInstallationsBatchFileOnTheCommandFile) {
     EXPECT_NE(log.find("qvErrFer.bat"), std::string::npos);
 }
 
+TEST_F(StandInRequest, ACommandFileThatCannotBeWrittenGivesItsBoxAndStartsNoBatch) {
+    // A folder where the command file goes: the scratch folder is there, the file cannot be.
+    std::filesystem::create_directory(state.qvtmp.os() + "\\qvferretinmap1.txt");
+    for (const int button : {ButtonPlot, ButtonCreateJpg}) {
+        resetplotfamilies();  // the same command file name each time
+        AutoAnswer answer(IDOK, "Error");
+        plotmapview(libraryport(), state, button);
+        EXPECT_EQ(answer.answered(), 1) << button;
+        EXPECT_NE(answer.lastText().find("I cannot write the command file"), std::string::npos) << answer.lastText();
+    }
+    EXPECT_EQ(tmpfile("standin.log"), "");
+    EXPECT_FALSE(IsWindowVisible(FindWindowA("#32770", "Quorvale")));  // no JPG progress either
+}
+
 TEST_F(StandInRequest, CreateJpgRunsTheThreeStepsAndNamesTheJpg) {
     plotmapview(libraryport(), state, ButtonCreateJpg);
     const std::string jpg = state.qvtmp.os() + "\\map1.jpg";

@@ -237,8 +237,9 @@ struct Played {
     }
 };
 
-// Plays the scenario from a Vedu end (written into the installation's data) and the update.
-Played playupdate(const char* scenario, int startEnd) {
+// Plays the scenario from a Vedu end (written into the installation's data) and the update;
+// blockScript puts a folder where the append script goes, so that it cannot be written.
+Played playupdate(const char* scenario, int startEnd, bool blockScript = false) {
     TestInstallation installation;
     const std::string& qvdir = installation.home;
     const std::string& qvtmp = installation.tmp;
@@ -247,6 +248,7 @@ Played playupdate(const char* scenario, int startEnd) {
     std::ofstream(qvdir + "/ferret/TMAP/go/" + DataEndsScript, std::ios::binary | std::ios::app)
         << "let vedu_months = " << startEnd << "\r\n";
     runlogopen(qvtmp + "/quorvale.log");
+    if (blockScript) fs::create_directory(qvtmp + "/qvferret" + std::string(updatemonth(startEnd).monthYear.view()) + ".txt");
 
     Played played;
     Text<RealTimeDateLength> realTimeDate("\"           \"");
@@ -288,6 +290,14 @@ std::string batchfiles(const std::vector<std::string>& steps) {
         result += name + step.substr(rest) + ";";
     }
     return result;
+}
+
+TEST(UpdateScenario, AnAppendScriptThatCannotBeWrittenIsToldAndNothingIsAppended) {
+    Played played = playupdate("newmonth", 100, true);
+    EXPECT_EQ(batchfiles(played.steps).find("qvAppUp"), std::string::npos) << joined(played.steps);
+    EXPECT_TRUE(played.wasput(UpdateField::Line5, "I cannot write the append script to the temporary directory,"));
+    EXPECT_FALSE(played.wasput(UpdateField::Appended, "Done !   Data files were updated."));
+    EXPECT_EQ(played.steps.back(), "state 1 1");  // OK enabled at the end
 }
 
 TEST(UpdateScenario, ANewMonthIsAppendedAndItsEndDatesAreUsed) {

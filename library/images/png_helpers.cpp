@@ -2,10 +2,10 @@
 #include "images/png_helpers.hpp"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include <zlib.h>
 
@@ -14,18 +14,6 @@
 #include "images/compression.hpp"
 
 namespace {
-
-std::array<std::uint32_t, 256> crcTable;
-bool crcTableBuilt = false;
-
-void buildCrcTable() {
-    for (std::uint32_t n = 0; n < 256; ++n) {
-        std::uint32_t c = n;
-        for (int k = 0; k < 8; ++k) c = (c & 1u) != 0 ? (c >> 1) ^ 0xEDB88320u : c >> 1;
-        crcTable[n] = c;
-    }
-    crcTableBuilt = true;
-}
 
 // Paeth's predictor: of a (left), b (above) and c (above left) the one nearest to a + b - c,
 // ties to a, then b. p - a = b - c, p - b = a - c, p - c = a + b - 2c.
@@ -135,11 +123,9 @@ void reportingCall(void (*call)(const void*, void*, int, int&, int&), const char
 
 void yypngcrc(int n, std::uint32_t& crc, const unsigned char* bytes) { crc = yypngcrc2(bytes, n); }
 
+// zlib's CRC-32 is PNG's (the same polynomial, start and final inversion), several bytes a step.
 std::uint32_t yypngcrc2(const unsigned char* bytes, int n) {
-    if (!crcTableBuilt) buildCrcTable();
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (int i = 0; i < n; ++i) c = crcTable[(c ^ bytes[i]) & 0xFFu] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
+    return n > 0 ? static_cast<std::uint32_t>(crc32(0, bytes, static_cast<uInt>(n))) : 0;
 }
 
 void yypngfilter(int rowbytes, int rows, int bpp, unsigned char* data) { yypngfilter2(data, rowbytes, rows, bpp); }
@@ -188,6 +174,45 @@ void yyzuncom(const void* source, void* dest, int sourcelength, int& destlength,
     status = uncompress(static_cast<Bytef*>(dest), &length, static_cast<const Bytef*>(source),
                         sourcelength > 0 ? static_cast<uLong>(sourcelength) : 0);
     destlength = static_cast<int>(length);
+}
+
+PieceCompression::PieceCompression(unsigned char* dest, int capacity) : stream_(new (std::nothrow) z_stream{}) {
+    if (stream_ == nullptr) {
+        status_ = Z_MEM_ERROR;
+        return;
+    }
+    status_ = deflateInit(stream_, Z_DEFAULT_COMPRESSION);  // what compress does
+    stream_->next_out = dest;
+    stream_->avail_out = capacity > 0 ? static_cast<uInt>(capacity) : 0;
+}
+
+PieceCompression::~PieceCompression() {
+    if (stream_ == nullptr) return;
+    deflateEnd(stream_);
+    delete stream_;
+}
+
+void PieceCompression::add(const unsigned char* piece, int length) {
+    if (status_ != Z_OK || length <= 0) return;
+    stream_->next_in = const_cast<Bytef*>(piece);
+    stream_->avail_in = static_cast<uInt>(length);
+    const int result = deflate(stream_, Z_NO_FLUSH);
+    // Input left over means the destination is full: compress's buffer error.
+    if (result != Z_OK) status_ = result;
+    else if (stream_->avail_in != 0) status_ = Z_BUF_ERROR;
+}
+
+int PieceCompression::finish() {
+    if (status_ == Z_OK) {
+        stream_->next_in = nullptr;
+        stream_->avail_in = 0;
+        const int result = deflate(stream_, Z_FINISH);
+        if (result != Z_STREAM_END) status_ = result == Z_OK ? Z_BUF_ERROR : result;
+    }
+    if (status_ == Z_OK) return static_cast<int>(stream_->total_out);
+    gravim.core.osStatus = status_;
+    yyerror(1044, "WCompress");
+    return 0;
 }
 
 void WCompress1(const void* source, void* dest, int sourcelength, int& destlength) {

@@ -5,8 +5,7 @@
 
 #include <cstdint>
 
-// CRC-32 of the first n bytes (a chunk's type and data); 0 for n = 0. The table is built by the
-// first request and kept.
+// CRC-32 of the first n bytes (a chunk's type and data); 0 for n = 0.
 void yypngcrc(int n, std::uint32_t& crc, const unsigned char* bytes);
 std::uint32_t yypngcrc2(const unsigned char* bytes, int n);
 
@@ -29,6 +28,25 @@ void yypngword(std::uint32_t value, unsigned char* p);
 void yypngwrd(int value, unsigned char* bytes);
 // 1 when the four bytes at p are the four characters of tag (a chunk type), else 0.
 int yypngcmp(const unsigned char* p, const char* tag);
+
+// zlib's compress (default level) of data handed in pieces: the same stream as yyzcompr of the
+// pieces joined, without the joined copy (the PNG writer compresses the page a band of rows at a
+// time while the rows are in the cache). finish gives the compressed length, or 0 after
+// reporting a failure as WCompress1 does (error 1044, zlib's status in error slot 3): too small
+// a destination, or memory zlib could not have.
+class PieceCompression {
+public:
+    PieceCompression(unsigned char* dest, int capacity);
+    ~PieceCompression();
+    PieceCompression(const PieceCompression&) = delete;
+    PieceCompression& operator=(const PieceCompression&) = delete;
+    void add(const unsigned char* piece, int length);
+    int finish();
+
+private:
+    struct z_stream_s* stream_;
+    int status_ = 0;  // zlib's first failure
+};
 
 // zlib's compress (default level) and uncompress: destlength is the capacity of dest on entry
 // and the length produced on return; status is zlib's return code (0 success).

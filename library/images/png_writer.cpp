@@ -1,6 +1,8 @@
-// png_writer.cpp - the raster page as one PNG image: the whole page filtered with None into one
-// raw buffer, compressed in one call, written as a single IDAT chunk.
+// png_writer.cpp - the raster page as one PNG image: the rows filtered with None and compressed a
+// band at a time into one zlib stream, written as a single IDAT chunk.
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <span>
@@ -8,9 +10,9 @@
 #include "core/files.hpp"
 #include "core/gravim.hpp"
 #include "hardcopy/output_file.hpp"
-#include "images/compression.hpp"
 #include "images/image_encoders.hpp"
 #include "images/image_writers.hpp"
+#include "images/png_helpers.hpp"
 #include "images/raster_reader.hpp"
 
 namespace {
@@ -43,6 +45,10 @@ bool write(int handle, const unsigned char* bytes, int count) {
     return done == count;
 }
 
+// The raw rows (filter byte and data) made and compressed at a time: enough for zlib to work on
+// without a call per row, few enough to stay in the cache until it has read them.
+constexpr std::int64_t bandBytes = 128 * 1024;
+
 // The page's file after the signature, IHDR and PLTE; false at the first failure.
 bool writeImage(int handle, unsigned char* fixed) {
     const RasterState& r = gravim.raster;
@@ -50,17 +56,23 @@ bool writeImage(int handle, unsigned char* fixed) {
     const std::int64_t row = rowBytes(depth, r.RasterWidth);
     const std::int64_t raw64 = (row + 1) * r.RasterHeight;
     const std::int64_t capacity64 = raw64 + raw64 / 1000 + 14;
-    // The chunk: length word, type, the compressed data, the CRC.
+    // The chunk: length word, type, the compressed data, the CRC. Only the pages the compressed
+    // data reaches are ever touched.
     const std::unique_ptr<unsigned char[]> chunk = yyimagebuffer(capacity64 + 12);
-    if (!chunk) return false;
-    const int raw = static_cast<int>(raw64);
-    int compressed = static_cast<int>(capacity64);
+    if (!chunk || capacity64 > INT32_MAX) return false;
+    const std::int64_t bandRows = std::clamp<std::int64_t>(bandBytes / (row + 1), 1, r.RasterHeight);
+    const std::unique_ptr<unsigned char[]> band = yyimagebuffer((row + 1) * bandRows);
+    if (!band) return false;
+    int compressed = 0;
     {
-        const std::unique_ptr<unsigned char[]> rows = yyimagebuffer(raw64 + 1);
-        if (!rows) return false;
-        for (int y = 0; y < r.RasterHeight; ++y)
-            rawRow(depth, r.RasterHeight - 1 - y, static_cast<int>(row), rows.get() + (row + 1) * y);
-        WCompress1(rows.get(), chunk.get() + 8, raw, compressed);
+        PieceCompression compression(chunk.get() + 8, static_cast<int>(capacity64));
+        for (int y = 0; y < r.RasterHeight;) {
+            const int rows = static_cast<int>(std::min<std::int64_t>(bandRows, r.RasterHeight - y));
+            for (int k = 0; k < rows; ++k, ++y)
+                rawRow(depth, r.RasterHeight - 1 - y, static_cast<int>(row), band.get() + (row + 1) * k);
+            compression.add(band.get(), static_cast<int>((row + 1) * rows));
+        }
+        compressed = compression.finish();
     }
     if (compressed == 0) return false;
     std::memcpy(chunk.get() + 4, "IDAT", 4);

@@ -276,6 +276,34 @@ TEST_F(ImageWriters, PngGoldenBytes) {
     EXPECT_EQ(file.substr(33, 4), hex({0, 0, 3, 0}));
 }
 
+// Pages of several bands of compressed rows: the IDAT data is byte for byte one compress of the
+// whole page's raw rows, which are taken here from the pixels, not from the raster reader.
+TEST_F(ImageWriters, PngIdatIsOneCompressOfTheWholePage) {
+    const struct {
+        int depth, width, height;
+    } cases[] = {{8, 1001, 300}, {24, 701, 150}, {24, 2, 40000}};
+    for (const auto& c : cases) {
+        raster(c.depth, c.width, c.height);
+        Bytes raw;
+        for (int y = c.height - 1; y >= 0; --y) {
+            raw += '\0';
+            for (int x = 0; x < c.width; ++x) {
+                const int v = pixelValue(c.depth, x, y);
+                if (c.depth == 8) raw += static_cast<char>(v);
+                else raw.append(reinterpret_cast<const char*>(expectedColour(24, v).data()), 3);
+            }
+        }
+        Bytes expected(compressBound(raw.size()), '\0');
+        uLongf length = expected.size();
+        ASSERT_EQ(compress(reinterpret_cast<Bytef*>(expected.data()), &length, reinterpret_cast<const Bytef*>(raw.data()),
+                           raw.size()), Z_OK);
+        expected.resize(length);
+        const std::vector<Chunk> chunks = pngChunks(write("bands.png", yypng1), 0);
+        ASSERT_GE(chunks.size(), 3u);
+        EXPECT_TRUE(chunks[chunks.size() - 2].data == expected) << c.depth << " " << c.width << " x " << c.height;
+    }
+}
+
 TEST_F(ImageWriters, PngFilesPassPngcheckAndShowTheRasterInImageMagick) {
     for (const int depth : {1, 4, 8, 24})
         for (const int width : {3, 5, 10, 100, 640, 96}) {

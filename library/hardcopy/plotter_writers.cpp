@@ -2,6 +2,8 @@
 #include "hardcopy/plotter_writers.hpp"
 
 #include <algorithm>
+#include <charconv>
+#include <initializer_list>
 #include <cmath>
 #include <cstdint>
 
@@ -14,6 +16,10 @@
 namespace {
 
 constexpr char escape = 27;
+
+// The standard scaling after an annotation record in the same line.
+constexpr std::string_view followingScaling = " ;SC0 32760 0 32760";
+static_assert(followingScaling.substr(2) == standardScaling);
 
 bool annotating() { return gravim.hardcopy.HardcopyOptions[18] != 0; }
 
@@ -37,6 +43,24 @@ void writeCompressed(std::string_view line) {
     }
     prefix();
     yyprwl(hardcopyUnit, out);
+}
+
+// Writes what the compression makes of a line of head and number fields of any widths (each value
+// right-justified, after a blank where it does not start the line's text after the mnemonic)
+// followed by tail: head, the values in decimal one blank apart, tail. The most frequent lines
+// (moves, annotation records) take this way, without building the plotter line.
+void writeFields(std::string_view head, std::initializer_list<long long> values, std::string_view tail = {}) {
+    char out[128];
+    char* at = std::copy(head.begin(), head.end(), out);
+    bool first = true;
+    for (const long long value : values) {
+        if (!first) *at++ = ' ';
+        at = std::to_chars(at, out + sizeof out, value).ptr;
+        first = false;
+    }
+    at = std::copy(tail.begin(), tail.end(), at);
+    prefix();
+    yyprwl(hardcopyUnit, out, static_cast<int>(at - out));
 }
 
 // A point in user units: the surface units times the scale, truncated.
@@ -135,6 +159,10 @@ void vertexMoves(int count, bool encoded) {
 void yyhpg7() { writeCompressed(line()); }
 
 void yyhpg1(std::string_view mnemonic, float x, float y) {
+    if (mnemonic.size() == 2) {  // the values follow the mnemonic without a blank
+        writeFields(mnemonic, {userX(x), userY(y)});
+        return;
+    }
     line() = std::string(mnemonic) + integerField(userX(x), 6) + separatedField(userY(y), 6);
     yyhpg7();
 }
@@ -151,9 +179,7 @@ void yyhpg3(std::string_view text) {
 }
 
 void yyhpg4(float x, float y) {
-    if (!annotating()) return;
-    line() = "SC-9 " + integerField(userX(x), 6) + separatedField(userY(y), 6) + " 0";
-    yyhpg7();
+    if (annotating()) writeFields("SC-9 ", {userX(x), userY(y)}, " 0");
 }
 
 void yyhpg5(float a, float b) {
@@ -163,11 +189,8 @@ void yyhpg5(float a, float b) {
 }
 
 void yyhpg6(int code, int follow, long long u, long long v, long long w) {
-    if (!annotating()) return;
-    line() = "SC-" + integerField(code, code >= 10 ? 2 : 1) + separatedField(u, code == 1 ? 9 : 6) +
-             separatedField(v, 6) + separatedField(w + 32760, 6);
-    if (follow != 0) line() += " ;" + std::string(standardScaling);
-    yyhpg7();
+    // The code's field is as wide as the code: its digits follow "SC-" directly.
+    if (annotating()) writeFields("SC-", {code, u, v, w + 32760}, follow != 0 ? followingScaling : "");
 }
 
 void yyhpg0(int opcode, std::string_view scaling) { arc(opcode, scaling, false); }

@@ -232,6 +232,7 @@ TEST_F(PlotterWriters, CompressAndFormatTheirLines) {
     yyhpg6(3, 1, 32, 0, 0);
     yyhpg6(12, 0, 200, 0, 0);
     yyhpg5(1.5f, -0.25f);
+    yyhpg4(-7, 1234567);
     yyhpgl2d(12, 255, 0, 0);
     gravim.hardcopy.HardcopyOptions[6] = 2;
     yyhpgl2d(1, 5, 5, 5);
@@ -243,13 +244,14 @@ TEST_F(PlotterWriters, CompressAndFormatTheirLines) {
     yyhpg6(1, 1, 0, 0, 0);
     gravim.hardcopy.plotterLinePrefix = 1;
     yyhpg3("PD");
+    yyhpg1("PU", -5, 0);
     yyhpg2("text\x04");
     yyhpgl2b("PE7_;");
     EXPECT_EQ(written(), (std::vector<std::string>{
                              "SC", "PU;SP 5", "PU1200 3400", "PD1234567 -123456", "SC-2 9 0 32760",
                              "SC-3 32 0 32760 ;SC0 32760 0 32760", "SC-12 200 0 32760", "SC-9 1.5000 -0.2500 0",
-                             "PC12 255 0 0", "PC1 250 250 250", "PC2 100 5 5",
-                             "0,1,0,1,0,1,0,1,1,0,1,0,1,0,1,0,", "0,1,0,1,0,1,0,1,1,0,1,0,1,0,1,0;", " PD", " LBtext\x04", " PE7_;"}));
+                             "SC-9 -7 1234567 0", "PC12 255 0 0", "PC1 250 250 250", "PC2 100 5 5",
+                             "0,1,0,1,0,1,0,1,1,0,1,0,1,0,1,0,", "0,1,0,1,0,1,0,1,1,0,1,0,1,0,1,0;", " PD", " PU-5 0", " LBtext\x04", " PE7_;"}));
 }
 
 // Polylines as relative moves in "PE7" lines.

@@ -176,7 +176,8 @@ int main(int argc, char** argv) {
             return 2;
         }
         const bench::Drawing& d = kind->segmentsOnly ? lines : whole;
-        const std::string oursName = "bench-ours." + kind->extension, theirsName = "bench-libplot." + kind->extension;
+        const std::string oursName = "bench-ours-" + name + "." + kind->extension;
+        const std::string theirsName = "bench-libplot-" + name + "." + kind->extension;
         const std::vector<bench::Figures> f = bench::interleaved(
             rounds, {{"ours", [&] { ours(d, kind->driver, oursName); }},
                      {"libplot", [&] { libplot(d, kind->plotter, theirsName); }}});

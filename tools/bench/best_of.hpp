@@ -33,10 +33,12 @@ double bestOf(int runs, Work work) {
     return seconds;
 }
 
-// One side of a comparison: its name and the work of one run.
+// One side of a comparison: its name, the work of one run, and what the run needs ready before
+// its clock starts (a caller's output buffer, say), whose memory still counts.
 struct Side {
     std::string name;
     std::function<void()> work;
+    std::function<void()> prepare = {};
 };
 
 // The runs of one side: their seconds, and the most memory any run added to its process.
@@ -66,7 +68,7 @@ inline double statusKilobytes(const std::string& field) {
 struct Run {
     double seconds = 0, peakMegabytes = 0;
 };
-inline Run inChild(const std::function<void()>& work) {
+inline Run inChild(const Side& side) {
     int channel[2];
     if (pipe(channel) != 0) std::abort();
     std::fflush(nullptr);
@@ -76,8 +78,9 @@ inline Run inChild(const std::function<void()>& work) {
         close(channel[0]);
         std::ofstream("/proc/self/clear_refs") << "5";  // resets the high-water mark
         const double before = statusKilobytes("VmRSS");
+        if (side.prepare) side.prepare();
         const auto start = std::chrono::steady_clock::now();
-        work();
+        side.work();
         Run run{since(start), 0};
         run.peakMegabytes = std::max(0.0, statusKilobytes("VmHWM") - before) / 1024;
         const bool sent = write(channel[1], &run, sizeof run) == static_cast<ssize_t>(sizeof run);
@@ -103,7 +106,7 @@ inline std::vector<Figures> interleaved(int rounds, const std::vector<Side>& sid
     std::vector<Figures> figures(sides.size());
     for (int round = 0; round < rounds; ++round)
         for (std::size_t s = 0; s < sides.size(); ++s) {
-            const Run run = inChild(sides[s].work);
+            const Run run = inChild(sides[s]);
             figures[s].seconds.push_back(run.seconds);
             figures[s].peakMegabytes = std::max(figures[s].peakMegabytes, run.peakMegabytes);
         }

@@ -96,9 +96,14 @@ BmpLayout yybmplayout(const ImageBytes& f, std::size_t at, bool fileHeader, int 
         b.topDown = !b.runLengths;
         height = -fileHeight;
     }
-    // A height of -2^31 turns into 2^31 rows: as unaddressable as a width beyond int / 32.
-    b.empty = width <= 0 || height <= 0 || width > std::numeric_limits<int>::max() / 32 || height > std::numeric_limits<int>::max();
+    b.empty = width <= 0 || height <= 0;
     if (b.empty) return b;
+    // Rows whose bits pass an int, or more rows than an int counts (a height of -2^31 turns into
+    // 2^31 rows), cannot be addressed: a picture too large, never one without pixels.
+    if (width > std::numeric_limits<int>::max() / 32 || height > std::numeric_limits<int>::max()) {
+        b.status = 1109;
+        return b;
+    }
     b.width = static_cast<int>(width);
     b.height = static_cast<int>(height);
     // Bit-field masks follow a 40-byte header and sit inside the longer ones: the same place.

@@ -33,9 +33,9 @@ constexpr int yyimagergb(int red, int green, int blue) { return red + 256 * gree
 // fields (codes 3 and 6) only at 16 and 32 bits; no compression at 1 and 24 bits. Anything else
 // is status 27.
 struct BmpLayout {
-    int status = 0;         // 0 usable, 27 not supported
+    int status = 0;         // 0 usable, 27 not supported, 1109 too large to address
     bool truncated = false; // the header passes the end of the file
-    bool empty = false;     // no pixels: a width or height of 0 (or one too large to address)
+    bool empty = false;     // no pixels: a width or height of 0 or less
     int width = 0, height = 0;
     bool topDown = false;   // rows stored from the top (a negative height without run lengths)
     int depth = 0;

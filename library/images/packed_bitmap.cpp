@@ -97,18 +97,19 @@ PackedBitmap bmp(const ImageBytes& f) {
     }
     const BmpLayout b = yybmplayout(f, 14, true);
     if (b.status != 0 || b.truncated) {
-        p.status = 27;
+        p.status = b.status == 1109 ? 1109 : 27;
         return p;
     }
     if (b.empty) return p;
     const std::size_t pixelsAt = yyimagele32(f, 10) != 0 ? b.pixelsAt : b.paletteAt + 4 * b.entries;
     const std::size_t available = pixelsAt < f.size() ? f.size() - pixelsAt : 0;
+    // The rows whatever the size field says; run-length codes stay coded, but the system decodes
+    // them into rows as large.
     std::size_t bits = 0;
+    if (!rowsFit(p, b.stride, b.height, bits)) return p;
     if (b.runLengths) {
         const std::uint32_t sized = yyimagele32(f, 14 + 20);
         bits = sized != 0 ? std::min<std::size_t>(sized, available) : available;
-    } else if (!rowsFit(p, b.stride, b.height, bits)) {  // the rows whatever the size field says
-        return p;
     }
     const std::size_t words = b.bitFields ? 3 : b.entries;
     if (!startBlock(p, b.width, b.height, b.depth, b.bitFields ? 3 : b.compression, words, bits, b.bitFields ? 0 : b.entries))

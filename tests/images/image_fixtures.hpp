@@ -1,5 +1,5 @@
 // image_fixtures.hpp - image files for the image readers' native tests: the PPM source
-// picture, ImageMagick's pixels of a file, and BMP and PNG files built byte by byte.
+// picture, ImageMagick's pixels of a file, and BMP, PCX and PNG files built byte by byte.
 #pragma once
 
 #include <cstdint>
@@ -81,6 +81,17 @@ inline Bytes bmp(int width, int height, int depth, int compression, const std::v
     b += data;
     put32(b, 2, static_cast<std::uint32_t>(b.size()));
     return b;
+}
+
+// A PCX header of width x height with bits per pixel, planes and bytes per line.
+inline Bytes pcxHeader(int width, int height, int bits, int planes, int line) {
+    Bytes h(128, '\0');
+    h[0] = 10, h[1] = 5, h[2] = 1, h[3] = static_cast<char>(bits);
+    put16(h, 8, static_cast<unsigned>(width - 1));
+    put16(h, 10, static_cast<unsigned>(height - 1));
+    h[65] = static_cast<char>(planes);
+    put16(h, 66, static_cast<unsigned>(line));
+    return h;
 }
 
 inline Bytes chunk(const char* type, const Bytes& data) {

@@ -181,36 +181,26 @@ TEST_F(PackedBitmaps, BmpHeadersPalettesAndShortFiles) {
     const Bytes two = Bytes("\xFF\0\0\0", 4) + Bytes("\0\0\xFF\0", 4);
     EXPECT_EQ(pixelsOf(packed(1, bmp(1, -2, 24, 0, {}, two))), (std::vector<int>{0xFF0000, 0xFF}));
     EXPECT_EQ(pixelsOf(packed(1, bmp(1, 2, 24, 0, {}, two))), (std::vector<int>{0xFF, 0xFF0000}));
-    // A height of -2^31 has no rows to draw.
+    // A height of -2^31 is 2^31 rows: too many to address, reported, never drawn as nothing.
     p = packed(1, bmp(1, INT32_MIN, 24, 0, {}, two));
-    EXPECT_EQ(p.status, 0);
+    EXPECT_EQ(p.status, 1109);
     EXPECT_TRUE(p.block.empty());
 }
 
 // ---- PCX files built byte by byte ----
 
-// A PCX header of width x height with bits per pixel, planes and bytes per line.
-Bytes pcx(int width, int height, int bits, int planes, int line) {
-    Bytes h(128, '\0');
-    h[0] = 10, h[1] = 5, h[2] = 1, h[3] = static_cast<char>(bits);
-    put16(h, 8, static_cast<unsigned>(width - 1));
-    put16(h, 10, static_cast<unsigned>(height - 1));
-    h[65] = static_cast<char>(planes);
-    put16(h, 66, static_cast<unsigned>(line));
-    return h;
-}
 
 TEST_F(PackedBitmaps, PcxPlanesWidthsAndPalettes) {
     // 24 bits of odd width: the picture is the image's width, the line's fill byte left out; a run
     // goes on from one plane's line into the next.
-    Bytes file = pcx(3, 1, 8, 3, 4) + Bytes("\xC8\x10\x30\x30\x30\x00", 6);
+    Bytes file = pcxHeader(3, 1, 8, 3, 4) + Bytes("\xC8\x10\x30\x30\x30\x00", 6);
     PackedBitmap p = packed(2, file);
     ASSERT_EQ(p.status, 0);
     EXPECT_EQ(p.width, 3);
     EXPECT_EQ(pixelsOf(p), std::vector<int>(3, 0x301010));
 
     // Four one-bit planes of 9 pixels: every pixel index inside its row.
-    Bytes planes = pcx(9, 1, 1, 4, 2);
+    Bytes planes = pcxHeader(9, 1, 1, 4, 2);
     for (int k = 0; k < 48; ++k) planes[16 + static_cast<std::size_t>(k)] = static_cast<char>(k * 3);
     planes += Bytes("\xC1\xFF\x80\x00\x00\x00\x00\xC1\xFF\x80", 10);  // planes 0 and 3 set: index 9
     p = packed(2, planes);
@@ -218,7 +208,7 @@ TEST_F(PackedBitmaps, PcxPlanesWidthsAndPalettes) {
     EXPECT_EQ(pixelsOf(p), std::vector<int>(9, 0x575451));  // entry 9: red 81, green 84, blue 87
 
     // An 8-bit file takes its colours from its last 768 bytes whatever the marker says.
-    Bytes eight = pcx(2, 1, 8, 1, 2) + Bytes("\x01\x02", 2) + Bytes(1, '\x77');
+    Bytes eight = pcxHeader(2, 1, 8, 1, 2) + Bytes("\x01\x02", 2) + Bytes(1, '\x77');
     Bytes colours(768, '\0');
     colours[3] = '\x10', colours[6] = '\x20';
     eight += colours;
@@ -261,13 +251,13 @@ TEST_F(PackedBitmaps, BrokenAndHostileFilesGiveTheirStatus) {
         {"BMP with JPEG data", 1, bmp(1, 1, 24, 4, {}, Bytes(4, '\0')), 27},
         {"BMP run lengths at 24 bits", 1, bmp(1, 1, 24, 1, {}, Bytes(4, '\0')), 27},
         {"BMP shorter than its file header", 1, Bytes("BM", 2), 2},
-        {"PCX of 2 planes of 8 bits", 2, pcx(2, 1, 8, 2, 2) + Bytes(4, '\1'), 27},
-        {"PCX of 2 bits", 2, pcx(2, 1, 2, 1, 2) + Bytes(4, '\1'), 27},
-        {"PCX line shorter than its width", 2, pcx(9, 1, 8, 1, 4) + Bytes(4, '\1'), 27},
-        {"PCX whose first byte is not 10", 2, "\x0B" + (pcx(2, 1, 8, 3, 2) + Bytes(6, '\1')).substr(1), 27},
-        {"PCX without run-length coding", 2, (pcx(2, 1, 8, 3, 2) + Bytes(6, '\1')).replace(2, 1, 1, '\0'), 27},
-        {"PCX that ends early", 2, pcx(2, 2, 8, 3, 2) + Bytes(6, '\1'), 2},
-        {"8-bit PCX without its palette", 2, pcx(2, 1, 8, 1, 2) + Bytes(2, '\1'), 2},
+        {"PCX of 2 planes of 8 bits", 2, pcxHeader(2, 1, 8, 2, 2) + Bytes(4, '\1'), 27},
+        {"PCX of 2 bits", 2, pcxHeader(2, 1, 2, 1, 2) + Bytes(4, '\1'), 27},
+        {"PCX line shorter than its width", 2, pcxHeader(9, 1, 8, 1, 4) + Bytes(4, '\1'), 27},
+        {"PCX whose first byte is not 10", 2, "\x0B" + (pcxHeader(2, 1, 8, 3, 2) + Bytes(6, '\1')).substr(1), 27},
+        {"PCX without run-length coding", 2, (pcxHeader(2, 1, 8, 3, 2) + Bytes(6, '\1')).replace(2, 1, 1, '\0'), 27},
+        {"PCX that ends early", 2, pcxHeader(2, 2, 8, 3, 2) + Bytes(6, '\1'), 2},
+        {"8-bit PCX without its palette", 2, pcxHeader(2, 1, 8, 1, 2) + Bytes(2, '\1'), 2},
         {"PCX header cut short", 2, Bytes(100, '\x0A'), 2},
         {"a kind without a reader", 17, bmp(1, 1, 24, 0, {}, Bytes(4, '\0')), 27},
     };

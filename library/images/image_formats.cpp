@@ -157,8 +157,14 @@ PcxLayout yypcxlayout(const ImageBytes& f) {
 
 void yypcxcolours(const ImageBytes& f, const PcxLayout& pcx, ImageColourTable& table) {
     if (pcx.depth == 1) {
-        table[0] = 0;
-        table[1] = 0xFFFFFF;
+        // The header's first two colours; when they are the same (an all-zero colour area), a
+        // clear bit is black and a set bit white.
+        table[0] = yyimagergb(f[16], f[17], f[18]);
+        table[1] = yyimagergb(f[19], f[20], f[21]);
+        if (table[0] == table[1]) {
+            table[0] = 0;
+            table[1] = 0xFFFFFF;
+        }
     } else if (pcx.depth == 4) {
         for (std::size_t i = 0; i < 16; ++i) table[i] = yyimagergb(f[16 + 3 * i], f[17 + 3 * i], f[18 + 3 * i]);
     } else if (pcx.depth == 8 && f.size() >= 128 + 768) {

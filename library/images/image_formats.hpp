@@ -67,8 +67,8 @@ struct PcxLayout {
     std::size_t lineBytes = 0;  // decoded bytes of one plane's line
 };
 PcxLayout yypcxlayout(const ImageBytes& f);
-// The colours of the layout's depth into the table: black and white at 1 bit, the header's 16
-// at 4 bits, the file's last 768 bytes at 8 bits (only when it holds them past the header; each
+// The colours of the layout's depth into the table: the header's first two at 1 bit (black and
+// white when they are the same), the header's 16 at 4 bits, the file's last 768 bytes at 8 bits (only when it holds them past the header; each
 // reader has its own rule for a file too short and for the marker before them).
 void yypcxcolours(const ImageBytes& f, const PcxLayout& pcx, ImageColourTable& table);
 

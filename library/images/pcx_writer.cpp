@@ -31,7 +31,11 @@ void writePage(int handle) {
     const int planes = depth == 4 ? 4 : depth == 24 ? 3 : 1;
     const PcxLayout layout{depth == 1 ? 3 : 5, depth == 1 || depth == 4 ? 1 : 8, width, height, planes,
                            static_cast<int>(line), 0, static_cast<int>(line), height};
-    yypcxheader(b, layout, depth == 4 ? colours.data() : nullptr);
+    // The header's colour area: the 16 colours at depth 4; at depth 1 the two a one-bit plane
+    // shows in (paper white for a clear bit, ink black for a set one), the rest zero.
+    std::array<RasterColour, 16> headerColours{};
+    if (depth <= 4) std::copy_n(colours.begin(), n, headerColours.begin());
+    yypcxheader(b, layout, depth <= 4 ? headerColours.data() : nullptr);
     if (!yyimagewrite(handle, b, pcxHeaderBytes)) return;
 
     // The file's plane k holds colour-index bit k: raster planes 2, 1, 0, 3 at depth 4.

@@ -7,7 +7,7 @@ if(WIN32)
   target_include_directories(${target} PRIVATE ${dir}/resources)
 endif()
 # The Wine test writes images of the image-file driver into a folder of the build tree;
-# read_written.py, ordered after it by a fixture, reads them with ImageMagick.
+# read_written.py, ordered after it by a fixture, reads them with ImageMagick and netpbm.
 if(WIN32)
   grav_test_readers(${target} images_written written-images GRAV_WRITTEN_DIR ${dir}/read_written.py)
 endif()

@@ -1,7 +1,8 @@
 // image_driver_test_win.cpp - drawn pages through the graphics layer and the image-file driver
-// under Wine, as PNG, BMP, run-length BMP and PCX at depths 4, 8 and 24, written into the build
-// tree's written-images folder with each page's expected pixels beside it (taken from the raster
-// by its layout rules as the writer starts); read_written.py reads them with ImageMagick.
+// under Wine, as PNG, BMP, run-length BMP and PCX at depths 1, 4, 8 and 24, written into the
+// build tree's written-images folder with each page's expected pixels beside it (taken from the
+// raster by its layout rules as the writer starts); read_written.py reads them with ImageMagick
+// and netpbm.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -74,7 +75,7 @@ TEST_F(ImageDriver, DrawnPagesInEveryFormatAndDepth) {
         int format;
     } formats[] = {{"png", 3}, {"bmp", 1}, {"rle.bmp", 2}, {"pcx", 4}};
     for (const auto& f : formats)
-        for (const int depth : {4, 8, 24}) {
+        for (const int depth : {1, 4, 8, 24}) {
             const std::string name = "page" + std::to_string(depth) + "." + f.extension;
             expectationFile = std::string(GRAV_WRITTEN_DIR) + "/" + name + ".rgb";
             std::remove(expectationFile.c_str());

@@ -72,6 +72,12 @@ protected:
         SetDlgItemTextA(window, field, text.c_str());
         SendMessageA(GetDlgItem(window, field), EM_SETMODIFY, TRUE, 0);
     }
+    // The text of the box of that title, once it is up.
+    std::string boxtext(const char* title) {
+        char text[512] = "";
+        if (HWND box = dialog(title)) GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        return text;
+    }
     // The box's OK, once it is up; returns when the box is gone, so that the next box found is
     // a new one.
     void answerbox(const char* title) {
@@ -237,6 +243,18 @@ TEST_F(Velquon, SetupChangingTheScratchFolderSavesAndEnds) {
     PostMessageA(FindWindowA("#32770", "Quorvale"), WM_COMMAND, 2, 0);
     ASSERT_TRUE(handled(setup));
     EXPECT_TRUE(IsWindowVisible(setup));
+    // A settings file that cannot be written: its box, and the setup stays for another try.
+    const std::string settingsFile = profile_ + "\\quorvalerc1";
+    fs::rename(settingsFile, settingsFile + ".kept");
+    fs::create_directory(settingsFile);
+    type(setup, 1120, tmp_);
+    click(setup, 1123);
+    EXPECT_NE(boxtext("Error").find("I cannot write the settings file"), std::string::npos) << boxtext("Error");
+    answerbox("Error");
+    ASSERT_TRUE(handled(setup));
+    EXPECT_TRUE(IsWindowVisible(setup));
+    fs::remove(settingsFile);
+    fs::rename(settingsFile + ".kept", settingsFile);
     click(setup, 2);
     ASSERT_TRUE(gone("Setup paths - Quorvale"));
     EXPECT_NE(readWholeFile(profile_ + "\\quorvalerc1").find("QV_TMP=" + tmp_ + "\r\n"), std::string::npos);

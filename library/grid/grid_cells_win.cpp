@@ -122,7 +122,10 @@ GridColumnRecords::GridColumnRecords(HWND grid) : changes_(yyfieldrecordchanges(
 GridColumnRecords::~GridColumnRecords() { takenRecords = outer_; }
 
 bool GridColumnRecords::find(HWND control, FieldRecord*& record) const {
-    if (changes_ != yyfieldrecordchanges()) return false;
+    if (changes_ != yyfieldrecordchanges()) {
+        for (auto& [known, taken] : records_) taken = yyfieldrecord(known);
+        changes_ = yyfieldrecordchanges();
+    }
     for (const auto& [known, taken] : records_)
         if (known == control) {
             record = taken;
@@ -193,9 +196,7 @@ void yygridgetcellstring(int& field, int column, int row, char* text, int length
     yyGridGetString(g, column, row, text, length, 0);
 }
 
-void yygridgetcellvalue(int& field, int column, int row, double& value, int& undefined) {
-    GridControlRecord* g = recordOf(field);
-    if (g == nullptr) return;
+void yyGridGetValue(GridControlRecord* g, int column, int row, double& value, int& undefined) {
     const GridColumnRecord& c = g->pColumns[column];
     if (c.iType > GridDouble) return;
     value = 0.0;
@@ -220,6 +221,10 @@ void yygridgetcellvalue(int& field, int column, int row, double& value, int& und
     if (c.iType == GridInteger) value = yygridcellint(c, row);
     else if (c.iType == GridReal) value = yygridcellreal(c, row);
     else value = yygridcelldouble(c, row);
+}
+
+void yygridgetcellvalue(int& field, int column, int row, double& value, int& undefined) {
+    if (GridControlRecord* g = recordOf(field)) yyGridGetValue(g, column, row, value, undefined);
 }
 
 void yygridgetcellcheck(int& field, int column, int row, int& value) {
@@ -305,8 +310,12 @@ void yygridgetcolour(int& field, int column, int row, int& tr, int& tg, int& tb,
 void yygridputcellstring(int& field, int column, int row, double value, const char* text, const char* format,
                          int textLength, int) {
     HWND grid = yygridfind(field);
-    GridControlRecord* g = grid != nullptr ? yygridrecord(grid) : nullptr;
-    if (g == nullptr) return;
+    if (GridControlRecord* g = grid != nullptr ? yygridrecord(grid) : nullptr)
+        yyGridPutString(grid, g, column, row, value, text, format, textLength);
+}
+
+void yyGridPutString(HWND grid, GridControlRecord* g, int column, int row, double value, const char* text,
+                     const char* format, int textLength) {
     GridColumnRecord& c = g->pColumns[column];
     if (c.iType > GridDouble) return;
     const bool nonBlank = yygridnonblank(text);
@@ -423,8 +432,10 @@ void yyGridClear(HWND grid, int menus) {
 
 void yygridclearcell(int& field, int column, int row, int mode) {
     HWND grid = yygridfind(field);
-    GridControlRecord* g = grid != nullptr ? yygridrecord(grid) : nullptr;
-    if (g == nullptr) return;
+    if (GridControlRecord* g = grid != nullptr ? yygridrecord(grid) : nullptr) yyGridClearCell(grid, g, column, row, mode);
+}
+
+void yyGridClearCell(HWND grid, GridControlRecord* g, int column, int row, int mode) {
     const int limit = mode == 0 ? g->nRows : g->nRowsAllocated;
     if (column < 0 || column >= g->nColumns || row < 0 || row >= limit) return;
     yygridselectnone(grid);
@@ -663,6 +674,8 @@ void yygridwindowstate(HWND editor, int type, int readOnly, int repaint) {
 
 void yyGridRedrawCell(GridControlRecord* g, int column, int row, int now) {
     if (g == nullptr || g->hCells == nullptr) return;
+    // A row off screen has nothing to invalidate: spare the query of the area's size.
+    if (row < g->iFirstRow || row >= g->iFirstRow + g->nRowSlotsShown) return;
     RECT area;
     GetClientRect(g->hCells, &area);
     GridRect r;
@@ -676,6 +689,7 @@ void yygridcellredrawoff() { bCellUpdate = 0; }
 
 void yygridcellredrawon(int& field) {
     bCellUpdate = 1;
+    yygridshowpendingrows();
     HWND grid = yygridfind(field);
     GridControlRecord* g = grid != nullptr ? yygridrecord(grid) : nullptr;
     if (g == nullptr || g->hCells == nullptr) return;

@@ -116,6 +116,12 @@ HWND yygridnamed(const char* routine, int field);
 void yyGridGetString(GridControlRecord* g, int column, int row, char* text, int size, int mode);
 void yygridgetcellstring(int& field, int column, int row, char* text, int length);
 void yygridgetcellvalue(int& field, int column, int row, double& value, int& undefined);
+// yygridgetcellvalue, yygridputcellstring and yygridclearcell on a grid already found: a sort,
+// load or save that works through every cell of one grid finds it once.
+void yyGridGetValue(GridControlRecord* g, int column, int row, double& value, int& undefined);
+void yyGridPutString(HWND grid, GridControlRecord* g, int column, int row, double value, const char* text,
+                     const char* format, int textLength);
+void yyGridClearCell(HWND grid, GridControlRecord* g, int column, int row, int mode);
 void yygridgetcellcheck(int& field, int column, int row, int& value);
 void yygridgetcellmenu(int& field, int column, int row, int& item);
 void yygridgetmenustring(int& field, int column, int item, char* text, int length);
@@ -137,12 +143,13 @@ public:
     ~GridColumnRecords();
     GridColumnRecords(const GridColumnRecords&) = delete;
     GridColumnRecords& operator=(const GridColumnRecords&) = delete;
-    // False when the control's record must be asked for.
+    // False when the control's record must be asked for. After any field record has been attached
+    // or freed (the grid's editor is made again while rows are added) the records are taken anew.
     bool find(HWND control, FieldRecord*& record) const;
 
 private:
-    std::vector<std::pair<HWND, FieldRecord*>> records_;
-    unsigned changes_;
+    mutable std::vector<std::pair<HWND, FieldRecord*>> records_;
+    mutable unsigned changes_;
     const GridColumnRecords* outer_;
 };
 void yygridputcellstring(int& field, int column, int row, double value, const char* text, const char* format,
@@ -193,6 +200,9 @@ void yygridclearselection(int& field);
 // The number of rows in use (0..rows allocated), the current cell and view following.
 void yygridsetrows(int& field, int rows);
 void yygridsetrows2(HWND grid, int field, int rows);
+// Sets the scroll bars of the grids whose rows in use changed while cell repainting was off and
+// invalidates their cell areas (yygridcellredrawon, before it paints).
+void yygridshowpendingrows();
 
 // The sort over the sort context in gravim.grid: the key of a row (from 0), the exchange of two
 // rows, and the sort of rows first..last (from 1) with text keys of keyLength bytes.

@@ -17,7 +17,7 @@ namespace {
 // The grid's cell operations, each addressing the grid by its field identifier.
 class GridCells final : public GridFileCells {
 public:
-    GridCells(int field, HWND grid) : field_(field), grid_(grid), records_(grid) {}
+    GridCells(int field, HWND grid) : field_(field), grid_(grid), g_(yygridrecord(grid)), records_(grid) {}
 
     int columns() override { return info(1); }
     int rowsInUse() override { return info(3); }
@@ -60,11 +60,11 @@ public:
 
     // Read whole: a text column may hold more than the grid's 32 KB work areas.
     std::string cellText(int column, int row) override {
-        int f = field_;
         const int size = std::max(GridTextBufferSize, textLength(column));
         if (text_.size() < static_cast<std::size_t>(size)) text_.resize(static_cast<std::size_t>(size));
         text_[0] = '\0';
-        yygridgetcellstring(f, column, row, text_.data(), size);
+        if (GridControlRecord* g = record(); g != nullptr && g->pColumns[column].iType <= GridDouble)
+            yyGridGetString(g, column, row, text_.data(), size, 0);
         return text_.c_str();
     }
     int checkValue(int column, int row) override {
@@ -102,7 +102,13 @@ public:
         background = br < 0 ? -1 : br + (bg << 8) + (bb << 16);
     }
 
-    void setRowsInUse(int rows) override { WGridRows(field_, rows); }
+    // The loader raises the rows in use one at a time, within the rows allocated, for a grid it has
+    // found: what WGridRows does then, without finding the grid again for every row.
+    void setRowsInUse(int rows) override {
+        GridControlRecord* g = record();
+        if (field_ == 0 || g == nullptr || rows < 1 || rows > g->nRowsAllocated) WGridRows(field_, rows);
+        else yygridsetrows2(grid_, field_, rows);
+    }
     void setColumnLabel(int item, std::string_view text) override {
         int f = field_;
         const std::string label(text);
@@ -119,10 +125,12 @@ public:
         return status != -3;
     }
     void putCell(int column, int row, double value, std::string_view text, std::string_view format) override {
-        int f = field_;
-        const std::string t(text), fm(format);
-        yygridputcellstring(f, column, row, value, t.c_str(), fm.c_str(), static_cast<int>(t.size()) + 1,
-                            static_cast<int>(fm.size()) + 1);
+        GridControlRecord* g = record();
+        if (g == nullptr) return;
+        putText_.assign(text);
+        putFormat_.assign(format);
+        yyGridPutString(grid_, g, column, row, value, putText_.c_str(), putFormat_.c_str(),
+                        static_cast<int>(putText_.size()) + 1);
     }
     void putCheck(int column, int row, int value) override {
         int f = field_;
@@ -132,11 +140,11 @@ public:
         int f = field_, notFound = 0;
         const std::string t(text);
         yygridputmenustring(f, column, row, notFound, t.c_str());
+        stale_ = stale_ || notFound != 0;  // the load reports it at once, which may run other code
         return notFound == 0;
     }
     void clearCell(int column, int row, int mode) override {
-        int f = field_;
-        yygridclearcell(f, column, row, mode);
+        if (GridControlRecord* g = record()) yyGridClearCell(grid_, g, column, row, mode);
     }
     void repaintOff() override { yygridcellredrawoff(); }
     void repaintOn() override {
@@ -145,6 +153,17 @@ public:
     }
 
 private:
+    // The grid's record, taken once: the cell routines would find the grid by its field identifier
+    // for every cell. It is looked up again after anything that may have run other code.
+    GridControlRecord* record() {
+        if (stale_) {
+            int f = field_;
+            grid_ = yygridfind(f);
+            g_ = grid_ != nullptr ? yygridrecord(grid_) : nullptr;
+            stale_ = false;
+        }
+        return g_;
+    }
     int textLength(int column) {
         if (lengths_.empty()) lengths_.assign(static_cast<std::size_t>(std::max(columns(), 0)), -1);
         if (column < 0 || column >= static_cast<int>(lengths_.size())) return 0;
@@ -163,9 +182,11 @@ private:
     }
 
     int field_;
-    HWND grid_;  // for the checks that take the window
+    HWND grid_;
+    GridControlRecord* g_;
+    bool stale_ = false;
     GridColumnRecords records_;  // the columns' field records for this load or save
-    std::string text_;
+    std::string text_, putText_, putFormat_;  // cellText's buffer; putCell's texts with their NULs
     std::vector<int> lengths_;  // each column's text length with its NUL, read once
 };
 

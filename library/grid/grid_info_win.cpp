@@ -18,6 +18,25 @@ LastModalGridState LastModalGridWindow;
 
 namespace {
 
+// Grids whose rows in use changed while cell repainting was off, their scroll bars not yet set.
+std::vector<HWND> rowsPending;
+
+// The vertical scroll bar for the rows in use (in units of the scroll divisor), and the whole
+// cell area invalidated with erasing; the caller paints it.
+void showRows(HWND grid, GridControlRecord* g) {
+    if (GetWindowLongA(grid, GWL_STYLE) & WS_VSCROLL) {
+        SCROLLINFO s{};
+        s.cbSize = sizeof s;
+        s.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+        s.nMin = 0;
+        s.nMax = g->nRows / g->nScrollDivisor - 1;
+        s.nPage = static_cast<UINT>(g->nRowsFit / g->nScrollDivisor);
+        s.nPos = g->iFirstRow / g->nScrollDivisor;
+        SetScrollInfo(grid, SB_VERT, &s, TRUE);
+    }
+    if (g->hCells != nullptr) InvalidateRect(g->hCells, nullptr, TRUE);
+}
+
 GridControlRecord* recordOf(int& field, HWND* window = nullptr) {
     HWND grid = yygridfind(field);
     if (window != nullptr) *window = grid;
@@ -171,7 +190,11 @@ void yygridsetrows2(HWND grid, int field, int rows) {
     GridControlRecord* g = yygridrecord(grid);
     if (g == nullptr) return;
     yygridselectnone(grid);
-    yyGridStoreCurrent(g);
+    // Within one bulk change the editor's value is stored at the first change of the rows: from
+    // then on the bulk change writes the current cell and its editor together, so storing it again
+    // for every row added would change nothing (and costs the window server a round trip or two).
+    const bool storedAlready = !bCellUpdate && std::find(rowsPending.begin(), rowsPending.end(), grid) != rowsPending.end();
+    if (!storedAlready) yyGridStoreCurrent(g);
     const bool labels = (GetWindowLongA(grid, GWL_STYLE) & GridRowLabels) != 0 && g->pRowLabelWindows != nullptr;
     const int old = g->nRows;
     auto labelWindow = [&](int i) { return i < g->nRowLabelWindowsAllocated ? g->pRowLabelWindows[i] : nullptr; };
@@ -210,20 +233,21 @@ void yygridsetrows2(HWND grid, int field, int rows) {
         m /= 2;
         g->nScrollDivisor *= 2;
     }
-    if (GetWindowLongA(grid, GWL_STYLE) & WS_VSCROLL) {
-        SCROLLINFO s{};
-        s.cbSize = sizeof s;
-        s.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-        s.nMin = 0;
-        s.nMax = m - 1;
-        s.nPage = static_cast<UINT>(g->nRowsFit / g->nScrollDivisor);
-        s.nPos = g->iFirstRow / g->nScrollDivisor;
-        SetScrollInfo(grid, SB_VERT, &s, TRUE);
+    // While a bulk change has cell repainting off (a load that grows the rows one at a time), the
+    // scroll bar and the cell area are brought up to date once, when repainting comes back on.
+    if (!bCellUpdate) {
+        if (std::find(rowsPending.begin(), rowsPending.end(), grid) == rowsPending.end()) rowsPending.push_back(grid);
+        return;
     }
-    if (g->hCells != nullptr) {
-        InvalidateRect(g->hCells, nullptr, TRUE);
-        UpdateWindow(g->hCells);
-    }
+    showRows(grid, g);
+    if (g->hCells != nullptr) UpdateWindow(g->hCells);
+}
+
+void yygridshowpendingrows() {
+    std::vector<HWND> grids;
+    grids.swap(rowsPending);
+    for (HWND grid : grids)
+        if (GridControlRecord* g = yygridrecord(grid)) showRows(grid, g);
 }
 
 void yygridsetrows(int& field, int rows) {

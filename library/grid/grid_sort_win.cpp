@@ -36,17 +36,17 @@ void showRowLabel(GridControlRecord* g, int row) {
     UpdateWindow(label);
 }
 
-}  // namespace
-
-void yygridgetany(int row, int ignoreCase, char* text, int& integer, float& real, double& number, int& defined,
-                  int& textLength, int bufferLength) {
+// The sort key of a row of the grid g (yygridgetany): the sort reads every key of one grid, which
+// it finds once.
+void keyOfRow(GridControlRecord* g, int row, int ignoreCase, char* text, int& integer, float& real, double& number,
+              int& defined, int& textLength, int bufferLength) {
     int f = gravim.grid.sortField;
     const int column = gravim.grid.sortColumn;
     switch (gravim.grid.sortFieldType) {
     case 4: {
         if (text == nullptr || bufferLength <= 0) return;
         text[0] = '\0';
-        yygridgetcellstring(f, column, row, text, bufferLength);
+        yyGridGetString(g, column, row, text, bufferLength, 0);
         textLength = static_cast<int>(strnlen(text, static_cast<std::size_t>(bufferLength)));
         if (ignoreCase) iuppercase(TextRef(text, static_cast<std::size_t>(textLength)));
         defined = textLength > 0 ? 1 : 0;
@@ -57,7 +57,7 @@ void yygridgetany(int row, int ignoreCase, char* text, int& integer, float& real
     case 7: {
         double value = 0;
         int undefined = 0;
-        yygridgetcellvalue(f, column, row, value, undefined);
+        yyGridGetValue(g, column, row, value, undefined);
         defined = undefined ? 0 : 1;
         if (gravim.grid.sortFieldType == 5) integer = static_cast<int>(value);
         else if (gravim.grid.sortFieldType == 6) real = static_cast<float>(value);
@@ -70,12 +70,9 @@ void yygridgetany(int row, int ignoreCase, char* text, int& integer, float& real
     }
 }
 
-void yygridsortswap(int& field, int& row1, int& row2, int& moveLabels) {
-    int f = field;
-    HWND grid = yygridfind(f);
-    GridControlRecord* g = grid != nullptr ? yygridrecord(grid) : nullptr;
-    if (g == nullptr || row1 == row2) return;
-    const int r1 = row1, r2 = row2;
+// Exchanges rows r1 and r2 of the grid g (yygridsortswap).
+void exchangeRows(HWND grid, GridControlRecord* g, int r1, int r2, int moveLabels) {
+    if (r1 == r2) return;
     yygridselectnone(grid);
     if (moveLabels && (GetWindowLongA(grid, GWL_STYLE) & GridRowLabels) && g->pRowLabels != nullptr) {
         swapBytes(reinterpret_cast<unsigned char*>(g->pRowLabels) + static_cast<std::size_t>(r1) * GridLabelSize,
@@ -103,25 +100,54 @@ void yygridsortswap(int& field, int& row1, int& row2, int& moveLabels) {
     yygridmarkchanged(g);
 }
 
+}  // namespace
+
+void yygridgetany(int row, int ignoreCase, char* text, int& integer, float& real, double& number, int& defined,
+                  int& textLength, int bufferLength) {
+    int f = gravim.grid.sortField;
+    HWND grid = yygridfind(f);
+    if (GridControlRecord* g = grid != nullptr ? yygridrecord(grid) : nullptr)
+        keyOfRow(g, row, ignoreCase, text, integer, real, number, defined, textLength, bufferLength);
+}
+
+void yygridsortswap(int& field, int& row1, int& row2, int& moveLabels) {
+    int f = field;
+    HWND grid = yygridfind(f);
+    if (GridControlRecord* g = grid != nullptr ? yygridrecord(grid) : nullptr) exchangeRows(grid, g, row1, row2, moveLabels);
+}
+
 void yygridsort(int& first, int& last, int& keyLength) {
     const GridKeyKind kind = yygridkeykind(gravim.grid.sortFieldType);
     const bool descending = gravim.grid.sortDescending != 0;
     const int ignoreCase = gravim.grid.sortIgnoreCase;
     const std::size_t bufferLength = static_cast<std::size_t>(keyLength > 0 ? keyLength : 1);
-    // Each key slot reads its cell's text into its own storage, where the sort compares it.
+    // The grid is found once: nothing the sort calls can destroy it or change the dialog.
+    int f = gravim.grid.sortField;
+    HWND grid = yygridfind(f);
+    GridControlRecord* g = grid != nullptr ? yygridrecord(grid) : nullptr;
+    if (g == nullptr) return;
+    const int moveLabels = gravim.grid.sortMoveLabels;
+    const int column = gravim.grid.sortColumn;
+    const bool textInPlace = kind == GridKeyKind::Text && !ignoreCase && gravim.grid.sortFieldType == 4;
+    // A text key compared as stored is shown in place, as a view of the cell's own text (valid until
+    // the next exchange, as the sort requires); the current cell's key is its editor's text and an
+    // upper-cased key is built, each in the key slot's own storage.
     auto key = [&](int row, GridSortKey& k) {
+        if (textInPlace && !(g->hEditor != nullptr && row == g->iCurRow && column == g->iCurColumn)) {
+            const char* stored = yygridcelltext(g->pColumns[column], row);
+            k.text = std::string_view(stored, strnlen(stored, bufferLength - 1));
+            if (k.text.empty()) yygridemptykey(kind, descending, k);
+            return;
+        }
         int defined = 1, length = 0;
         if (k.storage.size() != bufferLength) k.storage.assign(bufferLength, '\0');
         k.storage[0] = '\0';
-        yygridgetany(row, ignoreCase, k.storage.data(), k.integer, k.real, k.number, defined, length,
-                     static_cast<int>(bufferLength));
+        keyOfRow(g, row, ignoreCase, k.storage.data(), k.integer, k.real, k.number, defined, length,
+                 static_cast<int>(bufferLength));
         if (kind == GridKeyKind::Text) k.text = std::string_view(k.storage.data(), static_cast<std::size_t>(length));
         if (!defined) yygridemptykey(kind, descending, k);
     };
-    auto exchange = [&](int a, int b) {
-        int field = gravim.grid.sortField, moveLabels = gravim.grid.sortMoveLabels;
-        yygridsortswap(field, a, b, moveLabels);
-    };
+    auto exchange = [&](int a, int b) { exchangeRows(grid, g, a, b, moveLabels); };
     yygridsortrows(first - 1, last - 1, kind, descending, key, exchange);
 }
 

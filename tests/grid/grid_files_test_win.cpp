@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/errors.hpp"
 #include "core/gravim.hpp"
@@ -130,8 +131,14 @@ TEST_F(GridFiles, TakenColumnRecordsHoldUntilAFieldRecordChanges) {
     int f = GridId;
     yygridgetformat(f, Depth, format, sizeof format);
     EXPECT_STREQ(format, "(F8.1)");
+    // After a field record is attached or freed, the records are taken anew.
+    FieldRecord other{};
+    yyattachfieldrecord(control, &other);
+    ASSERT_TRUE(taken.find(control, found));
+    EXPECT_EQ(found, &other);
     yyattachfieldrecord(control, original);
-    EXPECT_FALSE(taken.find(control, found));
+    ASSERT_TRUE(taken.find(control, found));
+    EXPECT_EQ(found, original);
 }
 
 TEST_F(GridFiles, LoadGrowsTheRowsInUseOnlyWithGrowth) {
@@ -158,6 +165,69 @@ TEST_F(GridFiles, LoadGrowsTheRowsInUseOnlyWithGrowth) {
     EXPECT_EQ(WInfoError(1), 1054);
     EXPECT_EQ(g->nRows, 20);
     EXPECT_EQ(cell(Name, 19), "t5");
+}
+
+// What a load leaves on screen: the vertical scroll bar and the pixels of the cell area.
+struct GridScreen {
+    SCROLLINFO scroll{};
+    std::vector<COLORREF> pixels;
+    bool operator==(const GridScreen& o) const {
+        return scroll.nMin == o.scroll.nMin && scroll.nMax == o.scroll.nMax && scroll.nPage == o.scroll.nPage &&
+               scroll.nPos == o.scroll.nPos && pixels == o.pixels;
+    }
+};
+
+GridScreen screenOf(HWND grid, HWND cells) {
+    GridScreen s;
+    s.scroll.cbSize = sizeof s.scroll;
+    s.scroll.fMask = SIF_ALL;
+    GetScrollInfo(grid, SB_VERT, &s.scroll);
+    RECT area;
+    GetClientRect(cells, &area);
+    HDC dc = GetDC(cells);
+    for (int y = 0; y < area.bottom; y += 2)
+        for (int x = 0; x < area.right; x += 2) s.pixels.push_back(GetPixel(dc, x, y));
+    ReleaseDC(cells, dc);
+    return s;
+}
+
+TEST_F(GridFiles, AGrowingLoadEndsAsALoadIntoRowsInUse) {
+    // The rows a growing load adds one at a time get their scroll bar and repaint once, at the end;
+    // the end must be what a load into rows already in use leaves: cells, rows, flags and screen.
+    const int rows = g->nRowsAllocated;
+    ASSERT_GT(rows, g->nRowsFit);  // the scroll bar has work to do
+    std::string file;
+    for (int i = 1; i <= rows; ++i) {
+        char line[64];
+        std::snprintf(line, sizeof line, "row %d,%d,%d.5,%d.25\r\n", i, i * 3, i, i);
+        file += line;
+    }
+    writeFile("rows.csv", file);
+    WGridRows(GridId, rows);
+    WInfoError(1);
+    WGridLoad(GridId, "rows.csv");
+    ASSERT_EQ(WInfoError(1), 0);
+    const GridScreen inUse = screenOf(grid, g->hCells);
+    std::vector<std::string> cellsInUse;
+    for (int r = 0; r < rows; ++r) cellsInUse.push_back(rowText(r));
+    EXPECT_EQ(inUse.scroll.nMax, rows - 1);
+    EXPECT_EQ(static_cast<int>(inUse.scroll.nPage), g->nRowsFit);
+
+    // Down to one row (the screen shows it), a selection, the flags cleared; then grow it back.
+    WGridRows(GridId, 1);
+    ASSERT_FALSE(screenOf(grid, g->hCells) == inUse);
+    int f = GridId;
+    yygridsetselection(f, 0, 0, 1, 0);
+    ASSERT_EQ(g->iSelFirstRow, 0);
+    g->bUnsaved = g->bModified = 0;
+    WGridLoad(GridId, "rows.csv", 1);
+    EXPECT_EQ(WInfoError(1), 0);
+    EXPECT_EQ(g->nRows, rows);
+    EXPECT_EQ(g->iSelFirstRow, -1);
+    EXPECT_EQ(g->bUnsaved, 1);
+    EXPECT_EQ(g->bModified, 1);
+    for (int r = 0; r < rows; ++r) EXPECT_EQ(rowText(r), cellsInUse[static_cast<std::size_t>(r)]) << "row " << r;
+    EXPECT_TRUE(screenOf(grid, g->hCells) == inUse);
 }
 
 TEST_F(GridFiles, LoadNotesOutOfRangeAndUnmatchedMenusAndConvertsCase) {

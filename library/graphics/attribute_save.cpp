@@ -13,11 +13,13 @@ struct SavedAttributes {
     int placement = 0;
     int fillStyle = 0;
     int fillPattern[2] = {};
+    float area[4] = {0, 0, 1, 1};  // x1, y1, x2, y2
 };
 SavedAttributes savedAttributes;
-float savedArea[4] = {0, 0, 1, 1};  // x1, y1, x2, y2
 
 }  // namespace
+
+void yyresetsavedattributes() { savedAttributes = SavedAttributes{}; }
 
 void yyfact(int a, int& b) {
     const GraphicsState& g = gravim.graphics;
@@ -49,13 +51,13 @@ void yysav(int mode) {
         break;
     case 2:
     case 4:
-        savedArea[0] = g.areaX1, savedArea[1] = g.areaY1, savedArea[2] = g.areaX2, savedArea[3] = g.areaY2;
+        savedAttributes.area[0] = g.areaX1, savedAttributes.area[1] = g.areaY1, savedAttributes.area[2] = g.areaX2, savedAttributes.area[3] = g.areaY2;
         if (mode == 4 && (g.clipPixelX1 > 0 || g.clipPixelX2 < g.surfaceWidth - 1 || g.clipPixelY1 > 0 ||
                           g.clipPixelY2 < g.surfaceHeight - 1))
             yywing(0, 0, width, height);
         break;
     case 3:
-        yywing(savedArea[0] * width, savedArea[1] * height, savedArea[2] * width, savedArea[3] * height);
+        yywing(savedAttributes.area[0] * width, savedAttributes.area[1] * height, savedAttributes.area[2] * width, savedAttributes.area[3] * height);
         break;
     default: break;
     }

@@ -35,9 +35,12 @@ enum CgmAttribute : int {
 
 // The device's memory for the run: the drawing colour, the current slot's aspect and the last
 // attribute values written to each slot (row 0 serves a surface that is no slot).
-int CgmCurrentColour = 0;
-float CgmSlotAspect = 1.0f;
-std::array<std::array<int, CgmAttributes>, MetafileSlots + 1> CgmAttributeCache{};
+struct CgmDeviceMemory {
+    int currentColour = 0;
+    float slotAspect = 1.0f;
+    std::array<std::array<int, CgmAttributes>, MetafileSlots + 1> attributeCache{};
+};
+CgmDeviceMemory cgmMemory;
 
 constexpr int CgmLineTypes[8] = {1, 3, 2, 4, 5, 10, 12, 13};
 
@@ -59,7 +62,7 @@ const MetafileSlot& slot() { return state().metafileSlots[slotNumber()]; }
 // Sets an attribute of the current slot: true when its value changed and the element is due.
 bool setAttribute(CgmAttribute attribute, int value) {
     if (!yygcgmrecording()) return false;
-    int& word = CgmAttributeCache[static_cast<std::size_t>(slotNumber())][attribute];
+    int& word = cgmMemory.attributeCache[static_cast<std::size_t>(slotNumber())][attribute];
     if (word == value) return false;
     word = value;
     return true;
@@ -106,12 +109,12 @@ void recordCapabilities() {
 }
 
 void line() {
-    setColour(LineColour, 5, 4, CgmCurrentColour);
+    setColour(LineColour, 5, 4, cgmMemory.currentColour);
     points(4, 1, {operandPoint(1), operandPoint(2)});
 }
 
 void point() {
-    setColour(LineColour, 5, 4, CgmCurrentColour);
+    setColour(LineColour, 5, 4, cgmMemory.currentColour);
     points(4, 1, {operandPoint(1), operandPoint(1)});
 }
 
@@ -120,7 +123,7 @@ void point() {
 void ellipse() {
     const GraphicsState& g = state();
     const CgmPoint centre = operandPoint(1);
-    const float ry = g.OperandX[2] * g.OperandX[3] * CgmSlotAspect * g.surfaceMaxY * g.areaHeight /
+    const float ry = g.OperandX[2] * g.OperandX[3] * cgmMemory.slotAspect * g.surfaceMaxY * g.areaHeight /
                      (g.surfaceMaxX * g.areaWidth);
     points(4, 17, {centre, {centre.x + g.OperandPixelX[2], centre.y}, {centre.x, centre.y + yytrunc(ry)}});
 }
@@ -128,7 +131,7 @@ void ellipse() {
 void ellipseOutline() {
     const GraphicsState& g = state();
     integers(5, 30, {1});
-    setColour(EdgeColour, 5, 29, CgmCurrentColour);
+    setColour(EdgeColour, 5, 29, cgmMemory.currentColour);
     if (setAttribute(EdgeType, g.lineType)) integers(5, 27, {cgmLineType(g.lineType)});
     if (setAttribute(EdgeWidth, g.metafileLineWidth)) integers(5, 28, {4 * g.metafileLineWidth});
     integers(5, 22, {4});
@@ -137,9 +140,9 @@ void ellipseOutline() {
 }
 
 void startFill() {
-    int fill = CgmCurrentColour;
+    int fill = cgmMemory.currentColour;
     if (state().fillStyle == 3) {
-        const CgmColour a = yycgmunpack(CgmCurrentColour), b = yycgmunpack(modelColour(0));
+        const CgmColour a = yycgmunpack(cgmMemory.currentColour), b = yycgmunpack(modelColour(0));
         fill = (a.red + b.red) / 2 + 256 * ((a.green + b.green) / 2) + 65536 * ((a.blue + b.blue) / 2);
     }
     setColour(FillColour, 5, 23, fill);
@@ -155,7 +158,7 @@ void arcPolygon() {
     if (g.surfaceWidth != 0) steps += 75LL * yytrunc(g.OperandX[2]) / g.surfaceWidth;
     steps = std::max(steps, 1LL);
     const double step = std::numbers::pi / static_cast<double>(steps);
-    const float radiusY = g.OperandY[2] / g.surfaceAspect * CgmSlotAspect;
+    const float radiusY = g.OperandY[2] / g.surfaceAspect * cgmMemory.slotAspect;
     const auto at = [&g, radiusY](double a) {
         return CgmPoint{yytrunc(static_cast<float>(g.OperandX[1] + g.OperandX[2] * std::cos(a))),
                         yytrunc(static_cast<float>(g.OperandY[1] + radiusY * std::sin(a)))};
@@ -199,7 +202,7 @@ void filledShape(int opcode) {
     }
 }
 
-void open() { CgmAttributeCache[static_cast<std::size_t>(slotNumber())].fill(-1); }
+void open() { cgmMemory.attributeCache[static_cast<std::size_t>(slotNumber())].fill(-1); }
 
 void close() {
     yycgmempty(yygcgmsink(), 0, 5);
@@ -228,7 +231,7 @@ void text() {
         integers(3, 4, {0});
         setColour(AuxiliaryColour, 3, 3, modelColour(0));
     }
-    setColour(TextColour, 5, 14, CgmCurrentColour);
+    setColour(TextColour, 5, 14, cgmMemory.currentColour);
     const int horizontal = g.FontClass == 1 ? 1 : g.TextJustification + 1;
     if (setAttribute(TextAlignment, horizontal)) yycgmtextalignment(yygcgmsink(), horizontal, 5);
     const float sx = g.OperandX[1] + 0.38f * g.CharAdvanceX, sy = g.OperandY[1] - 0.38f * g.CharAdvanceY;
@@ -249,7 +252,7 @@ void text() {
         yycgmtext(yygcgmsink(), anchor, characters);
     } else {
         const float width = std::hypot(g.OperandX[3] - g.OperandX[1], g.OperandY[3] - g.OperandY[1]);
-        const int cachedHeight = CgmAttributeCache[static_cast<std::size_t>(slotNumber())][CharacterHeight];
+        const int cachedHeight = cgmMemory.attributeCache[static_cast<std::size_t>(slotNumber())][CharacterHeight];
         yycgmrestrictedtext(yygcgmsink(), yytrunc(width), yytrunc(1.25f * static_cast<float>(cachedHeight)), anchor,
                             characters);
     }
@@ -271,7 +274,7 @@ void lineWidth() {
 }
 
 void polyline() {
-    setColour(LineColour, 5, 4, CgmCurrentColour);
+    setColour(LineColour, 5, 4, cgmMemory.currentColour);
     const int n = state().OperandCount;
     if (n <= CgmPointsMax) {
         yygcgm10(1, n);
@@ -302,7 +305,7 @@ void image() {
 
 void metafileHeader() {
     MetafileSlot& s = state().metafileSlots[slotNumber()];
-    CgmSlotAspect = s.slotHeightPoints != 0 ? static_cast<float>(s.slotWidthPoints) / static_cast<float>(s.slotHeightPoints) : 1.0f;
+    cgmMemory.slotAspect = s.slotHeightPoints != 0 ? static_cast<float>(s.slotWidthPoints) / static_cast<float>(s.slotHeightPoints) : 1.0f;
     CgmSink& sink = yygcgmsink();
     yycgmstringelement(sink, 0, 1, "KBN CGM File");
     integers(1, 1, {1});
@@ -346,6 +349,8 @@ void gradientFill() {
 
 }  // namespace
 
+void yyresetcgmdevice() { cgmMemory = CgmDeviceMemory{}; }
+
 void yygcgmcellarray(std::span<const int> pixels, int width, int height) {
     const GraphicsState& g = state();
     const bool turned = g.rotation == 90 || g.rotation == 270;
@@ -378,7 +383,7 @@ void yygcgm(int opcode) {
     case OpInitialise: recordCapabilities(); break;
     case OpLine: line(); break;
     case OpColour:
-    case OpColourModel: CgmCurrentColour = modelColour(1); break;
+    case OpColourModel: cgmMemory.currentColour = modelColour(1); break;
     case OpEllipseFixed: ellipseOutline(); break;
     case OpEllipsePattern:
     case OpEllipse:

@@ -74,6 +74,8 @@ CgmPoint pointAt(int vertex) {
 
 }  // namespace
 
+void yyresetslotwriting() { std::fill(std::begin(writing), std::end(writing), SlotWriting{}); }
+
 CgmSink& yygcgmsink() { return sink; }
 
 void yygcgm1(std::span<const std::uint8_t> bytes) {

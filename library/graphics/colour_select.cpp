@@ -1,5 +1,6 @@
 // colour_select.cpp - the drawing colour: selection, the colour model, colour names and the
 // background pass of two-colour fills.
+#include <algorithm>
 #include <cctype>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics.hpp"
+#include "graphics/graphics_internal.hpp"
 
 namespace {
 
@@ -22,6 +24,8 @@ bool paletteDeviceDrawing() {
 }
 
 }  // namespace
+
+void yyresetsavedcolours() { std::fill(&savedColours[0][0], &savedColours[0][0] + 6, 0); }
 
 void IGrColourN(int colour) {
     GraphicsState& g = gravim.graphics;

@@ -4,6 +4,7 @@
 
 #include "core/gravim.hpp"
 #include "graphics/colours.hpp"
+#include "graphics/graphics_internal.hpp"
 
 namespace {
 
@@ -57,6 +58,11 @@ void cone(int i) {
 bool reducedCount(int n) { return n >= 32 && n <= 128; }
 
 }  // namespace
+
+void yyresetcolourtable() {
+    tables = Tables{};
+    yypali();
+}
 
 int WRGB(int red, int green, int blue) {
     return static_cast<int>(static_cast<unsigned>(red) + 256u * static_cast<unsigned>(green) +

@@ -1,4 +1,5 @@
-// graphics_init.cpp - IGrInit: the graphics state's values at every opening of the root window.
+// graphics_init.cpp - IGrInit: the graphics state's values at every opening of the root window;
+// yyresetgraphics: the graphics core's memory back to program start.
 #include <algorithm>
 
 #include "core/gravim.hpp"
@@ -107,4 +108,13 @@ void IGrInit(std::string_view options, int, int, int) {
     g.positionX = g.positionY = 0;
     g.fillStyle = 0;
     yypgdefaults();
+}
+
+void yyresetgraphics() {
+    yyresetgravim();
+    yyresetcolourtable();
+    yyresetsavedattributes();
+    yyresetsavedcolours();
+    yyresetcgmdevice();
+    yyresetslotwriting();
 }

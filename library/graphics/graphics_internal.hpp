@@ -51,3 +51,15 @@ int yylin(float px, float py, float x1, float y1, float x2, float y2);
 // The plot definition's log-axis state; log10 |x|, -38 for 0.
 void yyplog();
 float yylog1(float x);
+
+// The memory of each part of the graphics core between calls back to its values at program
+// start: the colour table, the attributes put aside, the two-colour fill's saved colours, the CGM
+// device's and the CGM slots' writing state.
+void yyresetcolourtable();
+void yyresetsavedattributes();
+void yyresetsavedcolours();
+void yyresetcgmdevice();
+void yyresetslotwriting();
+// The shared state record and all of the above back to program start: a fuzz input or a test
+// starts from a clean graphics state.
+void yyresetgraphics();

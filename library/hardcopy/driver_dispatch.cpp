@@ -5,6 +5,8 @@
 
 #include "core/gravim.hpp"
 #include "graphics/devices.hpp"
+#include "graphics/graphics_internal.hpp"
+#include "hardcopy/dithering.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/output_file.hpp"
 
@@ -29,6 +31,15 @@ HardcopyDriver yysethardcopydriver(int number, HardcopyDriver driver) {
     const HardcopyDriver previous = drivers[static_cast<std::size_t>(number)];
     drivers[static_cast<std::size_t>(number)] = driver;
     return previous;
+}
+
+void yyresethardcopy() {
+    yyprclall();
+    yyresethpgldriver();
+    yyresethpgl2driver();
+    yyresetdxfdriver();
+    yyrgbpixelcacheclear();
+    yyresetgraphics();
 }
 
 bool yyhardcopyquery(int driver) {

@@ -71,14 +71,19 @@ constexpr LineTypeEntry lineTypes[8] = {
 };
 
 // The colour every entity header writes, and the nearest-colour search's one-entry cache.
-int entityColour = 7;
-int lastMatchedRgb = -1, lastMatchedNumber = 7;
+struct DriverState {
+    int entityColour = 7;
+    int lastMatchedRgb = -1, lastMatchedNumber = 7;
+};
+DriverState driver;
 
 int* options() { return gravim.hardcopy.HardcopyOptions; }
 
 void line(std::string_view text) { yyprwl(hardcopyUnit, text); }
 
 }  // namespace
+
+void yyresetdxfdriver() { driver = DriverState{}; }
 
 void yydxf3(std::string_view code, std::string_view text) {
     line(code);
@@ -103,7 +108,7 @@ void yydxf2(std::string_view xCode, std::string_view yCode, float x, float y) {
 void yydxf1(std::string_view name) {
     yydxf3("0", name);
     yydxf3("8", "1");
-    yydxf5(options()[23] == 24 ? "420" : "62", entityColour);
+    yydxf5(options()[23] == 24 ? "420" : "62", driver.entityColour);
 }
 
 int yydxfpal(int n) { return n >= 0 && n <= 255 ? palette[static_cast<std::size_t>(n)] : 0; }
@@ -231,7 +236,7 @@ void open() {
     tables();
     yydxf3("0", "SECTION");
     yydxf3("2", "ENTITIES");
-    lastMatchedRgb = -1;
+    driver.lastMatchedRgb = -1;
 }
 
 void colour() {
@@ -239,7 +244,7 @@ void colour() {
     const int c = g.colourState[1][1];
     const int mode = options()[23];
     if (mode == 4) {
-        entityColour = std::array{8, 1, 9, 2, 2, 3, 11, 4, 12, 5, 13, 6, 14, 7, 15, 8}[static_cast<std::size_t>(std::clamp(c, 0, 255) / 16)];
+        driver.entityColour = std::array{8, 1, 9, 2, 2, 3, 11, 4, 12, 5, 13, 6, 14, 7, 15, 8}[static_cast<std::size_t>(std::clamp(c, 0, 255) / 16)];
         return;
     }
     if (mode == 8 || mode == 24) {
@@ -248,18 +253,18 @@ void colour() {
         if (mode == 24) {
             int r = 0, gr = 0, b = 0;
             WRGBSplit(rgb, &r, &gr, &b);
-            entityColour = r * 65536 + gr * 256 + b;
-        } else if (rgb == lastMatchedRgb) {
-            entityColour = lastMatchedNumber;
+            driver.entityColour = r * 65536 + gr * 256 + b;
+        } else if (rgb == driver.lastMatchedRgb) {
+            driver.entityColour = driver.lastMatchedNumber;
         } else {
-            entityColour = yydxfcol(rgb);
-            lastMatchedRgb = rgb;
-            lastMatchedNumber = entityColour;
+            driver.entityColour = yydxfcol(rgb);
+            driver.lastMatchedRgb = rgb;
+            driver.lastMatchedNumber = driver.entityColour;
         }
         return;
     }
     const int band = ((std::max(c, 0) + 16) / 32) % 8;
-    entityColour = band == 0 ? 7 : band;
+    driver.entityColour = band == 0 ? 7 : band;
 }
 
 void thickness() { yydxf4("39", options()[9] / 720.0); }

@@ -29,6 +29,14 @@ void xxhpgl2(int opcode);
 using HardcopyDriver = void (*)(int opcode);
 HardcopyDriver yysethardcopydriver(int number, HardcopyDriver driver);
 
+// The drivers' memory between calls back to its values at program start.
+void yyresethpgldriver();
+void yyresethpgl2driver();
+void yyresetdxfdriver();
+// Everything the graphics core and hardcopy output keep between calls back to its values at
+// program start (open output files closed): a fuzz input or a test starts from a clean state.
+void yyresethardcopy();
+
 // What every driver's OpInitialise does first: answers the driver query (true when it was one),
 // else stores the common option defaults (yydefh) and goes on with its own.
 bool yyhardcopyquery(int driver);

@@ -42,21 +42,25 @@ constexpr std::array<unsigned char, 95> roman8 = {
 // Annotation codes of the filled shapes by s = opcode / 2 - 1.
 constexpr int shapeCodes[7] = {0, 5, 8, 6, 7, 4, 11};
 
-// The driver's state between calls.
 const float unitsPerPoint = 14.111111f;  // 1016 / 72
-long long p1x = 0, p1y = 0, p2x = 0, p2y = 0;
-float widthFactor = 1.5f;
-char fontLetter = 'S';
-std::string currentPen = "   ", fillPen = "   ";
-std::array<bool, 256> penDefined{};
-int currentFillType = -1;
-int lastDithered = -1;
-int lastMixedPrevious = -1, lastMixedCurrent = -1;
-char terminator = 4;
-int lastFontFamily = -1, lastFontStyle = -1, lastFontKind = 0;
-int lastLabelOrigin = -1;
-bool textSizePending = true;
-std::string lineTypes = "    1   2 2 4 3 7 2 5 3 3 1 6 3 ";
+
+// The driver's state between calls.
+struct DriverState {
+    long long p1x = 0, p1y = 0, p2x = 0, p2y = 0;
+    float widthFactor = 1.5f;
+    char fontLetter = 'S';
+    std::string currentPen = "   ", fillPen = "   ";
+    std::array<bool, 256> penDefined{};
+    int currentFillType = -1;
+    int lastDithered = -1;
+    int lastMixedPrevious = -1, lastMixedCurrent = -1;
+    char terminator = 4;
+    int lastFontFamily = -1, lastFontStyle = -1, lastFontKind = 0;
+    int lastLabelOrigin = -1;
+    bool textSizePending = true;
+    std::string lineTypes = "    1   2 2 4 3 7 2 5 3 3 1 6 3 ";
+};
+DriverState driver;
 
 int* options() { return gravim.hardcopy.HardcopyOptions; }
 int variant() { return std::clamp(gravim.hardcopy.printerVariant, 1, 5); }
@@ -73,29 +77,29 @@ void initialise() {
     o[5] = 1;
     o[18] = 0;
     o[21] = 4;
-    textSizePending = true;
+    driver.textSizePending = true;
     const Device& d = devices[variant()];
     o[3] = static_cast<int>(pointsPerUnit * static_cast<float>(d.offsetX));
     o[4] = 0;
     h.plotterPenCount = d.pens;
     o[1] = static_cast<int>(pointsPerUnit * static_cast<float>(d.pageX) - static_cast<float>(o[3]));
     o[2] = static_cast<int>(pointsPerUnit * static_cast<float>(d.pageY) - static_cast<float>(o[4]));
-    lineTypes.replace(4, 4, "1 .3");
-    widthFactor = 1.5f;
-    fontLetter = 'S';
+    driver.lineTypes.replace(4, 4, "1 .3");
+    driver.widthFactor = 1.5f;
+    driver.fontLetter = 'S';
     h.hardcopyResolutionX = h.hardcopyResolutionY = d.resolution;
     if (d.pens == 2) {
         g.hardcopyDevice.DeviceCapabilityMask.assign("00000100000011100010001001110");
         g.hardcopyColours = 2;
         if (variant() == 3) {
-            widthFactor = 1.2f;
-            fontLetter = 'A';
+            driver.widthFactor = 1.2f;
+            driver.fontLetter = 'A';
         }
     } else {
         g.hardcopyDevice.DeviceCapabilityMask.assign("00000100011111100010011011110");
         g.hardcopyColours = 256;
-        widthFactor = 1.2f;
-        fontLetter = 'A';
+        driver.widthFactor = 1.2f;
+        driver.fontLetter = 'A';
     }
     yyhardcopyinitialised(12, 1, "gravplot.plt");
 }
@@ -121,32 +125,32 @@ void open() {
         if (!yyhardcopyopenfile()) return;
         const int* const o = options();
         h.plotterLinePrefix = o[17] != 0 ? 1 : 2;
-        currentPen = "   ";
-        penDefined.fill(false);
-        currentFillType = -1;
-        lastDithered = -1;
-        lastMixedPrevious = lastMixedCurrent = -1;
-        terminator = static_cast<char>(o[21] & 0xFF);
-        lastFontFamily = lastFontStyle = -1;
-        lastFontKind = 0;
-        lastLabelOrigin = -1;
+        driver.currentPen = "   ";
+        driver.penDefined.fill(false);
+        driver.currentFillType = -1;
+        driver.lastDithered = -1;
+        driver.lastMixedPrevious = driver.lastMixedCurrent = -1;
+        driver.terminator = static_cast<char>(o[21] & 0xFF);
+        driver.lastFontFamily = driver.lastFontStyle = -1;
+        driver.lastFontKind = 0;
+        driver.lastLabelOrigin = -1;
         if (wrapped()) yyhpg3("\x1b%0B");
         if (titled) titleComment();
-        p1x = truncated(unitsPerPoint * static_cast<float>(o[3]));
-        p1y = truncated(unitsPerPoint * static_cast<float>(o[4]));
-        p2x = truncated(unitsPerPoint * static_cast<float>(o[1] + o[3]));
-        p2y = truncated(unitsPerPoint * static_cast<float>(o[2] + o[4]));
-        const std::string corners = integerField(p1x, 7) + separatedField(p1y, 7) + separatedField(p2x, 7) + separatedField(p2y, 7);
+        driver.p1x = truncated(unitsPerPoint * static_cast<float>(o[3]));
+        driver.p1y = truncated(unitsPerPoint * static_cast<float>(o[4]));
+        driver.p2x = truncated(unitsPerPoint * static_cast<float>(o[1] + o[3]));
+        driver.p2y = truncated(unitsPerPoint * static_cast<float>(o[2] + o[4]));
+        const std::string corners = integerField(driver.p1x, 7) + separatedField(driver.p1y, 7) + separatedField(driver.p2x, 7) + separatedField(driver.p2y, 7);
         yyhpg3("IN; IP" + corners);
         // The large-format device turns the page when option 5 is 0, the printers when it is not.
         const bool unturned = wrapped() ? o[5] == 0 : o[5] != 0;
         yyhpg3((unturned ? "RO  0; IP" : "RO 90; IP") + corners);
-        yyhpg3(std::string("DT") + terminator);
+        yyhpg3(std::string("DT") + driver.terminator);
         yyhpg3("DI1. 0.");
         yyhpg3("TR0");
         if (variant() != 1) yyhpg3("AD1,14;SA");
         if (colourDevice()) yyhpg3("NP256");
-        yyhpgcomment("13", separatedField(variant(), 2) + " " + fixedField(widthFactor, 3, 1) + " 9");
+        yyhpgcomment("13", separatedField(variant(), 2) + " " + fixedField(driver.widthFactor, 3, 1) + " 9");
         yyhpgcomment("2", separatedField(o[6], 2));
     }
     yyhpg3(standardScaling);
@@ -156,12 +160,12 @@ std::string penText(int pen) { return integerField(pen, 3); }
 
 // Sends a palette pen's colour unless it was sent already.
 void definePen(int pen) {
-    if (pen < 0 || pen > 255 || penDefined[static_cast<std::size_t>(pen)]) return;
+    if (pen < 0 || pen > 255 || driver.penDefined[static_cast<std::size_t>(pen)]) return;
     int rgb = 0, r = 0, gr = 0, b = 0;
     yypalg(pen, rgb);
     WRGBSplit(rgb, &r, &gr, &b);
     yyhpgl2d(pen, r, gr, b);
-    penDefined[static_cast<std::size_t>(pen)] = true;
+    driver.penDefined[static_cast<std::size_t>(pen)] = true;
 }
 
 void selectPen(const std::string& pen) { yyhpg3("PU;SP" + pen); }
@@ -176,8 +180,8 @@ void colour() {
     } else {
         pen = c == (options()[6] != 0 ? 223 : 0) ? "0  " : "1  ";
     }
-    if (pen != currentPen) {
-        currentPen = pen;
+    if (pen != driver.currentPen) {
+        driver.currentPen = pen;
         selectPen(pen);
     }
     if (g.fillPass[2] == 0) {
@@ -201,9 +205,9 @@ DitherWord previousCell() {
 }
 
 void selectFillType(int type) {
-    if (currentFillType == type) return;
+    if (driver.currentFillType == type) return;
     yyhpg3("FT11 " + std::to_string(type));
-    currentFillType = type;
+    driver.currentFillType = type;
 }
 
 // A solid or mixed fill on a monochrome printer: raster fill patterns of the dither cells.
@@ -212,25 +216,25 @@ void monochromeFill() {
     const int previous = g.colourState[1][0], current = g.colourState[1][1];
     if (g.fillOutline != 0) {
         yyhpg3("FT2");
-        currentFillType = -1;
+        driver.currentFillType = -1;
     } else if (g.fillStyle == 4 || previous == current) {
-        if (current != lastDithered) {
+        if (current != driver.lastDithered) {
             DitherWord cell = 0, unused2 = 0, unused3 = 0;
             yydith(1, cell, unused2, unused3);
             yyhpg3("RF1,8,4,");
             yyhpgl2c(cell);
-            lastDithered = current;
+            driver.lastDithered = current;
         }
         selectFillType(1);
     } else {
-        if (previous != lastMixedPrevious || current != lastMixedCurrent) {
+        if (previous != driver.lastMixedPrevious || current != driver.lastMixedCurrent) {
             const DitherWord a = previousCell();
             DitherWord b = 0, unused2 = 0, unused3 = 0;
             yydith(1, b, unused2, unused3);
             yyhpg3("RF2,8,4,");
             yyhpgl2c((a & 0xAA55AA55u) + (b & 0x55AA55AAu));  // a checkerboard of the two
-            lastMixedPrevious = previous;
-            lastMixedCurrent = current;
+            driver.lastMixedPrevious = previous;
+            driver.lastMixedCurrent = current;
         }
         selectFillType(2);
     }
@@ -251,9 +255,9 @@ void mixedPen() {
     WRGBSplit(b, &br, &bg, &bb);
     const int mixed = 255 - current;
     yyhpgl2d(mixed, (ar + br) / 2, (ag + bg) / 2, (ab + bb) / 2);
-    fillPen = penText(mixed);
-    selectPen(fillPen);
-    penDefined[static_cast<std::size_t>(mixed)] = false;
+    driver.fillPen = penText(mixed);
+    selectPen(driver.fillPen);
+    driver.penDefined[static_cast<std::size_t>(mixed)] = false;
 }
 
 std::string commentValues(std::initializer_list<long long> values) {
@@ -267,11 +271,11 @@ void filledShape(int opcode) {
     const int code = shapeCodes[opcode / 2 - 1];
     if (g.OperandValue == -1) {
         if (code == 5 || code == 4 || g.fillStyle >= 3) yyhpgcomment(integerField(code, 2) + " -1");
-        if (fillPen != currentPen) selectPen(currentPen);  // the line pen again
+        if (driver.fillPen != driver.currentPen) selectPen(driver.currentPen);  // the line pen again
         return;
     }
     g.pageDrawn = 1;
-    fillPen = "   ";
+    driver.fillPen = "   ";
     if (g.fillStyle < 3 && opcode != OpEllipsePattern) return;
     if (g.fillStyle >= 3) {
         if (colourDevice()) mixedPen();
@@ -319,7 +323,7 @@ void selectFont() {
     const int family = g.EffectiveFontNumber;
     const bool bold = (g.FontStyle & 1) != 0;
     std::string line = (g.FontStyle & 2) != 0 ? "SL.2" : "SL0.";
-    line += std::string(";") + fontLetter + "D 2";
+    line += std::string(";") + driver.fontLetter + "D 2";
     switch (family) {
     case 1: line += bold ? " 0 6 5" : " 0 6 0"; break;
     case 2: line += bold ? " 1 6 3 7 4148" : " 1 6 0 7 4148"; break;
@@ -328,21 +332,21 @@ void selectFont() {
     default: break;
     }
     yyhpg3(line);
-    lastFontFamily = family;
-    lastFontStyle = g.FontStyle;
-    lastFontKind = g.FontClass;
+    driver.lastFontFamily = family;
+    driver.lastFontStyle = g.FontStyle;
+    driver.lastFontKind = g.FontClass;
 }
 
 void text() {
     GraphicsState& g = gravim.graphics;
     g.pageDrawn = 1;
-    if (textSizePending) {
-        if (g.FontClass != lastFontKind) yyhpgcomment("10", separatedField(g.FontClass, 2));
+    if (driver.textSizePending) {
+        if (g.FontClass != driver.lastFontKind) yyhpgcomment("10", separatedField(g.FontClass, 2));
         static constexpr float widths[3] = {1.0f, 0.932f, 1.06f}, heights[3] = {1.0f, 1.211f, 1.211f};
-        yyhpgtextsize(widths, heights, widthFactor);
-        textSizePending = false;
+        yyhpgtextsize(widths, heights, driver.widthFactor);
+        driver.textSizePending = false;
     }
-    if (g.EffectiveFontNumber != lastFontFamily || g.FontStyle != lastFontStyle || g.FontClass != lastFontKind) selectFont();
+    if (g.EffectiveFontNumber != driver.lastFontFamily || g.FontStyle != driver.lastFontStyle || g.FontClass != driver.lastFontKind) selectFont();
     const int n = std::clamp(g.OperandPixelX[1], 0, static_cast<int>(g.OperandText.size()));
     if (variant() == 1 && (g.EffectiveFontNumber != 4 || g.FontClass == 0)) {
         for (int i = 0; i < n; ++i) {
@@ -362,12 +366,12 @@ void text() {
             y = g.OperandY[3];
         }
     }
-    if (origin != lastLabelOrigin) {
+    if (origin != driver.lastLabelOrigin) {
         yyhpg3("LO" + std::to_string(1 + 3 * origin));
-        lastLabelOrigin = origin;
+        driver.lastLabelOrigin = origin;
     }
     yyhpg1("PU", x, y);
-    yyhpg2(yyhpglabel(std::string_view(g.OperandText.data(), static_cast<std::size_t>(n)), terminator));
+    yyhpg2(yyhpglabel(std::string_view(g.OperandText.data(), static_cast<std::size_t>(n)), driver.terminator));
     yyhpglast(-9999.0f, -9999.0f);
 }
 
@@ -377,10 +381,12 @@ void paletteEntry() {
     int r = 0, gr = 0, b = 0;
     WRGBSplit(g.OperandPixelX[1], &r, &gr, &b);
     yyhpgl2d(pen, r, gr, b);
-    if (pen >= 0 && pen <= 255) penDefined[static_cast<std::size_t>(pen)] = true;
+    if (pen >= 0 && pen <= 255) driver.penDefined[static_cast<std::size_t>(pen)] = true;
 }
 
 }  // namespace
+
+void yyresethpgl2driver() { driver = DriverState{}; }
 
 void xxhpgl2(int opcode) {
     GraphicsState& g = gravim.graphics;
@@ -405,16 +411,16 @@ void xxhpgl2(int opcode) {
         yyprcl(hardcopyUnit);
         break;
     case OpPage: page(); break;
-    case OpFont: textSizePending = true; break;
+    case OpFont: driver.textSizePending = true; break;
     case OpText: text(); break;
-    case OpClip: yyhpgclip(unitsPerPoint, p1x, p1y, p2x, p2y); break;
+    case OpClip: yyhpgclip(unitsPerPoint, driver.p1x, driver.p1y, driver.p2x, driver.p2y); break;
     case OpPoint:
         g.pageDrawn = 1;
         yyhpgsegment(g.OperandX[1], g.OperandY[1], g.OperandX[1], g.OperandY[1]);
         break;
     case OpPaletteEntry: paletteEntry(); break;
     case OpLineType:
-        yyhpg3("LT" + lineTypes.substr(4 * static_cast<std::size_t>(std::clamp(g.lineType, 0, 7)), 4));
+        yyhpg3("LT" + driver.lineTypes.substr(4 * static_cast<std::size_t>(std::clamp(g.lineType, 0, 7)), 4));
         break;
     case OpLineWidth: yyhpg3("PW" + fixedField(std::clamp(0.4 * o[9] / unitsPerPoint, 0.0284, 5.0), 5, 3)); break;
     case OpPolyline:

@@ -39,18 +39,21 @@ constexpr int classFills[5] = {0, 0, 0, (1 << 3) | (1 << 5), 0x7E};
 constexpr int shapeCodes[7] = {0, 5, 8, 6, 7, 4, 11};
 
 // The driver's state between calls.
-float unitsPerPoint = 1;
-int plotterClass = 1;
-int nativeShapes = 0;
-long long p1x = 0, p1y = 0, p2x = 0, p2y = 0;
-char currentPen = ' ';
-bool penPending = false;
-double lastFillThickness = -1;
-int lastFontStyle = -1, lastFontKind = 0;
-bool textSizePending = true;
-char terminator = 4;
-bool nativeFill = false;
-std::string lineTypes = "    1   2 2 4 3 6 2 5 3 3 1 6 4 ";
+struct DriverState {
+    float unitsPerPoint = 1;
+    int plotterClass = 1;
+    int nativeShapes = 0;
+    long long p1x = 0, p1y = 0, p2x = 0, p2y = 0;
+    char currentPen = ' ';
+    bool penPending = false;
+    double lastFillThickness = -1;
+    int lastFontStyle = -1, lastFontKind = 0;
+    bool textSizePending = true;
+    char terminator = 4;
+    bool nativeFill = false;
+    std::string lineTypes = "    1   2 2 4 3 6 2 5 3 3 1 6 4 ";
+};
+DriverState driver;
 
 int* options() { return gravim.hardcopy.HardcopyOptions; }
 
@@ -61,13 +64,13 @@ void initialise() {
     HardcopyState& h = gravim.hardcopy;
     GraphicsState& g = gravim.graphics;
     const PlotterModel& m = model();
-    unitsPerPoint = static_cast<float>(m.unitsPerInch) / 72.0f;
-    plotterClass = static_cast<int>(std::string_view("UEFH").find(m.classLetter)) + 1;
+    driver.unitsPerPoint = static_cast<float>(m.unitsPerInch) / 72.0f;
+    driver.plotterClass = static_cast<int>(std::string_view("UEFH").find(m.classLetter)) + 1;
     int* const o = options();
-    o[3] = static_cast<int>(static_cast<float>(m.offsetX) / unitsPerPoint);
+    o[3] = static_cast<int>(static_cast<float>(m.offsetX) / driver.unitsPerPoint);
     o[4] = 0;
-    o[1] = static_cast<int>(static_cast<float>(m.pageX) / unitsPerPoint - static_cast<float>(o[3]));
-    o[2] = static_cast<int>(static_cast<float>(m.pageY) / unitsPerPoint - static_cast<float>(o[4]));
+    o[1] = static_cast<int>(static_cast<float>(m.pageX) / driver.unitsPerPoint - static_cast<float>(o[3]));
+    o[2] = static_cast<int>(static_cast<float>(m.pageY) / driver.unitsPerPoint - static_cast<float>(o[4]));
     o[5] = 1;
     o[12] = 80;
     o[18] = 1;
@@ -78,11 +81,11 @@ void initialise() {
     h.hardcopyResolutionX = h.hardcopyResolutionY = 90;
     h.plotterPenCount = g.hardcopyColours = m.pens;
     h.hardcopyPaletteSize = 9;
-    lineTypes.replace(4, 4, plotterClass == 3 ? "1 1 " : "1 .3");
-    textSizePending = true;
+    driver.lineTypes.replace(4, 4, driver.plotterClass == 3 ? "1 1 " : "1 .3");
+    driver.textSizePending = true;
     h.plotterPenTable.ref().blank();
-    nativeShapes = classFills[plotterClass];
-    g.hardcopyDevice.DeviceCapabilityMask.assign(classMasks[plotterClass]);
+    driver.nativeShapes = classFills[driver.plotterClass];
+    g.hardcopyDevice.DeviceCapabilityMask.assign(classMasks[driver.plotterClass]);
     yyhardcopyinitialised(1, 1, "gravplot.plt");
 }
 
@@ -95,22 +98,22 @@ void open() {
         if (!yyhardcopyopenfile()) return;
         const int* const o = options();
         h.plotterLinePrefix = o[17] != 0 ? 1 : 2;
-        terminator = static_cast<char>(o[21] & 0xFF);
-        penPending = false;
-        currentPen = ' ';
-        lastFillThickness = -1;
-        lastFontStyle = -1;
-        lastFontKind = 0;
+        driver.terminator = static_cast<char>(o[21] & 0xFF);
+        driver.penPending = false;
+        driver.currentPen = ' ';
+        driver.lastFillThickness = -1;
+        driver.lastFontStyle = -1;
+        driver.lastFontKind = 0;
         if (o[19] != 0) yyhpg3("\x1b.Y");
-        const float u = unitsPerPoint;
-        p1x = truncated(u * static_cast<float>(o[3]));
-        p1y = truncated(u * static_cast<float>(o[4]));
-        p2x = truncated(u * static_cast<float>(o[1] + o[3]));
-        p2y = truncated(u * static_cast<float>(o[2] + o[4]));
-        const std::string corners = integerField(p1x, 7) + separatedField(p1y, 7) + separatedField(p2x, 7) + separatedField(p2y, 7);
+        const float u = driver.unitsPerPoint;
+        driver.p1x = truncated(u * static_cast<float>(o[3]));
+        driver.p1y = truncated(u * static_cast<float>(o[4]));
+        driver.p2x = truncated(u * static_cast<float>(o[1] + o[3]));
+        driver.p2y = truncated(u * static_cast<float>(o[2] + o[4]));
+        const std::string corners = integerField(driver.p1x, 7) + separatedField(driver.p1y, 7) + separatedField(driver.p2x, 7) + separatedField(driver.p2y, 7);
         yyhpg3("IN; IP" + corners);
         yyhpg3((o[5] == 0 ? "RO 90; IP" : "RO  0; IP") + corners);
-        yyhpg3(std::string("DT") + terminator);
+        yyhpg3(std::string("DT") + driver.terminator);
         yyhpg3("DI1. 0.");
         yyhpg6(2, 0, 9, 0, 0);
         yyhpg6(13, 0, h.plotterModel, 0, 0);
@@ -123,9 +126,9 @@ void pageStart() {
     GraphicsState& g = gravim.graphics;
     if (g.pageDrawn != 0) return;
     g.pageDrawn = 1;
-    if (penPending) {
-        yyhpg3(std::string("SP") + currentPen);
-        penPending = false;
+    if (driver.penPending) {
+        yyhpg3(std::string("SP") + driver.currentPen);
+        driver.penPending = false;
     }
 }
 
@@ -139,9 +142,9 @@ void colour() {
         const int band = c < 0 ? 0 : ((c + 16) / 32) % 8;
         pen = static_cast<char>('1' + bandPens[band] % std::max(h.plotterPenCount, 1));
     }
-    if (pen != currentPen) {
-        currentPen = pen;
-        penPending = false;
+    if (pen != driver.currentPen) {
+        driver.currentPen = pen;
+        driver.penPending = false;
         yyhpg3(std::string("PU;SP") + pen);
     }
     if (g.fillPass[2] == 0) {
@@ -200,19 +203,19 @@ void filledShape(int opcode) {
     const int s = opcode / 2 - 1;
     const int code = shapeCodes[s];
     if (g.OperandValue == -1) {
-        if (!nativeFill) yyhpg6(code, 1, -1, 0, 0);
+        if (!driver.nativeFill) yyhpg6(code, 1, -1, 0, 0);
         return;
     }
     pageStart();
     const bool solid = g.fillStyle == 4 || (g.fillStyle == 3 && g.colourState[1][0] == g.colourState[1][1]);
-    nativeFill = solid && (nativeShapes >> s & 1) != 0 && o[25] != 0;
+    driver.nativeFill = solid && (driver.nativeShapes >> s & 1) != 0 && o[25] != 0;
     // A class-4 plotter fills no polygon of more than 127 vertices: the core hatches it.
-    if (nativeFill && plotterClass == 4 && opcode == OpPolygonPattern && g.OperandCount > 127) nativeFill = false;
-    if (nativeFill) {
+    if (driver.nativeFill && driver.plotterClass == 4 && opcode == OpPolygonPattern && g.OperandCount > 127) driver.nativeFill = false;
+    if (driver.nativeFill) {
         const double thickness = std::clamp(25.4 * o[12] / 7200.0, 0.1, 5.0);
-        if (thickness != lastFillThickness) {
+        if (thickness != driver.lastFillThickness) {
             yyhpg3("FT2;PT  " + fixedField(thickness, 4, 2));
-            lastFillThickness = thickness;
+            driver.lastFillThickness = thickness;
         }
     } else {
         g.fillPass[2] = 2;
@@ -223,53 +226,55 @@ void filledShape(int opcode) {
     switch (opcode) {
     case OpEllipsePattern:
         yyhpg1("PU", g.OperandX[1], g.OperandY[1]);
-        if (!nativeFill) yyhpg6(5, 0, g.fillStyle, g.fillPattern[0], g.fillPattern[1]);
-        yyhpgellipse(nativeFill);
+        if (!driver.nativeFill) yyhpg6(5, 0, g.fillStyle, g.fillPattern[0], g.fillPattern[1]);
+        yyhpgellipse(driver.nativeFill);
         return;
     case OpQuadPattern:
-        if (nativeFill) yyhpgpolygonfill(4, false);
+        if (driver.nativeFill) yyhpgpolygonfill(4, false);
         break;
     case OpTrianglePattern:
-        if (nativeFill) yyhpgpolygonfill(3, false);
+        if (driver.nativeFill) yyhpgpolygonfill(3, false);
         break;
     case OpPolygonPattern:
-        if (nativeFill) yyhpgpolygonfill(g.OperandCount, false);
+        if (driver.nativeFill) yyhpgpolygonfill(g.OperandCount, false);
         break;
     case OpRectanglePattern:
-        if (nativeFill) {
+        if (driver.nativeFill) {
             yyhpg1("PU", g.OperandX[1], g.OperandY[1]);
             yyhpg1("RA", g.OperandX[2], g.OperandY[2]);
             yyhpglast(g.OperandX[1], g.OperandY[1]);
         }
         break;
     case OpArcPattern:
-        if (nativeFill) yyhpg0(OpArcPattern, standardScaling);
+        if (driver.nativeFill) yyhpg0(OpArcPattern, standardScaling);
         break;
     default: break;
     }
-    if (!nativeFill) shapeRecords(opcode);
+    if (!driver.nativeFill) shapeRecords(opcode);
 }
 
 void text() {
     GraphicsState& g = gravim.graphics;
     pageStart();
-    if (textSizePending) {
+    if (driver.textSizePending) {
         static constexpr float widths[3] = {1.0f, 1.007f, 1.007f}, heights[3] = {1.0f, 1.211f, 1.211f};
         yyhpgtextsize(widths, heights, 1.5f);
-        textSizePending = false;
+        driver.textSizePending = false;
     }
-    if (g.FontStyle != lastFontStyle || g.FontClass != lastFontKind) {
+    if (g.FontStyle != driver.lastFontStyle || g.FontClass != driver.lastFontKind) {
         yyhpg3((g.FontStyle & 2) != 0 ? "SL.2" : "SL0.");
-        lastFontStyle = g.FontStyle;
-        lastFontKind = g.FontClass;
+        driver.lastFontStyle = g.FontStyle;
+        driver.lastFontKind = g.FontClass;
     }
     yyhpg1("PU", g.OperandX[1], g.OperandY[1]);
     const int n = std::clamp(g.OperandPixelX[1], 0, static_cast<int>(g.OperandText.size()));
-    yyhpg2(yyhpglabel(std::string_view(g.OperandText.data(), static_cast<std::size_t>(n)), terminator));
+    yyhpg2(yyhpglabel(std::string_view(g.OperandText.data(), static_cast<std::size_t>(n)), driver.terminator));
     yyhpglast(-9999.0f, -9999.0f);
 }
 
 }  // namespace
+
+void yyresethpgldriver() { driver = DriverState{}; }
 
 void xxhpgl(int opcode) {
     GraphicsState& g = gravim.graphics;
@@ -296,23 +301,23 @@ void xxhpgl(int opcode) {
         g.pageDrawn = 0;
         yyhpg6(3, 1, g.OperandValue, 0, 0);
         yyhpg3(gravim.hardcopy.plotterModel == 7 || gravim.hardcopy.plotterModel == 8 ? "PU;SP0 ;PG;" : "PU;SP0 ;");
-        penPending = true;
+        driver.penPending = true;
         break;
     case OpFont:
         yyhpg6(10, 1, g.EffectiveFontNumber, g.FontStyle, g.FontClass);
-        textSizePending = true;
+        driver.textSizePending = true;
         break;
     case OpText: text(); break;
-    case OpClip: yyhpgclip(unitsPerPoint, p1x, p1y, p2x, p2y); break;
+    case OpClip: yyhpgclip(driver.unitsPerPoint, driver.p1x, driver.p1y, driver.p2x, driver.p2y); break;
     case OpPoint:
         pageStart();
         yyhpgsegment(g.OperandX[1], g.OperandY[1], g.OperandX[1], g.OperandY[1]);
         break;
     case OpLineType:
-        yyhpg3("LT" + lineTypes.substr(4 * static_cast<std::size_t>(std::clamp(g.lineType, 0, 7)), 4));
+        yyhpg3("LT" + driver.lineTypes.substr(4 * static_cast<std::size_t>(std::clamp(g.lineType, 0, 7)), 4));
         break;
     case OpLineWidth:
-        if (o[18] != 0) yyhpg3("PW" + fixedField(std::clamp(0.4 * o[9] / unitsPerPoint, 0.1, 5.0), 5, 3));
+        if (o[18] != 0) yyhpg3("PW" + fixedField(std::clamp(0.4 * o[9] / driver.unitsPerPoint, 0.1, 5.0), 5, 3));
         break;
     case OpPolyline:
         pageStart();

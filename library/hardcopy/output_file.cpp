@@ -142,6 +142,10 @@ void yyprcl(int unit) {
     if (status != 0) reportFailure(errorWriting, status, "YYPROU");
 }
 
+void yyprclall() {
+    for (int unit = 0; unit < static_cast<int>(units.size()); ++unit) yyprcl(unit);
+}
+
 void yyprncmd(std::string_view command) {
     const std::string interpreter = yywinvariant() == 4 ? "cmd.exe /c " : "command.com /c ";
     const std::string line = interpreter + std::string(command);

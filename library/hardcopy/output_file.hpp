@@ -29,6 +29,8 @@ void yyprbu(int handle, const char* bytes, int count, int newline);
 // Closes the unit's file; what is still buffered is written first. A failure of that write or of
 // the close is reported as a failed write (error 2 under "YYPROU", the output error flag set).
 void yyprcl(int unit);
+// Closes every unit still open.
+void yyprclall();
 
 // Runs a print command through the system command interpreter, hidden, and waits for it; a
 // command that cannot be started or waited for gives error 13 under "YYPRNCMD".

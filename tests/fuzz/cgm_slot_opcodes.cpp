@@ -10,6 +10,7 @@
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics.hpp"
+#include "graphics/graphics_internal.hpp"
 #include "graphics/metafiles.hpp"
 #include "raster_opcodes.hpp"
 
@@ -53,17 +54,13 @@ void operands(FuzzBytes& in) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool started = [] {
-        gravim.windows.rootOpen = 1;
-        gravim.windows.clientWidth = 640;
-        gravim.windows.clientHeight = 480;
-        gravim.core.graphicsColours = 256;
-        gravim.core.displayColours = 16777216;
-        yypali();
-        IGrInit(" ");
-        return true;
-    }();
-    (void)started;
+    yyresetgraphics();
+    gravim.windows.rootOpen = 1;
+    gravim.windows.clientWidth = 640;
+    gravim.windows.clientHeight = 480;
+    gravim.core.graphicsColours = 256;
+    gravim.core.displayColours = 16777216;
+    IGrInit(" ");
     FuzzBytes in(data, size);
     const int capacity = 1 + in.word() % 3000;
     if (yymetafileslotcreate(1, 6, 1 + in.word() % 5000, 1 + in.word() % 5000, capacity) != 0) std::abort();

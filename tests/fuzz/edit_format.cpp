@@ -13,6 +13,7 @@
 #include "core/convert.hpp"
 #include "core/convert_internal.hpp"
 #include "core/errors.hpp"
+#include "core/gravim.hpp"
 
 namespace {
 
@@ -54,6 +55,7 @@ void checkPublicWrite(std::string_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    yyresetgravim();
     IDebugLevel(0);  // nothing is printed
     if (size < 9) return 0;
     std::size_t length = data[0];

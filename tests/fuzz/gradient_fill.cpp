@@ -8,6 +8,7 @@
 #include "core/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/gradient_fill.hpp"
+#include "graphics/graphics_internal.hpp"
 
 namespace {
 
@@ -54,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (clipBox[0] > clipBox[2]) std::swap(clipBox[0], clipBox[2]);
     if (clipBox[1] > clipBox[3]) std::swap(clipBox[1], clipBox[3]);
 
-    yyresetgravim();  // lists of the size this input gives, nothing left from the one before
+    yyresetgraphics();  // lists of the size this input gives, nothing left from the one before
     GraphicsState& g = gravim.graphics;
     yypolygonsize(n);
     yygradientsize(n);

@@ -25,6 +25,7 @@ GridCsvReader::Source sourceOf(const std::uint8_t* data, std::size_t size, std::
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    yyresetgravim();
     const int mode = size > 0 ? data[0] : 0;
     TableGrid grid({GridText, GridInteger, GridReal, GridDouble, GridCheckBox, GridMenu}, 3, 6);
     grid.lengths[0] = 40;
@@ -64,6 +65,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         longest = std::max(longest, ++length);
     }
     if (longest < 7 && whole != blocks) std::abort();
-    gravim.core.lastError = 0;
     return 0;
 }

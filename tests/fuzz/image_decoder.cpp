@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "graphics/graphics_internal.hpp"
 #include "images/image_files.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (file == nullptr) return 0;
     std::fwrite(data + 2, 1, size - 2, file);
     std::fclose(file);
-    yyresetgravim();
+    yyresetgraphics();
     const std::size_t capacity = static_cast<std::size_t>(data[0]) * 16 + data[1] % 16;
     constexpr int guard = 0x5A5A5A5A;
     std::vector<int> pixels(capacity + 8, guard), palette(264, guard);

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/gravim.hpp"
+#include "graphics/graphics_internal.hpp"
 #include "images/image_files.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fwrite(prefix.data(), 1, prefix.size(), file);
     std::fwrite(data + 1, 1, size - 1, file);
     std::fclose(file);
-    yyresetgravim();
+    yyresetgraphics();
     const int count = 1 + data[0] / 16;  // 1..16
     std::array<int, 20> info;
     info.fill(12345);

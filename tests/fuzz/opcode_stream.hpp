@@ -10,6 +10,7 @@
 #include "core/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
+#include "hardcopy/hardcopy_drivers.hpp"
 #include "fuzz_bytes.hpp"
 
 // What differs between the fuzzers: their opcodes, the attributes they vary, how many vertices a
@@ -27,8 +28,7 @@ struct OpcodeStream {
 
 // A fresh drawing state on a surface of width x height pixels.
 inline void fuzzSurface(int width, int height) {
-    yyresetgravim();
-    yypali();  // the colour table lives outside gravim: built afresh like the graphics core does
+    yyresethardcopy();
     GraphicsState& g = gravim.graphics;
     g.surfaceWidth = width;
     g.surfaceHeight = height;

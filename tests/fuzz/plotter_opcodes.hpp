@@ -28,8 +28,7 @@ inline float plotterCoordinate(FuzzBytes& in, float surface) {
 // Opens the driver `routine` with options from the input, draws its opcodes, closes.
 inline void fuzzPlotter(const std::uint8_t* data, std::size_t size, void (*routine)(int)) {
     FuzzBytes in(data, size);
-    yyresetgravim();
-    yypali();
+    yyresethardcopy();
     GraphicsState& g = gravim.graphics;
     HardcopyState& h = gravim.hardcopy;
     const float width = static_cast<float>(1 + in.word() % 2000), height = static_cast<float>(1 + in.word() % 2000);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/errors.hpp"
+#include "core/gravim.hpp"
 #include "images/compression.hpp"
 #include "images/png_helpers.hpp"
 
@@ -40,6 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     referenceUnfilter(reference.data(), rowbytes, count, bpp);
     if (rows != reference) __builtin_trap();
 
+    yyresetgravim();
     IDebugLevel(0);
     std::vector<unsigned char> out(4096);
     int length = static_cast<int>(out.size());

@@ -10,6 +10,7 @@
 #include "core/convert.hpp"
 #include "core/convert_internal.hpp"
 #include "core/errors.hpp"
+#include "core/gravim.hpp"
 
 namespace {
 
@@ -31,6 +32,7 @@ void walk(std::string line, Next next) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    yyresetgravim();
     IDebugLevel(0);  // nothing is printed
     // An exact-size copy, so that any read past the text is caught.
     std::string text(reinterpret_cast<const char*>(data), size);

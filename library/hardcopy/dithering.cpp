@@ -10,8 +10,10 @@
 
 namespace {
 
-// Three plane patterns per colour, indexed by r / 16 + 16 (g / 16) + 256 (b / 16).
+// Three plane patterns per colour, indexed by r / 16 + 16 (g / 16) + 256 (b / 16). Its entries
+// follow from the pattern rule alone, so it is built once, at the first opening, and kept.
 std::array<std::array<DitherWord, 3>, 4096> rgbDitherTable{};
+bool rgbDitherTableBuilt = false;
 
 // Palette look-ups of depths 4 and 8 by RGBValue: a direct-mapped cache, since the nearest-
 // colour search is far dearer than a look-up and images repeat their colours.
@@ -120,6 +122,8 @@ void yydith(int kind, DitherWord& pattern1, DitherWord& pattern2, DitherWord& pa
 }
 
 void yydith2() {
+    if (rgbDitherTableBuilt) return;
+    rgbDitherTableBuilt = true;
     for (int b4 = 0; b4 < 16; ++b4) {
         for (int g4 = 0; g4 < 16; ++g4) {
             for (int r4 = 0; r4 < 16; ++r4) {

@@ -31,7 +31,8 @@ DitherWord yyditherpattern(float intensity, int plane);
 void yydith(int kind, DitherWord& pattern1, DitherWord& pattern2, DitherWord& pattern3);
 
 // Fills the RGB dither table (4096 entries of three plane patterns, by the components' top four
-// bits). Hardcopy output builds it at every opening.
+// bits). Hardcopy output asks for it at every opening; it is built at the first and reused, since
+// nothing but the pattern rule decides its entries.
 void yydith2();
 // The table's entry of an RGBValue (red in the low byte).
 const std::array<DitherWord, 3>& yyrgbdither(int rgb);

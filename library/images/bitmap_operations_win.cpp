@@ -13,6 +13,7 @@
 #include "images/bitmap_table_win.hpp"
 #include "images/bitmaps.hpp"
 #include "images/bitmaps_win.hpp"
+#include "images/image_formats.hpp"
 
 namespace {
 
@@ -207,12 +208,8 @@ void yybitmapresourceinfo(int resource, int& width, int& height) {
     if (found == nullptr) return;
     HGLOBAL loaded = LoadResource(wInstance, found);
     const auto* bytes = loaded != nullptr ? static_cast<const unsigned char*>(LockResource(loaded)) : nullptr;
-    if (bytes == nullptr || SizeofResource(wInstance, found) < 12) return;
-    // The header's width and height words: a core header (size 12) has 16-bit fields at 4 and 6,
-    // an information header 32-bit fields at 4 and 8, of which the low 16 bits are taken.
-    const unsigned headerSize = bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<unsigned>(bytes[3]) << 24;
-    width = bytes[4] | bytes[5] << 8;
-    height = headerSize == 12 ? (bytes[6] | bytes[7] << 8) : (bytes[8] | bytes[9] << 8);
+    if (bytes == nullptr) return;
+    yybitmapresourcesize({bytes, SizeofResource(wInstance, found)}, width, height);
 }
 
 void yybitmapmirror(int slot, int direction, int& viewer, int& status) {

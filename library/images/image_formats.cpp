@@ -54,6 +54,15 @@ std::uint32_t yyimagebe32(const ImageBytes& f, std::size_t at) {
 
 // ---- BMP ----
 
+void yybitmapresourcesize(std::span<const unsigned char> resource, int& width, int& height) {
+    width = height = 0;
+    if (resource.size() < 12) return;
+    const unsigned char* bytes = resource.data();
+    const unsigned headerSize = bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<unsigned>(bytes[3]) << 24;
+    width = bytes[4] | bytes[5] << 8;
+    height = headerSize == 12 ? (bytes[6] | bytes[7] << 8) : (bytes[8] | bytes[9] << 8);
+}
+
 BmpLayout yybmplayout(const ImageBytes& f, std::size_t at, bool fileHeader, int iconWidth, int iconHeight) {
     BmpLayout b;
     const std::uint32_t headerSize = yyimagele32(f, at);

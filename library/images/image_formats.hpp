@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -52,6 +53,11 @@ struct BmpLayout {
 BmpLayout yybmplayout(const ImageBytes& f, std::size_t at, bool fileHeader, int iconWidth = 0, int iconHeight = 0);
 // Colour-table entries (blue, green, red, reserved) into the table, as far as the file holds them.
 void yybmpcolours(const ImageBytes& f, const BmpLayout& bmp, ImageColourTable& table);
+
+// The width and height of a bitmap resource (its header with no file header before it): a core
+// header (size 12) has 16-bit words at 4 and 6, an information header 32-bit words at 4 and 8, of
+// which the low 16 bits are taken. 0 and 0 when the resource is shorter than a core header.
+void yybitmapresourcesize(std::span<const unsigned char> resource, int& width, int& height);
 
 // ---- PCX ----
 

@@ -93,10 +93,7 @@ bool yywindowbelongsto(HWND window, HWND frame) {
 
 void yyforgetwindow(int n) {
     wWindow[n] = hClient[n] = wMessLine[n] = nullptr;
-    hMenuRoot[n] = nullptr;
-    hAccel[n] = nullptr;
-    hKBNMenuString[n] = nullptr;
-    nMenuString[n] = 0;
+    yyforgetmenubar(n);
     yyfreetooltips(n);
     for (int position = 0; position < 4; ++position) {
         hToolbar[n][position] = nullptr;

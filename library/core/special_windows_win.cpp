@@ -113,6 +113,27 @@ void yydestroymenubar(int n, HMENU bar) {
     DestroyMenu(bar);
 }
 
+void yysetwindowmenu(int n, HMENU bar) { hMenuRoot[n] = bar; }
+
+void yysetmenuprompts(int n, HGLOBAL prompts) { hKBNMenuString[n] = prompts; }
+
+void yyforgetmenubar(int n) {
+    hMenuRoot[n] = nullptr;
+    hAccel[n] = nullptr;
+    hKBNMenuString[n] = nullptr;
+    nMenuString[n] = 0;
+}
+
+void yyforgetstatusbar(int n, HWND bar) {
+    if (n >= 0 && n < MaxWindows && bar != nullptr && wMessLine[n] == bar) wMessLine[n] = nullptr;
+}
+
+void yysettitlewindow(HWND window) { hWinCur = window; }
+
+void yysetblitting(int on) { wBlitOn = on; }
+
+void yysetwindowsnapshot(int n, HBITMAP image) { hImage[n] = image; }
+
 void yyforgetmodalwindow(HWND frame, int n) {
     if (n <= 0 || n >= MaxWindows) return;
     if (n == gravim.windows.wIndex && wDC != nullptr) {

@@ -143,6 +143,21 @@ bool yylendmenubar(HWND frame, HMENU bar, int hostWindow);
 // Window n's menu bar goes: taken back from every window that shows it, n's own frame included,
 // then destroyed with its prompts.
 void yydestroymenubar(int n, HMENU bar);
+// Window n's menu bar (a child frame's, which the frame itself cannot show), and the prompt
+// resource of the menu number it was built from; the caller keeps what they replace.
+void yysetwindowmenu(int n, HMENU bar);
+void yysetmenuprompts(int n, HGLOBAL prompts);
+// Window n's menu bar, accelerators and prompts are forgotten (the caller destroyed the menu or
+// lets its frame take it along).
+void yyforgetmenubar(int n);
+// Window n's status bar is forgotten when it is bar (a special window destroyed its own).
+void yyforgetstatusbar(int n, HWND bar);
+// The window whose title shows active (a frame getting the focus, a dialog becoming current).
+void yysettitlewindow(HWND window);
+// Windows repaint from their memory snapshots while on (a modal start froze them), and window
+// n's snapshot (null when it has none); the caller owns the bitmap it replaces.
+void yysetblitting(int on);
+void yysetwindowsnapshot(int n, HBITMAP image);
 // A modal special window going without the window manager's close: its drawing context, its
 // owned windows' and its own table entries go, and the root becomes current where it was.
 void yyforgetmodalwindow(HWND frame, int n);

@@ -11,6 +11,8 @@
 
 GridFieldHooks gridFieldHooks;
 
+void yysetgridfieldhooks(const GridFieldHooks& hooks) { gridFieldHooks = hooks; }
+
 namespace {
 
 HINSTANCE instance() { return GetModuleHandleA(nullptr); }

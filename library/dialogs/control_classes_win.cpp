@@ -29,6 +29,12 @@ HWND hBadVal = nullptr, hBadTab = nullptr;
 int iBadTab = 0;
 int StoreVal = 1;
 int bOverride = 0;
+
+int yysetvalidationoverride(int on) {
+    const int previous = bOverride;
+    bOverride = on;
+    return previous;
+}
 char cStoreText[256];
 double dStoreValue = 0.0;
 int iSelStart = 0;

@@ -23,6 +23,9 @@ extern HWND hBadVal, hBadTab;
 extern int iBadTab;
 extern int StoreVal;
 extern int bOverride;
+// Numeric validation off (1) or on again (0), while a grid lays itself out or drops its cell
+// editor; returns the setting it replaces.
+int yysetvalidationoverride(int on);
 // Text (up to 255 characters) and value of the numeric field that last took the focus.
 extern char cStoreText[256];
 extern double dStoreValue;

@@ -353,7 +353,7 @@ INT_PTR dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
             hDlgCur = dialog;
         } else {
             hDlgCur = nullptr;
-            hWinCur = dialog;
+            yysettitlewindow(dialog);
         }
         return FALSE;
     case WM_SETFOCUS: {

@@ -426,7 +426,7 @@ void yydialogunload2(HWND dialog, int keepPages, int index) {
         else if (position < iDlgCur) --iDlgCur;
     }
     if (index == 0) iDlgCur = 0;
-    if (nDialogs == 0 && !anyLibraryWindowVisible()) hWinCur = wWindow[0];
+    if (nDialogs == 0 && !anyLibraryWindowVisible()) yysettitlewindow(wWindow[0]);
 }
 
 void yydialogunload(int keepPages, int index) {

@@ -42,7 +42,7 @@ void showModal(HWND dialog, int* record) {
     creatingDialog = 0;
     hDialogList[0] = nullptr;
     yyEnableDialogs(hLastSemi != nullptr ? hLastSemi : owner, 1);
-    hWinCur = savedWindow;
+    yysettitlewindow(savedWindow);
     hDlgCur = savedDialog;
     if (owner != nullptr && isChildWindow(owner)) {
         SetFocus(owner);

@@ -133,6 +133,7 @@ struct GridFieldHooks {
     HWND (*windowGrid)() = nullptr;
 };
 extern GridFieldHooks gridFieldHooks;
+void yysetgridfieldhooks(const GridFieldHooks& hooks);
 
 // The dialog procedure.
 INT_PTR CALLBACK yydialogproc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -90,10 +90,10 @@ void freeze(int except) {
         if (isShown(hDialogList[i]))
             RedrawWindow(hDialogList[i], nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     if (yyIsDwmEnabled() != 0) return;
-    wBlitOn = 1;
+    yysetblitting(1);
     for (int n = 0; n < MaxWindows; ++n) {
         if (!freezesWindow(n, except)) continue;
-        if (hImage[n] == nullptr) hImage[n] = snapshotClient(clientArea(n));
+        if (hImage[n] == nullptr) yysetwindowsnapshot(n, snapshotClient(clientArea(n)));
         ++nImage[n];
     }
     for (int i = 1; i <= nDialogs; ++i) {
@@ -114,16 +114,16 @@ bool repaintsWithoutSnapshot() {
 
 void release(int except) {
     if (wBlitOn == 0) return;
-    wBlitOn = 0;
+    yysetblitting(0);
     for (int n = 0; n < MaxWindows; ++n) {
         if (n == except || hImage[n] == nullptr) continue;
         if (--nImage[n] > 0) {
-            wBlitOn = 1;
+            yysetblitting(1);
             continue;
         }
         nImage[n] = 0;
         restoreClient(clientArea(n), hImage[n]);
-        hImage[n] = nullptr;
+        yysetwindowsnapshot(n, nullptr);
         redrawToolbarsInside(wWindow[n]);
     }
     for (int i = 1; i <= nDialogs; ++i) {
@@ -133,7 +133,7 @@ void release(int except) {
             continue;
         }
         if (--dialogImageCount[i] > 0) {
-            wBlitOn = 1;
+            yysetblitting(1);
             continue;
         }
         dialogImageCount[i] = 0;
@@ -232,8 +232,14 @@ void yyinsidewindowmode(int& status, int& mode) {
     mode = 2;
 }
 
-void yysemimodalwindowgone(int n) {
+void yysemimodalwindowshown() { ++nSemi; }
+
+void yysemimodalwindowended() {
     if (nSemi > 0) --nSemi;
+}
+
+void yysemimodalwindowgone(int n) {
+    yysemimodalwindowended();
     HWND previous = n >= 0 && n < MaxWindows && hPrevious[n] != nullptr && IsWindow(hPrevious[n]) ? hPrevious[n] : wWindow[0];
     yyEnableDialogs(previous, 1);
     if (previous != nullptr) {

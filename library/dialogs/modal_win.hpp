@@ -47,6 +47,9 @@ bool yyCheckUserDrawn(HWND dialog);
 // Special windows (editor, grid window, viewer) inside another window are never modal or
 // semi-modeless: a modal start's snapshots are released, status becomes 5 and mode 2.
 void yyinsidewindowmode(int& status, int& mode);
-// A semi-modeless special window n going: one fewer semi-modeless window, and the window it came
-// from (hPrevious, else the root) enabled, activated and focused again.
+// A semi-modeless special window shown (one more), and one ending (one fewer, never below none).
+void yysemimodalwindowshown();
+void yysemimodalwindowended();
+// A semi-modeless special window n going: it ends, and the window it came from (hPrevious, else
+// the root) is enabled, activated and focused again.
 void yysemimodalwindowgone(int n);

@@ -119,8 +119,8 @@ LRESULT commandKey(HWND edit, HWND frame, EditorWindowRecord& r, UINT message, W
             SetWindowTextA(edit, "");
             return 0;
         case 9: {
-            hDlgCur = nullptr;
-            hWinCur = frame;
+            yysetactivemodelessdialog(nullptr);
+            yysettitlewindow(frame);
             if (const int n = yygetwindowindex(frame); n >= 0) yywinsel(n, 0);
             SetFocus(control);
             return 0;

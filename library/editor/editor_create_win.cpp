@@ -164,7 +164,7 @@ void attachMenus(EditorWindowRecord& r, HWND frame, int n, int hostWindow) {
         DrawMenuBar(frame);
         return;
     }
-    hMenuRoot[n] = r.MenuBar;
+    yysetwindowmenu(n, r.MenuBar);
     if (!yylendmenubar(frame, r.MenuBar, hostWindow)) return;
     r.InsideParentAccelerators = LoadAcceleratorsA(wInstance, MAKEINTRESOURCEA(32102));
 }
@@ -574,7 +574,7 @@ void yyeditfile(int& status, int& mode, int& menu, int& options, int& fontType, 
         r->BottomBar = wordOf(hToolbar[n][3]);
         if (menu != 0) {
             r->ApplicationAccelerators = LoadAcceleratorsA(wInstance, MAKEINTRESOURCEA(menu));
-            hKBNMenuString[n] = yyloadmenustring(menu);
+            yysetmenuprompts(n, yyloadmenustring(menu));
         }
     }
 
@@ -607,7 +607,7 @@ void yyeditfile(int& status, int& mode, int& menu, int& options, int& fontType, 
     SendMessageA(control, EM_SETMODIFY, FALSE, 0);
     r->ChangedFlag = 0;
     r->Mode = mode;
-    if (mode == 3) ++nSemi;
+    if (mode == 3) yysemimodalwindowshown();
     if (!IsWindowEnabled(frame)) EnableWindow(frame, TRUE);
     ShowWindow(frame, SW_SHOW);
     SetFocus(focus);

@@ -711,8 +711,8 @@ LRESULT editorMessage(HWND frame, EditorWindowRecord& r, UINT message, WPARAM wP
     case WM_SIZE: sized(frame, r, wParam); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SETFOCUS:
-        hWinCur = frame;
-        hDlgCur = nullptr;
+        yysettitlewindow(frame);
+        yysetactivemodelessdialog(nullptr);
         if (HWND focus = editorWindow(r.FocusControl)) SetFocus(focus);
         return 0;
     case WM_MOUSEACTIVATE:

@@ -85,7 +85,7 @@ void yyeditrevert(int n, int* words) {
     for (int word : {r->FindDialog, r->RichEdit, r->Toolbar, r->StatusBar, r->CommandLine, r->PromptFrame}) {
         if (HWND window = editorWindow(word)) DestroyWindow(window);
     }
-    if (editorWindow(r->StatusBar) == wMessLine[n]) wMessLine[n] = nullptr;
+    yyforgetstatusbar(n, editorWindow(r->StatusBar));
     yyeditfreeresources(*r);
     if (hClient[n] != nullptr) ShowWindow(hClient[n], SW_SHOW);
     DrawMenuBar(frame);

@@ -145,7 +145,7 @@ void onSize(HWND grid, GridControlRecord* g) {
     yygridlayout(grid);
     if (g->iLastColumn != lastBefore && g->hCells != nullptr) InvalidateRect(g->hCells, nullptr, TRUE);
     if (g->nColumns > 0) keepCurrentColumn(grid, g);
-    bOverride = 0;
+    yysetvalidationoverride(0);
 }
 
 void scrollChildren(GridControlRecord* g, int dx, int dy) {
@@ -287,7 +287,7 @@ LRESULT onHeaderNotify(HWND grid, GridControlRecord* g, NMHDR* n) {
         const int width = yygridtrackedwidth(h->pitem->cxy, extra, cellAreaWidth(g));
         h->pitem->cxy = width - 1;
         if (width == column.cxWidth) return 0;
-        bOverride = 1;
+        yysetvalidationoverride(1);
         const int change = width - column.cxWidth;
         column.cxWidth = width;
         yygridlayout(grid);
@@ -320,17 +320,17 @@ LRESULT onHeaderNotify(HWND grid, GridControlRecord* g, NMHDR* n) {
             }
         }
         if (g->hCells != nullptr) InvalidateRect(g->hCells, nullptr, TRUE);
-        bOverride = 0;
+        yysetvalidationoverride(0);
         return 0;
     }
     case HDN_ENDTRACKA:
     case HDN_ENDTRACKW:
         if (!columnHeader) return 0;
-        bOverride = 1;
+        yysetvalidationoverride(1);
         keepCurrentColumn(grid, g);
         // The header applies the width it tracked after this: the grid's own widths follow it.
         PostMessageA(grid, GM_HEADERWIDTHS, 0, 0);
-        bOverride = 0;
+        yysetvalidationoverride(0);
         return 0;
     default: return DefWindowProcA(grid, WM_NOTIFY, n->idFrom, reinterpret_cast<LPARAM>(n));
     }
@@ -609,7 +609,7 @@ HWND yygridmakelabelwindow(HWND grid, GridControlRecord* g, int i, int y, int he
 void yygridcellsresized(HWND grid) {
     GridControlRecord* g = yygridrecord(grid);
     if (g == nullptr || g->hCells == nullptr || g->cyRow < 2) return;
-    bOverride = 1;
+    yysetvalidationoverride(1);
     RECT client;
     GetClientRect(g->hCells, &client);
     int fit = (client.bottom - g->cyRow) / (g->cyRow - 1) + 1;
@@ -672,5 +672,5 @@ void yygridcellsresized(HWND grid) {
         g->nRowsFit = fit;
     }
     yygridlayout(grid);
-    bOverride = 0;
+    yysetvalidationoverride(0);
 }

@@ -402,7 +402,7 @@ void yygridedit(int& status, int& field, int& mode, int& menu, int& options, int
     }
     if (menu != 0) {
         w->hUserAccelerators = LoadAcceleratorsA(wInstance, MAKEINTRESOURCEA(menu));
-        if (HGLOBAL prompts = yyloadmenustring(menu)) hKBNMenuString[n] = prompts;
+        if (HGLOBAL prompts = yyloadmenustring(menu)) yysetmenuprompts(n, prompts);
     }
 
     if ((options & NoToolbar) == 0) buildToolbar(*w, frame);
@@ -446,7 +446,7 @@ void yygridedit(int& status, int& field, int& mode, int& menu, int& options, int
     }
     if (grid != nullptr) SetFocus(grid);
     w->iMode = mode;
-    if (mode == 3) ++nSemi;
+    if (mode == 3) yysemimodalwindowshown();
     if (!IsWindowEnabled(frame)) {
         EnableWindow(frame, TRUE);
         if (grid != nullptr) SetFocus(grid);

@@ -486,14 +486,13 @@ void yyGridDestroyCurrent(GridControlRecord* g, bool store) {
     if (record != nullptr && record->nextProcedure != nullptr)
         SetWindowLongPtrA(editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record->nextProcedure));
     // The editor is gone for good: its focus loss validates nothing.
-    const int override = bOverride;
-    bOverride = 1;
+    const int override = yysetvalidationoverride(1);
     HWND spin = record != nullptr ? record->spinBuddy : nullptr;
     // The format belongs to the column control.
     yyfreefieldrecord(editor, true);
     if (spin != nullptr) DestroyWindow(spin);
     DestroyWindow(editor);
-    bOverride = override;
+    yysetvalidationoverride(override);
 }
 
 LRESULT CALLBACK yygridcellwndproc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam) {

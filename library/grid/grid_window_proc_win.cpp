@@ -482,8 +482,8 @@ LRESULT gridWindowMessage(HWND frame, GridWindowRecord& w, UINT message, WPARAM 
     case WM_GETFONT: return reinterpret_cast<LRESULT>(lastFrameFont);
     case WM_NOTIFY: return notified(frame, w, wParam, lParam);
     case WM_SETFOCUS:
-        hWinCur = frame;
-        hDlgCur = nullptr;
+        yysettitlewindow(frame);
+        yysetactivemodelessdialog(nullptr);
         if (HWND grid = gridWindowGrid(w)) SetFocus(grid);
         return 0;
     case WM_MOUSEACTIVATE: activated(frame); return 0;

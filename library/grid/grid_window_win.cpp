@@ -86,11 +86,13 @@ void yygridregister() {
         atomGridClient = registerClass(instance, "KBNGRIDCLIENT", yygridwndprocclient, 0);
     }
     GM_CELLCHANGE = RegisterWindowMessageA("GM_CELLCHANGE");
-    gridFieldHooks.initialise = initialiseField;
-    gridFieldHooks.copy = yygridcopy;
-    gridFieldHooks.clear = yyGridClear;
-    gridFieldHooks.repaint = repaintCells;
-    gridFieldHooks.windowGrid = currentWindowGrid;
+    GridFieldHooks hooks;
+    hooks.initialise = initialiseField;
+    hooks.copy = yygridcopy;
+    hooks.clear = yyGridClear;
+    hooks.repaint = repaintCells;
+    hooks.windowGrid = currentWindowGrid;
+    yysetgridfieldhooks(hooks);
     bPrintSetsReady = 0;
 }
 
@@ -149,7 +151,7 @@ void yygridwinrevert(int n, int* record) {
     if (w->hGridToolbar != nullptr) DestroyWindow(w->hGridToolbar);
     if (w->hStatusBar != nullptr) {
         DestroyWindow(w->hStatusBar);
-        if (wMessLine[n] == w->hStatusBar) wMessLine[n] = nullptr;
+        yyforgetstatusbar(n, w->hStatusBar);
     }
     if (HWND grid = gridWindowGrid(*w)) {
         yyfreefieldrecord(grid, false);

@@ -172,19 +172,8 @@ void stripFrame(int n) {
         SetMenu(frame, nullptr);
         DestroyMenu(menu);
     }
-    hMenuRoot[n] = nullptr;
-    hAccel[n] = nullptr;
-    hKBNMenuString[n] = nullptr;
-    nMenuString[n] = 0;
-    bool destroyed = false;
-    for (int position = 0; position < 4; ++position) {
-        if (hToolbar[n][position] == nullptr) continue;
-        DestroyWindow(hToolbar[n][position]);
-        hToolbar[n][position] = nullptr;
-        iToolSize[n][position] = 0;
-        destroyed = true;
-    }
-    if (destroyed && !IsIconic(frame)) {
+    yyforgetmenubar(n);
+    if (yydropdockedbars(n) && !IsIconic(frame)) {
         RECT client;
         GetClientRect(frame, &client);
         SendMessageA(frame, WM_SIZE, IsZoomed(frame) ? SIZE_MAXIMIZED : SIZE_RESTORED,
@@ -220,46 +209,17 @@ void runModal(int* record) {
     }
 }
 
-// True when window lies inside frame or belongs to it through owners.
-bool dependsOn(HWND window, HWND frame) {
-    for (HWND w = window; w != nullptr; w = GetWindow(w, GW_OWNER))
-        if (w == frame || IsChild(frame, w)) return true;
-    return false;
-}
-
 // ---- frame ----
 
 void frameDestroyed(HWND frame, int* record) {
     const int n = yygetwindowindex(frame);
     const int mode = record[ViewerMode];
-    if (mode == 3) {
-        --nSemi;
-        HWND previous = n >= 0 && hPrevious[n] != nullptr ? hPrevious[n] : wWindow[0];
-        yyEnableDialogs(hLastSemi != nullptr ? hLastSemi : previous, 1);
-        if (previous != nullptr) {
-            SetActiveWindow(previous);
-            SetFocus(previous);
-        }
-    }
+    if (mode == 3) yysemimodalwindowgone(n);
     if (n >= 0) {
         yyClearMenuPrompt(hMenuRoot[n], n);
-        hMenuRoot[n] = nullptr;
-        hAccel[n] = nullptr;
-        hKBNMenuString[n] = nullptr;
-        nMenuString[n] = 0;
+        yyforgetmenubar(n);
     }
-    if (mode == 1 && n > 0) {
-        // The window goes without the window manager's close: its tables are emptied here.
-        if (n == gravim.windows.wIndex && wDC != nullptr) {
-            if (gDC == wDC) gDC = nullptr;
-            ReleaseDC(hClient[n], wDC);
-            wDC = nullptr;
-        }
-        for (int m = 1; m < MaxWindows; ++m)
-            if (m != n && wWindow[m] != nullptr && dependsOn(wWindow[m], frame)) yyforgetwindow(m);
-        if (hWinCur == frame) hWinCur = wWindow[0];
-        yyforgetwindow(n);
-    }
+    if (mode == 1 && n > 0) yyforgetmodalwindow(frame, n);  // the window manager's own close is not taken
     SetWindowLongPtrA(viewerOf(record), GWLP_USERDATA, 0);
     yysetwindowrecord(frame, nullptr);
     if (mode != 1) delete[] record;  // mode 1 frees it after its loop
@@ -320,8 +280,8 @@ LRESULT frameMessage(HWND frame, int* record, UINT message, WPARAM wParam, LPARA
         return result;
     }
     case WM_SETFOCUS:
-        hWinCur = frame;
-        hDlgCur = nullptr;
+        yysettitlewindow(frame);
+        yysetactivemodelessdialog(nullptr);
         SetFocus(viewer);
         return 0;
     case WM_CLOSE:
@@ -584,7 +544,7 @@ void yybitmapview(int slot, int x, int y, int& mode, int options, int& status) {
     if (GetFocus() == hClient[n]) SetFocus(viewer);
     ShowWindow(hClient[n], SW_HIDE);
     UpdateWindow(viewer);
-    if (mode == 3) ++nSemi;
+    if (mode == 3) yysemimodalwindowshown();
     if (!IsWindowEnabled(frame)) {
         EnableWindow(frame, TRUE);
         SetFocus(viewer);
@@ -613,7 +573,7 @@ void yybitmapviewerretarget(int n, int slot) {
 
 void yybitmapviewerrevert(int n, int* record) {
     if (record[ViewerMode] == 3) {
-        --nSemi;
+        yysemimodalwindowended();
         yyEnableDialogs(hLastSemi != nullptr ? hLastSemi : wWindow[0], 1);
     }
     HWND viewer = viewerOf(record);

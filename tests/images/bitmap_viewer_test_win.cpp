@@ -16,6 +16,7 @@
 #include "core/windows_internal_win.hpp"
 #include "event_wait_win.hpp"
 #include "graphics/graphics.hpp"
+#include "graphics/screen_win.hpp"
 #include "gui_driver_win.hpp"
 #include "images/bitmap_viewer_win.hpp"
 #include "images/bitmaps.hpp"
@@ -349,6 +350,21 @@ TEST_F(BitmapViewer, ACloseRequestEndsTheModalViewer) {
     EXPECT_TRUE(IsWindowEnabled(wWindow[0]));
     WBitmapDestroy(id);
     EXPECT_EQ(WInfoError(1), 0);
+}
+
+// The modal viewer's window goes without the window manager's close, as a modal editor's does:
+// the root window is the current window again and the screen draws on it, not on the gone one.
+TEST_F(BitmapViewer, AClosedModalViewerLeavesTheRootCurrent) {
+    const int n = child(300, 300);
+    const int id = bitmap(100, 100);
+    ASSERT_EQ(gravim.windows.wIndex, n);
+    probe = ModalProbe{n, id};
+    SetTimer(nullptr, 0, 200, closeModal);
+    EXPECT_EQ(view(id, 0, 0, 1), 0);
+    ASSERT_EQ(wWindow[n], nullptr);
+    EXPECT_EQ(gravim.windows.wIndex, 0);
+    EXPECT_EQ(WindowFromDC(gDC), hClient[0]);
+    WBitmapDestroy(id);
 }
 
 TEST_F(BitmapViewer, ModelessCloseRequestIsAnEventAndTheWindowStays) {

@@ -5,11 +5,11 @@
 
 #include "core/dialog_calls_win.hpp"
 #include "core/gravim.hpp"
+#include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "core/addon_calls_win.hpp"
 #include "graphics/screen_win.hpp"
 
 namespace {
@@ -206,25 +206,14 @@ void yywindowrevert(int& currentDialog, int flags, int& result) {
         return;
     }
     result = 0;
-    switch (record[0]) {
-    case KindEditor:
-    case KindGrid:
-    case KindBitmapViewer:
-        // The frame's own procedure comes back first, the record goes last.
+    if (const SpecialWindowCalls* calls = yyspecialwindowcalls(record); calls != nullptr && calls->revert != nullptr) {
+        // The frame's own procedure comes back first; the record is the kind's and goes with it.
         SetWindowLongPtrA(frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(yyWndProc));
         yysetwindowrecord(frame, nullptr);
-        // An editor's or grid window's record is its own and goes with it.
-        if (record[0] == KindEditor) {
-            yyeditrevert(n, record);
-            break;
-        }
-        if (record[0] == KindGrid) {
-            yygridwinrevert(n, record);
-            break;
-        }
-        yybitmapviewerrevert(n, record);
-        delete[] record;
-        break;
+        calls->revert(n, record);
+        return;
+    }
+    switch (record[0]) {
     case KindDialog: {
         dropCombinedDialog(frame, currentDialog);
         LONG style = GetWindowLongA(frame, GWL_STYLE);

@@ -8,11 +8,11 @@
 #include "core/dialog_calls_win.hpp"
 #include "core/events.hpp"
 #include "core/gravim.hpp"
+#include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "core/addon_calls_win.hpp"
 #include "graphics/graphics_internal.hpp"
 
 namespace {
@@ -23,6 +23,13 @@ constexpr UINT SystemTimerMessage = 0x118;
 int enclosingWindow(int n) {
     if (n <= 0) return -1;
     return yygetwindowindex(GetParent(wWindow[n]));
+}
+
+// Fact item of a special window n (a bitmap viewer's scroll position), 0 for any other window.
+int windowInfo(int n, int item) {
+    if (n < 0 || n >= MaxWindows) return 0;
+    const SpecialWindowCalls* calls = yyspecialwindowcalls(yywindowrecord(wWindow[n]));
+    return calls != nullptr && calls->info != nullptr ? calls->info(n, item) : 0;
 }
 
 void clientSize(int n, int& width, int& height) {
@@ -125,11 +132,12 @@ void dispatchOne(MSG& message) {
     if (offerToDialog(message)) return;
     if (HWND owner = specialOwner(message.hwnd)) {
         int* record = yywindowrecord(owner);
-        if (record[0] == KindEditor && yyeditaccelerate(record, &message)) return;
-        if (record[0] == KindGrid && yygridaccelerate(record, &message)) return;
-        if (record[0] == KindEditor || record[0] == KindGrid) {
-            translateAndDispatch(message);
-            return;
+        if (const SpecialWindowCalls* calls = yyspecialwindowcalls(record)) {
+            if (calls->accelerate != nullptr && calls->accelerate(record, &message)) return;
+            if (calls->runsOwnMenus) {
+                translateAndDispatch(message);
+                return;
+            }
         }
     }
     const int n = yygetwindowindex(message.hwnd);
@@ -205,8 +213,8 @@ int yyTranslateAccelerator(HWND window, HWND menuWindow, MSG* message) {
     const int* record = yywindowrecord(window);
     if (record != nullptr && record[0] == KindSplit && record[SplitDesignated] != 0) {
         int* pane = yywindowrecord(handleOf(record[SplitDesignated]));
-        if (pane != nullptr && pane[0] == KindEditor) return yyeditaccelerate(pane, message) ? 1 : 0;
-        if (pane != nullptr && pane[0] == KindGrid) return yygridaccelerate(pane, message) ? 1 : 0;
+        if (const SpecialWindowCalls* calls = yyspecialwindowcalls(pane); calls != nullptr && calls->accelerate != nullptr)
+            return calls->accelerate(pane, message) ? 1 : 0;
     }
     const int m = yygetwindowindex(menuWindow);
     if (m < 0 || hAccel[m] == nullptr) return 0;
@@ -275,8 +283,8 @@ void yyevent(int type, WMessageRecord& r) {
         if (r.Value3 == 2) {
             yybvi2e(static_cast<float>(r.PixelX) + 0.5f, (h - 1 - static_cast<float>(r.PixelY)) + 0.5f, r.GraphicsX,
                     r.GraphicsY, r.Win);
-            r.PixelX += yybitmapinfo(r.Win, 4);
-            r.PixelY += yybitmapinfo(r.Win, 5);
+            r.PixelX += windowInfo(r.Win, 4);
+            r.PixelY += windowInfo(r.Win, 5);
         } else {
             centre(r.PixelX, r.PixelY, r.GraphicsX, r.GraphicsY);
         }

@@ -15,11 +15,12 @@
 #include "core/email_internal.hpp"
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
+#include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "core/addon_calls_win.hpp"
+#include "core/addon_calls.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/metafiles.hpp"
@@ -137,7 +138,7 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int& flags, int me
     wWindow[0] = CreateWindowExA(0, "GRAVIMONDER", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wInstance, nullptr);
     if (wWindow[0] == nullptr) abortWith("Failed to create window - aborting.");
     yyregistersuperclass();
-    yygridregister();
+    yyregisterspecialwindows();
     probeRichEdit();
     uFindMsgString = RegisterWindowMessageA("commdlg_FindReplace");
     yyregistersubclass();

@@ -4,14 +4,12 @@
 
 #include "core/dialog_calls_win.hpp"
 #include "core/gravim.hpp"
+#include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal_win.hpp"
 
 namespace {
-
-constexpr int EditorToolbarWord = 6;   // the editor's own toolbar in its record
-constexpr int EditorFocusWord = 14;    // the editor control that takes the focus
 
 bool isInner(HWND frame) { return (GetWindowLongA(frame, GWL_STYLE) & WS_CHILD) != 0; }
 
@@ -65,8 +63,9 @@ void outerFor(int n, int clientWidth, int clientHeight, int& width, int& height)
                 width, height);
     width += iToolSize[n][1] + iToolSize[n][2];
     height += iToolSize[n][0] + iToolSize[n][3] + heightOf(wMessLine[n]);
-    if (const int* record = yywindowrecord(frame); record != nullptr && record[0] == KindEditor)
-        height += heightOf(handleOf(record[EditorToolbarWord]));
+    const int* record = yywindowrecord(frame);
+    if (const SpecialWindowCalls* calls = yyspecialwindowcalls(record); calls != nullptr && calls->barsHeight != nullptr)
+        height += calls->barsHeight(record);
 }
 
 // A split pane is sized by moving the bar, so that the pane gets the requested extent.
@@ -197,8 +196,9 @@ void yywindowraise() {
     EnableWindow(frame, TRUE);
     const int* record = yywindowrecord(frame);
     HWND focus = frame;
-    if (record != nullptr && record[0] == KindEditor) focus = handleOf(record[EditorFocusWord]);
-    else if (record != nullptr && record[0] >= KindBitmapViewer && record[0] <= KindGrid)
+    if (const SpecialWindowCalls* calls = yyspecialwindowcalls(record); calls != nullptr && calls->focus != nullptr)
+        focus = calls->focus(record);
+    else if (record != nullptr && record[0] == KindDialog)
         focus = handleOf(record[HostedWindow]);
     SetFocus(focus != nullptr ? focus : frame);
     yytitlecolour(frame);

@@ -12,10 +12,10 @@
 #include "core/dialog_calls_win.hpp"
 #include "core/events.hpp"
 #include "core/gravim.hpp"
+#include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "core/addon_calls_win.hpp"
 #include "graphics/screen_win.hpp"
 
 namespace {
@@ -172,11 +172,15 @@ void frameSized(HWND frame, WPARAM wParam) {
 // The window whose menu owns a selection: the frame, or for a pop-up the window with the main menu.
 int promptOwner(HWND frame) { return yygetwindowindex(frame); }
 
+// True when a special window's own procedure runs the menus of the frame (or pane) it holds.
+bool runsOwnMenus(HWND frame) {
+    const SpecialWindowCalls* calls = yyspecialwindowcalls(yywindowrecord(frame));
+    return calls != nullptr && calls->runsOwnMenus;
+}
+
 bool promptsAvailable(int n) {
     if (n < 0) return false;
-    const int kind = yywindowkind(wWindow[n]);
-    return hKBNMenuString[n] != nullptr || hFloatPrompt != nullptr || nMenuString[n] > 0 || kind == KindEditor ||
-           kind == KindGrid;
+    return hKBNMenuString[n] != nullptr || hFloatPrompt != nullptr || nMenuString[n] > 0 || runsOwnMenus(wWindow[n]);
 }
 
 const char* systemPrompt(UINT command) {
@@ -228,8 +232,7 @@ void menuSelected(HWND frame, WPARAM wParam, LPARAM lParam) {
         if (!text) text = yymenustringprompt(hFloatPrompt, identifier);
         if (!text) {
             HWND pane = innermostPane(frame);
-            int* record = yywindowrecord(pane);
-            if (record != nullptr && (record[0] == KindEditor || record[0] == KindGrid) && pane != frame) {
+            if (runsOwnMenus(pane) && pane != frame) {
                 // The editor or grid pane shows its own prompt, on the bar lent to it for the
                 // call: the pane's frame runs its procedure. One asking here itself gets the
                 // empty prompt.
@@ -262,8 +265,7 @@ void frameCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
             target = pane;
         }
     }
-    int* record = yywindowrecord(target);
-    if (record != nullptr && (record[0] == KindEditor || record[0] == KindGrid) && target != frame) {
+    if (runsOwnMenus(target) && target != frame) {
         SendMessageA(target, WM_COMMAND, wParam, lParam);  // the pane's frame runs its editor's or grid's procedure
     } else {
         yyinterpretmessage(EvMenu, 0, wParam, lParam, target);
@@ -345,9 +347,7 @@ LRESULT frameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: frameCommand(frame, wParam, lParam); return 0;
     case WM_INITMENUPOPUP: {
         HWND pane = innermostPane(frame);
-        const int* record = yywindowrecord(pane);
-        if (record != nullptr && (record[0] == KindEditor || record[0] == KindGrid) && pane != frame)
-            return SendMessageA(pane, message, wParam, lParam);
+        if (runsOwnMenus(pane) && pane != frame) return SendMessageA(pane, message, wParam, lParam);
         break;
     }
     case WM_CLOSE:
@@ -430,8 +430,9 @@ LRESULT clientSetCursor(HWND client, WPARAM wParam, LPARAM lParam) {
     const int n = yygetwindowindex(client);
     HCURSOR cursor = n >= 0 && hCursorWin[n] != nullptr ? hCursorWin[n] : wCursor;
     if (cursor == nullptr || LOWORD(lParam) != HTCLIENT) return DefWindowProcA(client, WM_SETCURSOR, wParam, lParam);
-    const int kind = yywindowkind(frameOf(client));
-    if (kind == 0 || kind == KindBitmapViewer) SetCursor(cursor);
+    const int* record = yywindowrecord(frameOf(client));
+    const SpecialWindowCalls* calls = yyspecialwindowcalls(record);
+    if (record == nullptr || record[0] == 0 || (calls != nullptr && calls->hostsClient)) SetCursor(cursor);
     return TRUE;
 }
 
@@ -792,12 +793,9 @@ LRESULT splitMessage(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
 bool paneAllowsClose(HWND pane) {
     int* record = yywindowrecord(pane);
     if (record == nullptr) return true;
-    switch (record[0]) {
-    case KindEditor: return yyEditCheckSave(pane, record) == 1 && yyeditcheckotherbuffers(pane, record) == 1;
-    case KindGrid: return !yygridwinunsaved(record) || yygridwinsaveprompt(record) == 1;
-    case KindSplit: return yyCloseCheck(pane) == 1;
-    default: return true;
-    }
+    if (record[0] == KindSplit) return yyCloseCheck(pane) == 1;
+    const SpecialWindowCalls* calls = yyspecialwindowcalls(record);
+    return calls == nullptr || calls->mayClose == nullptr || calls->mayClose(pane, record);
 }
 
 }  // namespace

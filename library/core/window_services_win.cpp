@@ -5,6 +5,7 @@
 #include "core/dialog_calls_win.hpp"
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
+#include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
@@ -35,9 +36,8 @@ int yygetwindowindex(HWND window) {
         if (wWindow[n] == window || hClient[n] == window) return n;
     for (int n = 1; n < MaxWindows; ++n) {
         const int* record = yywindowrecord(wWindow[n]);
-        if (record != nullptr && record[0] == KindBitmapViewer &&
-            reinterpret_cast<HWND>(record[HostedWindow]) == window)
-            return n;
+        const SpecialWindowCalls* calls = yyspecialwindowcalls(record);
+        if (calls != nullptr && calls->hostsClient && handleOf(record[HostedWindow]) == window) return n;
     }
     return -1;
 }

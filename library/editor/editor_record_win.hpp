@@ -10,12 +10,27 @@
 
 #include <cstddef>
 
-#include "core/addon_calls_win.hpp"
+#include "editor/buffer_store.hpp"
 #include "editor/editor.hpp"
 
 constexpr int EditorBuffers = 35;
 constexpr int EditorTextLimit = 104857500;
 constexpr int EditorControlId = 1002, EditorToolbarId = 1001, EditorCommandLineId = 1004, EditorPromptId = 1005;
+
+// Installs the editor window's table with the window manager (when the library is assembled).
+void yyeditinstallkind();
+// Offers a message to an editor window's find dialog and accelerator tables; true when consumed.
+bool yyeditaccelerate(int* record, MSG* message);
+// 1 when the editor may close (read-only, no prompting, unchanged, or saved or dropped), 0 on
+// Cancel.
+int yyEditCheckSave(HWND frame, int* record);
+// Multi-buffer editors: asks for each other buffer that needs saving in turn; 1 lets the close
+// go on, 0 on the first Cancel.
+int yyeditcheckotherbuffers(HWND frame, int* record);
+// Turning window n back into a plain child: destroys the editor's menus, accelerator tables,
+// controls, toolbar, status bar and find dialog, its font and open buffer files, and frees the
+// record (the editor's own type). The window manager restores the frame's procedure before.
+void yyeditrevert(int n, int* record);
 
 // Command identifiers.
 enum EditorCommand : int {

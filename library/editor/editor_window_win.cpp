@@ -5,6 +5,7 @@
 
 #include <richedit.h>
 
+#include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
 #include "dialogs/menus_win.hpp"
@@ -34,6 +35,23 @@ void yyeditfreeresources(EditorWindowRecord& r) {
         if (file != nullptr && file != INVALID_HANDLE_VALUE) CloseHandle(file);
         file = nullptr;
     }
+}
+
+void yyeditinstallkind() {
+    SpecialWindowCalls calls;
+    calls.accelerate = yyeditaccelerate;
+    calls.mayClose = [](HWND frame, int* record) {
+        return yyEditCheckSave(frame, record) == 1 && yyeditcheckotherbuffers(frame, record) == 1;
+    };
+    calls.revert = yyeditrevert;
+    calls.focus = [](const int* record) {
+        return editorWindow(reinterpret_cast<const EditorWindowRecord*>(record)->FocusControl);
+    };
+    calls.barsHeight = [](const int* record) {
+        return heightOf(editorWindow(reinterpret_cast<const EditorWindowRecord*>(record)->Toolbar));
+    };
+    calls.runsOwnMenus = true;
+    yysetspecialwindowcalls(KindEditor, calls);
 }
 
 bool yyeditaccelerate(int* words, MSG* message) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/gravim.hpp"
+#include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
 #include "dialogs/control_classes_win.hpp"
@@ -94,6 +95,17 @@ void yygridregister() {
     hooks.windowGrid = currentWindowGrid;
     yysetgridfieldhooks(hooks);
     bPrintSetsReady = 0;
+}
+
+void yygridinstallkind() {
+    SpecialWindowCalls calls;
+    calls.registerClasses = yygridregister;
+    calls.accelerate = yygridaccelerate;
+    calls.mayClose = [](HWND, int* record) { return !yygridwinunsaved(record) || yygridwinsaveprompt(record) == 1; };
+    calls.revert = yygridwinrevert;
+    calls.focus = [](const int* record) { return handleOf(record[HostedWindow]); };
+    calls.runsOwnMenus = true;
+    yysetspecialwindowcalls(KindGrid, calls);
 }
 
 GridWindowRecord* yygridwindowofframe(HWND frame) {

@@ -9,6 +9,7 @@
 #include "core/callback_guard.hpp"
 #include "core/events.hpp"
 #include "core/gravim.hpp"
+#include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
@@ -569,6 +570,18 @@ void yybitmapviewerretarget(int n, int slot) {
     showBitmap(n, record, slot, -1, -1);
     InvalidateRect(viewerOf(record), nullptr, FALSE);
     UpdateWindow(viewerOf(record));
+}
+
+void yybitmapviewerinstallkind() {
+    SpecialWindowCalls calls;
+    calls.revert = [](int n, int* record) {
+        yybitmapviewerrevert(n, record);
+        delete[] record;
+    };
+    calls.focus = [](const int* record) { return handleOf(record[HostedWindow]); };
+    calls.info = yybitmapinfo;
+    calls.hostsClient = true;
+    yysetspecialwindowcalls(KindBitmapViewer, calls);
 }
 
 void yybitmapviewerrevert(int n, int* record) {

@@ -6,6 +6,15 @@
 
 constexpr int BitmapSlots = 51;  // slots 0..50; BitmapIdentifier = slot + 1
 
+// Installs the bitmap viewer's table with the window manager (when the library is assembled).
+void yybitmapviewerinstallkind();
+// Facts of the bitmap viewer in window n: 3 the shown bitmap, 4 and 5 the scroll positions,
+// 101 and 102 the image size, 103 the bottom edge; 0 for any other window or item.
+int yybitmapinfo(int window, int item);
+// Turning window n back into a plain child: destroys the viewer and shows the client area again.
+// The window manager restores the frame's procedure before and frees the record after.
+void yybitmapviewerrevert(int n, int* record);
+
 // Bitmap store. The yy routines take the slot number (identifier - 1) and report through status.
 // Makes a bitmap in the first free slot below gravim.images.bitmapLimit; identifier 0 when none.
 void yybitmapcreate(int& identifier, int width, int height, int colour);

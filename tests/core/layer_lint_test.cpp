@@ -1,9 +1,12 @@
 // layer_lint_test.cpp - the layers include only downward: the base and the window manager
 // (library/core) nothing of the dialog manager or the add-ons, and the library nothing of the
-// programs. (Page setup in the dialog manager works on the printer layer's settings.)
+// programs; the window manager tells no kind of special window from another. (Page setup in the
+// dialog manager works on the printer layer's settings.)
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -32,6 +35,23 @@ std::vector<std::string> includesOf(const fs::path& under, const std::vector<std
     return found;
 }
 
+// Every line of the .cpp files under `under` whose code (comments left out) matches `pattern`.
+std::vector<std::string> codeLinesMatching(const fs::path& under, const std::regex& pattern) {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::recursive_directory_iterator(under)) {
+        if (!entry.is_regular_file() || entry.path().extension() != ".cpp") continue;
+        std::istringstream text(readWholeFile(entry.path().string()));
+        int number = 0;
+        for (std::string line; std::getline(text, line);) {
+            ++number;
+            const std::string code = line.substr(0, line.find("//"));
+            if (std::regex_search(code, pattern))
+                found.push_back(entry.path().filename().string() + ":" + std::to_string(number) + ": " + line);
+        }
+    }
+    return found;
+}
+
 std::string joined(const std::vector<std::string>& lines) {
     std::string all;
     for (const std::string& line : lines) all += "\n  " + line;
@@ -47,6 +67,18 @@ TEST(Layers, CoreIncludesNothingOfTheDialogManagerOrTheAddOns) {
 TEST(Layers, LibraryIncludesNothingOfThePrograms) {
     const auto found = includesOf(sourceRoot() / "library", {"viewer", "checker", "standin"});
     EXPECT_TRUE(found.empty()) << "upward includes:" << joined(found);
+}
+
+}  // namespace
+
+namespace {
+
+// What the window manager asks of an editor, a grid window or a bitmap viewer goes through the
+// table their kind installs (core/window_kinds_win.hpp): core compares no record with their kinds.
+TEST(Layers, CoreTestsNoKindOfSpecialWindow) {
+    const auto found = codeLinesMatching(sourceRoot() / "library" / "core",
+                                         std::regex(R"(\bKind(Editor|Grid|BitmapViewer)\b)"));
+    EXPECT_TRUE(found.empty()) << "kind tests:" << joined(found);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "assembly/assemble.hpp"
 #include "core/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&classes);
+    yyassemblelibrary();
     WindowOpen(WinHidden);
     WDialogLoad(503);
     WDialogShow(-1, -1, 0, 2);

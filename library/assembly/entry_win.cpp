@@ -1,11 +1,12 @@
-// entry_win.cpp - the process entry: runs the program's main routine and ends the run.
-// Alone in its file so that test programs with their own main do not pull it in.
+// entry_win.cpp - the process entry: assembles the library, runs the program's main routine and
+// ends the run. Alone in its file so that test programs with their own main do not pull it in.
 #include <windows.h>
 
 #include <cstdio>
 #include <exception>
 #include <string>
 
+#include "assembly/assemble.hpp"
 #include "core/os.hpp"
 #include "core/startup.hpp"
 
@@ -26,6 +27,7 @@ LONG WINAPI reportException(EXCEPTION_POINTERS* exception) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     SetUnhandledExceptionFilter(reportException);
     try {
+        yyassemblelibrary();
         applicationMain();
     } catch (const std::exception& failure) {
         IOsExitProgram(std::string("Unhandled exception: ") + failure.what(), 3);

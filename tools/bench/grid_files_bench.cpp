@@ -1,12 +1,14 @@
 // grid_files_bench.cpp - the grid's CSV reader and writer against Python's csv module, run by
-// hand: 100,000 rows of 10 columns (4 text, 3 integer, 3 double; 1,000,000 cells) held in plain
-// tables behind GridFileCells, written by yygridsavecsv (also with every cell's text made
-// beforehand, the writer without the numbers' formatting) and read back by yygridloadcsv; then
-// Python's csv module reads the same file into lists and writes them. Best of five runs each.
+// hand: 100,000 rows (times the scale) of 10 columns (4 text, 3 integer, 3 double; 1,000,000
+// cells) held in plain tables behind GridFileCells, written by yygridsavecsv and read back by
+// yygridloadcsv; Python's csv module reads the same file into lists and writes them. The four
+// run in turn, five rounds (at least; "-rN"), ours each in a process of its own, Python's in its
+// own interpreter timing itself; minimum, median and peak memory of each. Both sides must read
+// the same number of rows and cells, and our read must give back every cell of the last row.
 //
 // Build against a Release library without sanitizers (see docs/performance.md):
-//   clang++ -std=c++20 -O2 -Ilibrary tools/bench/grid_files_bench.cpp build/bench/libgravimonder.a
-// Usage: grid_files_bench   (writes bench-grid.csv and bench-python.csv in the current folder)
+//   clang++ -std=c++20 -O2 -Ilibrary tools/bench/grid_files_bench.cpp build/bench/libgravimonder.a -lz
+// Usage: grid_files_bench [-rN] [scale]   (writes bench-grid.csv and bench-python.csv here)
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +24,8 @@
 
 namespace {
 
-constexpr int rows = 100000, columnCount = 10, runs = 5;
+constexpr int columnCount = 10;
+int rows = 100000;
 constexpr int types[columnCount] = {GridText, GridInteger, GridDouble, GridText, GridInteger,
                                 GridDouble, GridText, GridInteger, GridDouble, GridText};
 constexpr const char* format = "(F14.4)";
@@ -83,22 +86,42 @@ public:
     std::vector<std::vector<char>> has;
 };
 
-// The same grid with every cell's text made beforehand: the writer alone, without the numbers'
-// formatting.
-class GivenTexts final : public BenchGrid {
-public:
-    explicit GivenTexts(BenchGrid& grid) : shown(columnCount, std::vector<std::string>(rows)) {
-        for (int c = 0; c < columnCount; ++c)
-            for (int r = 0; r < rows; ++r) shown[c][r] = grid.cellText(c, r);
-    }
-    std::string cellText(int c, int r) override { return shown[c][r]; }
-    std::vector<std::vector<std::string>> shown;
+// One run of Python's csv module, in an interpreter of its own: "read" loads the file into lists,
+// "write" loads it (untimed) and writes the lists. Its seconds, its peak memory and what it read.
+struct PythonRun {
+    double seconds = 0, peakMegabytes = 0;
+    long rows = 0, cells = 0;
 };
-
+PythonRun python(const char* what) {
+    std::ofstream("bench-python.py") << R"(import csv, resource, sys, time
+t0 = time.perf_counter()
+with open('bench-grid.csv', newline='', encoding='latin-1') as f:
+    rows = list(csv.reader(f))
+t1 = time.perf_counter()
+if sys.argv[1] == 'write':
+    with open('bench-python.csv', 'w', newline='', encoding='latin-1') as f:
+        csv.writer(f).writerows(rows)
+    t0, t1 = t1, time.perf_counter()
+print(t1 - t0, resource.getrusage(resource.RUSAGE_SELF).ru_maxrss / 1024, len(rows), sum(map(len, rows)))
+)";
+    PythonRun run;
+    const std::string command = std::string("/usr/bin/python3 bench-python.py ") + what;
+    std::FILE* out = popen(command.c_str(), "r");
+    if (out == nullptr ||
+        std::fscanf(out, "%lf %lf %ld %ld", &run.seconds, &run.peakMegabytes, &run.rows, &run.cells) != 4) {
+        std::printf("python did not run\n");
+        std::exit(1);
+    }
+    pclose(out);
+    return run;
+}
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const int rounds = bench::roundsArgument(argc, argv);
+    const int scale = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
+    rows *= scale;
     BenchGrid grid;
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columnCount; ++c) {
@@ -108,41 +131,43 @@ int main() {
             grid.has[c][r] = 1;
         }
     }
-    const double save = bench::bestOf(runs, [&] { yygridsavecsv(grid, "bench-grid.csv", {}, {}, {}, {}, 0); });
-    GivenTexts given(grid);
-    const double saveGiven = bench::bestOf(runs, [&] { yygridsavecsv(given, "bench-given.csv", {}, {}, {}, {}, 0); });
+    yygridsavecsv(grid, "bench-grid.csv", {}, {}, {}, {}, 0);
+    // Our read gives back the cells (checked here, once, outside the timed runs).
     BenchGrid back;
-    const double load = bench::bestOf(runs, [&] { yygridloadcsv(back, "bench-grid.csv", 0, 0); });
-    for (int c = 0; c < columnCount; ++c)
-        if (back.cellText(c, rows - 1) != grid.cellText(c, rows - 1)) {
-            std::printf("column %d read back differently\n", c + 1);
-            return 1;
-        }
-
-    std::ofstream("bench-python.py") << R"(import csv, time
-read = write = 1e30
-for i in range()" << runs << R"():
-    t0 = time.perf_counter()
-    with open('bench-grid.csv', newline='', encoding='latin-1') as f:
-        rows = list(csv.reader(f))
-    t1 = time.perf_counter()
-    with open('bench-python.csv', 'w', newline='', encoding='latin-1') as f:
-        csv.writer(f).writerows(rows)
-    t2 = time.perf_counter()
-    read, write = min(read, t1 - t0), min(write, t2 - t1)
-print(read, write, len(rows))
-)";
-    std::FILE* python = popen("/usr/bin/python3 bench-python.py", "r");
-    double pythonRead = 0, pythonWrite = 0;
-    int pythonRows = 0;
-    if (python == nullptr || std::fscanf(python, "%lf %lf %d", &pythonRead, &pythonWrite, &pythonRows) != 3) {
-        std::printf("python did not run\n");
-        return 1;
+    yygridloadcsv(back, "bench-grid.csv", 0, 0);
+    bool same = true;
+    for (int c = 0; c < columnCount; ++c) same = same && back.cellText(c, rows - 1) == grid.cellText(c, rows - 1);
+    BenchGrid into;  // each run reads into its own process's copy
+    bench::Figures save, load, pythonWrite, pythonRead;
+    for (int round = 0; round < rounds; ++round) {
+        auto add = [](bench::Figures& f, double seconds, double megabytes) {
+            f.seconds.push_back(seconds);
+            f.peakMegabytes = std::max(f.peakMegabytes, megabytes);
+        };
+        bench::Run run = bench::inChild({"save", [&] { yygridsavecsv(grid, "bench-ours.csv", {}, {}, {}, {}, 0); }});
+        add(save, run.seconds, run.peakMegabytes);
+        PythonRun p = python("write");
+        add(pythonWrite, p.seconds, p.peakMegabytes);
+        run = bench::inChild({"load", [&] { yygridloadcsv(into, "bench-grid.csv", 0, 0); }});
+        add(load, run.seconds, run.peakMegabytes);
+        p = python("read");
+        add(pythonRead, p.seconds, p.peakMegabytes);
+        same = same && p.rows == rows && p.cells == static_cast<long>(rows) * columnCount;
     }
-    pclose(python);
-    std::printf("cells %d, file %ld bytes\n", rows * columnCount, static_cast<long>(std::ifstream("bench-grid.csv", std::ios::binary | std::ios::ate).tellg()));
-    std::printf("write: ours %.3f s (%.3f s with the cell texts made beforehand), python %.3f s\n", save, saveGiven,
-                pythonWrite);
-    std::printf("read:  ours %.3f s, python %.3f s (%d rows)\n", load, pythonRead, pythonRows);
-    return 0;
+    bench::machineLine();
+    const long bytes = static_cast<long>(std::ifstream("bench-grid.csv", std::ios::binary | std::ios::ate).tellg());
+    std::printf("scale %d: %d rows, %d cells, file %ld bytes; %d rounds in turn; Python's peak is its whole\n"
+                "interpreter's, ours the memory a run added (the tables of cells are there before it)\n\n",
+                scale, rows, rows * columnCount, bytes, rounds);
+    std::printf("| | ours min s | ours median s | Python min s | Python median s | median ratio | ours peak MB | "
+                "Python peak MB |\n|---|---|---|---|---|---|---|---|\n");
+    auto line = [](const char* name, const bench::Figures& ours, const bench::Figures& theirs) {
+        std::printf("| %s | %.3f | %.3f | %.3f | %.3f | %.2f | %.0f | %.0f |\n", name, ours.minimum(), ours.median(),
+                    theirs.minimum(), theirs.median(), ours.median() / theirs.median(), ours.peakMegabytes,
+                    theirs.peakMegabytes);
+    };
+    line("read (file to cells)", load, pythonRead);
+    line("write (cells to file)", save, pythonWrite);
+    bench::sameWork("both read every row and cell of the file, ours gives back the last row's cells", same);
+    return same ? 0 : 1;
 }

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "assembly/assemble.hpp"
+#include "assembly/assemble.hpp"
 #include "core/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
@@ -63,6 +64,7 @@ bool inOrder(GridControlRecord* g, int column, int rows, bool descending) {
 int main(int argc, char** argv) {
     const int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    yyassemblelibrary();
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&classes);
     yyassemblelibrary();

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "core/errors.hpp"
+#include "assembly/assemble.hpp"
 #include "core/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "grid/grid.hpp"
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    yyassemblelibrary();
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&classes);
     WindowOpen(WinHidden);

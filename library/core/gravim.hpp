@@ -290,7 +290,7 @@ struct DialogState {
 
 // Hardcopy drivers (subsystem 6): the printer, plotter and window-dump settings, the driver
 // frame's selection, options and names, and the output file layer's error flag. Written by
-// hardcopy/printer_settings.hpp, hardcopy/hardcopy.hpp, the drivers and hardcopy/output_file.hpp
+// hardcopy/printer_settings.hpp, hardcopy/hardcopy.hpp, the drivers and core/output_file.hpp
 // (WInitialise clears them first); read by the drivers and the screen device's window dump. The
 // page facts that the graphics core reads are in GraphicsState (driverNumber, pageDrawn, ...).
 struct HardcopyState {

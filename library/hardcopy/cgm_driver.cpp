@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "graphics/cgm_encoder.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
@@ -19,7 +20,6 @@
 #include "graphics/graphics_internal.hpp"
 #include "hardcopy/gdi_drivers.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
-#include "hardcopy/output_file.hpp"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <array>
 
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics_internal.hpp"
 #include "hardcopy/dithering.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
-#include "hardcopy/output_file.hpp"
 
 namespace {
 

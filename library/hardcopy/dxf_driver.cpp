@@ -8,13 +8,13 @@
 #include <string_view>
 
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics.hpp"
 #include "hardcopy/dxf_driver.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/number_fields.hpp"
-#include "hardcopy/output_file.hpp"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include "core/addon_calls.hpp"
 #include "core/gravim.hpp"
 #include "core/os.hpp"
+#include "core/output_file.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics_internal.hpp"
 #include "hardcopy/hardcopy.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
-#include "hardcopy/output_file.hpp"
 
 namespace {
 

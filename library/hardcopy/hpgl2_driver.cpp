@@ -6,13 +6,13 @@
 #include <string>
 
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics.hpp"
 #include "hardcopy/dithering.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/number_fields.hpp"
-#include "hardcopy/output_file.hpp"
 #include "hardcopy/plotter_writers.hpp"
 
 namespace {

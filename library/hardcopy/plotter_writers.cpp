@@ -8,10 +8,10 @@
 #include <cstdint>
 
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/gdi_drivers.hpp"
 #include "hardcopy/number_fields.hpp"
-#include "hardcopy/output_file.hpp"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
-#include "hardcopy/output_file.hpp"
 #include "hardcopy/postscript_driver.hpp"
 #include "hardcopy/postscript_writer.hpp"
 

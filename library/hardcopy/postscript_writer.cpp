@@ -6,9 +6,9 @@
 #include <cstdio>
 
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
-#include "hardcopy/output_file.hpp"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/gradient_fill.hpp"
 #include "graphics/graphics_internal.hpp"
 #include "hardcopy/dithering.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
-#include "hardcopy/output_file.hpp"
 #include "hardcopy/software_raster.hpp"
 #include "images/image_files.hpp"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/gravim.hpp"
-#include "hardcopy/output_file.hpp"
+#include "core/output_file.hpp"
 #include "hardcopy/raster_dump.hpp"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
-#include "hardcopy/output_file.hpp"
 #include "hardcopy/raster_dump.hpp"
 #include "hardcopy/software_raster.hpp"
 

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/gdi_drivers.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
-#include "hardcopy/output_file.hpp"
 #include "hardcopy/postscript_writer.hpp"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <new>
 
 #include "core/gravim.hpp"
-#include "hardcopy/output_file.hpp"
+#include "core/output_file.hpp"
 #include "images/png_helpers.hpp"
 
 namespace {

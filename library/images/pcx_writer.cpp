@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "core/gravim.hpp"
-#include "hardcopy/output_file.hpp"
+#include "core/output_file.hpp"
 #include "images/image_encoders.hpp"
 #include "images/image_writers.hpp"
 #include "images/raster_reader.hpp"

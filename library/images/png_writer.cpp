@@ -9,7 +9,7 @@
 
 #include "core/files.hpp"
 #include "core/gravim.hpp"
-#include "hardcopy/output_file.hpp"
+#include "core/output_file.hpp"
 #include "images/image_encoders.hpp"
 #include "images/image_writers.hpp"
 #include "images/png_helpers.hpp"

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/hardcopy.hpp"
-#include "hardcopy/output_file.hpp"
 #include "hardcopy/plotter_writers.hpp"
 #include "hardcopy/printer_settings.hpp"
 #include "plotter_support.hpp"

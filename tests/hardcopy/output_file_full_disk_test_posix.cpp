@@ -6,8 +6,8 @@
 #include <string>
 
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "file_size_limit_posix.hpp"
-#include "hardcopy/output_file.hpp"
 #include "scratch.hpp"
 
 namespace {

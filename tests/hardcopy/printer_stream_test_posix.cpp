@@ -8,10 +8,10 @@
 #include <string>
 
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
-#include "hardcopy/output_file.hpp"
 #include "hardcopy/printer_settings.hpp"
 #include "hardcopy/raster_dump.hpp"
 #include "hardcopy/software_raster.hpp"

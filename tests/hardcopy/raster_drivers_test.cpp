@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics.hpp"
 #include "hardcopy/hardcopy.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/image_driver.hpp"
-#include "hardcopy/output_file.hpp"
 #include "hardcopy/printer_settings.hpp"
 #include "hardcopy/raster_dump.hpp"
 #include "hardcopy/software_raster.hpp"

@@ -16,10 +16,10 @@
 
 #include "../hardcopy/raster_support.hpp"
 #include "core/gravim.hpp"
+#include "core/output_file.hpp"
 #include "file_bytes.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
-#include "hardcopy/output_file.hpp"
 #include "images/image_encoders.hpp"
 #include "images/image_files.hpp"
 #include "images/image_writers.hpp"

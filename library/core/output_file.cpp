@@ -1,8 +1,8 @@
-// output_file.cpp - the hardcopy output file units and the print command runner.
+// output_file.cpp - the buffered output file units and the print command runner.
 // A unit collects small writes (the drivers write many short lines) and hands them to the
 // system in blocks; every block that cannot be written whole, and a failing close, is reported
 // as the write failing.
-#include "hardcopy/output_file.hpp"
+#include "core/output_file.hpp"
 
 #include <algorithm>
 #include <array>

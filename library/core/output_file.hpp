@@ -1,5 +1,5 @@
-// output_file.hpp - the hardcopy output file: units that file drivers and image writers write
-// through, CR LF lines, direct handle writes, and print commands (library-internal).
+// output_file.hpp - the buffered output file: units that the hardcopy file drivers and the image
+// writers write through, CR LF lines, direct handle writes, and print commands (library-internal).
 #pragma once
 
 #include <string_view>

@@ -1,11 +1,11 @@
-// output_file_test.cpp - the hardcopy output file: CR LF lines, direct handle writes in their
+// output_file_test.cpp - the buffered output file: CR LF lines, direct handle writes in their
 // place, truncation, long names, open and write failures, and print commands that cannot run.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "core/gravim.hpp"
-#include "hardcopy/output_file.hpp"
+#include "core/output_file.hpp"
 #include "scratch.hpp"
 
 namespace {

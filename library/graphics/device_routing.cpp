@@ -4,8 +4,8 @@
 #include <cstddef>
 
 #include "core/gravim.hpp"
+#include "graphics/addon_ports.hpp"
 #include "graphics/devices.hpp"
-#include "hardcopy/hardcopy_drivers.hpp"
 
 namespace {
 
@@ -37,7 +37,7 @@ void yygdrv(int opcode) {
 void yyhdrv(int opcode) {
     if (gravim.graphics.hardcopyActive <= 0) return;
     if (deviceTap != nullptr) deviceTap(DeviceSide::Hardcopy, opcode);
-    xxhcif(opcode);
+    yyhardcopyport().driver(opcode);
 }
 
 void yypolygonsize(int count) {

@@ -4,14 +4,13 @@
 
 #include "core/gravim.hpp"
 #include "core/strings_internal.hpp"
+#include "graphics/addon_ports.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/fonts_internal.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/graphics_internal.hpp"
 #include "graphics/presentation_internal.hpp"
-#include "hardcopy/hardcopy.hpp"
-#include "hardcopy/hardcopy_drivers.hpp"
 
 namespace {
 
@@ -83,7 +82,7 @@ void IGrInit(std::string_view options, int, int, int) {
     yychspace(0);
     WGrVFontStandard(0);
     g.pageDrawn = 0;
-    IGrHardCopy("S", " ");
+    yyhardcopyport().stop();
 
     // The driver starts afresh; option "P" keeps what was set for the driver before.
     const bool keep = yyopt(options, "P") && g.driverNumber != 0;
@@ -95,11 +94,11 @@ void IGrInit(std::string_view options, int, int, int) {
     }
     g.OperandValue = keep ? -998 : 0;
     std::fill(h.HardcopyOptions + 1, h.HardcopyOptions + 30, 0);
-    xxhcif(OpInitialise);
+    yyhardcopyport().driver(OpInitialise);
     g.OperandValue = 0;
     if (keep) {
         h.outputFile = savedFile;
-        for (const int option : OptionsKept) IGrHardCopyOptions(option, saved[option]);
+        for (const int option : OptionsKept) yyhardcopyport().option(option, saved[option]);
     }
 
     IGrUnits(0, 0, 1, 1);

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "dialogs/dialogs_internal_win.hpp"
+#include "graphics/addon_ports.hpp"
 #include "graphics/metafiles.hpp"
 #include "graphics/screen_win.hpp"
-#include "hardcopy/printer_layer_win.hpp"
 
 HDC MetafileDC[MetafileSlots];
 HENHMETAFILE hMetafile[MetafileSlots];
@@ -22,8 +22,9 @@ bool validIndex(int index) { return index >= 0 && index < MetafileSlots; }
 // screen's context. `printer` says which, for giving it back.
 HDC referenceDevice(bool& printer) {
     printer = false;
-    if (GotPrName != 0) {
-        HDC ic = CreateICA(lpPrintDriver, lpPrintType, nullptr, nullptr);
+    std::string driver, device;
+    if (yyhardcopyport().printerNames(driver, device)) {
+        HDC ic = CreateICA(driver.c_str(), device.c_str(), nullptr, nullptr);
         if (ic != nullptr) {
             printer = true;
             return ic;

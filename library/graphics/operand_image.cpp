@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/gravim.hpp"
+#include "graphics/addon_ports.hpp"
 #include "graphics/devices.hpp"
-#include "images/image_files.hpp"
 
 bool yyloadoperandimage(int width, int height, std::vector<int>& pixels) {
     GraphicsState& g = gravim.graphics;
@@ -22,7 +22,7 @@ bool yyloadoperandimage(int width, int height, std::vector<int>& pixels) {
     const int savedError = core.lastError, savedLevel = core.debugLevel;
     core.lastError = 0;
     core.debugLevel = 0;
-    IGrLoadImageData(g.OperandText.trimmed(), pixels);
+    yyimageport().loadImageData(g.OperandText.trimmed(), pixels);
     core.debugLevel = savedLevel;
     if (core.lastError != 0) {
         g.OperandValue = core.lastError;

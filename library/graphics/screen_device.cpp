@@ -9,14 +9,13 @@
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
 #include "core/os_internal.hpp"
+#include "graphics/addon_ports.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/gradient_fill.hpp"
 #include "graphics/graphics_internal.hpp"
 #include "graphics/metafiles.hpp"
 #include "graphics/screen_primitives.hpp"
-#include "hardcopy/printer_layer.hpp"
-#include "images/image_files.hpp"
 
 namespace {
 
@@ -132,14 +131,15 @@ void dumpToPrinter() {
     const int* const dump = h.printImageOptions;
     const std::string name(g.OperandText.trimmed());
     int error = 0;
-    yywindumpstart(dump[1], dump[2], dump[3], dump[4], error, dump[5], dump[8], name.c_str());
+    const HardcopyPort& printer = yyhardcopyport();
+    printer.windowDumpStart(dump[1], dump[2], dump[3], dump[4], error, dump[5], dump[8], name.c_str());
     if (error != 0) {
         yyerror(1, "YYGAPI");
         return;
     }
-    yywindumpblit(g.clipPixelX1, row(g.clipPixelY2), g.clipPixelX2, row(g.clipPixelY1), error);
+    printer.windowDumpBlit(g.clipPixelX1, row(g.clipPixelY2), g.clipPixelX2, row(g.clipPixelY1), error);
     if (error != 0) yyerror(64, "YYGAPI");
-    yywindumpend();
+    printer.windowDumpEnd();
 }
 
 void font() {
@@ -323,7 +323,7 @@ void image() {
     default: break;
     }
     const std::string name(g.OperandText.trimmed());
-    yyloadimage(px(1), 0, x1, y1, x2, y2, py(1), py(3), g.rotation, saturated(xOffset), saturated(yOffset), g.OperandValue,
+    yyimageport().drawImage(px(1), x1, y1, x2, y2, py(1), py(3), g.rotation, saturated(xOffset), saturated(yOffset), g.OperandValue,
                 g.OperandCount, name.c_str());
 }
 

@@ -2,17 +2,17 @@
 #include "core/windows.hpp"
 #include "core/windows_internal_win.hpp"
 #include "dialogs/show_internal_win.hpp"
+#include "graphics/addon_ports.hpp"
 #include "graphics/metafiles.hpp"
 #include "graphics/screen_win.hpp"
 #include "graphics/surface_targets.hpp"
-#include "images/bitmaps.hpp"
 
 void yygrtargetnone() { yygrselectnone(); }
 
 void yygrtargetwindow(int n) { WindowSelect(n); }
 
 void yygrtargetbitmap(int slot, int& status, int& width, int& height) {
-    yybitmapselect(slot, status, width, height);
+    yyimageport().selectBitmap(slot, status, width, height);
 }
 
 void yygrtargetfield(int& field, int& width, int& height) { yyfieldselect(field, width, height); }

@@ -3,11 +3,11 @@
 
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
+#include "graphics/addon_ports.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/fonts_internal.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/graphics_internal.hpp"
-#include "images/bitmaps.hpp"
 
 namespace {
 
@@ -156,10 +156,11 @@ void yye2i(float ux, float uy, float& px, float& py) {
 
 void yybvi2e(float px, float py, float& ux, float& uy, int window) {
     const GraphicsState& g = gravim.graphics;
-    const float w = static_cast<float>(yybitmapinfo(window, 101));
-    const float h = static_cast<float>(yybitmapinfo(window, 102));
-    const float s = static_cast<float>(yybitmapinfo(window, 4));
-    const float b = static_cast<float>(yybitmapinfo(window, 103));
+    const auto info = yyimageport().bitmapViewerInfo;
+    const float w = static_cast<float>(info(window, 101));
+    const float h = static_cast<float>(info(window, 102));
+    const float s = static_cast<float>(info(window, 4));
+    const float b = static_cast<float>(info(window, 103));
     if (w <= 0 || h <= 0) return;  // no bitmap shown: nothing to measure against
     ux = g.unitsX1 + (px + s - g.areaX1 * w) * g.unitsWidth / (g.areaWidth * w);
     uy = g.unitsY1 + (py + (h - b) - g.areaY1 * h) * g.unitsHeight / (g.areaHeight * h);

@@ -1,14 +1,17 @@
-// driver_dispatch.cpp - the dispatcher from opcodes to the numbered hardcopy drivers, and what
-// every driver shares at its initialisation and opening.
+// driver_dispatch.cpp - the dispatcher from opcodes to the numbered hardcopy drivers, installed as
+// graphics' hardcopy port, and what every driver shares at its initialisation and opening.
 #include <algorithm>
 #include <array>
 
 #include "core/gravim.hpp"
 #include "core/output_file.hpp"
+#include "graphics/addon_ports.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics_internal.hpp"
 #include "hardcopy/dithering.hpp"
+#include "hardcopy/hardcopy.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
+#include "hardcopy/printer_layer.hpp"
 
 namespace {
 
@@ -17,7 +20,23 @@ std::array<HardcopyDriver, 13> drivers = {
     nullptr, xxhpgl, xxpost, xxsvg, xxrast, nullptr, xximag, nullptr, xxdxf, xxcgm, xxwin, xxwmf, xxhpgl2,
 };
 
+// Graphics reaches the drivers only through its port: installed before main, so that a program
+// or test that has the frame has it answering graphics from the start.
+[[maybe_unused]] const bool portInstalled = (yyhardcopyinstallport(), true);
+
 }  // namespace
+
+void yyhardcopyinstallport() {
+    HardcopyPort port;
+    port.driver = xxhcif;
+    port.stop = [] { IGrHardCopy("S", " "); };
+    port.option = IGrHardCopyOptions;
+    port.windowDumpStart = yywindumpstart;
+    port.windowDumpBlit = yywindumpblit;
+    port.windowDumpEnd = yywindumpend;
+    port.printerNames = yyprinternames;
+    yysethardcopyport(port);
+}
 
 void xxhcif(int opcode) {
     const int number = gravim.hardcopy.hardcopyDriverNumber;

@@ -37,6 +37,11 @@ void yyresetdxfdriver();
 // program start (open output files closed): a fuzz input or a test starts from a clean state.
 void yyresethardcopy();
 
+// Installs hardcopy's answers to graphics (graphics/addon_ports.hpp): the frame above, the stop,
+// the options, the window dump and the chosen printer. Done while the program starts wherever
+// the frame is part of it.
+void yyhardcopyinstallport();
+
 // What every driver's OpInitialise does first: answers the driver query (true when it was one),
 // else stores the common option defaults (yydefh) and goes on with its own.
 bool yyhardcopyquery(int driver);

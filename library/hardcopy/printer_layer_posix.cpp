@@ -14,3 +14,4 @@ void yywprinfo(int, int& longSide, int& shortSide, int& width, int& height, int&
 void yywindumpstart(int, int, int, int, int& error, int, int, const char*) { error = 1; }
 void yywindumpblit(int, int, int, int, int& error) { error = 1; }
 void yywindumpend() {}
+bool yyprinternames(std::string&, std::string&) { return false; }

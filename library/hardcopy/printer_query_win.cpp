@@ -22,6 +22,13 @@ short prSize = 0, prLength = 0, prWidth = 0, prScale = 0, prSource = 0, prQualit
       prDuplex = 0, prYRes = 0, prTTOption = 0, prCollate = 0;
 DWORD prMedia = 0, prDither = 0;
 
+bool yyprinternames(std::string& driver, std::string& device) {
+    if (GotPrName == 0) return false;
+    driver = lpPrintDriver;
+    device = lpPrintType;
+    return true;
+}
+
 namespace {
 
 constexpr int invalidPrinterName = 1801;  // ERROR_INVALID_PRINTER_NAME

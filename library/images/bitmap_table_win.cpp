@@ -12,6 +12,7 @@
 #include "images/bitmaps.hpp"
 #include "images/bitmap_table_win.hpp"
 #include "images/bitmaps_win.hpp"
+#include "images/image_files.hpp"
 
 HBITMAP hBitmap[BitmapSlots];
 int BitmapWidth[BitmapSlots];
@@ -21,6 +22,10 @@ int BitmapPlotMode = 0;
 int BitmapStretchMode = 1;
 
 namespace {
+
+// Graphics selects bitmaps through its image port, installed before main (the window manager's
+// start-up always links this table).
+[[maybe_unused]] const bool portInstalled = (yyimagesinstallport(), true);
 
 bool validSlot(int slot) { return slot >= 0 && slot < BitmapSlots; }
 

@@ -25,3 +25,7 @@ void yyloadimage(int kind, int target, int x1, int y1, int x2, int y2, int stret
 // spot. Element 1 is -1 (and nothing else is written) for a blank name or a file that is
 // missing, cannot be opened or holds fewer than 4 bytes.
 void IGrFileInfo(std::string_view name, std::span<int> info, int count);
+
+// Installs images' answers to graphics (graphics/addon_ports.hpp). Done while the program starts
+// wherever the decoder or the bitmap table is part of it.
+void yyimagesinstallport();

@@ -1,7 +1,7 @@
 // layer_lint_test.cpp - the layers include only downward: the base and the window manager
-// (library/core) nothing of the dialog manager or the add-ons, and the library nothing of the
-// programs; the window manager tells no kind of special window from another. (Page setup in the
-// dialog manager works on the printer layer's settings.)
+// (library/core) nothing of the dialog manager or the add-ons, graphics nothing of the add-ons,
+// and the library nothing of the programs; the window manager tells no kind of special window
+// from another. (Page setup in the dialog manager works on the printer layer's settings.)
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -61,6 +61,13 @@ std::string joined(const std::vector<std::string>& lines) {
 TEST(Layers, CoreIncludesNothingOfTheDialogManagerOrTheAddOns) {
     const auto found = includesOf(sourceRoot() / "library" / "core",
                                   {"dialogs", "grid", "editor", "images", "hardcopy", "viewer", "checker"});
+    EXPECT_TRUE(found.empty()) << "upward includes:" << joined(found);
+}
+
+// Graphics reaches hardcopy and images only through the ports they install (graphics/addon_ports.hpp).
+TEST(Layers, GraphicsIncludesNothingOfTheAddOns) {
+    const auto found = includesOf(sourceRoot() / "library" / "graphics",
+                                  {"grid", "editor", "images", "hardcopy", "viewer", "checker"});
     EXPECT_TRUE(found.empty()) << "upward includes:" << joined(found);
 }
 

@@ -1,0 +1,5 @@
+// bitmap_table_posix.cpp - native stand-in of the bitmap table as a drawing target: there are no
+// off-screen bitmaps outside Windows.
+#include "images/bitmaps.hpp"
+
+void yybitmapselect(int, int& status, int&, int&) { status = 1; }

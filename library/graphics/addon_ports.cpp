@@ -17,7 +17,7 @@ void noDumpEnd() {}
 bool noPrinter(std::string&, std::string&) { return false; }
 
 void noImageData(std::string_view, std::span<int>) { yyerror(notAnImage, "IGrLoadImageData"); }
-void noImage(int, int, int, int, int, int, int, int, int, int, int& error, int& systemError, const char*) {
+void noImage(int, int, int, int, int, int, int, int, int, int, int, int& error, int& systemError, const char*) {
     error = notAnImage;
     systemError = 0;
 }

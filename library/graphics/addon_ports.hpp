@@ -31,8 +31,9 @@ struct HardcopyPort {
 struct ImagePort {
     // Decodes an image file into RGBValues, one per pixel (IGrLoadImageData).
     void (*loadImageData)(std::string_view name, std::span<int> pixels) = nullptr;
-    // Draws an image file onto the current surface's context (yyloadimage with target 0).
-    void (*drawImage)(int kind, int x1, int y1, int x2, int y2, int stretch, int stretchMode, int rotation,
+    // Draws an image file onto a context: target 0 the current surface, 10 the printer document,
+    // 11 the metafile being recorded (yyloadimage).
+    void (*drawImage)(int kind, int target, int x1, int y1, int x2, int y2, int stretch, int stretchMode, int rotation,
                       int xOffset, int yOffset, int& error, int& systemError, const char* name) = nullptr;
     // Makes bitmap slot the drawing target; status 0 with its size, else non-zero.
     void (*selectBitmap)(int slot, int& status, int& width, int& height) = nullptr;

@@ -323,7 +323,7 @@ void image() {
     default: break;
     }
     const std::string name(g.OperandText.trimmed());
-    yyimageport().drawImage(px(1), x1, y1, x2, y2, py(1), py(3), g.rotation, saturated(xOffset), saturated(yOffset), g.OperandValue,
+    yyimageport().drawImage(px(1), 0, x1, y1, x2, y2, py(1), py(3), g.rotation, saturated(xOffset), saturated(yOffset), g.OperandValue,
                 g.OperandCount, name.c_str());
 }
 

@@ -15,13 +15,13 @@
 
 namespace {
 
-// Driver routines by number 0..12; numbers 0, 5 and 7 have none.
+// Driver routines by number 0..12; numbers 0, 5 and 7 have none, 6 is images' (installed by it).
 std::array<HardcopyDriver, 13> drivers = {
-    nullptr, xxhpgl, xxpost, xxsvg, xxrast, nullptr, xximag, nullptr, xxdxf, xxcgm, xxwin, xxwmf, xxhpgl2,
+    nullptr, xxhpgl, xxpost, xxsvg, xxrast, nullptr, nullptr, nullptr, xxdxf, xxcgm, xxwin, xxwmf, xxhpgl2,
 };
 
-// Graphics reaches the drivers only through its port: installed before main, so that a program
-// or test that has the frame has it answering graphics from the start.
+// Graphics reaches the drivers only through its port: installed before main in every program
+// (start-up and close always link the frame). Test executables install it themselves.
 [[maybe_unused]] const bool portInstalled = (yyhardcopyinstallport(), true);
 
 }  // namespace

@@ -7,10 +7,10 @@
 
 #include "core/gravim.hpp"
 #include "core/windows_internal_win.hpp"
+#include "graphics/addon_ports.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/point_buffer_win.hpp"
 #include "hardcopy/gdi_canvas_win.hpp"
-#include "images/image_files.hpp"
 
 namespace {
 
@@ -101,7 +101,7 @@ void yytwinimage(int target) {
     g.pageDrawn = 1;
     const ImagePlacement place = yyimageplacement(gravim.system.WinNT != 0);
     const std::string name(g.OperandText.trimmed());
-    yyloadimage(g.OperandPixelX[1], target, place.box.left, place.box.top, place.box.right, place.box.bottom, 1,
+    yyimageport().drawImage(g.OperandPixelX[1], target, place.box.left, place.box.top, place.box.right, place.box.bottom, 1,
                 g.OperandPixelY[3], g.rotation, place.offsetX, place.offsetY, g.OperandValue, g.OperandCount, name.c_str());
 }
 

@@ -11,13 +11,13 @@
 // (5, 7, outside 1..12) do nothing. Callers that draw go through yyhdrv (graphics/devices.hpp).
 void xxhcif(int opcode);
 
-// The driver routines, by number: 1 HP-GL, 2 PostScript, 3 SVG, 4 raster printer, 6 image file,
-// 8 DXF, 9 CGM, 10 Windows printer, 11 Windows metafile, 12 HP-GL/2.
+// The driver routines, by number: 1 HP-GL, 2 PostScript, 3 SVG, 4 raster printer, 8 DXF, 9 CGM,
+// 10 Windows printer, 11 Windows metafile, 12 HP-GL/2. Number 6, the image file, is images'
+// (images/image_driver.hpp), which puts it in its place while the program starts.
 void xxhpgl(int opcode);
 void xxpost(int opcode);
 void xxsvg(int opcode);
 void xxrast(int opcode);
-void xximag(int opcode);
 void xxdxf(int opcode);
 void xxcgm(int opcode);
 void xxwin(int opcode);
@@ -38,8 +38,8 @@ void yyresetdxfdriver();
 void yyresethardcopy();
 
 // Installs hardcopy's answers to graphics (graphics/addon_ports.hpp): the frame above, the stop,
-// the options, the window dump and the chosen printer. Done while the program starts wherever
-// the frame is part of it.
+// the options, the window dump and the chosen printer. Done while a program starts (the frame's
+// file, which the start-up and close always link) and a test starts.
 void yyhardcopyinstallport();
 
 // What every driver's OpInitialise does first: answers the driver query (true when it was one),

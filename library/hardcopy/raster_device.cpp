@@ -13,7 +13,6 @@
 #include "hardcopy/dithering.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/software_raster.hpp"
-#include "images/image_files.hpp"
 
 namespace {
 

@@ -23,8 +23,8 @@ int BitmapStretchMode = 1;
 
 namespace {
 
-// Graphics selects bitmaps through its image port, installed before main (the window manager's
-// start-up always links this table).
+// Images answers graphics and hardcopy from the start of every program: the window manager's
+// close always links this table. (Test executables install it themselves.)
 [[maybe_unused]] const bool portInstalled = (yyimagesinstallport(), true);
 
 bool validSlot(int slot) { return slot >= 0 && slot < BitmapSlots; }

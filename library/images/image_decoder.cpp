@@ -19,9 +19,6 @@ namespace {
 
 constexpr const char* routine = "IGrLoadImageData";
 
-// Graphics decodes operand images through its image port, installed before main.
-[[maybe_unused]] const bool portInstalled = (yyimagesinstallport(), true);
-
 using Bytes = ImageBytes;
 using ColourTable = ImageColourTable;
 

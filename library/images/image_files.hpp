@@ -26,6 +26,6 @@ void yyloadimage(int kind, int target, int x1, int y1, int x2, int y2, int stret
 // missing, cannot be opened or holds fewer than 4 bytes.
 void IGrFileInfo(std::string_view name, std::span<int> info, int count);
 
-// Installs images' answers to graphics (graphics/addon_ports.hpp). Done while the program starts
-// wherever the decoder or the bitmap table is part of it.
+// Installs images' answers to graphics (graphics/addon_ports.hpp) and the image-file driver into
+// the hardcopy frame. Done while a program starts (the bitmap table's file) and a test starts.
 void yyimagesinstallport();

@@ -1,7 +1,7 @@
 // layer_lint_test.cpp - the layers include only downward: the base and the window manager
-// (library/core) nothing of the dialog manager or the add-ons, graphics nothing of the add-ons,
-// and the library nothing of the programs; the window manager tells no kind of special window
-// from another. (Page setup in the dialog manager works on the printer layer's settings.)
+// (library/core) nothing above them, graphics and hardcopy nothing of the add-ons above them, and
+// the library nothing of the programs; the window manager tells no kind of special window from
+// another. (Page setup in the dialog manager works on the printer layer's settings.)
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -68,6 +68,14 @@ TEST(Layers, CoreIncludesNothingOfTheDialogManagerOrTheAddOns) {
 TEST(Layers, GraphicsIncludesNothingOfTheAddOns) {
     const auto found = includesOf(sourceRoot() / "library" / "graphics",
                                   {"grid", "editor", "images", "hardcopy", "viewer", "checker"});
+    EXPECT_TRUE(found.empty()) << "upward includes:" << joined(found);
+}
+
+// Images uses hardcopy, never the other way round: hardcopy reaches images through graphics' image
+// port and the driver number images installs (yysethardcopydriver).
+TEST(Layers, HardcopyIncludesNothingOfTheOtherAddOns) {
+    const auto found = includesOf(sourceRoot() / "library" / "hardcopy",
+                                  {"grid", "editor", "images", "viewer", "checker"});
     EXPECT_TRUE(found.empty()) << "upward includes:" << joined(found);
 }
 

@@ -18,6 +18,7 @@
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/printer_settings.hpp"
 #include "hardcopy/software_raster.hpp"
+#include "images/image_driver.hpp"
 #include "fuzz_bytes.hpp"
 #include "opcode_stream.hpp"
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/gravim.hpp"
 #include "graphics/addon_ports.hpp"
@@ -54,11 +55,11 @@ TEST_F(EmptyPorts, NoPrinterNoDumpAndNoDriver) {
 TEST_F(EmptyPorts, NoImageIsDecodedOrDrawnAndNoBitmapSelected) {
     const ImagePort& port = yyimageport();
     gravim.core.debugLevel = 0;
-    int pixels[4] = {7, 7, 7, 7};
+    std::vector<int> pixels(4, 7);
     port.loadImageData("picture.bmp", pixels);
     EXPECT_EQ(gravim.core.lastError, 27);
     int error = 0, systemError = 5;
-    port.drawImage(1, 0, 0, 9, 9, 0, 1, 0, 0, 0, error, systemError, "picture.bmp");
+    port.drawImage(1, 0, 0, 0, 9, 9, 0, 1, 0, 0, 0, error, systemError, "picture.bmp");
     EXPECT_EQ(error, 27);
     EXPECT_EQ(systemError, 0);
     int status = 0, width = 0, height = 0;

@@ -14,10 +14,10 @@
 #include "graphics/graphics.hpp"
 #include "hardcopy/hardcopy.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
-#include "hardcopy/image_driver.hpp"
 #include "hardcopy/printer_settings.hpp"
 #include "hardcopy/raster_dump.hpp"
 #include "hardcopy/software_raster.hpp"
+#include "images/image_driver.hpp"
 #include "raster_support.hpp"
 #include "scratch.hpp"
 

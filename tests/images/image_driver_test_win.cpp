@@ -17,7 +17,7 @@
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
 #include "hardcopy/hardcopy.hpp"
-#include "hardcopy/image_driver.hpp"
+#include "images/image_driver.hpp"
 #include "images/image_writers.hpp"
 
 namespace {

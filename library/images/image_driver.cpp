@@ -1,6 +1,6 @@
 // image_driver.cpp - the image-file driver: the software raster sized from the page in pixels at
 // the chosen depth, and each drawn page written as a PNG, BMP or PCX image.
-#include "hardcopy/image_driver.hpp"
+#include "images/image_driver.hpp"
 
 #include <cmath>
 

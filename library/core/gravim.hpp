@@ -9,7 +9,7 @@
 
 #include "core/text.hpp"
 
-// Library core (subsystem 1).
+// Library core.
 struct CoreState {
     // The five error slots read by WInfoError, in slot order.
     int lastError = 0;      // slot 1: last ErrorNumber; written by yyseterror, cleared when read
@@ -52,7 +52,7 @@ struct SystemState {
     int displayWord24 = 0;
 };
 
-// Window manager (subsystem 1): the facts of the windows that portable code reads.
+// Window manager: the facts of the windows that portable code reads.
 struct WindowState {
     int rootOpen = 0;       // 1 while the root window is open; WindowOpen, WindowClose
     int wIndex = 0;         // the current window (drawing target of window text); yywinsel
@@ -63,7 +63,7 @@ struct WindowState {
     int iRing = 1;          // 1: WindowBell sounds; WindowBell
 };
 
-// The event model (subsystem 1): the one current-event slot, the switches, the parked events.
+// The event model (window manager): the one current-event slot, the switches, the parked events.
 struct EventState {
     // The current-event slot; written by yyinterpretmessage, read by the pumps.
     int wMessageType = 0;   // 0 = empty
@@ -84,7 +84,7 @@ struct EventState {
     int TimerEnabled = 0;   // 1 while the timed wait of IOsWait runs
 };
 
-// Graphics core (subsystem 2). Every graphics routine reads and writes these fields directly;
+// Graphics core. Every graphics routine reads and writes these fields directly;
 // the names follow the graphics documentation (docs/design.md maps the hardcopy drivers' names).
 
 // The operand fields of the device opcodes: every DeviceOpcode reads its arguments here and
@@ -275,7 +275,7 @@ struct GraphicsState : DeviceOperands {
     MetafileSlot metafileSlots[MetafileSlots + 1];
 };
 
-// Dialog manager (subsystem 3).
+// Dialog manager.
 struct DialogState {
     int exitButton = 0;     // WInfoDialog item 1: button that ended the last modal dialog; the show
     int exitField = 0;      // WInfoDialog item 2: its previous field; 0 after a box or file dialog
@@ -288,7 +288,7 @@ struct DialogState {
     double undefinedDouble = -999.0;
 };
 
-// Hardcopy drivers (subsystem 6): the printer, plotter and window-dump settings, the driver
+// Hardcopy drivers: the printer, plotter and window-dump settings, the driver
 // frame's selection, options and names, and the output file layer's error flag. Written by
 // hardcopy/printer_settings.hpp, hardcopy/hardcopy.hpp, the drivers and core/output_file.hpp
 // (WInitialise clears them first); read by the drivers and the screen device's window dump. The
@@ -345,7 +345,7 @@ struct HardcopyState {
     Text<256> plotterPenTable;       // HP-GL pen character per palette index; blank: by band
 };
 
-// The software raster (subsystem 6): the page raster of the raster printer and image-file
+// The software raster (hardcopy): the page raster of the raster printer and image-file
 // drivers, its geometry, the raster device's drawing state and the raster printer's page record.
 // The drivers size and allocate the raster (hardcopy/software_raster.hpp), the device draws into
 // it, the printer dump and the image writers read it while a page is written out.
@@ -401,12 +401,12 @@ struct RasterState {
     int PrinterPlaneSelect = 0;      // plane 0..2 the fetchers read, -1 the black pass
 };
 
-// Images and bitmaps (subsystem 7).
+// Images and bitmaps.
 struct ImageState {
     int bitmapLimit = 50;         // highest bitmap identifier accepted; page setup raises it to 51
 };
 
-// Grids (subsystem 8): the sort context, written by WGridSort for one sort; its field, column
+// Grid: the sort context, written by WGridSort for one sort; its field, column
 // and ignore-case switch also hand a search from WGridFind to the column search.
 struct GridState {
     int sortField = 0;

@@ -32,7 +32,10 @@ constexpr int Preview = 1024, Paper = 1033, Source = 1034, MarginTitle = 1038, L
               Top = 1042, Bottom = 1044, Portrait = 1208, Landscape = 1209, PrinterButton = 1301;
 
 // Runs one step per timer tick on the visible own page-setup dialog; the messages a step posts
-// are handled by the dialog's event loop before the next tick.
+// are handled by the dialog's event loop before the next tick. The timer also ticks inside a box
+// the dialog opens (Print Setup), so a step waits until the dialog is enabled again. A dialog
+// still up well after the last step is cancelled, so that a step that missed fails the test
+// instead of hanging it.
 class Steps {
 public:
     explicit Steps(std::vector<std::function<void(HWND)>> steps) : steps_(std::move(steps)) {
@@ -46,19 +49,31 @@ public:
     std::size_t done() const { return next_; }
 
 private:
+    static constexpr DWORD GiveUpMs = 60000;
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
         Steps* s = active;
-        if (s == nullptr || s->next_ >= s->steps_.size() || s->running_) return;
+        if (s == nullptr || s->running_) return;
         HWND dialog = FindWindowA("#32770", "Page Setup");
         if (dialog == nullptr || !IsWindowVisible(dialog) || GetDlgItem(dialog, PrinterButton) == nullptr) return;
+        if (s->next_ >= s->steps_.size()) {
+            if (GetTickCount() - s->lastStep_ > GiveUpMs && IsWindowEnabled(dialog)) {
+                ADD_FAILURE() << "the page-setup dialog is still up " << GiveUpMs << " ms after the last step";
+                PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                s->lastStep_ = GetTickCount();
+            }
+            return;
+        }
+        if (!IsWindowEnabled(dialog)) return;
         s->running_ = true;
         s->steps_[s->next_++](dialog);
+        s->lastStep_ = GetTickCount();
         s->running_ = false;
     }
     static inline Steps* active = nullptr;
     std::vector<std::function<void(HWND)>> steps_;
     std::size_t next_ = 0;
     bool running_ = false;
+    DWORD lastStep_ = 0;
     UINT_PTR timer_ = 0;
 };
 

@@ -27,7 +27,7 @@
 #include "bench_drawing.hpp"
 #include "best_of.hpp"
 #include "hardcopy/hardcopy.hpp"
-#include "hardcopy/image_driver.hpp"
+#include "images/image_driver.hpp"
 #include "images/image_files.hpp"
 #include "images/image_writers.hpp"
 #include "images/raster_reader.hpp"

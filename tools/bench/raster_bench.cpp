@@ -19,12 +19,11 @@
 #include <string>
 #include <vector>
 
-#include <plot.h>  // after <cstdio>: it uses FILE without including it
-
 #include "bench_drawing.hpp"
 #include "best_of.hpp"
+#include "libplot_drawing.hpp"
 #include "hardcopy/hardcopy.hpp"
-#include "hardcopy/image_driver.hpp"
+#include "images/image_driver.hpp"
 #include "images/raster_reader.hpp"
 
 namespace {
@@ -68,8 +67,6 @@ void ours(const bench::Drawing& d, int depth) {
     IGrHardCopy("S");
 }
 
-int channel(int c) { return c * 257; }  // libplot's colour components are 16 bits
-
 void libplot(const bench::Drawing& d, const char* name) {
     FILE* out = std::fopen(name, "wb");
     plPlotterParams* params = pl_newplparams();
@@ -78,30 +75,7 @@ void libplot(const bench::Drawing& d, const char* name) {
     pl_setplparam(params, "PNM_PORTABLE", const_cast<char*>("no"));
     plPlotter* plotter = pl_newpl_r("pnm", nullptr, out, stderr, params);
     pl_openpl_r(plotter);
-    pl_fspace_r(plotter, 0, 0, bench::surfaceWidth, bench::surfaceHeight);
-    pl_linewidth_r(plotter, 1);
-    for (int i = 0; i < d.segmentCount(); ++i) {
-        if (i % bench::colourRun == 0) {
-            const bench::Rgb& c = bench::lineColours[(i / bench::colourRun) % 7];
-            pl_pencolor_r(plotter, channel(c.red), channel(c.green), channel(c.blue));
-        }
-        const float* s = &d.segments[4 * static_cast<std::size_t>(i)];
-        pl_fline_r(plotter, s[0], s[1], s[2], s[3]);
-    }
-    pl_endpath_r(plotter);
-    pl_filltype_r(plotter, 1);
-    pl_pentype_r(plotter, 0);
-    for (int i = 0; i < d.quadCount(); ++i) {
-        if (i % bench::colourRun == 0) {
-            const bench::Rgb& c = bench::fillColours[(i / bench::colourRun) % 5];
-            pl_fillcolor_r(plotter, channel(c.red), channel(c.green), channel(c.blue));
-        }
-        const float* q = &d.quads[8 * static_cast<std::size_t>(i)];
-        pl_fmove_r(plotter, q[0], q[1]);
-        for (int k = 1; k < 4; ++k) pl_fcont_r(plotter, q[2 * k], q[2 * k + 1]);
-        pl_closepath_r(plotter);
-        pl_endpath_r(plotter);
-    }
+    bench::drawWithLibplot(plotter, d);
     pl_closepl_r(plotter);
     pl_deletepl_r(plotter);
     pl_deleteplparams(params);

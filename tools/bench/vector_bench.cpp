@@ -18,10 +18,9 @@
 #include <string>
 #include <vector>
 
-#include <plot.h>  // after <cstdio>: it uses FILE without including it
-
 #include "bench_drawing.hpp"
 #include "best_of.hpp"
+#include "libplot_drawing.hpp"
 #include "hardcopy/hardcopy.hpp"
 
 namespace {
@@ -36,38 +35,13 @@ void ours(const bench::Drawing& d, int driver, const std::string& name) {
     IGrHardCopy("S");
 }
 
-int channel(int c) { return c * 257; }  // libplot's colour components are 16 bits
-
 void libplot(const bench::Drawing& d, const std::string& type, const std::string& name) {
     FILE* out = std::fopen(name.c_str(), "wb");
     plPlotterParams* params = pl_newplparams();
     if (type == "hpgl") pl_setplparam(params, "HPGL_VERSION", const_cast<char*>("1"));
     plPlotter* plotter = pl_newpl_r(type.c_str(), nullptr, out, stderr, params);
     pl_openpl_r(plotter);
-    pl_fspace_r(plotter, 0, 0, bench::surfaceWidth, bench::surfaceHeight);
-    pl_linewidth_r(plotter, 1);
-    for (int i = 0; i < d.segmentCount(); ++i) {
-        if (i % bench::colourRun == 0) {
-            const bench::Rgb& c = bench::lineColours[(i / bench::colourRun) % 7];
-            pl_pencolor_r(plotter, channel(c.red), channel(c.green), channel(c.blue));
-        }
-        const float* s = &d.segments[4 * static_cast<std::size_t>(i)];
-        pl_fline_r(plotter, s[0], s[1], s[2], s[3]);
-    }
-    pl_endpath_r(plotter);
-    pl_filltype_r(plotter, 1);
-    pl_pentype_r(plotter, 0);
-    for (int i = 0; i < d.quadCount(); ++i) {
-        if (i % bench::colourRun == 0) {
-            const bench::Rgb& c = bench::fillColours[(i / bench::colourRun) % 5];
-            pl_fillcolor_r(plotter, channel(c.red), channel(c.green), channel(c.blue));
-        }
-        const float* q = &d.quads[8 * static_cast<std::size_t>(i)];
-        pl_fmove_r(plotter, q[0], q[1]);
-        for (int k = 1; k < 4; ++k) pl_fcont_r(plotter, q[2 * k], q[2 * k + 1]);
-        pl_closepath_r(plotter);
-        pl_endpath_r(plotter);
-    }
+    bench::drawWithLibplot(plotter, d);
     pl_closepl_r(plotter);
     pl_deletepl_r(plotter);
     pl_deleteplparams(params);

@@ -1,5 +1,10 @@
-// assemble_posix.cpp - the library assembled natively: the portable layers keep no table filled
-// from above yet, so there is nothing to install.
+// assemble_posix.cpp - the library assembled natively: hardcopy and images answer graphics and
+// put the image-file driver into the hardcopy frame.
 #include "assembly/assemble.hpp"
+#include "hardcopy/hardcopy_drivers.hpp"
+#include "images/image_files.hpp"
 
-void yyassemblelibrary() {}
+void yyassemblelibrary() {
+    yyhardcopyinstallport();
+    yyimagesinstallport();
+}

@@ -38,8 +38,8 @@ void yyresetdxfdriver();
 void yyresethardcopy();
 
 // Installs hardcopy's answers to graphics (graphics/addon_ports.hpp): the frame above, the stop,
-// the options, the window dump and the chosen printer. Done while a program starts (the frame's
-// file, which the start-up and close always link) and a test starts.
+// the options, the window dump and the chosen printer. Called by the library's assembly
+// (`yyassemblelibrary`), and while a program starts by the frame's own file; again is harmless.
 void yyhardcopyinstallport();
 
 // What every driver's OpInitialise does first: answers the driver query (true when it was one),

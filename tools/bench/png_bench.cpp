@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "assembly/assemble.hpp"
 #include "bench_drawing.hpp"
 #include "best_of.hpp"
 #include "hardcopy/hardcopy.hpp"
@@ -159,6 +160,7 @@ void measuredWriter() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    yyassemblelibrary();
     rounds = bench::roundsArgument(argc, argv, rounds);
     std::vector<int> depths;
     for (int i = 1; i < argc; ++i) depths.push_back(std::atoi(argv[i]));

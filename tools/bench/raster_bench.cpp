@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "assembly/assemble.hpp"
 #include "bench_drawing.hpp"
 #include "best_of.hpp"
 #include "libplot_drawing.hpp"
@@ -102,6 +103,7 @@ std::size_t drawnInPpm(const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    yyassemblelibrary();
     const int rounds = bench::roundsArgument(argc, argv);
     int times = 1;
     std::vector<int> depths;

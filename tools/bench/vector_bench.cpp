@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "assembly/assemble.hpp"
 #include "bench_drawing.hpp"
 #include "best_of.hpp"
 #include "libplot_drawing.hpp"
@@ -125,6 +126,7 @@ const Kind kinds[] = {{"ps", 2, "ps", "ps", false},      {"svg", 3, "svg", "svg"
 }  // namespace
 
 int main(int argc, char** argv) {
+    yyassemblelibrary();
     const int rounds = bench::roundsArgument(argc, argv);
     int times = 1;
     std::vector<std::string> names;

@@ -124,6 +124,56 @@ inline int roundsArgument(int& argc, char** argv, int fallback = 5) {
     return fallback;
 }
 
+// What a benchmark runs: its rounds, the scales of its work (each a multiple of the base work)
+// and the rounds at the scales above 1 (fewer may be asked for the larger work, and the tables
+// say so); a side whose run would need more than memoryLimit megabytes is left out.
+struct Plan {
+    int rounds = 5, bigRounds = 5;
+    std::vector<int> scales{1};
+    double memoryLimit = 0;  // megabytes; 0 for no limit
+    int roundsAt(int scale) const { return scale > 1 ? bigRounds : rounds; }
+};
+
+// Takes the plan's options out of the arguments, wherever they are:
+//   -rN   rounds (at least 5)            -RN  rounds at the scales above 1 (at least 1; default -r)
+//   -sA,B,C  the scales (-s1,4,16)       -xN  one scale, N (as -sN)
+//   -mMB  leave out a side whose run would need more than MB megabytes
+inline Plan planArguments(int& argc, char** argv, int fallbackRounds = 5) {
+    Plan plan;
+    plan.rounds = fallbackRounds;
+    int bigRounds = 0, kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a.rfind("-r", 0) == 0) plan.rounds = std::max(std::atoi(a.c_str() + 2), 5);
+        else if (a.rfind("-R", 0) == 0) bigRounds = std::max(std::atoi(a.c_str() + 2), 1);
+        else if (a.rfind("-m", 0) == 0) plan.memoryLimit = std::atof(a.c_str() + 2);
+        else if (a.rfind("-s", 0) == 0 || a.rfind("-x", 0) == 0) {
+            plan.scales.clear();
+            for (std::size_t at = 2; at < a.size();) {
+                std::size_t end = a.find(',', at);
+                if (end == std::string::npos) end = a.size();
+                plan.scales.push_back(std::max(1, std::atoi(a.substr(at, end - at).c_str())));
+                at = end + 1;
+            }
+            if (plan.scales.empty()) plan.scales.push_back(1);
+        } else argv[kept++] = argv[i];
+    }
+    argc = kept;
+    plan.bigRounds = bigRounds > 0 ? bigRounds : plan.rounds;
+    return plan;
+}
+
+// The memory a side's run at a scale would need, from the largest scale it ran at before (memory
+// grows with the work for a side that keeps it); 0 when it has not run yet.
+struct MemoryForecast {
+    int scale = 0;
+    double megabytes = 0;
+    void ran(int at, double peak) {
+        if (at >= scale) scale = at, megabytes = peak;
+    }
+    double at(int wanted) const { return scale == 0 ? 0 : megabytes * wanted / scale; }
+};
+
 // The same-work line every benchmark prints: what was compared and whether it agreed.
 inline bool sameWork(const std::string& what, bool agreed) {
     std::printf("same work: %s: %s\n", what.c_str(), agreed ? "yes" : "NO");

@@ -10,7 +10,9 @@
 //
 // Build against a Release library without sanitizers (see docs/performance.md):
 //   clang++ -std=c++20 -O2 -Ilibrary tools/bench/raster_bench.cpp build/bench/libgravimonder.a -lplot -lz
-// Usage: raster_bench [-rROUNDS] [-xTIMES] [depth ...]   (5 rounds, 1 time; depths 1 8 24)
+// Usage: raster_bench [-rROUNDS] [-RROUNDS] [-sSCALES] [depth ...]   (5 rounds, scale 1; depths 1 8 24)
+//   "-s1,4,16" runs the drawing once, 4 and 16 times over and ends with a scaling table; "-RN"
+//   runs N rounds at the scales above 1; -xTIMES is -sTIMES.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -100,45 +102,70 @@ std::size_t drawnInPpm(const char* name) {
     return n;
 }
 
+// One line of the scaling table.
+struct ScaleRow {
+    int depth = 0, scale = 1, rounds = 0;
+    bench::Figures ours, libplot;
+    double share = 0;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
     yyassemblelibrary();
-    const int rounds = bench::roundsArgument(argc, argv);
-    int times = 1;
+    const bench::Plan plan = bench::planArguments(argc, argv);
     std::vector<int> depths;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], "-x", 2) == 0) times = std::max(1, std::atoi(argv[i] + 2));
-        else depths.push_back(std::atoi(argv[i]));
-    }
+    for (int i = 1; i < argc; ++i) depths.push_back(std::atoi(argv[i]));
     if (depths.empty()) depths = {1, 8, 24};
     bench::machineLine();
-    std::printf("%d rounds, the drawing %d times, page %d x %d\n", rounds, times, pageWidth, pageHeight);
-    const bench::Drawing drawing = bench::makeDrawing(times);
-    yysetimagewriter(ImageFormat::Png, writeNothing);
-    std::printf("%-6s %-8s %9s %9s %9s %12s\n", "depth", "side", "min s", "median s", "peak MB", "drawn px");
-    for (const int depth : depths) {
-        const std::vector<bench::Figures> f = bench::interleaved(
-            rounds, {{"ours", [&] { ours(drawing, depth); }}, {"libplot", [&] { libplot(drawing, "bench-libplot.ppm"); }}});
-        yysetimagewriter(ImageFormat::Png, countDrawn);
-        ours(drawing, depth);
+    std::vector<ScaleRow> table;
+    bool allSame = true;
+    for (const int times : plan.scales) {
+        const int rounds = plan.roundsAt(times);
+        std::printf("\n%d rounds, the drawing %d times, page %d x %d\n", rounds, times, pageWidth, pageHeight);
+        const bench::Drawing drawing = bench::makeDrawing(times);
         yysetimagewriter(ImageFormat::Png, writeNothing);
-        const std::size_t theirs = drawnInPpm("bench-libplot.ppm");
-        std::printf("%-6d %-8s %9.3f %9.3f %9.1f %12zu\n", depth, "ours", f[0].minimum(), f[0].median(), f[0].peakMegabytes,
-                    drawnPixels);
-        std::printf("%-6d %-8s %9.3f %9.3f %9.1f %12zu\n", depth, "libplot", f[1].minimum(), f[1].median(),
-                    f[1].peakMegabytes, theirs);
-        std::printf("%-6d time ours/libplot: median %.2f, minimum %.2f\n", depth, f[0].median() / f[1].median(),
-                    f[0].minimum() / f[1].minimum());
-        // At depth 24 both pages hold the drawing's colours; at depths 1 and 8 ours dithers the pale
-        // fills to fewer drawn pixels, so only the colour pages are compared.
-        const double share = theirs > 0 ? static_cast<double>(drawnPixels) / static_cast<double>(theirs) : 0;
-        if (depth == 24)
-            bench::sameWork("drawn pixels ours over libplot's " + std::to_string(share) + " (within 0.95 to 1.05)",
-                            share >= 0.95 && share <= 1.05);
-        else
-            std::printf("same work: depth %d: not compared (ours dithers the fills; libplot's page is in colour)\n", depth);
-        std::fflush(stdout);
+        std::printf("%-6s %-8s %9s %9s %9s %12s\n", "depth", "side", "min s", "median s", "peak MB", "drawn px");
+        for (const int depth : depths) {
+            const std::vector<bench::Figures> f = bench::interleaved(
+                rounds,
+                {{"ours", [&] { ours(drawing, depth); }}, {"libplot", [&] { libplot(drawing, "bench-libplot.ppm"); }}});
+            yysetimagewriter(ImageFormat::Png, countDrawn);
+            ours(drawing, depth);
+            yysetimagewriter(ImageFormat::Png, writeNothing);
+            const std::size_t theirs = drawnInPpm("bench-libplot.ppm");
+            std::printf("%-6d %-8s %9.3f %9.3f %9.1f %12zu\n", depth, "ours", f[0].minimum(), f[0].median(),
+                        f[0].peakMegabytes, drawnPixels);
+            std::printf("%-6d %-8s %9.3f %9.3f %9.1f %12zu\n", depth, "libplot", f[1].minimum(), f[1].median(),
+                        f[1].peakMegabytes, theirs);
+            std::printf("%-6d time ours/libplot: median %.2f, minimum %.2f\n", depth, f[0].median() / f[1].median(),
+                        f[0].minimum() / f[1].minimum());
+            // At depth 24 both pages hold the drawing's colours; at depths 1 and 8 ours dithers the
+            // pale fills to fewer drawn pixels, so only the colour pages are compared.
+            const double share = theirs > 0 ? static_cast<double>(drawnPixels) / static_cast<double>(theirs) : 0;
+            if (depth == 24)
+                allSame = bench::sameWork("x" + std::to_string(times) + " drawn pixels ours over libplot's " +
+                                              std::to_string(share) + " (within 0.95 to 1.05)",
+                                          share >= 0.95 && share <= 1.05) &&
+                          allSame;
+            else
+                std::printf("same work: depth %d: not compared (ours dithers the fills; libplot's page is in colour)\n",
+                            depth);
+            table.push_back({depth, times, rounds, f[0], f[1], depth == 24 ? share : 0});
+            std::fflush(stdout);
+        }
     }
-    return 0;
+    if (plan.scales.size() > 1) {
+        std::printf("\nScaling (medians; peak: the most memory a run added):\n\n| depth | times | rounds | ours median s | "
+                    "ours peak MB | libplot median s | libplot peak MB | time (medians) | drawn pixels ours / "
+                    "libplot's |\n|---|---|---|---|---|---|---|---|---|\n");
+        for (const ScaleRow& r : table) {
+            std::printf("| %d | %d | %d | %.2f | %.1f | %.2f | %.1f | %.2f | ", r.depth, r.scale, r.rounds,
+                        r.ours.median(), r.ours.peakMegabytes, r.libplot.median(), r.libplot.peakMegabytes,
+                        r.ours.median() / r.libplot.median());
+            if (r.depth == 24) std::printf("%.4f |\n", r.share);
+            else std::printf("- |\n");
+        }
+    }
+    return allSame ? 0 : 1;
 }

@@ -1,18 +1,29 @@
 // grid_files_bench.cpp - the grid's CSV reader and writer against Python's csv module, run by
 // hand: 100,000 rows (times the scale) of 10 columns (4 text, 3 integer, 3 double; 1,000,000
 // cells) held in plain tables behind GridFileCells, written by yygridsavecsv and read back by
-// yygridloadcsv; Python's csv module reads the same file into lists and writes them. The four
-// run in turn, five rounds (at least; "-rN"), ours each in a process of its own, Python's in its
-// own interpreter timing itself; minimum, median and peak memory of each. Both sides must read
-// the same number of rows and cells, and our read must give back every cell of the last row.
+// yygridloadcsv; Python's csv module (csv_peer.py) reads the same file into lists and writes them.
+// Our save is safe: it writes beside the target, stores the file on disk (fsync) and then puts it
+// in the target's place, and Python's "safe" write does the same (os.fsync, os.replace), so the
+// two saves do equal work; both sides' plain writes are measured too, ours by this program
+// answering the save's fsync itself without going to the disk (the save has no plain path).
+// The six run in turn, five rounds (at least; "-rN"; "-RN" at the scales above 1), ours each in a
+// process of its own, Python's in its own interpreter timing itself; minimum, median and peak
+// memory of each. Both sides must read the same number of rows and cells, our read must give
+// back every cell of the last row, and each safe save must store its file on disk once.
+// With several scales ("-s1,4,16") a scaling table ends the output.
 //
 // Build against a Release library without sanitizers (see docs/performance.md):
 //   clang++ -std=c++20 -O2 -Ilibrary tools/bench/grid_files_bench.cpp build/bench/libgravimonder.a -lz
-// Usage: grid_files_bench [-rN] [scale]   (writes bench-grid.csv and bench-python.csv here)
+// Usage: grid_files_bench [-rN] [-RN] [-sSCALES | scale | file]   (writes bench-*.csv here; "file"
+//   writes only bench-grid.csv, at the first scale)
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -21,6 +32,16 @@
 #include "core/convert_internal.hpp"
 #include "grid/grid_files_internal.hpp"
 #include "grid/grid_records.hpp"
+
+// Every fsync of this program comes here (the library's save calls the C library's fsync, which
+// this definition stands in for): counted, and passed to the system unless the run measures the
+// plain write.
+int fsyncCalls = 0;
+bool plainWrite = false;
+extern "C" int fsync(int handle) {
+    ++fsyncCalls;
+    return plainWrite ? 0 : static_cast<int>(syscall(SYS_fsync, handle));
+}
 
 namespace {
 
@@ -86,88 +107,130 @@ public:
     std::vector<std::vector<char>> has;
 };
 
-// One run of Python's csv module, in an interpreter of its own: "read" loads the file into lists,
-// "write" loads it (untimed) and writes the lists. Its seconds, its peak memory and what it read.
+// One run of Python's csv module (csv_peer.py beside this file), in an interpreter of its own:
+// its seconds, its peak memory and the rows and fields it read.
 struct PythonRun {
     double seconds = 0, peakMegabytes = 0;
     long rows = 0, cells = 0;
 };
-PythonRun python(const char* what) {
-    std::ofstream("bench-python.py") << R"(import csv, resource, sys, time
-t0 = time.perf_counter()
-with open('bench-grid.csv', newline='', encoding='latin-1') as f:
-    rows = list(csv.reader(f))
-t1 = time.perf_counter()
-if sys.argv[1] == 'write':
-    with open('bench-python.csv', 'w', newline='', encoding='latin-1') as f:
-        csv.writer(f).writerows(rows)
-    t0, t1 = t1, time.perf_counter()
-print(t1 - t0, resource.getrusage(resource.RUSAGE_SELF).ru_maxrss / 1024, len(rows), sum(map(len, rows)))
-)";
+PythonRun python(const std::string& what) {
+    const std::string peer = (std::filesystem::path(__FILE__).parent_path() / "csv_peer.py").string();
     PythonRun run;
-    const std::string command = std::string("/usr/bin/python3 bench-python.py ") + what;
+    const std::string command = "/usr/bin/python3 '" + peer + "' " + what;
     std::FILE* out = popen(command.c_str(), "r");
     if (out == nullptr ||
         std::fscanf(out, "%lf %lf %ld %ld", &run.seconds, &run.peakMegabytes, &run.rows, &run.cells) != 4) {
-        std::printf("python did not run\n");
+        std::printf("python did not run: %s\n", command.c_str());
         std::exit(1);
     }
     pclose(out);
     return run;
 }
 
+void add(bench::Figures& f, double seconds, double megabytes) {
+    f.seconds.push_back(seconds);
+    f.peakMegabytes = std::max(f.peakMegabytes, megabytes);
+}
+
+// The figures of one scale: ours and Python's for each of the three.
+struct ScaleFigures {
+    int scale = 1, rounds = 0;
+    long bytes = 0;
+    bench::Figures load, pythonRead, save, pythonSafe, plainSave, pythonWrite;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int rounds = bench::roundsArgument(argc, argv);
-    const int scale = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
-    rows *= scale;
-    BenchGrid grid;
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columnCount; ++c) {
-            if (types[c] == GridText) grid.texts[c][r] = "Station " + std::to_string(r) + (c % 2 ? ", \"deep\"" : " north");
-            else if (types[c] == GridInteger) grid.numbers[c][r] = r * 7 - 350000 + c;
-            else grid.numbers[c][r] = r * 0.0625 - 1234.5 + c;
-            grid.has[c][r] = 1;
-        }
-    }
-    yygridsavecsv(grid, "bench-grid.csv", {}, {}, {}, {}, 0);
-    // Our read gives back the cells (checked here, once, outside the timed runs).
-    BenchGrid back;
-    yygridloadcsv(back, "bench-grid.csv", 0, 0);
+    bench::Plan plan = bench::planArguments(argc, argv);
+    // "file" only writes the benchmark's file (for the Wine benchmarks' driver).
+    const bool fileOnly = argc > 1 && std::string(argv[1]) == "file";
+    if (argc > 1 && !fileOnly) plan.scales = {std::max(1, std::atoi(argv[1]))};
+    if (!fileOnly) bench::machineLine();
+    std::vector<ScaleFigures> table;
     bool same = true;
-    for (int c = 0; c < columnCount; ++c) same = same && back.cellText(c, rows - 1) == grid.cellText(c, rows - 1);
-    BenchGrid into;  // each run reads into its own process's copy
-    bench::Figures save, load, pythonWrite, pythonRead;
-    for (int round = 0; round < rounds; ++round) {
-        auto add = [](bench::Figures& f, double seconds, double megabytes) {
-            f.seconds.push_back(seconds);
-            f.peakMegabytes = std::max(f.peakMegabytes, megabytes);
+    const int baseRows = rows;
+    for (const int scale : plan.scales) {
+        rows = baseRows * scale;
+        ScaleFigures f;
+        f.scale = scale;
+        f.rounds = plan.roundsAt(scale);
+        BenchGrid grid;
+        for (int r = 0; r < rows; ++r) {
+            for (int c = 0; c < columnCount; ++c) {
+                if (types[c] == GridText) grid.texts[c][r] = "Station " + std::to_string(r) + (c % 2 ? ", \"deep\"" : " north");
+                else if (types[c] == GridInteger) grid.numbers[c][r] = r * 7 - 350000 + c;
+                else grid.numbers[c][r] = r * 0.0625 - 1234.5 + c;
+                grid.has[c][r] = 1;
+            }
+        }
+        yygridsavecsv(grid, "bench-grid.csv", {}, {}, {}, {}, 0);
+        if (fileOnly) return 0;
+        // Checked once, outside the timed runs: our read gives back the cells, and a save over an
+        // existing file stores it on disk once and leaves no scratch file.
+        BenchGrid back;  // kept, so that a run's memory is not freed memory reused
+        {
+            yygridloadcsv(back, "bench-grid.csv", 0, 0);
+            bool cells = true;
+            for (int c = 0; c < columnCount; ++c) cells = cells && back.cellText(c, rows - 1) == grid.cellText(c, rows - 1);
+            same = bench::sameWork("our read gives back the last row's cells", cells) && same;
+            yygridsavecsv(grid, "bench-ours.csv", {}, {}, {}, {}, 0);
+            fsyncCalls = 0;
+            yygridsavecsv(grid, "bench-ours.csv", {}, {}, {}, {}, 0);
+            const bool once = fsyncCalls == 1 && !std::filesystem::exists("bench-ours.csv.~1");
+            std::printf("our save over an existing file: %d fsync, no scratch file left: %s\n", fsyncCalls,
+                        std::filesystem::exists("bench-ours.csv.~1") ? "NO" : "yes");
+            same = bench::sameWork("our safe save stores its file on disk once, as Python's safe write does", once) && same;
+        }
+        f.bytes = static_cast<long>(std::filesystem::file_size("bench-grid.csv"));
+        BenchGrid into;  // each run reads into its own process's copy
+        bool read = true;
+        for (int round = 0; round < f.rounds; ++round) {
+            bench::Run run = bench::inChild({"save", [&] { yygridsavecsv(grid, "bench-ours.csv", {}, {}, {}, {}, 0); }});
+            add(f.save, run.seconds, run.peakMegabytes);
+            PythonRun p = python("safe bench-grid.csv bench-python.csv");
+            add(f.pythonSafe, p.seconds, p.peakMegabytes);
+            run = bench::inChild({"plain save", [&] {
+                                      plainWrite = true;
+                                      yygridsavecsv(grid, "bench-ours.csv", {}, {}, {}, {}, 0);
+                                  }});
+            add(f.plainSave, run.seconds, run.peakMegabytes);
+            p = python("write bench-grid.csv bench-python.csv");
+            add(f.pythonWrite, p.seconds, p.peakMegabytes);
+            run = bench::inChild({"load", [&] { yygridloadcsv(into, "bench-grid.csv", 0, 0); }});
+            add(f.load, run.seconds, run.peakMegabytes);
+            p = python("read bench-grid.csv");
+            add(f.pythonRead, p.seconds, p.peakMegabytes);
+            read = read && p.rows == rows && p.cells == static_cast<long>(rows) * columnCount;
+        }
+        same = bench::sameWork("both read every row and cell of the file", read) && same;
+        std::printf("\nscale %d: %d rows, %d cells, file %ld bytes; %d rounds in turn; Python's peak is its whole\n"
+                    "interpreter's, ours the memory a run added (the tables of cells are there before it)\n\n",
+                    scale, rows, rows * columnCount, f.bytes, f.rounds);
+        std::printf("| | ours min s | ours median s | Python min s | Python median s | median ratio | ours peak MB | "
+                    "Python peak MB |\n|---|---|---|---|---|---|---|---|\n");
+        auto line = [](const char* name, const bench::Figures& ours, const bench::Figures& theirs) {
+            std::printf("| %s | %.3f | %.3f | %.3f | %.3f | %.2f | %.0f | %.0f |\n", name, ours.minimum(), ours.median(),
+                        theirs.minimum(), theirs.median(), ours.median() / theirs.median(), ours.peakMegabytes,
+                        theirs.peakMegabytes);
         };
-        bench::Run run = bench::inChild({"save", [&] { yygridsavecsv(grid, "bench-ours.csv", {}, {}, {}, {}, 0); }});
-        add(save, run.seconds, run.peakMegabytes);
-        PythonRun p = python("write");
-        add(pythonWrite, p.seconds, p.peakMegabytes);
-        run = bench::inChild({"load", [&] { yygridloadcsv(into, "bench-grid.csv", 0, 0); }});
-        add(load, run.seconds, run.peakMegabytes);
-        p = python("read");
-        add(pythonRead, p.seconds, p.peakMegabytes);
-        same = same && p.rows == rows && p.cells == static_cast<long>(rows) * columnCount;
+        line("read (file to cells)", f.load, f.pythonRead);
+        line("safe write (beside, fsync, replace)", f.save, f.pythonSafe);
+        line("plain write (no fsync)", f.plainSave, f.pythonWrite);
+        std::fflush(stdout);
+        table.push_back(f);
     }
-    bench::machineLine();
-    const long bytes = static_cast<long>(std::ifstream("bench-grid.csv", std::ios::binary | std::ios::ate).tellg());
-    std::printf("scale %d: %d rows, %d cells, file %ld bytes; %d rounds in turn; Python's peak is its whole\n"
-                "interpreter's, ours the memory a run added (the tables of cells are there before it)\n\n",
-                scale, rows, rows * columnCount, bytes, rounds);
-    std::printf("| | ours min s | ours median s | Python min s | Python median s | median ratio | ours peak MB | "
-                "Python peak MB |\n|---|---|---|---|---|---|---|---|\n");
-    auto line = [](const char* name, const bench::Figures& ours, const bench::Figures& theirs) {
-        std::printf("| %s | %.3f | %.3f | %.3f | %.3f | %.2f | %.0f | %.0f |\n", name, ours.minimum(), ours.median(),
-                    theirs.minimum(), theirs.median(), ours.median() / theirs.median(), ours.peakMegabytes,
-                    theirs.peakMegabytes);
-    };
-    line("read (file to cells)", load, pythonRead);
-    line("write (cells to file)", save, pythonWrite);
-    bench::sameWork("both read every row and cell of the file, ours gives back the last row's cells", same);
+    if (plan.scales.size() > 1) {
+        std::printf("\nScaling (medians; ratio ours over Python's):\n\n| scale | rounds | file MB | read ours s | read "
+                    "Python s | ratio | safe write ours s | safe write Python s | ratio | plain write ours s | plain "
+                    "write Python s | ratio |\n|---|---|---|---|---|---|---|---|---|---|---|---|\n");
+        for (const ScaleFigures& f : table)
+            std::printf("| %d | %d | %.1f | %.3f | %.3f | %.2f | %.3f | %.3f | %.2f | %.3f | %.3f | %.2f |\n", f.scale,
+                        f.rounds, static_cast<double>(f.bytes) / 1e6, f.load.median(), f.pythonRead.median(),
+                        f.load.median() / f.pythonRead.median(), f.save.median(), f.pythonSafe.median(),
+                        f.save.median() / f.pythonSafe.median(), f.plainSave.median(), f.pythonWrite.median(),
+                        f.plainSave.median() / f.pythonWrite.median());
+    }
+    bench::sameWork("every check above", same);
     return same ? 0 : 1;
 }

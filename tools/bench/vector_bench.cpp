@@ -135,9 +135,9 @@ Elements countLibplot(const std::string& kind, const std::string& name) {
         const auto n = occurrences(name, {"Begin %I MLine", "Begin %I Poly", "none SetP"});
         return {n[2], n[0] + n[1] - n[2]};
     }
-    if (kind == "svg") {
-        const auto n = occurrences(name, {"<line ", "<polyline "});
-        return {n[0], n[1]};
+    if (kind == "svg") {  // a fill is a "polyline", or a "polygon" when its path comes back to its start
+        const auto n = occurrences(name, {"<line ", "<polyline ", "<polygon "});
+        return {n[0], n[1] + n[2]};
     }
     if (kind == "cgm") {
         const std::string text = contents(name);

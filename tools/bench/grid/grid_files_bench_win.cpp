@@ -12,6 +12,7 @@
 //       build/win64/grid_bench.res build/win64/libgravimonder.a -static -lz -lcomdlg32 -lcomctl32
 //       -lgdi32 -lwinspool -lwinmm -lole32 -luuid -lshell32 -ladvapi32 -lpsapi -o build/win64/grid_files_bench.exe
 // Usage: wine grid_files_bench.exe bench-grid.csv [runs]
+// tools/bench/grid/run-wine-grid runs it a run at a time in turn with Python's csv natively.
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -99,8 +100,14 @@ int main(int argc, char** argv) {
         timed(save, [&] { WGridSave(gridField, "bench-wine.csv"); });
         errors += WInfoError(1) != 0;
         same = same && wholeFile("bench-wine.csv") == loaded;
-        std::fprintf(stderr, "run %d: load %.3f, growing load %.3f, save %.3f\n", run + 1, load.back(), growing.back(),
-                     save.back());
+        PROCESS_MEMORY_COUNTERS memory{};
+        memory.cb = sizeof memory;
+        GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+        // One line a run for the driver that runs this in turn with its peers (run-wine-grid).
+        std::printf("run %d: load %.4f growing %.4f save %.4f peak %.1f same %s errors %d\n", run + 1, load.back(),
+                    growing.back(), save.back(), static_cast<double>(memory.PeakWorkingSetSize) / 1048576.0,
+                    same ? "yes" : "NO", errors);
+        std::fflush(stdout);
     }
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;

@@ -45,7 +45,8 @@ public:
 
 private:
     struct z_stream_s* stream_;
-    int status_ = 0;  // zlib's first failure
+    int status_ = 0;                 // zlib's first failure
+    std::uint32_t s1_ = 1, s2_ = 0;  // the Adler-32 sums of the pieces so far
 };
 
 // zlib's compress (default level) and uncompress: destlength is the capacity of dest on entry

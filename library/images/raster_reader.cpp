@@ -27,6 +27,9 @@ struct ByteMasks {
     unsigned char byte(std::uint32_t word, int b) const { return static_cast<unsigned char>((word & mask[b]) >> (8 * b)); }
 };
 
+// Two raster words in each lane, the first in the low half.
+using WordPairs = std::uint64_t __attribute__((vector_size(16)));
+
 inline std::uint32_t wordAt(std::int64_t index) {
     return static_cast<std::uint32_t>(gravim.raster.IRBUFF[static_cast<std::size_t>(index)]);
 }
@@ -123,13 +126,17 @@ void yyrasterpixels(std::int64_t first, int count, bool bgr, unsigned char* out)
     if (m.selecting()) {  // the masks of a page being written: plain shifts, which compile tighter
         int x = 0;
         if (!bgr && std::endian::native == std::endian::little) {
-            // Two pixels' red, green and blue bytes in one store of eight bytes, whose last two the
-            // next store overwrites: so at least one more pixel must follow.
-            for (; x + 3 <= count; x += 2, out += 6) {
-                std::uint64_t pair = 0;
-                std::memcpy(&pair, words + x, sizeof pair);
-                pair = (pair & 0xFFFFFFu) | (pair >> 8 & 0xFFFFFF000000u);
-                std::memcpy(out, &pair, sizeof pair);
+            // Four pixels in one vector of two word pairs: in each pair the two words' bytes 0..2
+            // side by side (byte 3 dropped), stored as eight bytes at 0 and at 6, the second store
+            // overwriting the first's two zero bytes. It writes two bytes beyond the four pixels,
+            // so at least one more pixel must follow to write over them.
+            for (; x + 5 <= count; x += 4, out += 12) {
+                WordPairs pairs;
+                std::memcpy(&pairs, words + x, sizeof pairs);
+                pairs = (pairs & 0xFFFFFFu) | (pairs >> 8 & 0xFFFFFF000000u);
+                const std::uint64_t left = pairs[0], right = pairs[1];
+                std::memcpy(out, &left, sizeof left);
+                std::memcpy(out + 6, &right, sizeof right);
             }
         }
         for (; x < count; ++x, out += 3) {

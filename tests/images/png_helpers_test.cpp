@@ -2,6 +2,7 @@
 // wrappers with their error reports.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -152,6 +153,86 @@ TEST_F(Compression, FailuresGive1044WithZlibsStatusAndLengthZero) {
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(length, 0);
     EXPECT_EQ(WInfoError(3), Z_DATA_ERROR);
+}
+
+// The PNG writer's compression of a page handed over in pieces: zlib's deflate data with the
+// stream's header and Adler-32 checksum added around it, byte for byte one compress of the
+// pieces joined. Bytes of 255 drive the checksum's sums highest; lengths cross its blocks of 16
+// bytes and its reductions every 64 KB.
+TEST_F(Compression, PiecesGiveOneCompressOfTheWholeByteForByte) {
+    const struct {
+        const char* what;
+        std::size_t length, piece;
+        bool allOnes;
+    } cases[] = {
+        {"nothing", 0, 1, false},
+        {"one byte", 1, 1, false},
+        {"less than a block", 15, 15, false},
+        {"blocks and a tail, in pieces of 7", 100003, 7, true},
+        {"past one reduction, in pieces just over it", 200000, 65553, false},
+        {"several reductions in one piece", 300017, 300017, true},
+        {"rows of a page, in bands", 300 * 9901, 13 * 9901, false},
+    };
+    IDebugLevel(1);  // a failure's report goes to standard output
+    for (const auto& c : cases) {
+        Bytes data(c.length, 255);
+        if (!c.allOnes)
+            for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<unsigned char>(i % 9901 < 50 ? 0 : i * 7 / 5 + i / 4099);
+        Bytes expected(compressBound(static_cast<uLong>(data.size())));
+        uLongf expectedLength = expected.size();
+        ASSERT_EQ(compress(expected.data(), &expectedLength, data.data(), static_cast<uLong>(data.size())), Z_OK);
+        expected.resize(expectedLength);
+
+        Bytes packed(expected.size() + 64);
+        int length = 0;
+        {
+            PieceCompression compression(packed.data(), static_cast<int>(packed.size()));
+            for (std::size_t at = 0; at < data.size(); at += c.piece)
+                compression.add(data.data() + at, static_cast<int>(std::min(c.piece, data.size() - at)));
+            length = compression.finish();
+        }
+        packed.resize(static_cast<std::size_t>(std::max(length, 0)));
+        EXPECT_TRUE(packed == expected) << c.what << ": " << length << " bytes, compress gives " << expected.size();
+    }
+    EXPECT_EQ(WInfoError(1), 0);
+}
+
+// A destination that compress finds too small is too small here: exactly the stream fits; a byte
+// less, with room for all but the checksum, and less than the header are buffer errors.
+TEST_F(Compression, PiecesInTooSmallADestinationGive1044LikeCompress) {
+    Bytes data(5000);
+    for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<unsigned char>(i * i % 251);
+    Bytes whole(compressBound(static_cast<uLong>(data.size())));
+    uLongf wholeLength = whole.size();
+    ASSERT_EQ(compress(whole.data(), &wholeLength, data.data(), static_cast<uLong>(data.size())), Z_OK);
+    const struct {
+        int capacity, length, error;
+    } cases[] = {{static_cast<int>(wholeLength), static_cast<int>(wholeLength), 0},
+                 {static_cast<int>(wholeLength) - 1, 0, 1044},
+                 {static_cast<int>(wholeLength) - 4, 0, 1044},
+                 {1, 0, 1044}};
+    for (const auto& c : cases) {
+        yyresetgravim();
+        IDebugLevel(1);  // reports go to standard output
+        Bytes packed(static_cast<std::size_t>(c.capacity));
+        testing::internal::CaptureStdout();
+        int length = -1;
+        {
+            PieceCompression compression(packed.data(), c.capacity);
+            compression.add(data.data(), 3000);
+            compression.add(data.data() + 3000, 2000);
+            length = compression.finish();
+        }
+        const std::string report = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(length, c.length) << c.capacity;
+        EXPECT_EQ(WInfoError(1), c.error) << c.capacity;
+        if (c.error != 0) {
+            EXPECT_EQ(WInfoError(3), Z_BUF_ERROR) << c.capacity;
+            EXPECT_NE(report.find("WCompress"), std::string::npos) << report;
+        } else {
+            EXPECT_TRUE(std::equal(packed.begin(), packed.end(), whole.begin())) << c.capacity;
+        }
+    }
 }
 
 TEST(ZlibCalls, HandTheStatusBackWithoutReporting) {

@@ -1,8 +1,10 @@
 // best_of.hpp - the benchmarks' timing: seconds since a moment, the shortest of a number of runs,
 // and interleaved runs of two or more sides, each run in a child process of its own so that its
-// time and its peak memory are its own; the minimum and median of each side.
+// time and its peak memory are its own; the minimum and median of each side, on the clock and on
+// the processor.
 #pragma once
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,18 +43,31 @@ struct Side {
     std::function<void()> prepare = {};
 };
 
-// The runs of one side: their seconds, and the most memory any run added to its process.
+inline double medianOf(std::vector<double> s) {
+    std::sort(s.begin(), s.end());
+    const std::size_t n = s.size();
+    return n % 2 == 1 ? s[n / 2] : (s[n / 2 - 1] + s[n / 2]) / 2;
+}
+
+// The runs of one side: their seconds on the clock and on the processor (user and system time,
+// which waiting for a processor on a loaded machine does not add to), and the most memory any
+// run added to its process.
 struct Figures {
-    std::vector<double> seconds;
+    std::vector<double> seconds, processorSeconds;
     double peakMegabytes = 0;
     double minimum() const { return *std::min_element(seconds.begin(), seconds.end()); }
-    double median() const {
-        std::vector<double> s = seconds;
-        std::sort(s.begin(), s.end());
-        const std::size_t n = s.size();
-        return n % 2 == 1 ? s[n / 2] : (s[n / 2 - 1] + s[n / 2]) / 2;
-    }
+    double median() const { return medianOf(seconds); }
+    double processorMinimum() const { return *std::min_element(processorSeconds.begin(), processorSeconds.end()); }
+    double processorMedian() const { return medianOf(processorSeconds); }
 };
+
+// The user and system seconds this process has used.
+inline double processorSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
 
 // A field of /proc/self/status in kB ("VmRSS", "VmHWM"); 0 where the system has none.
 inline double statusKilobytes(const std::string& field) {
@@ -66,7 +81,7 @@ inline double statusKilobytes(const std::string& field) {
 // One run of the work in a forked child: its seconds and the memory it added at its peak (the
 // child's high-water mark, reset as the child starts, less its resident size then).
 struct Run {
-    double seconds = 0, peakMegabytes = 0;
+    double seconds = 0, processorSeconds = 0, peakMegabytes = 0;
 };
 inline Run inChild(const Side& side) {
     int channel[2];
@@ -79,9 +94,10 @@ inline Run inChild(const Side& side) {
         std::ofstream("/proc/self/clear_refs") << "5";  // resets the high-water mark
         const double before = statusKilobytes("VmRSS");
         if (side.prepare) side.prepare();
+        const double processorStart = processorSeconds();
         const auto start = std::chrono::steady_clock::now();
         side.work();
-        Run run{since(start), 0};
+        Run run{since(start), processorSeconds() - processorStart, 0};
         run.peakMegabytes = std::max(0.0, statusKilobytes("VmHWM") - before) / 1024;
         const bool sent = write(channel[1], &run, sizeof run) == static_cast<ssize_t>(sizeof run);
         std::fflush(nullptr);
@@ -108,6 +124,7 @@ inline std::vector<Figures> interleaved(int rounds, const std::vector<Side>& sid
         for (std::size_t s = 0; s < sides.size(); ++s) {
             const Run run = inChild(sides[s]);
             figures[s].seconds.push_back(run.seconds);
+            figures[s].processorSeconds.push_back(run.processorSeconds);
             figures[s].peakMegabytes = std::max(figures[s].peakMegabytes, run.peakMegabytes);
         }
     return figures;

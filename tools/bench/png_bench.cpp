@@ -4,8 +4,9 @@
 // filter None and with libpng's default filters, the three interleaved, each run in a process of
 // its own. Then the file libpng wrote with its default filters is decoded to RGB values by
 // IGrLoadImageData and to RGB bytes by libpng, interleaved likewise. Prints the minimum and median
-// times, the peak memory a run added, the file sizes, and whether the files decode to the same
-// pixels.
+// times on the clock and on the processor (user and system time, steadier than the clock on a
+// loaded machine), the peak memory a run added, the file sizes, and whether the files decode to
+// the same pixels.
 //
 // Build against a Release library without sanitizers (see docs/performance.md):
 //   clang++ -std=c++20 -O2 -Ilibrary -Itools/bench tools/bench/png_bench.cpp \
@@ -103,7 +104,15 @@ std::vector<unsigned char> decodedRgb(const std::vector<unsigned char>& bytes) {
 }
 
 void printFigures(int depth, const char* name, const bench::Figures& f, double bytes) {
-    std::printf("%-6d %-24s %9.3f %9.3f %9.1f %12.0f\n", depth, name, f.minimum(), f.median(), f.peakMegabytes, bytes);
+    std::printf("%-6d %-24s %9.3f %9.3f %9.3f %9.3f %9.1f %12.0f\n", depth, name, f.minimum(), f.median(),
+                f.processorMinimum(), f.processorMedian(), f.peakMegabytes, bytes);
+}
+
+// The peer's time over ours, on the clock and on the processor.
+void printSpeed(int depth, const char* what, const bench::Figures& ours, const bench::Figures& peer) {
+    std::printf("%-6d %s time over ours: median %.2f, minimum %.2f; processor time: median %.2f, minimum %.2f\n", depth,
+                what, peer.median() / ours.median(), peer.minimum() / ours.minimum(),
+                peer.processorMedian() / ours.processorMedian(), peer.processorMinimum() / ours.processorMinimum());
 }
 
 // Stands in for the driver's PNG writer: ours on the page against libpng on its pixels, then
@@ -122,8 +131,8 @@ void measuredWriter() {
     printFigures(depth, "yypng1", w[0], oursBytes);
     printFigures(depth, "libpng, filter None", w[1], noneBytes);
     printFigures(depth, "libpng, default filters", w[2], static_cast<double>(std::filesystem::file_size("bench-libpng.png")));
-    std::printf("%-6d libpng None time over ours: median %.2f, minimum %.2f; size ours over libpng None %.3f\n", depth,
-                w[1].median() / w[0].median(), w[1].minimum() / w[0].minimum(), oursBytes / noneBytes);
+    printSpeed(depth, "libpng None", w[0], w[1]);
+    std::printf("%-6d size ours over libpng None %.3f\n", depth, oursBytes / noneBytes);
     std::vector<unsigned char> ours = contents(outputName);
     ours.erase(ours.begin(), ours.begin() + static_cast<std::ptrdiff_t>(before));
     const std::vector<unsigned char> a = decodedRgb(ours), b = decodedRgb(contents("bench-libpng-none.png")),
@@ -145,8 +154,7 @@ void measuredWriter() {
     std::printf("%-6d decoding %s (%.0f bytes)\n", depth, name, fileBytes);
     printFigures(depth, "IGrLoadImageData", d[0], 0);
     printFigures(depth, "libpng to RGB", d[1], 0);
-    std::printf("%-6d libpng time over ours: median %.2f, minimum %.2f\n", depth, d[1].median() / d[0].median(),
-                d[1].minimum() / d[0].minimum());
+    printSpeed(depth, "libpng", d[0], d[1]);
     std::vector<int> pixels(pixelCount);
     IGrLoadImageData(name, pixels);
     bool same = pixels.size() * 3 == c.size();
@@ -169,7 +177,8 @@ int main(int argc, char** argv) {
     std::printf("%d rounds\n", rounds);
     const bench::Drawing drawing = bench::makeDrawing();
     yysetimagewriter(ImageFormat::Png, measuredWriter);
-    std::printf("%-6s %-24s %9s %9s %9s %12s\n", "depth", "writer", "min s", "median s", "peak MB", "bytes");
+    std::printf("%-6s %-24s %9s %9s %9s %9s %9s %12s\n", "depth", "writer", "min s", "median s", "cpu min", "cpu med",
+                "peak MB", "bytes");
     for (const int depth : depths) {
         yyresetgravim();
         yypali();

@@ -5,6 +5,7 @@
 
 #include "core/dialog_calls_win.hpp"
 #include "core/gravim.hpp"
+#include "core/menus_win.hpp"
 #include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
@@ -18,8 +19,8 @@ bool isChildNumber(int n) { return n >= 1 && n < MaxWindows && wWindow[n] != nul
 
 // Hides and unloads a dialog, clearing the caller's identifier when it named that dialog.
 void unloadDialog(int id, int& currentDialog) {
-    yydialoghidecombined(id);
-    if (yydialogfind(id) > 0) yydialogunload(id);
+    yydialogcalls().hideCombined(id);
+    if (yydialogcalls().find(id) > 0) yydialogcalls().unload(id);
     if (currentDialog == id) currentDialog = 0;
 }
 
@@ -28,7 +29,7 @@ void dropCombinedDialog(HWND frame, int& currentDialog) {
     int* record = yywindowrecord(frame);
     if (record == nullptr || record[0] != KindDialog) return;
     yysetwindowrecord(frame, nullptr);
-    if (const int id = yydialogidof(handleOf(record[HostedWindow])); id != 0) unloadDialog(id, currentDialog);
+    if (const int id = yydialogcalls().idOf(handleOf(record[HostedWindow])); id != 0) unloadDialog(id, currentDialog);
     delete[] record;
 }
 
@@ -133,7 +134,7 @@ void yyCloseChild3(int n, int& currentDialog) {
     // dialog manager's owners included), and the dialogs inside or owned by it go with it.
     for (int m = 0; m < MaxWindows; ++m)
         if (hPrevious[m] == frame) hPrevious[m] = hPrevious[n];
-    yydialogswindowclosing(frame, hPrevious[n], currentDialog);
+    yydialogcalls().windowClosing(frame, hPrevious[n], currentDialog);
 
     destroyMenuOf(n);
     dropSplitRecord(frame);

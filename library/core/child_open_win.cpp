@@ -14,7 +14,7 @@ bool isInnerFrame(HWND frame) { return (GetWindowLongA(frame, GWL_STYLE) & WS_CH
 
 // The window to give activation back to when the new child closes.
 HWND previousWindow() {
-    HWND dialog = yycurrentdialogwindow();
+    HWND dialog = yydialogcalls().currentWindow();
     if (dialog != nullptr && IsWindowVisible(dialog)) {
         HWND owner = GetWindow(dialog, GW_OWNER);
         return owner != nullptr ? owner : dialog;
@@ -46,8 +46,8 @@ int yygetnextfree() {
 }
 
 int yycombineddialogstatus(int dialog, int& flags, int& width, int& height, bool* resizable) {
-    if (yydialogfind(dialog) > 0) return -5;
-    if (yydialogtablefull()) return -3;
+    if (yydialogcalls().find(dialog) > 0) return -5;
+    if (yydialogcalls().tableFull()) return -3;
     return yyprobecombineddialog(dialog, wWindow[0], flags, width, height, resizable);
 }
 
@@ -77,7 +77,7 @@ void yyopenchild(int x, int y, int width, int height, int& result, int flags, in
 
     DWORD style = yyframestyle(flags);
     style |= inside ? WS_CHILD | WS_CLIPSIBLINGS : WS_POPUP;
-    if (yysemimodelessshown()) style |= WS_DISABLED;
+    if (yydialogcalls().semiModelessShown()) style |= WS_DISABLED;
     DWORD exStyle = (flags & WinToolWindow) ? WS_EX_TOOLWINDOW : WS_EX_APPWINDOW;
     if (flags & WinOnTop) exStyle |= WS_EX_TOPMOST;
     HMENU menuHandle = !inside && menu != 0 ? LoadMenuA(wInstance, MAKEINTRESOURCEA(menu)) : nullptr;

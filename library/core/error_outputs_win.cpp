@@ -17,7 +17,7 @@ void toStatusBar(std::string_view line) {
     WindowSelect(remembered);
 }
 
-int toMessageBox(std::string_view text) { return yyerrorbox(std::string(text).c_str()); }
+int toMessageBox(std::string_view text) { return yydialogcalls().errorBox(std::string(text).c_str()); }
 
 }  // namespace
 

@@ -63,7 +63,7 @@ void mouseEvent(int type, int button, WPARAM wParam, LPARAM lParam, HWND window)
 // A graphics field's event: the window carries the field's dialog record.
 bool fieldEvent(int type, int v1, int v2, int v3, int x, int y, HWND window) {
     DialogEventWords record;
-    if (!yydialogeventwords(window, record)) return false;
+    if (!yydialogcalls().eventWords(window, record)) return false;
     storeHead(type, window);
     gravim.events.wMessageWin = record.dialog;
     storeValues(v1, v2, v3, record.graphicsField, x, y);
@@ -73,7 +73,7 @@ bool fieldEvent(int type, int v1, int v2, int v3, int x, int y, HWND window) {
 bool fieldChanged(LPARAM lParam, HWND window) {
     EventState& e = gravim.events;
     DialogEventWords record;
-    if (!yydialogeventwords(window, record)) return false;
+    if (!yydialogcalls().eventWords(window, record)) return false;
     const bool otherHeld = e.wMessageType != 0 && e.wMessageType != EvFieldChanged;
     bool stored = false;
     if (otherHeld) {
@@ -93,7 +93,7 @@ bool fieldChanged(LPARAM lParam, HWND window) {
         e.bSetFromCell = 0;
         stored = true;
     }
-    yysetdialoglastcell(window, static_cast<int>(lParam));
+    yydialogcalls().setLastCell(window, static_cast<int>(lParam));
     return stored;
 }
 
@@ -121,7 +121,7 @@ void yyinterpretmessage(int type, int a, WPARAM wParam, LPARAM lParam, HWND wind
         break;
     case EvPushButton: {
         DialogEventWords record;
-        if (!yydialogeventwords(window, record)) return;
+        if (!yydialogcalls().eventWords(window, record)) return;
         storeHead(type, window);
         e.wMessageWin = record.dialog;
         storeValues(LOWORD(wParam), record.previousField, -1, -1, -1, -1);
@@ -166,7 +166,7 @@ void yyinterpretmessage(int type, int a, WPARAM wParam, LPARAM lParam, HWND wind
     case EvFieldChanged: stored = fieldChanged(lParam, window); break;
     case EvTabChanged: {
         DialogEventWords record;
-        if (!yydialogeventwords(window, record)) return;
+        if (!yydialogcalls().eventWords(window, record)) return;
         storeHead(type, window);
         e.wMessageWin = record.dialog;
         storeValues(record.newTab, record.oldTab, -1, -1, -1, -1);
@@ -188,7 +188,7 @@ void yyinterpretmessage(int type, int a, WPARAM wParam, LPARAM lParam, HWND wind
     case 105:
     case 116: {
         DialogEventWords record;
-        const int button = yydialogeventwords(window, record) ? record.mouseButton : 0;
+        const int button = yydialogcalls().eventWords(window, record) ? record.mouseButton : 0;
         stored = fieldEvent(base, button, yymousemodifiers(LOWORD(wParam)), 1, signedLow(lParam), signedHigh(lParam), window);
         break;
     }
@@ -199,7 +199,7 @@ void yyinterpretmessage(int type, int a, WPARAM wParam, LPARAM lParam, HWND wind
     case 108: {
         if (wParam == SIZE_MINIMIZED) return;
         DialogEventWords record;
-        if (!yydialogeventwords(window, record)) return;
+        if (!yydialogcalls().eventWords(window, record)) return;
         const int width = LOWORD(lParam), height = HIWORD(lParam);
         HWND field = record.graphicsField != 0 ? GetDlgItem(window, record.graphicsField) : window;
         if (!IsWindowVisible(field)) {

@@ -58,7 +58,7 @@ void toParentUnits(int parent, int& first, int& second) {
 }
 
 // The queries' window: the current window's frame (modes 0, 1) or the current dialog (2, 3).
-HWND queriedWindow(int mode) { return mode < 2 ? currentFrame() : yycurrentdialogwindow(); }
+HWND queriedWindow(int mode) { return mode < 2 ? currentFrame() : yydialogcalls().currentWindow(); }
 
 void windowRectangle(HWND window, RECT& r, int& child, int& parent) {
     child = 0;
@@ -168,15 +168,15 @@ void yygetmousecursor(int& code, int kind, int ident) {
     if (kind == 1 && ident >= 0 && ident < MaxWindows && hCursorWin[ident] != nullptr) {
         code = iCursorWin[ident];
     } else if (kind == 3 && ident != 0) {
-        if (const int shape = yyfieldcursornumber(ident); shape != -1) code = shape;
+        if (const int shape = yydialogcalls().fieldCursorNumber(ident); shape != -1) code = shape;
     }
 }
 
 void yygetdialogtype(int& type) {
-    HWND dialog = yycurrentdialogwindow();
-    if (dialog == nullptr || yydialogidof(dialog) == 0) {
+    HWND dialog = yydialogcalls().currentWindow();
+    if (dialog == nullptr || yydialogcalls().idOf(dialog) == 0) {
         type = 0;
-    } else if (yydialogcombinedwindow(dialog) != nullptr) {
+    } else if (yydialogcalls().combinedWindow(dialog) != nullptr) {
         type = 4;
     } else if (!isChildWindow(dialog)) {
         type = 1;

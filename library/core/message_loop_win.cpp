@@ -80,10 +80,10 @@ bool takeParked(int& type, WMessageRecord& record) {
 // A message for the current modeless dialog: its window's accelerators, then its keyboard
 // handling. True when consumed.
 bool offerToDialog(MSG& message) {
-    HWND dialog = yyactivemodelessdialog();
+    HWND dialog = yydialogcalls().activeModeless();
     if (dialog == nullptr || !IsWindow(dialog)) return false;
     int owner = -1;
-    if (HWND combined = yydialogcombinedwindow(dialog)) owner = yygetwindowindex(combined);
+    if (HWND combined = yydialogcalls().combinedWindow(dialog)) owner = yygetwindowindex(combined);
     if (owner == -1) owner = yygetwindowindex(GetWindow(dialog, GW_OWNER));
     if (owner == -1) owner = yygetwindowindex(GetParent(dialog));
     if (owner >= 0) {
@@ -102,7 +102,7 @@ bool offerToDialog(MSG& message) {
         if (menuWindow >= 0 && hMenuRoot[menuWindow] != nullptr &&
             yyTranslateAccelerator(wWindow[owner], wWindow[menuWindow], &message))
             return true;
-    } else if (yydialogusesrootaccelerators(dialog) && wWindow[0] != nullptr) {
+    } else if (yydialogcalls().usesRootAccelerators(dialog) && wWindow[0] != nullptr) {
         if (yyTranslateAccelerator(wWindow[0], wWindow[0], &message)) return true;
     }
     return IsDialogMessageA(dialog, &message) != 0;
@@ -231,7 +231,7 @@ void yydrawablesize(int kind, int ident, int& width, int& height) {
     if (kind == 1 && ident >= 0 && ident < MaxWindows && hClient[ident] != nullptr) {
         GetClientRect(hClient[ident], &client);
     } else if (kind == 3) {
-        HWND dialog = yycurrentdialogwindow();
+        HWND dialog = yydialogcalls().currentWindow();
         HWND field = ident == 0 ? dialog : GetDlgItem(dialog, ident);
         if (field == nullptr) return;
         GetClientRect(field, &client);
@@ -262,7 +262,7 @@ void yyevent(int type, WMessageRecord& r) {
     const int savedClient[2] = {w.clientWidth, w.clientHeight};
     const int savedHeight = g.surfaceHeight;
     if (changed) {
-        if (field && r.Win != gravim.dialogs.currentDialog) WDialogSelect(r.Win);
+        if (field && r.Win != gravim.dialogs.currentDialog) yydialogcalls().select(r.Win);
         int width = 0, height = 0;
         yydrawablesize(kind, ident, width, height);
         const float maxX = static_cast<float>(width) - 0.01f, maxY = static_cast<float>(height) - 0.01f;
@@ -319,7 +319,7 @@ void yyevent(int type, WMessageRecord& r) {
         r.PosX = r.PosY = 0;
     }
     if (!changed) return;
-    if (gravim.dialogs.currentDialog != savedDialog) WDialogSelect(savedDialog);
+    if (gravim.dialogs.currentDialog != savedDialog) yydialogcalls().select(savedDialog);
     g.clipX1 = savedClip[0];
     g.clipY1 = savedClip[1];
     g.clipWidth = savedClip[2];

@@ -137,13 +137,11 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int& flags, int me
     LoadLibraryA("comctl32.dll");
     wWindow[0] = CreateWindowExA(0, "GRAVIMONDER", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wInstance, nullptr);
     if (wWindow[0] == nullptr) abortWith("Failed to create window - aborting.");
-    yyregistersuperclass();
+    yydialogcalls().registerClasses();
     yyregisterspecialwindows();
     probeRichEdit();
     uFindMsgString = RegisterWindowMessageA("commdlg_FindReplace");
-    yyregistersubclass();
-    yygetatoms();
-    yyresetdialogwords();
+    yydialogcalls().rootOpened();
 
     wWinWidth = width;
     wWinHeight = height;
@@ -178,7 +176,7 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int& flags, int me
     if (bDlgRoot == 1 && !yycombinedialog(n, dialog, flags)) bDlgRoot = 0;
     if (bDlgRoot == 1 && (flags & WinMaximised)) {
         HWND combined = reinterpret_cast<HWND>(static_cast<INT_PTR>(yywindowrecord(frame)[HostedWindow]));
-        if (yyIsResizableDialog(combined)) {
+        if (yydialogcalls().resizable(combined)) {
             RECT area;
             GetClientRect(hClient[n], &area);
             SendMessageA(hClient[n], WM_SIZE, SIZE_RESTORED, MAKELPARAM(area.right, area.bottom));
@@ -246,7 +244,7 @@ void WindowOpen(int flags, int x, int y, int width, int height, int menu, const 
     gravim.windows.clientHeight = height;
     if (gravim.core.displayColours == 256) gravim.core.graphicsColours = graphicsColours;
     if (status > 0) {
-        WDialogSelect(status);
+        yydialogcalls().select(status);
     } else if (status == -1) {
         yyerror(1007, "WindowOpen");
     } else if (status == -2) {
@@ -272,9 +270,9 @@ void yyshutdown() {
         int* record = yywindowrecord(wWindow[n]);
         if (record == nullptr) continue;
         if (record[0] == KindDialog) {
-            if (const int id = yydialogidof(handleOf(record[HostedWindow])); id != 0) {
-                yydialoghidecombined(id);
-                yydialogunload(id);
+            if (const int id = yydialogcalls().idOf(handleOf(record[HostedWindow])); id != 0) {
+                yydialogcalls().hideCombined(id);
+                yydialogcalls().unload(id);
             }
         } else if (record[0] == KindSplit) {
             DestroyWindow(handleOf(record[SplitBar]));
@@ -284,7 +282,7 @@ void yyshutdown() {
         yysetwindowrecord(wWindow[n], nullptr);
         delete[] record;
     }
-    yyunloadalldialogs();
+    yydialogcalls().unloadAll();
     freeOptionalLibraries();
     for (int n = 0; n < MaxWindows; ++n) yyclosemcidevice(n);
     if (wDC != nullptr) ReleaseDC(hClient[gravim.windows.wIndex], wDC);
@@ -301,7 +299,7 @@ void yyshutdown() {
         for (int& size : sizes) size = 0;
     // Nothing may go on naming a window that no longer exists.
     hWinCur = hWinMenuClick = nullptr;
-    yysetactivemodelessdialog(nullptr);
+    yydialogcalls().setActiveModeless(nullptr);
     wHideRoot = bDlgRoot = 0;
     yyresetswitches();
     gravim.events.TimerEnabled = 0;

@@ -4,6 +4,7 @@
 // modal window that goes without the window manager's close, and its nested message loop.
 #include "core/dialog_calls_win.hpp"
 #include "core/gravim.hpp"
+#include "core/menus_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
 #include "graphics/screen_win.hpp"

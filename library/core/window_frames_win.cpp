@@ -6,6 +6,7 @@
 
 #include "core/dialog_calls_win.hpp"
 #include "core/gravim.hpp"
+#include "core/menus_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal_win.hpp"
@@ -149,7 +150,7 @@ int yyprobecombineddialog(int dialog, HWND owner, int& flags, int& width, int& h
         GetWindowRect(probe, &outer);
         width = outer.right - outer.left;
         height = outer.bottom - outer.top;
-        const bool grows = yyprobedialogresizable(probe, dialog);
+        const bool grows = yydialogcalls().probeResizable(probe, dialog);
         if (resizable != nullptr) *resizable = grows;
         if (!grows) {
             flags |= WinFixedSize;
@@ -163,10 +164,10 @@ int yyprobecombineddialog(int dialog, HWND owner, int& flags, int& width, int& h
 bool yycombinedialog(int n, int dialog, int flags) {
     HWND frame = wWindow[n];
     int result = dialog;
-    yydialogload2(result, dialog, n, 1);
-    HWND combined = result == dialog ? yydialogwindow(dialog) : nullptr;
+    yydialogcalls().load(result, dialog, n, 1);
+    HWND combined = result == dialog ? yydialogcalls().window(dialog) : nullptr;
     if (combined == nullptr) return false;
-    if ((flags & WinHidden) == 0) yydialogshow(dialog, 0, 0);
+    if ((flags & WinHidden) == 0) yydialogcalls().show(dialog, 0, 0);
     int* record = new int[KindDialogWords]{};
     record[0] = KindDialog;
     record[HostedWindow] = wordOf(combined);
@@ -179,6 +180,6 @@ bool yycombinedialog(int n, int dialog, int flags) {
     record[HostMinWidth] = placed.right - placed.left;
     record[HostMinHeight] = placed.bottom - placed.top;
     yysetwindowrecord(frame, record);
-    yysetdialogcombinedwindow(combined, frame);
+    yydialogcalls().setCombinedWindow(combined, frame);
     return true;
 }

@@ -23,6 +23,13 @@ struct SpecialWindowCalls {
     int (*barsHeight)(const int* record) = nullptr;
     // Fact `item` of window n (the bitmap viewer's scroll positions 4 and 5), 0 when none.
     int (*info)(int n, int item) = nullptr;
+    // The kind's own bars, stacked with the window's toolbars and status bar: a toolbar above
+    // them, a command-line prompt and a command line below them (null where it has none).
+    void (*ownBars)(const int* record, HWND& toolbar, HWND& prompt, HWND& commandLine) = nullptr;
+    // The window's menu bar came or went: the kind fits its frame and what it hosts again.
+    void (*menuChanged)(int n, int* record) = nullptr;
+    // The menu bar is the kind's own: no application menu is attached to the window.
+    bool ownMenuBar = false;
     // The window's own procedure runs its menus (prompts, pop-ups, commands) when it is a pane,
     // and the messages of its windows are dispatched without the frames' accelerators.
     bool runsOwnMenus = false;

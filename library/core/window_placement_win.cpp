@@ -106,7 +106,7 @@ void yywindowsizepos(int x, int y, int& width, int& height, int state) {
     GetClientRect(hClient[n], &client);
     int* record = yywindowrecord(frame);
     const bool fixedDialog = record != nullptr && record[0] == KindDialog &&
-                             !yyIsResizableDialog(handleOf(record[HostedWindow]));
+                             !yydialogcalls().resizable(handleOf(record[HostedWindow]));
     int clientWidth = width == KeepValue || fixedDialog ? client.right : width;
     int clientHeight = height == KeepValue || fixedDialog ? client.bottom : height;
     int outerWidth = 0, outerHeight = 0;

@@ -12,6 +12,7 @@
 #include "core/dialog_calls_win.hpp"
 #include "core/events.hpp"
 #include "core/gravim.hpp"
+#include "core/menus_win.hpp"
 #include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal.hpp"
@@ -88,7 +89,7 @@ void frameMinMax(HWND frame, MINMAXINFO* info) {
             info->ptMaxSize.x = info->ptMinTrackSize.x = info->ptMaxTrackSize.x = record[SplitOuterWidth];
         if (splitLevelFixed(record, 1))
             info->ptMaxSize.y = info->ptMinTrackSize.y = info->ptMaxTrackSize.y = record[SplitOuterHeight];
-    } else if (record[0] == KindDialog && yyIsResizableDialog(handleOf(record[HostedWindow]))) {
+    } else if (record[0] == KindDialog && yydialogcalls().resizable(handleOf(record[HostedWindow]))) {
         info->ptMinTrackSize.x = record[HostMinWidth];
         info->ptMinTrackSize.y = record[HostMinHeight];
     }
@@ -456,7 +457,7 @@ void showPaneMenu(HWND frame) {
 void clientFocus(HWND client) {
     HWND frame = frameOf(client);
     hWinCur = frame;
-    yysetactivemodelessdialog(nullptr);
+    yydialogcalls().setActiveModeless(nullptr);
     const int n = yygetwindowindex(frame);
     if (n != 0 || IsWindowVisible(frame)) bringToTop(frame, n != 0);
     // Inside split windows the frame becomes each level's last-focused pane.
@@ -479,7 +480,7 @@ void clientFocus(HWND client) {
         BringWindowToTop(dialog);
         SetActiveWindow(dialog);
         if (!IsChild(dialog, GetFocus())) SetFocus(dialog);
-        yysetactivemodelessdialog(dialog);
+        yydialogcalls().setActiveModeless(dialog);
         WMessageEnable(EvFieldChanged, saved);
     } else if (record != nullptr && record[0] == KindSplit) {
         HWND pane = handleOf(record[SplitLastFocused]);

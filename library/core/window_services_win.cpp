@@ -179,7 +179,7 @@ void yychangecursor(int shape, int scope, int targetKind, int number) {
     if (scope == 1 && targetKind == 3) {
         // Graphics fields keep their cursor in their field record (dialog manager).
         if (number == 0 || hFieldWindow == nullptr) return;
-        if (!yysetfieldcursor(hFieldWindow, cursor, shape)) return;
+        if (!yydialogcalls().setFieldCursor(hFieldWindow, cursor, shape)) return;
         if (cursor != nullptr && mouseOver(hFieldWindow)) SetCursor(cursor);
         return;
     }
@@ -195,7 +195,7 @@ void yychangecursor(int shape, int scope, int targetKind, int number) {
             hCursorWin[n] = nullptr;
             iCursorWin[n] = 0;
         }
-        yyclearfieldcursors();
+        yydialogcalls().clearFieldCursors();
     }
     wCursor = cursor;
     iCursor = shape;
@@ -224,7 +224,7 @@ void yytitlecolour(HWND window) {
         if (wWindow[n] == nullptr) continue;
         paintTitle(wWindow[n], wWindow[n] == window || IsChild(wWindow[n], window));
     }
-    yytitlecolourdialogs(window);
+    yydialogcalls().titleColour(window);
 }
 
 void yydecimal(bool on) { bDecimal = on ? 1 : 0; }

@@ -2,9 +2,10 @@
 // between them. The panes' later layout belongs to the client-area and splitter procedures.
 #include <windows.h>
 
-#include "core/dialog_calls_win.hpp"
 #include "core/callback_guard.hpp"
+#include "core/dialog_calls_win.hpp"
 #include "core/gravim.hpp"
+#include "core/menus_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal_win.hpp"
@@ -45,7 +46,7 @@ DWORD paneStyle(int paneFlags, bool visible) {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     if ((paneFlags & WinNoCaption) == 0) style |= WS_CAPTION;
     if (visible) style |= WS_VISIBLE;
-    if (yysemimodelessshown()) style |= WS_DISABLED;
+    if (yydialogcalls().semiModelessShown()) style |= WS_DISABLED;
     return style;
 }
 

@@ -9,9 +9,65 @@
 #include <string_view>
 
 #include "core/dialog_calls_win.hpp"
+#include "core/menus_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/field_rules.hpp"
-#include "dialogs/menus_win.hpp"
+
+// What the window manager asks of the dialog manager (core/dialog_calls_win.hpp): the routines
+// below answer its table, which yydialoginstallcalls installs while the library is assembled.
+void yydialoginstallcalls();
+// Resets the dialog words the root window's creation resets.
+void yyresetdialogwords();
+// Unloads every loaded dialog (the root window closes); no dialog is current afterwards.
+void yyunloadalldialogs();
+// The table index of a loaded dialog, or -1.
+int yydialogfind(int identifier);
+// The window of a loaded dialog, or null.
+HWND yydialogwindow(int identifier);
+// The window of the current dialog, or null.
+HWND yycurrentdialogwindow();
+// The DialogId of a library dialog's window, 0 when window is none.
+int yydialogidof(HWND window);
+bool yyIsResizableDialog(HWND dialog);
+// True when no further dialog can be loaded.
+bool yydialogtablefull();
+// True while a semi-modeless dialog is shown (new windows start disabled then).
+bool yysemimodelessshown();
+// The modeless dialog that takes keyboard messages first, or null; set by a window combined with
+// a dialog getting the focus, cleared by any other window getting it.
+HWND yyactivemodelessdialog();
+void yysetactivemodelessdialog(HWND dialog);
+// Windows combined with a dialog. result: in the resource number, out -1 table full, -2 no
+// template, -3 not created, else unchanged. window -1 lets the active window own the dialog.
+void yydialogload2(int& result, int identifier, int window, int combine);
+void yydialogshow(int dialog, int x, int y);
+void yydialoghidecombined(int dialog);
+void yydialogunload(int dialog);
+// The frame a dialog is combined with, or null; set once the frame holds it.
+HWND yydialogcombinedwindow(HWND dialog);
+void yysetdialogcombinedwindow(HWND dialog, HWND frame);
+// True when a dialog combined with no window lets the root window's accelerators act.
+bool yydialogusesrootaccelerators(HWND dialog);
+// Whether the template `dialog`, created as probe by the window manager, may grow with its
+// window (its companion text decides).
+bool yyprobedialogresizable(HWND probe, int dialog);
+// A window closing: every loaded dialog inside frame or owned by it is hidden and unloaded (the
+// caller's currentDialog becomes 0 when it named one); dialogs that would be shown over frame are
+// shown over heir instead.
+void yydialogswindowclosing(HWND frame, HWND heir, int& currentDialog);
+// False (words untouched) when window is not a library dialog.
+bool yydialogeventwords(HWND window, DialogEventWords& words);
+void yysetdialoglastcell(HWND window, int cell);
+// Fields of the current dialog: the cursor number a graphics field shows (-1 none), and a new
+// cursor for a field's control (false when the control is no library field).
+int yyfieldcursornumber(int field);
+bool yysetfieldcursor(HWND field, HCURSOR cursor, int shape);
+// Takes the cursor from every control of every loaded dialog.
+void yyclearfieldcursors();
+// Paints the title of every loaded dialog active when it is `active`, else inactive.
+void yytitlecolourdialogs(HWND active);
+// The "Library Error" box of debug level 4: 1 OK, 0 Cancel, -1 when it could not be shown.
+int yyerrorbox(const char* text);
 
 // DialogRecord words (attached to every dialog window as its user data, 21 words).
 enum DialogWord : int {

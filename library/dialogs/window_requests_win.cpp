@@ -1,8 +1,10 @@
 // window_requests_win.cpp - the dialog manager's answers to the window manager
 // (core/dialog_calls_win.hpp): the loaded-dialog table and the dialog records stay the dialog
-// manager's, and the window manager reads or changes them only through these routines.
+// manager's, and the window manager reads or changes them only through the table installed here.
+#include "core/dialog_calls_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
+#include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 
 HWND yydialogwindow(int identifier) {
@@ -91,4 +93,42 @@ bool yysetfieldcursor(HWND field, HCURSOR cursor, int shape) {
     record->cursor = cursor;
     record->cursorNumber = shape;
     return true;
+}
+
+void yydialoginstallcalls() {
+    DialogCalls calls;
+    calls.registerClasses = yyregistersuperclass;
+    calls.rootOpened = [] {
+        yyregistersubclass();
+        yygetatoms();
+        yyresetdialogwords();
+    };
+    calls.unloadAll = yyunloadalldialogs;
+    calls.select = WDialogSelect;
+    calls.find = yydialogfind;
+    calls.window = yydialogwindow;
+    calls.currentWindow = yycurrentdialogwindow;
+    calls.idOf = yydialogidof;
+    calls.resizable = yyIsResizableDialog;
+    calls.tableFull = yydialogtablefull;
+    calls.semiModelessShown = yysemimodelessshown;
+    calls.activeModeless = yyactivemodelessdialog;
+    calls.setActiveModeless = yysetactivemodelessdialog;
+    calls.load = yydialogload2;
+    calls.show = yydialogshow;
+    calls.hideCombined = yydialoghidecombined;
+    calls.unload = yydialogunload;
+    calls.combinedWindow = yydialogcombinedwindow;
+    calls.setCombinedWindow = yysetdialogcombinedwindow;
+    calls.usesRootAccelerators = yydialogusesrootaccelerators;
+    calls.probeResizable = yyprobedialogresizable;
+    calls.windowClosing = yydialogswindowclosing;
+    calls.eventWords = yydialogeventwords;
+    calls.setLastCell = yysetdialoglastcell;
+    calls.fieldCursorNumber = yyfieldcursornumber;
+    calls.setFieldCursor = yysetfieldcursor;
+    calls.clearFieldCursors = yyclearfieldcursors;
+    calls.titleColour = yytitlecolourdialogs;
+    calls.errorBox = yyerrorbox;
+    yysetdialogcalls(calls);
 }

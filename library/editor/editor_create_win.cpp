@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "core/gravim.hpp"
+#include "core/menus_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
-#include "dialogs/menus_win.hpp"
 #include "dialogs/modal_win.hpp"
 #include "editor/editor_record_win.hpp"
 #include "editor/editor_text.hpp"

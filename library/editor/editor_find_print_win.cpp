@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/callback_guard.hpp"
-#include "core/dialog_calls_win.hpp"
+#include "dialogs/dialogs_internal_win.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"

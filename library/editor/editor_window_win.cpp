@@ -5,10 +5,10 @@
 
 #include <richedit.h>
 
+#include "core/menus_win.hpp"
 #include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/menus_win.hpp"
 #include "editor/editor_record_win.hpp"
 
 namespace {
@@ -50,7 +50,14 @@ void yyeditinstallkind() {
     calls.barsHeight = [](const int* record) {
         return heightOf(editorWindow(reinterpret_cast<const EditorWindowRecord*>(record)->Toolbar));
     };
+    calls.ownBars = [](const int* record, HWND& toolbar, HWND& prompt, HWND& commandLine) {
+        const auto* r = reinterpret_cast<const EditorWindowRecord*>(record);
+        toolbar = editorWindow(r->Toolbar);
+        prompt = editorWindow(r->PromptFrame);
+        commandLine = editorWindow(r->CommandLine);
+    };
     calls.runsOwnMenus = true;
+    calls.ownMenuBar = true;
     yysetspecialwindowcalls(KindEditor, calls);
 }
 

@@ -13,12 +13,12 @@
 
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
+#include "core/menus_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
-#include "dialogs/menus_win.hpp"
 #include "dialogs/modal_win.hpp"
 #include "grid/grid.hpp"
 #include "grid/grid_control_win.hpp"

@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "core/gravim.hpp"
+#include "core/menus_win.hpp"
 #include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
-#include "dialogs/menus_win.hpp"
 #include "dialogs/messagebox.hpp"
 #include "grid/grid_control_win.hpp"
 #include "grid/grid_print_win.hpp"

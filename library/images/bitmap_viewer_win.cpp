@@ -9,11 +9,11 @@
 #include "core/callback_guard.hpp"
 #include "core/events.hpp"
 #include "core/gravim.hpp"
+#include "core/menus_win.hpp"
 #include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
-#include "dialogs/menus_win.hpp"
 #include "dialogs/modal_win.hpp"
 #include "graphics/screen_win.hpp"
 #include "images/bitmap_viewer_win.hpp"
@@ -580,6 +580,16 @@ void yybitmapviewerinstallkind() {
     };
     calls.focus = [](const int* record) { return handleOf(record[HostedWindow]); };
     calls.info = yybitmapinfo;
+    // A menu bar changes the frame's outer size: the frame is set again to its size and the
+    // viewer told the new client size.
+    calls.menuChanged = [](int n, int* record) {
+        HWND frame = wWindow[n];
+        SetWindowPos(frame, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        RECT client;
+        GetClientRect(hClient[n] != nullptr ? hClient[n] : frame, &client);
+        SendMessageA(viewerOf(record), WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    };
     calls.hostsClient = true;
     yysetspecialwindowcalls(KindBitmapViewer, calls);
 }

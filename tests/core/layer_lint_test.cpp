@@ -1,7 +1,7 @@
 // layer_lint_test.cpp - the layers include only downward: the base and the window manager
 // (library/core) nothing above them, graphics and hardcopy nothing of the add-ons above them, and
 // the library nothing of the programs; the window manager tells no kind of special window from
-// another. (Page setup in the dialog manager works on the printer layer's settings.)
+// another and calls the dialog manager only through its table. (Page setup in the dialog manager works on the printer layer's settings.)
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -94,6 +94,19 @@ TEST(Layers, CoreTestsNoKindOfSpecialWindow) {
     const auto found = codeLinesMatching(sourceRoot() / "library" / "core",
                                          std::regex(R"(\bKind(Editor|Grid|BitmapViewer)\b)"));
     EXPECT_TRUE(found.empty()) << "kind tests:" << joined(found);
+}
+
+// What the window manager asks of the dialog manager goes through the one table the dialog
+// manager installs (core/dialog_calls_win.hpp): core calls none of its routines by name.
+TEST(Layers, CoreCallsTheDialogManagerOnlyThroughItsTable) {
+    const auto found = codeLinesMatching(
+        sourceRoot() / "library" / "core",
+        std::regex(R"(\b(WDialog\w+|WField\w+|yydialog(?!calls\b)\w*|yy(register(super|sub)class|getatoms|)"
+                   R"(resetdialogwords|unloadalldialogs|currentdialogwindow|IsResizableDialog|semimodelessshown|)"
+                   R"(activemodelessdialog|setactivemodelessdialog|setdialogcombinedwindow|probedialogresizable|)"
+                   R"(setdialoglastcell|fieldcursornumber|setfieldcursor|clearfieldcursors|titlecolourdialogs|)"
+                   R"(errorbox))\s*\()"));
+    EXPECT_TRUE(found.empty()) << "calls of the dialog manager:" << joined(found);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/menu_resources.hpp"
+#include "core/menu_resources.hpp"
 
 namespace {
 

@@ -10,12 +10,12 @@
 
 #include "core/events.hpp"
 #include "core/gravim.hpp"
+#include "core/menus_win.hpp"
 #include "core/startup.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/menus_win.hpp"
 #include "event_wait_win.hpp"
 #include "gui_driver_win.hpp"
 #include "test_root_win.hpp"

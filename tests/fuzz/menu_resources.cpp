@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "dialogs/menu_resources.hpp"
+#include "core/menu_resources.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::unique_ptr<unsigned char[]> exact(new unsigned char[size == 0 ? 1 : size]);

@@ -3,10 +3,11 @@
 #include <map>
 
 #include "core/gravim.hpp"
+#include "core/menu_resources.hpp"
+#include "core/menus_win.hpp"
+#include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/menu_resources.hpp"
-#include "dialogs/menus_win.hpp"
 
 namespace {
 
@@ -76,15 +77,17 @@ HMENU barMenu(int n, HWND top, HMENU menu) {
     return shown == hMenuRoot[n] ? menu : shown;
 }
 
-// A bitmap viewer's frame is set again to its size and its viewer told the new client size.
-void refitViewer(int n) {
-    HWND frame = wWindow[n];
-    const int* record = yywindowrecord(frame);
-    if (record == nullptr || record[0] != KindBitmapViewer) return;
-    SetWindowPos(frame, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    RECT client;
-    GetClientRect(hClient[n] != nullptr ? hClient[n] : frame, &client);
-    SendMessageA(handleOf(record[5]), WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+// The kind of special window that window n is fits itself to its new menu bar.
+void kindMenuChanged(int n) {
+    int* record = yywindowrecord(wWindow[n]);
+    if (const SpecialWindowCalls* calls = yyspecialwindowcalls(record); calls != nullptr && calls->menuChanged != nullptr)
+        calls->menuChanged(n, record);
+}
+
+// A window whose kind keeps a menu bar of its own.
+bool ownMenuBar(HWND frame) {
+    const SpecialWindowCalls* calls = yyspecialwindowcalls(yywindowrecord(frame));
+    return calls != nullptr && calls->ownMenuBar;
 }
 
 }  // namespace
@@ -175,7 +178,7 @@ void yymenuchange(int& menu, int n) {
         return;
     }
     HWND frame = wWindow[n];
-    if ((isChild(frame) && !placedInside(frame)) || yywindowkind(frame) == KindEditor) {
+    if ((isChild(frame) && !placedInside(frame)) || ownMenuBar(frame)) {
         menu = -2;
         return;
     }
@@ -204,7 +207,7 @@ void yymenuchange(int& menu, int n) {
         hAccel[n] = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(menu));
         hKBNMenuString[n] = yyloadmenustring(menu);
     }
-    refitViewer(n);
+    kindMenuChanged(n);
 }
 
 int yyGetMainMenuWindow(int n) {

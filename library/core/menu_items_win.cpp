@@ -8,10 +8,10 @@
 #include <new>
 
 #include "core/gravim.hpp"
+#include "core/menus_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/menus_win.hpp"
 
 namespace {
 

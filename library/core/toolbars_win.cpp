@@ -10,10 +10,11 @@
 
 #include "core/callback_guard.hpp"
 #include "core/gravim.hpp"
+#include "core/menu_resources.hpp"
+#include "core/menus_win.hpp"
+#include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/menu_resources.hpp"
-#include "dialogs/menus_win.hpp"
 
 namespace {
 
@@ -29,12 +30,17 @@ int nTooltip[MaxWindows];
 
 WNDPROC lpNormalToolbarProc = nullptr;
 
-// Word indexes of an editor's record: its own toolbar, its command line and the line's prompt.
-constexpr int EditorToolbarWord = 6, EditorCommandLineWord = 9, EditorPromptWord = 11;
+// The bars a special window's kind adds to window n's own (null where it has none).
+struct OwnBars {
+    HWND toolbar = nullptr, prompt = nullptr, commandLine = nullptr;
+};
 
-HWND editorWord(int n, int word) {
+OwnBars ownBars(int n) {
+    OwnBars bars;
     const int* record = yywindowrecord(wWindow[n]);
-    return record != nullptr && record[0] == KindEditor ? handleOf(record[word]) : nullptr;
+    if (const SpecialWindowCalls* calls = yyspecialwindowcalls(record); calls != nullptr && calls->ownBars != nullptr)
+        calls->ownBars(record, bars.toolbar, bars.prompt, bars.commandLine);
+    return bars;
 }
 
 bool hasToolbar(int n) {
@@ -113,7 +119,7 @@ void placeToolbar(int n, int position, const ToolbarList& list) {
     const int across = list.imageHeight + 12, along = list.imageWidth + 9;
     switch (position) {
     case 0: {
-        HWND own = editorWord(n, EditorToolbarWord);
+        HWND own = ownBars(n).toolbar;
         const int top = client.top + (own != nullptr ? heightOf(own) : 0);
         MoveWindow(toolbar, client.left, top, client.right - client.left, across, TRUE);
         iToolSize[n][0] = across;
@@ -201,9 +207,9 @@ void yymntbar(int& number, int n, int position, int& clientWidth, int& clientHei
 
 void yyRestackToolbars(int n) {
     if (n < 0 || n >= MaxWindows || wWindow[n] == nullptr) return;
-    HWND order[] = {editorWord(n, EditorToolbarWord), wMessLine[n], hToolbar[n][0], hToolbar[n][1],
-                    hToolbar[n][2], hToolbar[n][3], editorWord(n, EditorPromptWord),
-                    editorWord(n, EditorCommandLineWord)};
+    const OwnBars own = ownBars(n);
+    HWND order[] = {own.toolbar,    wMessLine[n],   hToolbar[n][0], hToolbar[n][1],
+                    hToolbar[n][2], hToolbar[n][3], own.prompt,     own.commandLine};
     HWND above = HWND_TOP;
     for (HWND bar : order) {
         if (bar == nullptr) continue;

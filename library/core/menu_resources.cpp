@@ -1,7 +1,7 @@
 // menu_resources.cpp - reading item-identifier lists, prompt strings and toolbar lists.
 // All three are runs of little-endian 16-bit words (prompt texts between them), trusted no
 // further than the resource's size.
-#include "dialogs/menu_resources.hpp"
+#include "core/menu_resources.hpp"
 
 #include <cstring>
 

@@ -1,0 +1,12 @@
+// dialog_calls_win.cpp - the window manager's table of requests to the dialog manager.
+#include "core/dialog_calls_win.hpp"
+
+namespace {
+
+DialogCalls installed;
+
+}  // namespace
+
+const DialogCalls& yydialogcalls() { return installed; }
+
+void yysetdialogcalls(const DialogCalls& calls) { installed = calls; }

@@ -226,14 +226,15 @@ int yytrackselectionstart();
 // procedure beneath the outer one kept in word 13).
 void yysubclassfield(HWND control);
 
-// What the dialog manager asks of the bitmap store (defined in images/): a copy of off-screen
-// bitmap `identifier` for a field's picture, null when there is no such bitmap.
-HBITMAP yybitmapcopy(int identifier);
-// What it asks of graphics' metafile slots (defined in graphics/): whether slot `slot` can give
-// a field its picture (0, 1015 outside 1..20, 1061 not an enhanced metafile), and a copy of the
-// slot's metafile, its recording closed first (null when there is none).
-int yymetafileslotimage(int slot);
-HENHMETAFILE yymetafilecopy(int slot);
+// Where a field's picture of an off-screen bitmap or a metafile slot comes from: images installs
+// the bitmaps' copy, graphics the slots' check and copy, when the library is assembled. Until
+// then such a field gets no picture (error 1015).
+// bitmapCopy: a copy of off-screen bitmap `identifier`, null when there is no such bitmap.
+void yysetfieldbitmapsource(HBITMAP (*bitmapCopy)(int identifier));
+// slotCheck: whether slot `slot` can give a field its picture (0, 1015 outside 1..20, 1061 not
+// an enhanced metafile); slotCopy: a copy of the slot's metafile, its recording closed first
+// (null when there is none).
+void yysetfieldmetafilesource(int (*slotCheck)(int slot), HENHMETAFILE (*slotCopy)(int slot));
 
 // Field queries (current dialog; field -1 when missing or of the wrong kind).
 HWND yyfieldwindow(int field);

@@ -8,6 +8,11 @@ namespace {
 
 constexpr int imageBitmap = 1, imageIcon = 2, imageOffscreen = 3, imageSlot = 4, imageMetafile = 5;
 
+// The sources installed by images and graphics; null gives no picture.
+HBITMAP (*bitmapCopy)(int identifier) = nullptr;
+int (*slotCheck)(int slot) = nullptr;
+HENHMETAFILE (*slotCopy)(int slot) = nullptr;
+
 HINSTANCE instance() { return GetModuleHandleA(nullptr); }
 
 HENHMETAFILE metafileResource(int identifier) {
@@ -42,6 +47,13 @@ void destroyImage(UINT type, HANDLE image) {
 
 }  // namespace
 
+void yysetfieldbitmapsource(HBITMAP (*copy)(int identifier)) { bitmapCopy = copy; }
+
+void yysetfieldmetafilesource(int (*check)(int slot), HENHMETAFILE (*copy)(int slot)) {
+    slotCheck = check;
+    slotCopy = copy;
+}
+
 void yyfieldimage(int& field, int identifier, int kind) {
     HWND c = yyfieldwindow(field);
     if (c == nullptr) {
@@ -68,8 +80,12 @@ void yyfieldimage(int& field, int identifier, int kind) {
         image = LoadImageA(instance(), identifier == 0 ? "ICON1" : MAKEINTRESOURCEA(identifier & 0xFFFF), IMAGE_ICON, 0, 0, 0);
         break;
     case imageMetafile: image = metafileResource(identifier); break;
-    case imageOffscreen: image = yybitmapcopy(identifier); break;  // outlives the bitmap
-    default: image = yymetafilecopy(identifier); break;  // a copy: the slot keeps its own
+    case imageOffscreen:  // a copy, which outlives the bitmap
+        image = bitmapCopy != nullptr ? bitmapCopy(identifier) : nullptr;
+        break;
+    default:  // a copy: the slot keeps its own
+        image = slotCopy != nullptr ? slotCopy(identifier) : nullptr;
+        break;
     }
     if (image == nullptr) {
         field = -2;
@@ -95,8 +111,8 @@ void WDialogPutImage(int field, int identifier, int kind) {
         yyerror(1005, "WDialogPutImage");
         return;
     }
-    if (kind == imageSlot) {
-        const int error = yymetafileslotimage(identifier);
+    if (kind == imageSlot && slotCheck != nullptr) {
+        const int error = slotCheck(identifier);
         if (error != 0) {
             yyerror(error, "WDialogPutImage");
             return;

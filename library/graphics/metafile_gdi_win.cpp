@@ -156,3 +156,5 @@ HENHMETAFILE yymetafilecopy(int slot) {
     HENHMETAFILE metafile = yymetafileclose(slot - 1);
     return metafile != nullptr ? CopyEnhMetaFileA(metafile, nullptr) : nullptr;
 }
+
+void yygraphicsinstallfieldpictures() { yysetfieldmetafilesource(yymetafileslotimage, yymetafilecopy); }

@@ -17,3 +17,12 @@ extern int wMetafileDPI;
 
 // Closes the entry when it is recording; answers its metafile (null when empty).
 HENHMETAFILE yymetafileclose(int index);
+
+// A field's picture of slot n (1..20): 0 when the slot can give one, 1015 outside 1..20, 1061
+// not an enhanced metafile; and a copy of its metafile, the recording closed first (null when
+// there is none).
+int yymetafileslotimage(int slot);
+HENHMETAFILE yymetafilecopy(int slot);
+// Installs the two above as the dialog manager's source of slot pictures (when the library is
+// assembled).
+void yygraphicsinstallfieldpictures();

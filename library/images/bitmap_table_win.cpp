@@ -180,3 +180,5 @@ HBITMAP yybitmapcopy(int identifier) {
     if (bitmap == nullptr) return nullptr;
     return static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0));
 }
+
+void yyimagesinstallfieldpictures() { yysetfieldbitmapsource(yybitmapcopy); }

@@ -15,3 +15,9 @@ COLORREF yybitmapcolour(HDC dc, int colour);
 // when it exists; null when the platform refuses the bitmap (selected elsewhere). The caller
 // deletes it.
 HDC yybitmapcontext(HDC like, HBITMAP bitmap);
+// A copy of off-screen bitmap `identifier` for a dialog field's picture (it outlives the bitmap),
+// null when there is no such bitmap.
+HBITMAP yybitmapcopy(int identifier);
+// Installs yybitmapcopy as the dialog manager's source of bitmap pictures (when the library is
+// assembled).
+void yyimagesinstallfieldpictures();

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "assembly/assemble.hpp"
 #include "dialog_fixture_win.hpp"
 
 namespace {
@@ -295,6 +296,28 @@ TEST_F(FieldRoutines, PicturesOnButtonsAndStatics) {
     WDialogPutImage(1017, 21, 4);
     EXPECT_EQ(lastError(), 1015);
     WDialogPutImage(1017, 3, 4);
+    EXPECT_EQ(lastError(), 1061);
+}
+
+// A library assembled without images and graphics: an off-screen bitmap and a metafile slot give
+// a field no picture, and the picture it had stays.
+TEST_F(FieldRoutines, WithoutPictureSourcesBitmapsAndSlotsGiveNoPicture) {
+    WDialogLoad(103);
+    WDialogPutImage(1017, 1060);
+    const LRESULT before = SendMessageA(field(1017), STM_GETIMAGE, IMAGE_BITMAP, 0);
+    yysetfieldbitmapsource(nullptr);
+    yysetfieldmetafilesource(nullptr, nullptr);
+    WDialogPutImage(1017, 1, 3);
+    const int bitmapError = lastError();
+    WDialogPutImage(1017, 3, 4);
+    const int slotError = lastError();
+    const LRESULT after = SendMessageA(field(1017), STM_GETIMAGE, IMAGE_BITMAP, 0);
+    yyassemblelibrary();
+    EXPECT_EQ(bitmapError, 1015);
+    EXPECT_EQ(slotError, 1015);
+    EXPECT_NE(before, 0);
+    EXPECT_EQ(after, before);
+    WDialogPutImage(1017, 3, 4);  // the sources are back
     EXPECT_EQ(lastError(), 1061);
 }
 

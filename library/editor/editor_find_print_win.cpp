@@ -16,7 +16,7 @@
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
-#include "dialogs/page_setup_win.hpp"
+#include "hardcopy/page_setup_win.hpp"
 #include "editor/editor_record_win.hpp"
 #include "editor/editor_rules.hpp"
 #include "editor/editor_text.hpp"

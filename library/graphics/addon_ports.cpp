@@ -22,10 +22,12 @@ void noImage(int, int, int, int, int, int, int, int, int, int, int, int& error, 
     systemError = 0;
 }
 void noBitmap(int, int& status, int&, int&) { status = 1; }
+void noDialogBitmap(int, int, int, int& identifier) { identifier = 0; }
+void noDialogBitmapDestroy(int) {}
 int noViewer(int, int) { return 0; }
 
 constexpr HardcopyPort absentHardcopy{noDriver, noStop, noOption, noDumpStart, noDumpBlit, noDumpEnd, noPrinter};
-constexpr ImagePort absentImages{noImageData, noImage, noBitmap, noViewer};
+constexpr ImagePort absentImages{noImageData, noImage, noBitmap, noDialogBitmap, noDialogBitmapDestroy, noViewer};
 
 // Constant-initialised, so that a layer installing itself while the program starts finds them set.
 constinit HardcopyPort installedHardcopy = absentHardcopy;
@@ -53,6 +55,8 @@ void yysetimageport(const ImagePort& port) {
     fill(to.loadImageData, port.loadImageData, absent.loadImageData);
     fill(to.drawImage, port.drawImage, absent.drawImage);
     fill(to.selectBitmap, port.selectBitmap, absent.selectBitmap);
+    fill(to.createDialogBitmap, port.createDialogBitmap, absent.createDialogBitmap);
+    fill(to.destroyDialogBitmap, port.destroyDialogBitmap, absent.destroyDialogBitmap);
     fill(to.bitmapViewerInfo, port.bitmapViewerInfo, absent.bitmapViewerInfo);
 }
 

@@ -26,8 +26,8 @@ struct HardcopyPort {
 };
 
 // What graphics asks of images. An entry left null answers as a library without images: no
-// file is decoded or drawn (error 27, "not a known image"), no bitmap can be a target, no
-// window shows a bitmap.
+// file is decoded or drawn (error 27, "not a known image"), no bitmap can be a target or be
+// made for a dialog, no window shows a bitmap.
 struct ImagePort {
     // Decodes an image file into RGBValues, one per pixel (IGrLoadImageData).
     void (*loadImageData)(std::string_view name, std::span<int> pixels) = nullptr;
@@ -37,6 +37,12 @@ struct ImagePort {
                       int xOffset, int yOffset, int& error, int& systemError, const char* name) = nullptr;
     // Makes bitmap slot the drawing target; status 0 with its size, else non-zero.
     void (*selectBitmap)(int slot, int& status, int& width, int& height) = nullptr;
+    // A bitmap of the library's own that a dialog draws into and shows as a field's picture (page
+    // setup's preview): while it lives identifier 51, above every program's, is allowed too, so
+    // it is made even when the program holds 50. identifier 0 when none was made. Its destroy
+    // (identifier 0 for none) bars identifier 51 again.
+    void (*createDialogBitmap)(int width, int height, int colour, int& identifier) = nullptr;
+    void (*destroyDialogBitmap)(int identifier) = nullptr;
     // Facts of the bitmap viewer in a window (yybitmapinfo's items); 0 where none is shown.
     int (*bitmapViewerInfo)(int window, int item) = nullptr;
 };

@@ -11,7 +11,7 @@
 
 #include "core/window_tables_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
-#include "dialogs/page_setup_win.hpp"
+#include "hardcopy/page_setup_win.hpp"
 #include "grid/grid_control_win.hpp"
 #include "grid/grid_print_plan.hpp"
 #include "grid/grid_print_win.hpp"

@@ -49,6 +49,16 @@ void WBitmapDestroy(int identifier) {
     report(status, "WBitmapDestroy");
 }
 
+void yybitmapdialogcreate(int width, int height, int colour, int& identifier) {
+    gravim.images.bitmapLimit = BitmapSlots;
+    WBitmapCreate(identifier, width, height, colour);
+}
+
+void yybitmapdialogdestroy(int identifier) {
+    if (identifier != 0) WBitmapDestroy(identifier);
+    gravim.images.bitmapLimit = BitmapSlots - 1;
+}
+
 void WBitmapPlotMode(int mode) {
     if (mode < 0 || mode > 3) yyerror(1043, "WBitmapPlotMode");
     else yybitmapplotmode(mode);

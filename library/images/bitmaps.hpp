@@ -26,6 +26,11 @@ int yybitmapisviewer(int slot);
 void yybitmapsize(int slot, int& width, int& height);
 // Makes the slot's bitmap the drawing target: status 1 for an empty slot, else 0 with its size.
 void yybitmapselect(int slot, int& status, int& width, int& height);
+// A dialog's own bitmap (graphics' image port): the create allows identifier 51 and makes a
+// bitmap as WBitmapCreate does (identifier 0 when none); the destroy destroys it (0 none) and
+// allows identifiers up to 50 again. Natively there is none.
+void yybitmapdialogcreate(int width, int height, int colour, int& identifier);
+void yybitmapdialogdestroy(int identifier);
 // 1 when the slot's bitmap is the current drawing target.
 int yybitmapistarget(int slot);
 // Plot mode 0..3 of the copies and the stretch mode (other numbers leave them unchanged).

@@ -11,6 +11,8 @@ void yyimagesinstallport() {
     port.loadImageData = [](std::string_view name, std::span<int> pixels) { IGrLoadImageData(name, pixels); };
     port.drawImage = yyloadimage;
     port.selectBitmap = yybitmapselect;
+    port.createDialogBitmap = yybitmapdialogcreate;
+    port.destroyDialogBitmap = yybitmapdialogdestroy;
     port.bitmapViewerInfo = yybitmapinfo;
     yysetimageport(port);
     yysethardcopydriver(6, xximag);

@@ -1,7 +1,7 @@
 // layer_lint_test.cpp - the layers include only downward: the base and the window manager
-// (library/core) nothing above them, graphics and hardcopy nothing of the add-ons above them, and
-// the library nothing of the programs; the window manager tells no kind of special window from
-// another and calls the dialog manager only through its table. (Page setup in the dialog manager works on the printer layer's settings.)
+// (library/core) nothing above them, the dialog manager, graphics and hardcopy nothing of the
+// add-ons above them, and the library nothing of the programs; the window manager tells no kind
+// of special window from another and calls the dialog manager only through its table.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -61,6 +61,14 @@ std::string joined(const std::vector<std::string>& lines) {
 TEST(Layers, CoreIncludesNothingOfTheDialogManagerOrTheAddOns) {
     const auto found = includesOf(sourceRoot() / "library" / "core",
                                   {"dialogs", "grid", "editor", "images", "hardcopy", "viewer", "checker"});
+    EXPECT_TRUE(found.empty()) << "upward includes:" << joined(found);
+}
+
+// Page setup lives in hardcopy; a field's picture comes from the sources images and graphics
+// install (yysetfieldbitmapsource, yysetfieldmetafilesource).
+TEST(Layers, DialogManagerIncludesNothingOfTheAddOns) {
+    const auto found = includesOf(sourceRoot() / "library" / "dialogs",
+                                  {"grid", "editor", "images", "hardcopy", "viewer", "checker"});
     EXPECT_TRUE(found.empty()) << "upward includes:" << joined(found);
 }
 

@@ -15,8 +15,3 @@ if(WIN32)
   set_source_files_properties(${dir}/resources/menus.rc PROPERTIES
     OBJECT_DEPENDS "${dir}/resources/strip31001.bmp;${dir}/resources/strip31002.bmp")
 endif()
-# The library's own resources: page setup shows its own dialog here (the hardcopy tests, without
-# them, get the system's).
-if(WIN32)
-  target_sources(${target} PRIVATE $<TARGET_OBJECTS:gravimonderresources>)
-endif()

@@ -3,3 +3,14 @@
 if(WIN32)
   grav_test_readers(${target} hardcopy_printed printed GRAV_PRINTED_DIR ${dir}/read_printed.py)
 endif()
+# The library's own page-setup dialog needs the library's resources, which the executable above
+# lacks on purpose (its page setup shows the system's dialog): a second executable carries them.
+if(WIN32)
+  set(own_dialog hardcopy_own_dialog_tests)
+  add_executable(${own_dialog} ${dir}/own_dialog/page_setup_test_win.cpp ${GRAV_ADDONS_INSTALLED}
+    $<TARGET_OBJECTS:gravimonderresources>)
+  target_link_libraries(${own_dialog} PRIVATE gravtestsupport)
+  target_compile_options(${own_dialog} PRIVATE ${GRAV_WARNINGS})
+  add_test(NAME ${own_dialog} COMMAND ${own_dialog})
+  set_tests_properties(${own_dialog} PROPERTIES TIMEOUT ${GRAV_TEST_TIMEOUT})
+endif()

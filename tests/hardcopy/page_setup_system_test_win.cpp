@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/gravim.hpp"
-#include "dialogs/page_setup_win.hpp"
+#include "hardcopy/page_setup_win.hpp"
 #include "gui_driver_win.hpp"
 #include "hardcopy/printer_layer_win.hpp"
 #include "printed_path_win.hpp"

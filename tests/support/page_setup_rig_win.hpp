@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/page_setup_win.hpp"
+#include "hardcopy/page_setup_win.hpp"
 
 // The caller's variables of one page setup; colours and ok start at values no call leaves.
 struct PageSetupCall {

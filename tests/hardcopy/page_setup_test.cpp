@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/page_setup.hpp"
+#include "hardcopy/page_setup.hpp"
 
 namespace {
 

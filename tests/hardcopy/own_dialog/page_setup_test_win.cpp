@@ -18,7 +18,8 @@
 #include "core/startup.hpp"
 #include "core/windows.hpp"
 #include "dialogs/dialogs.hpp"
-#include "dialogs/page_setup_win.hpp"
+#include "graphics/addon_ports.hpp"
+#include "hardcopy/page_setup_win.hpp"
 #include "gui_driver_win.hpp"
 #include "hardcopy/printer_layer_win.hpp"
 #include "images/images.hpp"
@@ -321,6 +322,33 @@ TEST_F(OwnPageSetup, ThePreviewTakesTheFiftyFirstBitmapWhenFiftyAreInUse) {
     EXPECT_EQ(width, 0);
     EXPECT_NE(WInfoError(1), 0);
     for (int id : bitmaps) WBitmapDestroy(id);
+}
+
+// A library without images makes no bitmap for the preview: it is drawn straight onto its field.
+TEST_F(OwnPageSetup, WithoutImagesThePreviewIsDrawnOnTheField) {
+    struct EmptyImagePort {
+        const ImagePort installed = yyimageport();
+        EmptyImagePort() { yysetimageport({}); }
+        ~EmptyImagePort() { yysetimageport(installed); }
+    } noImages;
+    SIZE shown{};
+    bool pictureShown = true;
+    int limitInside = 0;
+    RecordingDevice device;
+    Steps steps({[&](HWND d) {
+        pictureShown = previewShown(d);
+        shown = previewPage(device);
+        limitInside = gravim.images.bitmapLimit;
+        click(d, IDOK);
+    }});
+    PageSetupCall page;
+    page.printableWidth = 8500, page.printableHeight = 11000;
+    page.run(0);
+    EXPECT_EQ(steps.done(), 1u);
+    EXPECT_EQ(page.ok, 1);
+    EXPECT_FALSE(pictureShown);
+    EXPECT_GT(shown.cy, shown.cx);
+    EXPECT_EQ(limitInside, 50);
 }
 
 TEST_F(OwnPageSetup, PrinterSetupTurnsTheDialogToLandscape) {

@@ -1,5 +1,5 @@
 // page_setup.cpp - the portable rules of page setup: lists, units, margins and the preview shape.
-#include "dialogs/page_setup.hpp"
+#include "hardcopy/page_setup.hpp"
 
 #include <cstring>
 #include <utility>

@@ -13,12 +13,12 @@
 #include "core/windows_internal.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
-#include "dialogs/page_setup.hpp"
-#include "dialogs/page_setup_win.hpp"
 #include "dialogs/show_internal_win.hpp"
+#include "graphics/addon_ports.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/graphics_internal.hpp"
-#include "images/images.hpp"
+#include "hardcopy/page_setup.hpp"
+#include "hardcopy/page_setup_win.hpp"
 #include "resources/library_ids.h"
 
 namespace {
@@ -185,12 +185,10 @@ void drawPreview(const OwnDialog& d) {
     const float pageHeight = static_cast<float>(height > 0 ? height : 1);
 
     const SavedDrawing saved = saveDrawing();
-    if (d.preview != 0) {
-        IGrSelect(2, d.preview);
-    } else {
-        WDialogClearField(FieldPreview);
-        IGrSelect(3, FieldPreview);
-    }
+    // Without a bitmap the preview is drawn on the field, which the face-coloured fill below
+    // clears: clearing its text would repaint it, and its exposure draw the preview again.
+    if (d.preview != 0) IGrSelect(2, d.preview);
+    else IGrSelect(3, FieldPreview);
     IGrArea(0, 0, 1, 1);
     IGrUnits(0, 0, 1, 1);
     int face = 0;
@@ -303,10 +301,11 @@ void yypagesetupsub(int& paperWidth, int& paperHeight, int& printableWidth, int&
 
         int field = FieldPreview, x = 0, y = 0, width = 0, height = 0;
         yygetfieldinfo(field, x, y, width, height, 1);
-        gravim.images.bitmapLimit = 51;
         int face = 0;
         yygetsyscolor(9, face);
-        if (field != -1) WBitmapCreate(d.preview, width, height, face);
+        // The preview goes into a bitmap of the dialog's own when images makes one (the program's
+        // 50 may all be in use), else straight onto the field.
+        if (field != -1) yyimageport().createDialogBitmap(width, height, face, d.preview);
 
         fillLists(d);
         d.scale = units < 2 ? 1000.0f : 100.0f;
@@ -351,8 +350,7 @@ void yypagesetupsub(int& paperWidth, int& paperHeight, int& printableWidth, int&
         WDialogHide();
         WDialogUnload();
     }
-    if (d.preview != 0) WBitmapDestroy(d.preview);
-    gravim.images.bitmapLimit = 50;
+    yyimageport().destroyDialogBitmap(d.preview);
     gravim.core.lastError = previousError;
     if (previousDialog != 0) WDialogSelect(previousDialog);
     else gravim.dialogs.currentDialog = 0;

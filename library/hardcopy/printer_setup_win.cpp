@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "dialogs/modal_win.hpp"
-#include "dialogs/page_setup.hpp"
-#include "dialogs/page_setup_win.hpp"
+#include "hardcopy/page_setup.hpp"
+#include "hardcopy/page_setup_win.hpp"
 #include "hardcopy/printer_layer_win.hpp"
 
 PAGESETUPDLGA* yypagesetuprecord = &psHardcopy;

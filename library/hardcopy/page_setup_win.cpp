@@ -11,7 +11,7 @@
 #include "core/os_internal.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/modal_win.hpp"
-#include "dialogs/page_setup_win.hpp"
+#include "hardcopy/page_setup_win.hpp"
 #include "hardcopy/printer_layer_win.hpp"
 #include "resources/library_ids.h"
 
@@ -136,7 +136,7 @@ int yyPageSetupDlg(PAGESETUPDLGA* record) {
 void yypagesetup(int& paperWidth, int& paperHeight, int& printableWidth, int& printableHeight, int& left, int& top,
                  int& orientation, int& copies, int units, int& colours, int& ok) {
     ok = 0;
-    HWND dialog = hDlgCur;
+    HWND dialog = yyactivemodelessdialog();
     {
         ModalBracket bracket;  // other dialogs and windows disabled until the end
         // The dialogs work on a record of this call with printer settings of its own: psHardcopy and
@@ -190,5 +190,5 @@ void yypagesetup(int& paperWidth, int& paperHeight, int& printableWidth, int& pr
             freeSettings(record);
         }
     }
-    hDlgCur = dialog;
+    yysetactivemodelessdialog(dialog);
 }

@@ -1,10 +1,12 @@
-// assemble_win.cpp - the library assembled on Windows: the dialog manager answers the window
-// manager, graphics and images give the dialog manager its fields' pictures, hardcopy and images
-// answer graphics, and the kinds of special window install their tables with the window manager.
+// assemble_win.cpp - the library assembled on Windows: the dialog manager and graphics answer the
+// window manager, graphics and images give the dialog manager its fields' pictures, hardcopy and
+// images answer graphics, and the kinds of special window install their tables with the window
+// manager.
 #include "assembly/assemble.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "editor/editor_record_win.hpp"
 #include "graphics/metafile_gdi_win.hpp"
+#include "graphics/screen_win.hpp"
 #include "grid/grid_window_win.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "images/bitmaps.hpp"
@@ -13,6 +15,7 @@
 
 void yyassemblelibrary() {
     yydialoginstallcalls();
+    yygraphicsinstallscreenport();
     yygraphicsinstallfieldpictures();
     yyhardcopyinstallport();
     yyimagesinstallport();

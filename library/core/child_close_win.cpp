@@ -6,12 +6,12 @@
 #include "core/dialog_calls_win.hpp"
 #include "core/gravim.hpp"
 #include "core/menus_win.hpp"
+#include "core/screen_port_win.hpp"
 #include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "graphics/screen_win.hpp"
 
 namespace {
 
@@ -62,7 +62,7 @@ void destroyMenuOf(int n) {
 // The drawing context of a closing current window goes with it.
 void releaseIfCurrent(int n) {
     if (n != gravim.windows.wIndex || wDC == nullptr) return;
-    yyscreenwindowdcgone(wDC);
+    yyscreenport().windowContextGone(wDC);
     ReleaseDC(hClient[n], wDC);
     wDC = nullptr;
 }

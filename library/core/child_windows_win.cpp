@@ -9,20 +9,20 @@
 
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
+#include "core/screen_port_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal_win.hpp"
-#include "graphics/screen_win.hpp"
 
 int yywindowtest(int n) { return n >= 0 && n < MaxWindows && wWindow[n] != nullptr ? 1 : 0; }
 
 int yywindowselect(int& width, int& height, int n) {
     if (yywindowtest(n) == 0) return -1;
-    yyscreenwindowdcreleasing(wDC);
+    yyscreenport().windowContextReleasing(wDC);
     if (wDC != nullptr) ReleaseDC(hClient[gravim.windows.wIndex], wDC);
     gravim.windows.wIndex = n;
     wDC = GetDC(hClient[n]);
-    yyscreenwindowdcselected(wDC);
+    yyscreenport().windowContextSelected(wDC);
     RECT client;
     GetClientRect(hClient[n], &client);
     wWinWidth = width = client.right;

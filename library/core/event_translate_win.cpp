@@ -7,10 +7,10 @@
 #include "core/dialog_calls_win.hpp"
 #include "core/events.hpp"
 #include "core/gravim.hpp"
+#include "core/screen_port_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "graphics/graphics_internal.hpp"
 
 namespace {
 
@@ -151,7 +151,7 @@ void yyinterpretmessage(int type, int a, WPARAM wParam, LPARAM lParam, HWND wind
         wWinWidth = width;
         wWinHeight = height;
         if (!IsWindowVisible(window)) {
-            if (gravim.graphics.surfaceType != 0) yyresize(yygetwindowindex(window), width, height);
+            if (gravim.graphics.surfaceType != 0) yyscreenport().windowResized(yygetwindowindex(window), width, height);
             return;
         }
         storeHead(type, window);
@@ -203,7 +203,7 @@ void yyinterpretmessage(int type, int a, WPARAM wParam, LPARAM lParam, HWND wind
         const int width = LOWORD(lParam), height = HIWORD(lParam);
         HWND field = record.graphicsField != 0 ? GetDlgItem(window, record.graphicsField) : window;
         if (!IsWindowVisible(field)) {
-            yyresizefield(record.dialog, record.graphicsField, width, height);
+            yyscreenport().fieldResized(record.dialog, record.graphicsField, width, height);
             return;
         }
         stored = fieldEvent(EvResize, width, height, 1, -1, -1, window);

@@ -8,12 +8,12 @@
 #include "core/dialog_calls_win.hpp"
 #include "core/events.hpp"
 #include "core/gravim.hpp"
+#include "core/screen_port_win.hpp"
 #include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "graphics/graphics_internal.hpp"
 
 namespace {
 
@@ -276,12 +276,12 @@ void yyevent(int type, WMessageRecord& r) {
     }
     const float h = static_cast<float>(g.surfaceHeight);
     auto centre = [h](int px, int py, float& ux, float& uy) {
-        yyi2e(static_cast<float>(px) + 0.5f, (h - 1 - static_cast<float>(py)) + 0.5f, ux, uy);
+        yyscreenport().pixelToUnits(static_cast<float>(px) + 0.5f, (h - 1 - static_cast<float>(py)) + 0.5f, ux, uy);
     };
     bool keepClient = false;
     if (pointer) {
         if (r.Value3 == 2) {
-            yybvi2e(static_cast<float>(r.PixelX) + 0.5f, (h - 1 - static_cast<float>(r.PixelY)) + 0.5f, r.GraphicsX,
+            yyscreenport().viewerPixelToUnits(static_cast<float>(r.PixelX) + 0.5f, (h - 1 - static_cast<float>(r.PixelY)) + 0.5f, r.GraphicsX,
                     r.GraphicsY, r.Win);
             r.PixelX += windowInfo(r.Win, 4);
             r.PixelY += windowInfo(r.Win, 5);
@@ -309,12 +309,12 @@ void yyevent(int type, WMessageRecord& r) {
                 w.clientHeight = r.Value2;
                 keepClient = true;
             }
-            if (g.surfaceType == 1 && g.surfaceIdent == r.Win) yyresn(1, r.Win, r.Value1, r.Value2);
+            if (g.surfaceType == 1 && g.surfaceIdent == r.Win) yyscreenport().surfaceResized(1, r.Win, r.Value1, r.Value2);
         } else if (g.surfaceType == 3 && g.surfaceIdent == r.Value4 && g.surfaceDialog == r.Win) {
-            yyresn(3, r.Value4, r.Value1, r.Value2);
+            yyscreenport().surfaceResized(3, r.Value4, r.Value1, r.Value2);
         }
     } else {
-        yybvi2e(static_cast<float>(r.PixelX) + 0.5f, (h - 1 - static_cast<float>(r.PixelY)) + 0.5f, r.GraphicsX,
+        yyscreenport().viewerPixelToUnits(static_cast<float>(r.PixelX) + 0.5f, (h - 1 - static_cast<float>(r.PixelY)) + 0.5f, r.GraphicsX,
                 r.GraphicsY, r.Win);
         r.PosX = r.PosY = 0;
     }

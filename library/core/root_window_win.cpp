@@ -8,23 +8,19 @@
 
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "core/dialog_calls_win.hpp"
 #include "core/callback_guard.hpp"
 #include "core/email_internal.hpp"
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
+#include "core/screen_port_win.hpp"
 #include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
 #include "core/addon_calls.hpp"
-#include "graphics/colours.hpp"
-#include "graphics/graphics.hpp"
-#include "graphics/metafiles.hpp"
-#include "graphics/screen_win.hpp"
 
 namespace {
 
@@ -91,18 +87,6 @@ void probeRichEdit() {
     const bool untouched = first.x == -99 && first.y == -99 && second.x == -99 && second.y == -99;
     iVerRTF = untouched ? 2 : 3;
     DestroyWindow(edit);
-}
-
-void createPalette(int colours) {
-    gravim.system.ngColours = colours;
-    const int entries = colours + 18;
-    std::vector<PALETTEENTRY> palette(static_cast<std::size_t>(entries));
-    for (int k = 0; k < entries; ++k) {
-        const int colour = k < colours ? yyviewentry(k, colours) : static_cast<int>(wColor[k - colours]);
-        palette[static_cast<std::size_t>(k)] = {static_cast<BYTE>(colour & 255), static_cast<BYTE>((colour >> 8) & 255),
-                                                static_cast<BYTE>((colour >> 16) & 255), 0};
-    }
-    yyscreenpalettecreate(palette.data(), entries);
 }
 
 void loadOptionalLibraries() {
@@ -215,10 +199,10 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int& flags, int me
     wColor[16] = GetSysColor(COLOR_WINDOWTEXT);
     wColor[17] = GetSysColor(COLOR_WINDOW);
 
-    yyscreenopened(wDC);
     gravim.events.TimerEnabled = 0;
-    if (gravim.core.displayColours == 256) createPalette(colours);
-    yyscreenobjectsinit();
+    // On a palette display the root palette holds the graphics colours, then the window-text ones.
+    if (gravim.core.displayColours == 256) gravim.system.ngColours = colours;
+    yyscreenport().rootOpened(wDC, colours, wColor);
     loadOptionalLibraries();
     if (cgmFormat == 0) cgmFormat = RegisterClipboardFormatA("Gravimonder CGM");
     yyclearparked();
@@ -258,13 +242,12 @@ void WindowOpen(int flags, int x, int y, int width, int height, int menu, const 
     int cellWidth = 0, cellHeight = 0;
     yycreatefont(0, 0, 0, cellWidth, cellHeight);
     wTextX = wTextY = 0;
-    yypali();
     yyinstallerroroutputs();
-    IGrInit(" ", 0, 0, 0);
+    yyscreenport().rootStarted();
 }
 
 void yyshutdown() {
-    yyscreenobjectsdelete();
+    yyscreenport().rootClosing();
     yybitmapsdeleteall();
     for (int n = 0; n < MaxWindows; ++n) {
         int* record = yywindowrecord(wWindow[n]);
@@ -287,7 +270,7 @@ void yyshutdown() {
     for (int n = 0; n < MaxWindows; ++n) yyclosemcidevice(n);
     if (wDC != nullptr) ReleaseDC(hClient[gravim.windows.wIndex], wDC);
     wDC = nullptr;
-    yyscreenclosed();
+    yyscreenport().rootClosed();
     for (int n = MaxWindows - 1; n >= 0; --n) {
         if (wWindow[n] != nullptr) DestroyWindow(wWindow[n]);
         yyforgetwindow(n);
@@ -307,7 +290,6 @@ void yyshutdown() {
 
 void WindowClose() {
     yyhardcopystop();
-    yymetafilesdestroyall();
     yyshutdown();
     gravim.windows.windowFlags[0] = -1;
     gravim.windows.rootOpen = 0;

@@ -5,9 +5,9 @@
 #include "core/dialog_calls_win.hpp"
 #include "core/gravim.hpp"
 #include "core/menus_win.hpp"
+#include "core/screen_port_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
-#include "graphics/screen_win.hpp"
 
 namespace {
 
@@ -138,7 +138,7 @@ void yysetwindowsnapshot(int n, HBITMAP image) { hImage[n] = image; }
 void yyforgetmodalwindow(HWND frame, int n) {
     if (n <= 0 || n >= MaxWindows) return;
     if (n == gravim.windows.wIndex && wDC != nullptr) {
-        yyscreenwindowdcgone(wDC);
+        yyscreenport().windowContextGone(wDC);
         ReleaseDC(hClient[n], wDC);
         wDC = nullptr;
     }

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "core/gravim.hpp"
+#include "core/screen_port_win.hpp"
 #include "core/window_tables_win.hpp"
-#include "graphics/screen_win.hpp"
 
 namespace {
 
@@ -19,7 +19,7 @@ COLORREF fillColour(int n, int colour) {
         rgb = iWindowColour[n] != -1 ? static_cast<COLORREF>(iWindowColour[n]) : RGB(255, 255, 255);
     else
         rgb = static_cast<COLORREF>(colour);
-    return gPal256 != nullptr ? PALETTERGB(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)) : rgb;
+    return yyscreenport().usesPalette() ? PALETTERGB(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)) : rgb;
 }
 
 void addRectangle(HRGN region, const RECT& rect) {

@@ -13,11 +13,11 @@
 #include "core/events.hpp"
 #include "core/gravim.hpp"
 #include "core/menus_win.hpp"
+#include "core/screen_port_win.hpp"
 #include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "graphics/screen_win.hpp"
 
 namespace {
 
@@ -335,8 +335,8 @@ LRESULT frameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) != WA_INACTIVE) paintTitleActive(frame);
         break;
     case WM_ACTIVATEAPP:
-        if (wParam && gPal256 != nullptr) {
-            if (const int n = yygetwindowindex(frame); n >= 0 && hClient[n] != nullptr) yyscreenpalettewindow(hClient[n]);
+        if (wParam && yyscreenport().usesPalette()) {
+            if (const int n = yygetwindowindex(frame); n >= 0 && hClient[n] != nullptr) yyscreenport().paletteRealised(hClient[n]);
         } else if (!wParam) {
             for (HWND window : wWindow)
                 if (window != nullptr) SendMessageA(window, WM_NCACTIVATE, FALSE, 0);
@@ -666,7 +666,7 @@ LRESULT clientMessage(HWND client, UINT message, WPARAM wParam, LPARAM lParam) {
         return 1;
     }
     case WM_PAINT: {
-        yyscreenpalettewindow(client);
+        yyscreenport().paletteRealised(client);
         if (wBlitOn != 0 && paintFromSnapshot(client)) return 0;
         const int kind = yywindowkind(frameOf(client));
         if (kind != KindDialog && kind != KindSplit) yyinterpretmessage(EvExpose, 0, wParam, lParam, client);
@@ -684,9 +684,9 @@ LRESULT clientMessage(HWND client, UINT message, WPARAM wParam, LPARAM lParam) {
         yyinterpretmessage(EvTimer, 0, wParam, lParam, client);
         return 0;
     case WM_PALETTECHANGED:
-        if (reinterpret_cast<HWND>(wParam) != client) yyscreenpalettewindow(client);
+        if (reinterpret_cast<HWND>(wParam) != client) yyscreenport().paletteRealised(client);
         return 0;
-    case WM_QUERYNEWPALETTE: yyscreenpalettewindow(client); return TRUE;
+    case WM_QUERYNEWPALETTE: yyscreenport().paletteRealised(client); return TRUE;
     case WM_MENUSELECT:
     case WM_ENTERMENULOOP:
     case WM_EXITMENULOOP: return SendMessageA(frameOf(client), message, wParam, lParam);

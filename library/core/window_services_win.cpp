@@ -5,13 +5,12 @@
 #include "core/dialog_calls_win.hpp"
 #include "core/errors_internal.hpp"
 #include "core/gravim.hpp"
+#include "core/screen_port_win.hpp"
 #include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "graphics/graphics_internal.hpp"
-#include "graphics/screen_win.hpp"
 
 void yywinsel(int n, int reselect) {
     int width = 0, height = 0;
@@ -26,7 +25,7 @@ void yywinsel(int n, int reselect) {
     GraphicsState& g = gravim.graphics;
     if (g.surfaceType == 1) g.surfaceIdent = n;
     g.reselecting = reselect;
-    yyresn(1, n, width, height);
+    yyscreenport().surfaceResized(1, n, width, height);
     g.reselecting = 0;
 }
 
@@ -46,7 +45,7 @@ namespace {
 
 COLORREF textColour(int index) {
     const COLORREF colour = wColor[index];
-    return gPal256 != nullptr ? GetNearestColor(wDC, colour) : colour;
+    return yyscreenport().usesPalette() ? GetNearestColor(wDC, colour) : colour;
 }
 
 }  // namespace
@@ -99,7 +98,7 @@ void yysetfontcolourrgb(int index, int red, int green, int blue) {
     if (index < 0 || index > 17) return;
     wColor[index] = RGB(red, green, blue);
     // The window-text entries follow the graphics entries of the root palette.
-    yywinpalette256(gravim.system.ngColours + index, red + 256 * green + 65536 * blue, 0);
+    yyscreenport().paletteEntrySet(gravim.system.ngColours + index, red + 256 * green + 65536 * blue);
 }
 
 void yysetfontunderline(int flag) { wUnderline = flag; }
@@ -178,9 +177,10 @@ void yychangecursor(int shape, int scope, int targetKind, int number) {
     HCURSOR cursor = loadCursorShape(shape);
     if (scope == 1 && targetKind == 3) {
         // Graphics fields keep their cursor in their field record (dialog manager).
-        if (number == 0 || hFieldWindow == nullptr) return;
-        if (!yydialogcalls().setFieldCursor(hFieldWindow, cursor, shape)) return;
-        if (cursor != nullptr && mouseOver(hFieldWindow)) SetCursor(cursor);
+        HWND field = yyscreenport().selectedField();
+        if (number == 0 || field == nullptr) return;
+        if (!yydialogcalls().setFieldCursor(field, cursor, shape)) return;
+        if (cursor != nullptr && mouseOver(field)) SetCursor(cursor);
         return;
     }
     if (scope == 1) {
@@ -203,7 +203,7 @@ void yychangecursor(int shape, int scope, int targetKind, int number) {
 }
 
 void yysetcursorpos(int x, int y, int target) {
-    HWND window = target == 1 ? hClient[gravim.windows.wIndex] : hFieldWindow;
+    HWND window = target == 1 ? hClient[gravim.windows.wIndex] : yyscreenport().selectedField();
     if (window == nullptr) return;
     POINT p = {x, y};
     ClientToScreen(window, &p);

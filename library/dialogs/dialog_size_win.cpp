@@ -4,12 +4,12 @@
 
 #include <new>
 
+#include "core/screen_port_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "core/windows_internal_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/show_internal_win.hpp"
-#include "graphics/screen_win.hpp"
 
 namespace {
 
@@ -154,13 +154,13 @@ void yyfieldselect(int& field, int& width, int& height) {
         field = -1;
         return;
     }
-    yygrselectnone();
+    yyscreenport().targetReleasing();
     HDC dc = GetDC(target);
     if (dc == nullptr) {
         field = -1;
         return;
     }
-    yyscreenfielddcselected(target, dc);
+    yyscreenport().fieldContextSelected(target, dc);
     RECT client;
     GetClientRect(target, &client);
     width = client.right;

@@ -1,7 +1,8 @@
 // layer_lint_test.cpp - the layers include only downward: the base and the window manager
-// (library/core) nothing above them, the dialog manager, graphics and hardcopy nothing of the
-// add-ons above them, and the library nothing of the programs; the window manager tells no kind
-// of special window from another and calls the dialog manager only through its table.
+// (library/core) nothing above them, the dialog manager nothing of graphics or the add-ons,
+// graphics and hardcopy nothing of the add-ons above them, and the library nothing of the
+// programs; the window manager tells no kind of special window from another and calls the dialog
+// manager only through its table.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -64,11 +65,23 @@ TEST(Layers, CoreIncludesNothingOfTheDialogManagerOrTheAddOns) {
     EXPECT_TRUE(found.empty()) << "upward includes:" << joined(found);
 }
 
+// The window manager and the dialog manager reach graphics' screen state only through the screen
+// port that graphics installs (core/screen_port_win.hpp).
+TEST(Layers, CoreIncludesNothingOfGraphics) {
+    const auto found = includesOf(sourceRoot() / "library" / "core", {"graphics"});
+    EXPECT_TRUE(found.empty()) << "upward includes:" << joined(found);
+}
+
 // Page setup lives in hardcopy; a field's picture comes from the sources images and graphics
 // install (yysetfieldbitmapsource, yysetfieldmetafilesource).
 TEST(Layers, DialogManagerIncludesNothingOfTheAddOns) {
     const auto found = includesOf(sourceRoot() / "library" / "dialogs",
                                   {"grid", "editor", "images", "hardcopy", "viewer", "checker"});
+    EXPECT_TRUE(found.empty()) << "upward includes:" << joined(found);
+}
+
+TEST(Layers, DialogManagerIncludesNothingOfGraphics) {
+    const auto found = includesOf(sourceRoot() / "library" / "dialogs", {"graphics"});
     EXPECT_TRUE(found.empty()) << "upward includes:" << joined(found);
 }
 

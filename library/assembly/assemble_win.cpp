@@ -1,9 +1,10 @@
 // assemble_win.cpp - the library assembled on Windows: the dialog manager and graphics answer the
 // window manager, graphics and images give the dialog manager its fields' pictures, hardcopy and
-// images answer graphics, and the kinds of special window install their tables with the window
-// manager.
+// images answer graphics, the add-ons install their start-up and close hooks with the base, and
+// the kinds of special window install their tables with the window manager.
 #include "assembly/assemble.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
+#include "editor/buffer_store.hpp"
 #include "editor/editor_record_win.hpp"
 #include "graphics/metafile_gdi_win.hpp"
 #include "graphics/screen_win.hpp"
@@ -18,8 +19,11 @@ void yyassemblelibrary() {
     yygraphicsinstallscreenport();
     yygraphicsinstallfieldpictures();
     yyhardcopyinstallport();
+    yyhardcopyinstallhooks();
     yyimagesinstallport();
     yyimagesinstallfieldpictures();
+    yyimagesinstallhooks();
+    yyeditinstallhooks();
     yyeditinstallkind();
     yybitmapviewerinstallkind();
     yygridinstallkind();

@@ -20,7 +20,7 @@
 #include "core/windows.hpp"
 #include "core/windows_internal.hpp"
 #include "core/windows_internal_win.hpp"
-#include "core/addon_calls.hpp"
+#include "core/addon_hooks.hpp"
 
 namespace {
 
@@ -248,7 +248,7 @@ void WindowOpen(int flags, int x, int y, int width, int height, int menu, const 
 
 void yyshutdown() {
     yyscreenport().rootClosing();
-    yybitmapsdeleteall();
+    yyrunaddonhooks(&AddonHooks::windowsClosing);
     for (int n = 0; n < MaxWindows; ++n) {
         int* record = yywindowrecord(wWindow[n]);
         if (record == nullptr) continue;
@@ -289,11 +289,11 @@ void yyshutdown() {
 }
 
 void WindowClose() {
-    yyhardcopystop();
+    yyrunaddonhooks(&AddonHooks::closeStarting);
     yyshutdown();
     gravim.windows.windowFlags[0] = -1;
     gravim.windows.rootOpen = 0;
     gravim.dialogs.currentDialog = 0;
     gravim.dialogs.lastAnswer = 0;
-    yyeditreleasestore();
+    yyrunaddonhooks(&AddonHooks::closeEnded);
 }

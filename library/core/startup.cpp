@@ -11,7 +11,7 @@
 #include "core/startup.hpp"
 #include "core/startup_internal.hpp"
 #include "core/strings.hpp"
-#include "core/addon_calls.hpp"
+#include "core/addon_hooks.hpp"
 
 namespace {
 
@@ -46,8 +46,7 @@ void setDefaults() {
     gravim.system.displayWord23 = 0;
     gravim.system.displayWord24 = 0;
     gravim.images.bitmapLimit = 50;
-    yyclearprintersettings();
-    yyeditallocatestore();
+    yyrunaddonhooks(&AddonHooks::startupDefaults);
 }
 
 // GRAVINIT when it names an existing file, else gravim.ini here, else in the home directory.
@@ -158,7 +157,7 @@ void WInitialise(std::optional<std::string_view> optionsFile) {
     if (used > 0 && core.charDirectory[used - 1] != core.pathSeparator)
         core.charDirectory.assign(std::string(core.charDirectory.trimmed()) + core.pathSeparator);
 
-    yyhardcopychoices(choices.printer, choices.plotter, choices.hpgl2);
+    yyrunaddonchoices(choices);
 
     if (choices.version) {
         Text<10> version;

@@ -22,6 +22,10 @@ void yysetspecialwindowcalls(int kind, const SpecialWindowCalls& calls) {
     kindInstalled[static_cast<std::size_t>(kind)] = true;
 }
 
+bool yyspecialwindowkindfilled(int kind) {
+    return kind >= 0 && kind < KindCount && kindInstalled[static_cast<std::size_t>(kind)];
+}
+
 const SpecialWindowCalls* yyspecialwindowcalls(const int* record) {
     if (record == nullptr || record[0] < 0 || record[0] >= KindCount) return nullptr;
     const auto kind = static_cast<std::size_t>(record[0]);

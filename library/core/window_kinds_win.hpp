@@ -39,6 +39,8 @@ struct SpecialWindowCalls {
 };
 
 void yysetspecialwindowcalls(int kind, const SpecialWindowCalls& calls);
+// True once the kind's table was installed.
+bool yyspecialwindowkindfilled(int kind);
 // The table of a record's kind, or null (no record, or a kind without a table).
 const SpecialWindowCalls* yyspecialwindowcalls(const int* record);
 // Every kind with a table registers its classes (the root window opening).

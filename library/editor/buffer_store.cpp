@@ -5,6 +5,8 @@
 #include <memory>
 #include <utility>
 
+#include "core/addon_hooks.hpp"
+
 namespace {
 std::unique_ptr<StoredBuffer[]> store;
 }
@@ -31,4 +33,11 @@ void yyeditreleasestore() {
     if (!store) return;
     // Window 0 keeps its entries; the children's are all gone with their windows.
     for (int i = editorStoreBuffers; i < editorStoreWindows * editorStoreBuffers; ++i) store[i] = StoredBuffer{};
+}
+
+void yyeditinstallhooks() {
+    AddonHooks hooks;
+    hooks.startupDefaults = yyeditallocatestore;
+    hooks.closeEnded = yyeditreleasestore;
+    yysetaddonhooks(HooksEditor, hooks);
 }

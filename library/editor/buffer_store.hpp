@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "core/addon_calls.hpp"
-
 constexpr int editorStoreWindows = 51;  // windows 0..50
 constexpr int editorStoreBuffers = 35;  // buffers 1..35
 constexpr int StoredNameLength = 260;
@@ -25,6 +23,13 @@ struct StoredBuffer {
     std::string Name;                // at most StoredNameLength characters
     std::vector<char> StreamText;    // RTF in a rich-text editor, else plain text
 };
+
+// Allocates the store (once) and marks every entry empty (start-up).
+void yyeditallocatestore();
+// Releases what the entries of windows 1..50 hold and empties them (the root window closed).
+void yyeditreleasestore();
+// Installs the store's start-up and close hooks with the base (when the library is assembled).
+void yyeditinstallhooks();
 
 // Entry of a window 0..50 and buffer 1..35; null before the store is allocated or out of range.
 StoredBuffer* yyeditbufferentry(int window, int buffer);

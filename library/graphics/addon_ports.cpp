@@ -32,33 +32,46 @@ constexpr ImagePort absentImages{noImageData, noImage, noBitmap, noDialogBitmap,
 // Constant-initialised, so that a layer installing itself while the program starts finds them set.
 constinit HardcopyPort installedHardcopy = absentHardcopy;
 constinit ImagePort installedImages = absentImages;
+bool hardcopyFilled = false;
+bool imagesFilled = false;
 
-template <typename Entry> void fill(Entry& entry, Entry given, Entry absent) { entry = given != nullptr ? given : absent; }
+// Takes the given entry, or the absent layer's answer for none; true when one was given.
+template <typename Entry> bool fill(Entry& entry, Entry given, Entry absent) {
+    entry = given != nullptr ? given : absent;
+    return given != nullptr;
+}
 
 }  // namespace
 
 void yysethardcopyport(const HardcopyPort& port) {
     HardcopyPort& to = installedHardcopy;
     const HardcopyPort& absent = absentHardcopy;
-    fill(to.driver, port.driver, absent.driver);
-    fill(to.stop, port.stop, absent.stop);
-    fill(to.option, port.option, absent.option);
-    fill(to.windowDumpStart, port.windowDumpStart, absent.windowDumpStart);
-    fill(to.windowDumpBlit, port.windowDumpBlit, absent.windowDumpBlit);
-    fill(to.windowDumpEnd, port.windowDumpEnd, absent.windowDumpEnd);
-    fill(to.printerNames, port.printerNames, absent.printerNames);
+    bool all = true;
+    all &= fill(to.driver, port.driver, absent.driver);
+    all &= fill(to.stop, port.stop, absent.stop);
+    all &= fill(to.option, port.option, absent.option);
+    all &= fill(to.windowDumpStart, port.windowDumpStart, absent.windowDumpStart);
+    all &= fill(to.windowDumpBlit, port.windowDumpBlit, absent.windowDumpBlit);
+    all &= fill(to.windowDumpEnd, port.windowDumpEnd, absent.windowDumpEnd);
+    all &= fill(to.printerNames, port.printerNames, absent.printerNames);
+    hardcopyFilled = all;
 }
 
 void yysetimageport(const ImagePort& port) {
     ImagePort& to = installedImages;
     const ImagePort& absent = absentImages;
-    fill(to.loadImageData, port.loadImageData, absent.loadImageData);
-    fill(to.drawImage, port.drawImage, absent.drawImage);
-    fill(to.selectBitmap, port.selectBitmap, absent.selectBitmap);
-    fill(to.createDialogBitmap, port.createDialogBitmap, absent.createDialogBitmap);
-    fill(to.destroyDialogBitmap, port.destroyDialogBitmap, absent.destroyDialogBitmap);
-    fill(to.bitmapViewerInfo, port.bitmapViewerInfo, absent.bitmapViewerInfo);
+    bool all = true;
+    all &= fill(to.loadImageData, port.loadImageData, absent.loadImageData);
+    all &= fill(to.drawImage, port.drawImage, absent.drawImage);
+    all &= fill(to.selectBitmap, port.selectBitmap, absent.selectBitmap);
+    all &= fill(to.createDialogBitmap, port.createDialogBitmap, absent.createDialogBitmap);
+    all &= fill(to.destroyDialogBitmap, port.destroyDialogBitmap, absent.destroyDialogBitmap);
+    all &= fill(to.bitmapViewerInfo, port.bitmapViewerInfo, absent.bitmapViewerInfo);
+    imagesFilled = all;
 }
 
 const HardcopyPort& yyhardcopyport() { return installedHardcopy; }
 const ImagePort& yyimageport() { return installedImages; }
+
+bool yyhardcopyportfilled() { return hardcopyFilled; }
+bool yyimageportfilled() { return imagesFilled; }

@@ -53,3 +53,6 @@ void yysetimageport(const ImagePort& port);
 // The routines in force, every entry set.
 const HardcopyPort& yyhardcopyport();
 const ImagePort& yyimageport();
+// True when the last installation gave every entry of the port.
+bool yyhardcopyportfilled();
+bool yyimageportfilled();

@@ -20,10 +20,6 @@ std::array<HardcopyDriver, 13> drivers = {
     nullptr, xxhpgl, xxpost, xxsvg, xxrast, nullptr, nullptr, nullptr, xxdxf, xxcgm, xxwin, xxwmf, xxhpgl2,
 };
 
-// Graphics reaches the drivers only through its port: installed before main in every program
-// (start-up and close always link the frame). Test executables install it themselves.
-[[maybe_unused]] const bool portInstalled = (yyhardcopyinstallport(), true);
-
 }  // namespace
 
 void yyhardcopyinstallport() {
@@ -43,6 +39,10 @@ void xxhcif(int opcode) {
     if (number < 1 || number > 12) return;
     const HardcopyDriver driver = drivers[static_cast<std::size_t>(number)];
     if (driver != nullptr) driver(opcode);
+}
+
+HardcopyDriver yyhardcopydriver(int number) {
+    return number >= 1 && number <= 12 ? drivers[static_cast<std::size_t>(number)] : nullptr;
 }
 
 HardcopyDriver yysethardcopydriver(int number, HardcopyDriver driver) {

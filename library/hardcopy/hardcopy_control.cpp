@@ -2,7 +2,6 @@
 // commands and the page aspect.
 #include <string>
 
-#include "core/addon_calls.hpp"
 #include "core/gravim.hpp"
 #include "core/os.hpp"
 #include "core/output_file.hpp"

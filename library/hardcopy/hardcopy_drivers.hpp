@@ -28,6 +28,8 @@ void xxhpgl2(int opcode);
 // For tests that record what a driver receives.
 using HardcopyDriver = void (*)(int opcode);
 HardcopyDriver yysethardcopydriver(int number, HardcopyDriver driver);
+// The routine in the place of driver number 1..12, null for none (or another number).
+HardcopyDriver yyhardcopydriver(int number);
 
 // The drivers' memory between calls back to its values at program start.
 void yyresethpgldriver();
@@ -39,8 +41,15 @@ void yyresethardcopy();
 
 // Installs hardcopy's answers to graphics (graphics/addon_ports.hpp): the frame above, the stop,
 // the options, the window dump and the chosen printer. Called by the library's assembly
-// (`yyassemblelibrary`), and while a program starts by the frame's own file; again is harmless.
+// (`yyassemblelibrary`); again is harmless.
 void yyhardcopyinstallport();
+
+// Installs hardcopy's start-up and close hooks with the base (core/addon_hooks.hpp): the printer
+// settings cleared and then chosen by the options file, any hardcopy in progress ended when the
+// root window closes. Called by the library's assembly.
+void yyhardcopyinstallhooks();
+// Ends any hardcopy in progress.
+void yyhardcopystop();
 
 // What every driver's OpInitialise does first: answers the driver query (true when it was one),
 // else stores the common option defaults (yydefh) and goes on with its own.

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/addon_hooks.hpp"
 #include "core/gravim.hpp"
+#include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/printer_layer.hpp"
 
 namespace {
@@ -146,4 +148,14 @@ void yyhardcopychoices(int printer, int plotter, int hpgl2) {
     iplotter(plotter);
     if (hpgl2 != 0 || gravim.hardcopy.printerVariant == 0) iprinter2(hpgl2);
     igrprintimageselect(0);
+}
+
+void yyhardcopyinstallhooks() {
+    AddonHooks hooks;
+    hooks.startupDefaults = yyclearprintersettings;
+    hooks.startupChoices = [](const OptionsFileChoices& choices) {
+        yyhardcopychoices(choices.printer, choices.plotter, choices.hpgl2);
+    };
+    hooks.closeStarting = yyhardcopystop;
+    yysetaddonhooks(HooksHardcopy, hooks);
 }

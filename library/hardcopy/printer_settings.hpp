@@ -2,8 +2,6 @@
 // settings (public routines); the state is gravim.hardcopy.
 #pragma once
 
-#include "core/addon_calls.hpp"
-
 #include <optional>
 
 // Chooses the raster printer type 2..38 (27 excepted; anything else chooses 28) and decodes its
@@ -16,3 +14,9 @@ void iplotter(int plotterModel);
 // Window-dump target: 2 a PostScript dump file; anything else (or absent) the Windows printer.
 void igrprintimageselect(std::optional<int> target = std::nullopt);
 
+
+// Start-up's clean slate: every printer, plotter and dump word 0, the names blank.
+void yyclearprintersettings();
+// The printer type, plotter model and HP-GL/2 variant of the options file (0 where the file has
+// none), and the Windows printer as the window-dump target.
+void yyhardcopychoices(int printer, int plotter, int hpgl2);

@@ -3,6 +3,7 @@
 // A slot is free while its handle is null; width, height and colour are those of its bitmap.
 #include <windows.h>
 
+#include "core/addon_hooks.hpp"
 #include "core/gravim.hpp"
 #include "core/window_tables_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
@@ -12,7 +13,6 @@
 #include "images/bitmaps.hpp"
 #include "images/bitmap_table_win.hpp"
 #include "images/bitmaps_win.hpp"
-#include "images/image_files.hpp"
 
 HBITMAP hBitmap[BitmapSlots];
 int BitmapWidth[BitmapSlots];
@@ -22,10 +22,6 @@ int BitmapPlotMode = 0;
 int BitmapStretchMode = 1;
 
 namespace {
-
-// Images answers graphics and hardcopy from the start of every program: the window manager's
-// close always links this table. (Test executables install it themselves.)
-[[maybe_unused]] const bool portInstalled = (yyimagesinstallport(), true);
 
 bool validSlot(int slot) { return slot >= 0 && slot < BitmapSlots; }
 
@@ -173,6 +169,12 @@ void yybitmapsdeleteall() {
         if (bitmap != nullptr) DeleteObject(bitmap);
         bitmap = nullptr;
     }
+}
+
+void yyimagesinstallhooks() {
+    AddonHooks hooks;
+    hooks.windowsClosing = yybitmapsdeleteall;
+    yysetaddonhooks(HooksImages, hooks);
 }
 
 HBITMAP yybitmapcopy(int identifier) {

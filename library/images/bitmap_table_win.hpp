@@ -12,3 +12,6 @@ extern int BitmapHeight[BitmapSlots];
 extern int BitmapColour[BitmapSlots]; // background RGB given at creation
 extern int BitmapPlotMode;            // 0..3, see yybitmaprop
 extern int BitmapStretchMode;         // the platform's stretch mode for stretching copies
+
+// Deletes every off-screen bitmap and empties the table (images' close hook).
+void yybitmapsdeleteall();

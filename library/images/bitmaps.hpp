@@ -2,12 +2,13 @@
 // its operations and the viewer, which other subsystems and the public layer call.
 #pragma once
 
-#include "core/addon_calls.hpp"
-
 constexpr int BitmapSlots = 51;  // slots 0..50; BitmapIdentifier = slot + 1
 
 // Installs the bitmap viewer's table with the window manager (when the library is assembled).
 void yybitmapviewerinstallkind();
+// Installs images' close hook with the base (core/addon_hooks.hpp): every off-screen bitmap
+// deleted while the root window closes. Called by the library's assembly (Windows).
+void yyimagesinstallhooks();
 // Facts of the bitmap viewer in window n: 3 the shown bitmap, 4 and 5 the scroll positions,
 // 101 and 102 the image size, 103 the bottom edge; 0 for any other window or item.
 int yybitmapinfo(int window, int item);

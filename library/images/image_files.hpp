@@ -27,6 +27,5 @@ void yyloadimage(int kind, int target, int x1, int y1, int x2, int y2, int stret
 void IGrFileInfo(std::string_view name, std::span<int> info, int count);
 
 // Installs images' answers to graphics (graphics/addon_ports.hpp) and the image-file driver into
-// the hardcopy frame. Called by the library's assembly (`yyassemblelibrary`), and while a program
-// starts by the bitmap table's file; again is harmless.
+// the hardcopy frame. Called by the library's assembly (`yyassemblelibrary`); again is harmless.
 void yyimagesinstallport();

@@ -1,8 +1,9 @@
-// assemble_win.cpp - the library assembled on Windows: the dialog manager and graphics answer the
-// window manager, graphics and images give the dialog manager its fields' pictures, hardcopy and
-// images answer graphics, the add-ons install their start-up and close hooks with the base, and
-// the kinds of special window install their tables with the window manager.
+// assemble_win.cpp - the library assembled on Windows: the window manager answers the base, the
+// dialog manager and graphics the window manager, graphics and images give the dialog manager its
+// fields' pictures, hardcopy and images answer graphics, the add-ons install their start-up and
+// close hooks with the base, and the kinds of special window their tables with the window manager.
 #include "assembly/assemble.hpp"
+#include "core/windows_internal_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "editor/buffer_store.hpp"
 #include "editor/editor_record_win.hpp"
@@ -15,6 +16,7 @@
 #include "images/image_files.hpp"
 
 void yyassemblelibrary() {
+    yywindowmanagerinstall();
     yydialoginstallcalls();
     yygraphicsinstallscreenport();
     yygraphicsinstallfieldpictures();

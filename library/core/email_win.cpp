@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/email_internal.hpp"
-#include "core/window_tables_win.hpp"
+#include "core/os_window_calls_win.hpp"
 
 namespace {
 
@@ -17,7 +17,7 @@ HMODULE hEmailLib = nullptr;
 LPMAPISENDMAIL pMapiSendMail = nullptr;
 
 // The mail program's dialogs belong to the root frame.
-ULONG_PTR mailParent() { return reinterpret_cast<ULONG_PTR>(wWindow[0]); }
+ULONG_PTR mailParent() { return reinterpret_cast<ULONG_PTR>(yyoswindowcalls().rootFrame()); }
 
 // MAPI takes texts as writable pointers although it never writes them.
 LPSTR mapiText(const std::string& text) { return const_cast<LPSTR>(text.c_str()); }

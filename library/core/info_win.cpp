@@ -1,5 +1,5 @@
 // info_win.cpp - WInfoSystem, WInfoWindow and WInfoDialog, and the window and system queries
-// of the operating-system layer behind them.
+// behind them: the window manager's, since they answer from its windows and tables.
 #include <windows.h>
 
 #include <shlobj.h>

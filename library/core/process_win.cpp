@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/os_internal.hpp"
-#include "core/windows.hpp"
+#include "core/os_window_calls_win.hpp"
 
 namespace {
 
@@ -68,4 +68,4 @@ void yyexec(int& status, const char* command) {
     CloseHandle(process.hProcess);
 }
 
-void yyclosewindows() { WindowClose(); }
+void yyclosewindows() { yyoswindowcalls().closeWindows(); }

@@ -5,7 +5,7 @@
 
 #include "core/gravim.hpp"
 #include "core/wait_internal.hpp"
-#include "core/window_tables_win.hpp"
+#include "core/os_window_calls_win.hpp"
 
 namespace {
 
@@ -37,20 +37,22 @@ void waitWithoutWindow(int hundredths) {
 
 void yywait(int hundredths) {
     if (hundredths < 1) return;
-    if (gravim.windows.rootOpen != 1 || hClient[0] == nullptr) {
+    const auto rootClient = yyoswindowcalls().rootClient;
+    if (gravim.windows.rootOpen != 1 || rootClient() == nullptr) {
         waitWithoutWindow(hundredths);
         return;
     }
     EventState& e = gravim.events;
-    if (SetTimer(hClient[0], WaitTimerId, static_cast<UINT>(hundredths) * 10u, nullptr) == 0) return;
+    if (SetTimer(rootClient(), WaitTimerId, static_cast<UINT>(hundredths) * 10u, nullptr) == 0) return;
     e.TimerEnabled = 1;
     MSG message;
     // The client procedure clears TimerEnabled when timer 999 arrives; the events produced
-    // meanwhile go to no one, but exposes and resizes are parked for the next WMessage.
-    while (e.TimerEnabled == 1 && hClient[0] != nullptr) {
+    // meanwhile go to no one, but exposes and resizes are parked for the next WMessage. The root
+    // window may close meanwhile, so its client area is asked for again after every message.
+    while (e.TimerEnabled == 1 && rootClient() != nullptr) {
         if (GetMessageA(&message, nullptr, 0, 0) < 0) continue;
         if (!dispatch(message)) break;
     }
-    if (e.TimerEnabled == 1 && hClient[0] != nullptr) KillTimer(hClient[0], WaitTimerId);
+    if (e.TimerEnabled == 1 && rootClient() != nullptr) KillTimer(rootClient(), WaitTimerId);
     e.TimerEnabled = 0;
 }

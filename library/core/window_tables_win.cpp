@@ -1,5 +1,10 @@
-// window_tables_win.cpp - storage of the window manager's Win32 tables and process words.
+// window_tables_win.cpp - storage of the window manager's Win32 tables and process words, and
+// what the window manager answers the base from them.
 #include "core/window_tables_win.hpp"
+
+#include "core/os_window_calls_win.hpp"
+#include "core/windows.hpp"
+#include "core/windows_internal_win.hpp"
 
 HWND wWindow[MaxWindows];
 HWND hClient[MaxWindows];
@@ -61,4 +66,12 @@ int yywindowkind(HWND frame) {
 
 void yysetwindowrecord(HWND frame, int* record) {
     SetWindowLongPtrA(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(record));
+}
+
+void yywindowmanagerinstall() {
+    OsWindowCalls calls;
+    calls.rootFrame = [] { return wWindow[0]; };
+    calls.rootClient = [] { return hClient[0]; };
+    calls.closeWindows = WindowClose;
+    yysetoswindowcalls(calls);
 }

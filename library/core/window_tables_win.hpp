@@ -4,10 +4,11 @@
 
 #include <windows.h>
 
+#include "core/os_window_calls_win.hpp"
+
 constexpr int MaxWindows = 51;
 constexpr int StatusParts = 255;
 constexpr int StatusBarId = 999;  // control identifier of every status bar
-constexpr int WaitTimerId = 999;  // timer identifier of IOsWait on the root client area
 
 // WindowKind: the first word of the record a frame may carry as its window user data.
 constexpr int KindEditor = 1;

@@ -189,3 +189,7 @@ void yydecimal(bool on);
 void yygradfilltype(int& type);
 int yyIsDwmEnabled();
 void yysystime(int& milliseconds);
+
+// Installs the window manager's answers to the base below it (core/os_window_calls_win.hpp): the
+// root window's frame and client area, and WindowClose. Called by the library's assembly.
+void yywindowmanagerinstall();

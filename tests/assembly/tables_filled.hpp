@@ -12,11 +12,15 @@ struct FilledTable {
     const char* name;
     bool (*filled)();
 
-    // The case's name: the table's name in letters and digits only.
+    // The case's name: the table's name in letters and digits only, each word capitalised.
     std::string caseName() const {
         std::string letters;
-        for (const char* c = name; *c != '\0'; ++c)
-            if (std::isalnum(static_cast<unsigned char>(*c))) letters += *c;
+        bool wordStart = true;
+        for (const char* c = name; *c != '\0'; ++c) {
+            const auto character = static_cast<unsigned char>(*c);
+            if (std::isalnum(character)) letters += static_cast<char>(wordStart ? std::toupper(character) : character);
+            wordStart = *c == ' ';
+        }
         return letters;
     }
 };

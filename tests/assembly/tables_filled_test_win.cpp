@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/addon_hooks.hpp"
+#include "core/os_window_calls_win.hpp"
 #include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
 #include "tables_filled.hpp"
@@ -12,6 +13,7 @@
 namespace {
 
 const FilledTable windowsTables[] = {
+    {"the base's window calls", yyoswindowcallsfilled},
     {"the base's close hooks of images", [] { return yyaddonhooksfilled(HooksImages); }},
     {"the window manager's editor kind", [] { return yyspecialwindowkindfilled(KindEditor); }},
     {"the window manager's grid window kind", [] { return yyspecialwindowkindfilled(KindGrid); }},

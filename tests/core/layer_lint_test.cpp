@@ -131,3 +131,41 @@ TEST(Layers, CoreCallsTheDialogManagerOnlyThroughItsTable) {
 }
 
 }  // namespace
+
+namespace {
+
+// The base's Windows side: the operating-system layer under the portable files of core.
+const char* const baseWindowsFiles[] = {
+    "email_win.cpp",   "files_win.cpp",    "os_layer_win.cpp", "os_message_win.cpp", "os_window_calls_win.cpp",
+    "process_win.cpp", "registry_win.cpp", "startup_win.cpp",  "wait_win.cpp",
+};
+
+// The base reaches the window manager only through the table it installs
+// (core/os_window_calls_win.hpp): no file of the base includes a Win32 header of core other than
+// the operating-system layer's own (os_*_win.hpp), which the window manager's tables and
+// internals are not.
+TEST(Layers, BaseIncludesNothingOfTheWindowManager) {
+    const fs::path core = sourceRoot() / "library" / "core";
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(core)) {
+        const std::string name = entry.path().filename().string();
+        const std::string extension = entry.path().extension().string();
+        const bool source = extension == ".cpp" || extension == ".hpp";
+        if (source && name.find("_win.") == std::string::npos && name.find("_posix.") == std::string::npos)
+            files.push_back(entry.path());
+    }
+    for (const char* name : baseWindowsFiles) {
+        ASSERT_TRUE(fs::exists(core / name)) << name;
+        files.push_back(core / name);
+    }
+    const std::regex windowManagerHeader(R"(#include "core/(?!os_)\w+_win\.hpp")");
+    std::vector<std::string> found;
+    for (const fs::path& file : files) {
+        const std::string text = readWholeFile(file.string());
+        for (std::sregex_iterator match(text.begin(), text.end(), windowManagerHeader), end; match != end; ++match)
+            found.push_back(file.filename().string() + ": " + match->str());
+    }
+    EXPECT_TRUE(found.empty()) << "upward includes:" << joined(found);
+}
+
+}  // namespace

@@ -4,9 +4,15 @@
 namespace {
 
 DialogCalls installed;
+bool filled = false;
 
 }  // namespace
 
 const DialogCalls& yydialogcalls() { return installed; }
 
-void yysetdialogcalls(const DialogCalls& calls) { installed = calls; }
+void yysetdialogcalls(const DialogCalls& calls) {
+    installed = calls;
+    filled = true;
+}
+
+bool yydialogcallsfilled() { return filled; }

@@ -88,3 +88,5 @@ struct DialogCalls {
 // The table in force, and its replacement (DialogCalls{} puts the defaults back).
 const DialogCalls& yydialogcalls();
 void yysetdialogcalls(const DialogCalls& calls);
+// True once a table was installed (the dialog manager's, when the library is assembled).
+bool yydialogcallsfilled();

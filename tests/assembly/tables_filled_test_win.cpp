@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/addon_hooks.hpp"
+#include "core/dialog_calls_win.hpp"
 #include "core/os_window_calls_win.hpp"
 #include "core/window_kinds_win.hpp"
 #include "core/window_tables_win.hpp"
@@ -14,6 +15,7 @@ namespace {
 
 const FilledTable windowsTables[] = {
     {"the base's window calls", yyoswindowcallsfilled},
+    {"the window manager's dialog calls", yydialogcallsfilled},
     {"the base's close hooks of images", [] { return yyaddonhooksfilled(HooksImages); }},
     {"the window manager's editor kind", [] { return yyspecialwindowkindfilled(KindEditor); }},
     {"the window manager's grid window kind", [] { return yyspecialwindowkindfilled(KindGrid); }},

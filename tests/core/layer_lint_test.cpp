@@ -122,7 +122,7 @@ TEST(Layers, CoreTestsNoKindOfSpecialWindow) {
 TEST(Layers, CoreCallsTheDialogManagerOnlyThroughItsTable) {
     const auto found = codeLinesMatching(
         sourceRoot() / "library" / "core",
-        std::regex(R"(\b(WDialog\w+|WField\w+|yydialog(?!calls\b)\w*|yy(register(super|sub)class|getatoms|)"
+        std::regex(R"(\b(WDialog\w+|WField\w+|yydialog(?!calls(filled)?\b)\w*|yy(register(super|sub)class|getatoms|)"
                    R"(resetdialogwords|unloadalldialogs|currentdialogwindow|IsResizableDialog|semimodelessshown|)"
                    R"(activemodelessdialog|setactivemodelessdialog|setdialogcombinedwindow|probedialogresizable|)"
                    R"(setdialoglastcell|fieldcursornumber|setfieldcursor|clearfieldcursors|titlecolourdialogs|)"

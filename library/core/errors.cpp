@@ -25,6 +25,9 @@ constexpr std::size_t systemTextLength = 512;
 std::FILE* debugLog = nullptr;
 bool debugLogOpened = false;
 
+// WInfoError's answer for a slot number it does not know: its previous answer.
+int previousSlotAnswer = 0;
+
 void writeLog(const char* bytes, std::size_t count) {
     yydebugopen();
     if (debugLog == nullptr) return;
@@ -155,8 +158,8 @@ void yyerror(int number, std::string_view routine) {
 }
 
 int WInfoError(int slot) {
-    static int previous = 0;  // the answer for a slot number it does not know
     CoreState& core = gravim.core;
+    int& previous = previousSlotAnswer;
     switch (slot) {
     case 1: previous = core.lastError; core.lastError = 0; break;
     case 2: previous = core.fileStatus; core.fileStatus = 0; break;
@@ -207,6 +210,11 @@ void yydebugreset() {
     if (debugLog != nullptr) std::fclose(debugLog);
     debugLog = nullptr;
     debugLogOpened = false;
+}
+
+void yyreseterrors() {
+    yydebugreset();
+    previousSlotAnswer = 0;
 }
 
 ErrorSilence::ErrorSilence() : savedError_(gravim.core.lastError), savedLevel_(gravim.core.debugLevel) {

@@ -16,6 +16,9 @@ void yydebugi(const char* name, int value);
 void yydebugopen();
 // Closes the debug log and forgets that it was opened, so the next line creates it again. For tests.
 void yydebugreset();
+// The error reporter's own state back to its start: the debug log closed and forgotten, and
+// WInfoError's previous answer. Part of yyresetgravim.
+void yyreseterrors();
 
 // Delivery of debug levels 3 and 4, installed by the window manager when the root window opens.
 // While a hook is missing, level 3 reports nowhere and level 4 acts as a box that could not be

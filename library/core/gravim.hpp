@@ -442,5 +442,6 @@ struct GravimState {
 
 extern GravimState gravim;
 
-// Puts every part back to its initial values. For tests only: a run starts from the initial values.
+// Puts every part back to its initial values, with the error reporter's own state (the debug log
+// closed and forgotten). For tests and fuzz targets: a run starts from the initial values.
 void yyresetgravim();

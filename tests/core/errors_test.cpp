@@ -242,6 +242,34 @@ TEST_F(ErrorReporting, EachRunReplacesTheLog) {
     EXPECT_EQ(readWholeFile("debug"), "new run\r\n");
 }
 
+// What one fuzz input leaves behind (a debug log open on its file, a remembered slot answer) is
+// gone after the reset every target makes before the next input: the next input's report goes
+// to a log of its own and none of it to the old file.
+TEST_F(ErrorReporting, ResetClosesTheDebugLogAndForgetsTheSlotAnswer) {
+    ScratchFolder first;
+    IDebugLevel(2);
+    yyerror(1003, "WindowSelect");
+    const std::string firstReport = readWholeFile("debug");
+    ASSERT_NE(firstReport.find("Error=1003"), std::string::npos) << firstReport;
+    IDebugLevel(4);
+    ASSERT_EQ(WInfoError(4), 4);
+    ASSERT_EQ(WInfoError(9), 4);
+
+    yyresetgravim();
+    EXPECT_EQ(WInfoError(9), 0);
+    EXPECT_EQ(WInfoError(4), 0);
+    {
+        ScratchFolder second;
+        IDebugLevel(2);
+        yyerror(1006, "WindowClose");
+        EXPECT_EQ(readWholeFile(first.path() + "/debug"), firstReport);
+        const std::string secondReport = readWholeFile("debug");
+        EXPECT_NE(secondReport.find("Error=1006"), std::string::npos) << secondReport;
+        EXPECT_EQ(secondReport.find("Error=1003"), std::string::npos) << secondReport;
+        yydebugreset();
+    }
+}
+
 TEST(ErrorMessages, EveryLibraryNumberHasItsTextAndNoOtherHasOne) {
     std::ifstream table(testDataPath("error_messages.tsv"), std::ios::binary);
     ASSERT_TRUE(table) << testDataPath("error_messages.tsv");

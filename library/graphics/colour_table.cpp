@@ -1,5 +1,6 @@
 // colour_table.cpp - the 256-entry graphics colour table, its 8-, 16- and reduced views, the
 // cone coordinates beside it and the nearest-colour search.
+#include <algorithm>
 #include <cmath>
 
 #include "core/gravim.hpp"
@@ -47,12 +48,22 @@ struct Tables {
 };
 Tables tables;
 
-void cone(int i) {
+// A colour's place in the colour cone, for the nearest-colour search.
+struct Cone {
+    float v, c, d;
+};
+
+Cone coneOf(int value) {
     float h = 0, s = 0, v = 0;
-    yyrgbhsv(tables.table[i], h, s, v);
-    tables.coneV[i] = v;
-    tables.coneC[i] = s * v * std::cos(h);
-    tables.coneD[i] = s * v * std::sin(h);
+    yyrgbhsv(value, h, s, v);
+    return {v, s * v * std::cos(h), s * v * std::sin(h)};
+}
+
+void cone(int i) {
+    const Cone k = coneOf(tables.table[i]);
+    tables.coneV[i] = k.v;
+    tables.coneC[i] = k.c;
+    tables.coneD[i] = k.d;
 }
 
 bool reducedCount(int n) { return n >= 32 && n <= 128; }
@@ -77,14 +88,29 @@ void WRGBSplit(int value, int* red, int* green, int* blue) {
 }
 
 void yypali() {
-    for (int i = 0; i < 256; ++i) tables.table[i] = bandColour(i);
-    for (int k = 0; k < 8; ++k) tables.eight[k] = tables.table[EightView[k]];
-    for (int k = 0; k < 16; ++k) tables.sixteen[k] = tables.table[SixteenView[k]];
+    // The band palette, its views and cone places follow from the bands alone: built once, then
+    // copied over all but the reduced view.
+    static const Tables bands = [] {
+        Tables t;
+        for (int i = 0; i < 256; ++i) t.table[i] = bandColour(i);
+        for (int k = 0; k < 8; ++k) t.eight[k] = t.table[EightView[k]];
+        for (int k = 0; k < 16; ++k) t.sixteen[k] = t.table[SixteenView[k]];
+        for (int i = 0; i < 256; ++i) {
+            const Cone k = coneOf(t.table[i]);
+            t.coneV[i] = k.v;
+            t.coneC[i] = k.c;
+            t.coneD[i] = k.d;
+        }
+        return t;
+    }();
+    int reduced[128];
+    std::copy(std::begin(tables.reduced), std::end(tables.reduced), reduced);
+    tables = bands;
+    std::copy(std::begin(reduced), std::end(reduced), tables.reduced);
     // The reduced view follows the screen colours of the previous opening.
     const int n = gravim.graphics.screenColours;
     if (reducedCount(n))
         for (int j = 0; j < n; ++j) tables.reduced[j] = tables.table[reducedIndex(j, n)];
-    for (int i = 0; i < 256; ++i) cone(i);
 }
 
 void yypalg(int i, int& value) { value = tables.table[i]; }

@@ -16,13 +16,17 @@ std::array<std::array<DitherWord, 3>, 4096> rgbDitherTable{};
 bool rgbDitherTableBuilt = false;
 
 // Palette look-ups of depths 4 and 8 by RGBValue: a direct-mapped cache, since the nearest-
-// colour search is far dearer than a look-up and images repeat their colours.
+// colour search is far dearer than a look-up and images repeat their colours. An entry holds only
+// while its generation is the cache's: a clear starts a new generation instead of rewriting every
+// entry (it comes before every image and gradient fill).
 struct PixelCacheEntry {
     int rgb = -1;
     int depth = 0;
     int value = 0;
+    unsigned generation = 0;
 };
 std::array<PixelCacheEntry, 4096> pixelCache{};
+unsigned pixelCacheGeneration = 1;
 
 std::uint8_t rotateRow(std::uint8_t row, int by) {
     by %= 8;
@@ -141,7 +145,12 @@ const std::array<DitherWord, 3>& yyrgbdither(int rgb) {
     return rgbDitherTable[tableIndex(r, g, b)];
 }
 
-void yyrgbpixelcacheclear() { pixelCache.fill(PixelCacheEntry{}); }
+void yyrgbpixelcacheclear() {
+    if (++pixelCacheGeneration != 0) return;
+    // After the counter wrapped, entries of an old generation could pass for new ones.
+    pixelCache.fill(PixelCacheEntry{});
+    pixelCacheGeneration = 1;
+}
 
 int yyrgbpixel(int depth, int x, int y, int rgb) {
     switch (depth) {
@@ -165,10 +174,11 @@ int yyrgbpixel(int depth, int x, int y, int rgb) {
     case 4:
     case 8: {
         PixelCacheEntry& slot = pixelCache[static_cast<std::size_t>((rgb ^ (rgb >> 12) ^ (depth << 8)) & 4095)];
-        if (slot.rgb == rgb && slot.depth == depth) return slot.value;
+        if (slot.generation == pixelCacheGeneration && slot.rgb == rgb && slot.depth == depth) return slot.value;
         int index = 0;
         yyrgbto8(rgb, index);
-        slot = {rgb, depth, depth == 4 ? SixteenColourMap[static_cast<std::size_t>((index / 16) & 15)] : index};
+        slot = {rgb, depth, depth == 4 ? SixteenColourMap[static_cast<std::size_t>((index / 16) & 15)] : index,
+                pixelCacheGeneration};
         return slot.value;
     }
     default: return rgb;

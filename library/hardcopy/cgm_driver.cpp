@@ -432,6 +432,11 @@ void gradientFill() {
 
 }  // namespace
 
+void yyresetcgmdriver() {
+    out.discard();
+    cgm = CgmFileState{};
+}
+
 void yycgmimage(std::span<const int> pixels, int width, int height) {
     GraphicsState& g = gravim.graphics;
     if (width <= 0 || height <= 0 || pixels.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) return;

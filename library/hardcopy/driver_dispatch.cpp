@@ -57,6 +57,9 @@ void yyresethardcopy() {
     yyresethpgldriver();
     yyresethpgl2driver();
     yyresetdxfdriver();
+    yyresetpostscriptdriver();
+    yyresetsvgdriver();
+    yyresetcgmdriver();
     yyrgbpixelcacheclear();
     yyresetgraphics();
 }

@@ -35,6 +35,9 @@ HardcopyDriver yyhardcopydriver(int number);
 void yyresethpgldriver();
 void yyresethpgl2driver();
 void yyresetdxfdriver();
+void yyresetpostscriptdriver();
+void yyresetsvgdriver();
+void yyresetcgmdriver();
 // Everything the graphics core and hardcopy output keep between calls back to its values at
 // program start (open output files closed): a fuzz input or a test starts from a clean state.
 void yyresethardcopy();

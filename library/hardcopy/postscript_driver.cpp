@@ -394,6 +394,8 @@ void image() {
 
 }  // namespace
 
+void yyresetpostscriptdriver() { ps = PostScriptDriverState{}; }
+
 void yypostimage(std::span<const int> pixels, int width, int height) {
     GraphicsState& g = gravim.graphics;
     if (width <= 0 || height <= 0) return;

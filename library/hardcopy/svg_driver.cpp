@@ -271,6 +271,8 @@ void text() {
 
 }  // namespace
 
+void yyresetsvgdriver() { svg = SvgState{}; }
+
 std::string yysvg1(double value) {
     std::string text = yyfixedpoint(value, 1, 2);
     if (text.size() >= 3 && text.compare(text.size() - 3, 3, ".00") == 0)

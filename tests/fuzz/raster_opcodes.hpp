@@ -3,6 +3,7 @@
 // depth; the sanitizers catch any write outside the raster and any undefined behaviour.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -26,6 +27,12 @@ inline std::string fuzzOutputName() {
     return (std::filesystem::temp_directory_path() / ("grav_fuzz_raster_" + std::to_string(getpid()) + ".out")).string();
 }
 
+// The largest page side in pixels or dots; the drawing and the page written grow with its area.
+constexpr int pageDots = 96;
+
+// The page option in points for about `dots` dots at `resolution` dots an inch; at least 1.
+inline int pagePoints(int dots, int resolution) { return std::max(1, (dots * 72 + resolution / 2) / resolution); }
+
 // Opens `driver` (4 raster printer of printerType, 6 image file of depth) on a small page, draws
 // the input's opcodes, ends pages and closes.
 inline void fuzzRaster(const std::uint8_t* data, std::size_t size, int driver, int depth, int printerType) {
@@ -39,19 +46,23 @@ inline void fuzzRaster(const std::uint8_t* data, std::size_t size, int driver, i
     g.OperandCount = 0;
     routine(OpInitialise);
     int* const o = gravim.hardcopy.HardcopyOptions;
-    o[1] = 20 + in.byte() % 60;
-    o[2] = 20 + in.byte() % 60;
+    // The page is small, so that an input runs fast whatever the resolution, yet spans one pixel
+    // (part of a byte) to several words of a row and more rows than a printer's pass.
+    const int across = 1 + in.byte() % pageDots, along = 1 + in.byte() % pageDots;
     o[5] = in.byte() % 2;
     o[6] = in.byte() % 3;
     o[9] = in.byte() % 40;
     if (driver == 6) {
-        o[1] *= 2;
-        o[2] *= 2;
+        o[1] = across;
+        o[2] = along;
         o[23] = depth;
         o[26] = in.byte() % 5;
     } else {
         o[13] = 1 + in.byte() % std::max(gravim.hardcopy.printerResolutionCount, 1);
         gravim.hardcopy.printerResolutionIndex = o[13];
+        const int resolution = std::max(gravim.hardcopy.printerResolutions[o[13] - 1], 1);
+        o[1] = pagePoints(across, resolution);
+        o[2] = pagePoints(along, resolution);
         o[24] = in.byte() % (gravim.hardcopy.printerModeLimit + 1);
         o[19] = in.byte() % 4 - 1;
         o[3] = in.byte() - 128;

@@ -47,5 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     defaultinstallation(p[5], state.qvdir);
     if (state.qvdir.trimmed().size() > p[5].size()) std::abort();
     unsetenv("USERPROFILE");
+    // The native registry lives as long as the process: the keys go, so that the next input
+    // starts from an empty one.
+    yyregkeydel(machine, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0");
+    yyregkeydel(machine, "HARDWARE\\DEVICEMAP\\VIDEO");
+    yyregkeydel(config, key.c_str());
     return 0;
 }

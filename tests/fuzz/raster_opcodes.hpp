@@ -27,6 +27,16 @@ inline std::string fuzzOutputName() {
     return (std::filesystem::temp_directory_path() / ("grav_fuzz_raster_" + std::to_string(getpid()) + ".out")).string();
 }
 
+// The raster targets' output file: one per process, emptied by every opening and removed when the
+// process ends, rather than made and removed for every input.
+inline const std::string& fuzzRasterOutput() {
+    static const struct Output {
+        std::string name = fuzzOutputName();
+        ~Output() { std::filesystem::remove(name); }
+    } output;
+    return output.name;
+}
+
 // The largest page side in pixels or dots; the drawing and the page written grow with its area.
 constexpr int pageDots = 96;
 
@@ -36,6 +46,11 @@ inline int pagePoints(int dots, int resolution) { return std::max(1, (dots * 72 
 // Opens `driver` (4 raster printer of printerType, 6 image file of depth) on a small page, draws
 // the input's opcodes, ends pages and closes.
 inline void fuzzRaster(const std::uint8_t* data, std::size_t size, int driver, int depth, int printerType) {
+    // The input gives back what the library allocated for it before it returns: libFuzzer runs an
+    // input a second time, and looks for leaks, whenever it ends holding more than it started with.
+    struct ReleaseAtEnd {
+        ~ReleaseAtEnd() { yyresethardcopy(); }
+    } releaseAtEnd;
     FuzzBytes in(data, size);
     const int width = 40 + in.byte() % 60, height = 30 + in.byte() % 50;
     fuzzSurface(width, height);
@@ -70,7 +85,7 @@ inline void fuzzRaster(const std::uint8_t* data, std::size_t size, int driver, i
     }
     g.hardcopyActive = 1;
     g.OperandValue = 1;
-    g.OperandText.assign(fuzzOutputName());
+    g.OperandText.assign(fuzzRasterOutput());
     routine(OpOpen);
     if (g.hardcopyActive == 0) return;
     g.clipX2 = g.surfaceMaxX;
@@ -102,5 +117,4 @@ inline void fuzzRaster(const std::uint8_t* data, std::size_t size, int driver, i
     fuzzOpcodeStream(in, stream);
     routine(OpPage);
     routine(OpClose);
-    std::filesystem::remove(fuzzOutputName());
 }

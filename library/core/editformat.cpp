@@ -3,6 +3,8 @@
 #include "core/editformat.hpp"
 
 #include <algorithm>
+#include <bit>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -148,28 +150,67 @@ Field integerField(int value, int width, int minimumDigits) {
     return padLeft(text, width);
 }
 
+// The number of binary places of a finite magnitude m x 2^-places, m odd (0 for an integer).
+int binaryPlaces(double magnitude) {
+    if (magnitude == 0) return 0;
+    int binaryExponent = 0;
+    auto mantissa = static_cast<std::uint64_t>(std::ldexp(std::frexp(magnitude, &binaryExponent), 53));
+    binaryExponent += std::countr_zero(mantissa) - 53;
+    return binaryExponent < 0 ? -binaryExponent : 0;
+}
+
+// round(magnitude x 10^decimals), half away from zero, as digits without leading zeros (empty
+// for zero). to_chars rounds the exact value correctly but takes a tie to even; a tie occurs only
+// when the magnitude has exactly decimals + 1 binary places (its value x 10^decimals is then an odd
+// number of halves), and those digits it writes exactly, so the tie is rounded up here. This is
+// the rounding of the exact expansion without building it (a fixed field is most of a grid's save).
+std::string roundedUnits(double magnitude, int decimals) {
+    const bool tie = binaryPlaces(magnitude) == decimals + 1;
+    const int written = tie ? decimals + 1 : decimals;
+    char small[400];  // 309 integer digits, the point and 89 places
+    std::string large;
+    char* buffer = small;
+    std::size_t capacity = sizeof small;
+    if (static_cast<std::size_t>(written) + 311 > capacity) {
+        large.resize(static_cast<std::size_t>(written) + 311);
+        buffer = large.data();
+        capacity = large.size();
+    }
+    auto end = std::to_chars(buffer, buffer + capacity, magnitude, std::chars_format::fixed, written).ptr;
+    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));  // ddd.ddd or ddd
+    const std::size_t point = std::min(text.find('.'), text.size());
+    std::string digits(text.substr(0, point));
+    if (point < text.size()) digits.append(text.substr(point + 1));
+    if (tie) {
+        assert(digits.back() == '5');
+        digits.pop_back();
+        increment(digits);
+    }
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+    return digits;
+}
+
 Field fixedField(double value, int width, int decimals) {
     if (width < 1 || decimals + 1 > width) return std::nullopt;
     bool negative = value < 0;
-    Decimal exact = exactDecimal(std::fabs(value));
-    // round(|value| x 10^decimals) as digits
-    std::string units = exact.digits.empty() ? "" : roundedDigits(exact, exact.exponent + decimals);
-    std::size_t places = static_cast<std::size_t>(decimals);
-    std::string whole, fraction;
-    if (units.size() > places) {
-        whole = units.substr(0, units.size() - places);
-        fraction = units.substr(units.size() - places);
-    } else {
-        fraction = padLeft(units, decimals, '0');
-    }
-    std::size_t length = (negative ? 1 : 0) + whole.size() + 1 + places;
-    std::size_t size = static_cast<std::size_t>(width);
-    if (whole.empty() && length < size) {  // the leading 0 only where there is room for it
-        whole.push_back('0');
-        ++length;
-    }
+    // round(|value| x 10^decimals) as digits: the last `decimals` of them follow the point
+    const std::string units = roundedUnits(std::fabs(value), decimals);
+    const std::size_t places = static_cast<std::size_t>(decimals);
+    const std::size_t wholeDigits = units.size() > places ? units.size() - places : 0;
+    std::size_t length = (negative ? 1 : 0) + wholeDigits + 1 + places;
+    const std::size_t size = static_cast<std::size_t>(width);
+    const bool leadingZero = wholeDigits == 0 && length < size;  // only where there is room for it
+    if (leadingZero) ++length;
     if (length > size) return std::nullopt;
-    return padLeft(joined({negative ? "-" : "", whole, ".", fraction}), width);
+    // Built in place, right-justified: a field of a usual width needs no allocation.
+    std::string field(size - length, ' ');
+    if (negative) field.push_back('-');
+    if (leadingZero) field.push_back('0');
+    field.append(units, 0, wholeDigits);
+    field.push_back('.');
+    if (units.size() < places) field.append(places - units.size(), '0');
+    field.append(units, wholeDigits, std::string::npos);
+    return field;
 }
 
 // "E+dd" (or E and exponentDigits digits), or a sign and three digits without the letter when a
@@ -277,8 +318,36 @@ std::optional<EditFormat> yyparseeditformat(std::string_view format) {
     return result;
 }
 
+namespace {
+
+// The writers are called with the same few formats cell after cell (a grid's columns, a save), so
+// the last formats parsed are kept with their texts; a format longer than a slot is parsed anew.
+std::optional<EditFormat> parsedFormat(std::string_view format) {
+    struct Slot {
+        char text[32];
+        std::size_t length = 0;
+        bool used = false;
+        std::optional<EditFormat> edit;
+    };
+    constexpr std::size_t Slots = 4;
+    thread_local Slot slots[Slots];
+    thread_local std::size_t next = 0;
+    if (format.size() > sizeof Slot::text) return yyparseeditformat(format);
+    for (const Slot& slot : slots)
+        if (slot.used && std::string_view(slot.text, slot.length) == format) return slot.edit;
+    Slot& slot = slots[next];
+    next = (next + 1) % Slots;
+    std::copy(format.begin(), format.end(), slot.text);
+    slot.length = format.size();
+    slot.used = true;
+    slot.edit = yyparseeditformat(format);
+    return slot.edit;
+}
+
+}  // namespace
+
 int yyeditinteger(int value, TextRef text, std::string_view format) {
-    auto edit = yyparseeditformat(format);
+    auto edit = parsedFormat(format);
     if (!edit || edit->kind != EditKind::Integer) return EditBadFormat;
     if (static_cast<std::size_t>(edit->width) > text.size()) return EditTooLong;
     placeField(text, edit->width, integerField(value, edit->width, edit->digits));
@@ -286,7 +355,7 @@ int yyeditinteger(int value, TextRef text, std::string_view format) {
 }
 
 int yyeditreal(double value, TextRef text, std::string_view format) {
-    auto edit = yyparseeditformat(format);
+    auto edit = parsedFormat(format);
     if (!edit || edit->kind == EditKind::Integer) return EditBadFormat;
     if (static_cast<std::size_t>(edit->width) > text.size()) return EditTooLong;
     Field field;  // infinities and NaN fit no field

@@ -144,10 +144,20 @@ using Field = std::optional<std::string>;
 Field integerField(int value, int width, int minimumDigits) {
     if (minimumDigits > width) return std::nullopt;
     std::int64_t wide = value;  // so that the most negative value has a magnitude
-    std::string text = padLeft(std::to_string(wide < 0 ? -wide : wide), minimumDigits, '0');
-    if (wide < 0) text.insert(text.begin(), '-');
-    if (text.size() > static_cast<std::size_t>(width)) return std::nullopt;
-    return padLeft(text, width);
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, wide < 0 ? -wide : wide).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    const std::size_t minimum = static_cast<std::size_t>(minimumDigits);
+    const std::size_t zeros = count < minimum ? minimum - count : 0;
+    const std::size_t length = (wide < 0 ? 1 : 0) + zeros + count;
+    const std::size_t size = static_cast<std::size_t>(width);
+    if (length > size) return std::nullopt;
+    // Built in place, right-justified, like a fixed field.
+    std::string field(size - length, ' ');
+    if (wide < 0) field.push_back('-');
+    field.append(zeros, '0');
+    field.append(digits, count);
+    return field;
 }
 
 // The number of binary places of a finite magnitude m x 2^-places, m odd (0 for an integer).

@@ -2,10 +2,10 @@
 // plotting run, it shows the out-of-memory advice when the error file asks for it.
 #include "checkerror.hpp"
 #include "commandline.hpp"
-#include "core/os.hpp"
-#include "core/startup.hpp"
-#include "core/text.hpp"
-#include "core/windows.hpp"
+#include "base/os.hpp"
+#include "base/startup.hpp"
+#include "base/text.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/messagebox.hpp"
 
 void applicationMain() {

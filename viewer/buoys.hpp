@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 #include "viewerport.hpp"
 
 constexpr int MaxBuoys = 50;

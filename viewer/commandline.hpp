@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 
 constexpr int MaxCommandLine = 300;  // the one command-line text `messy`
 constexpr int MaxViewerPath = 128;   // folders and the paths joined from them

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 
 constexpr int DefaultEndIndex = 100;  // April 2012: the end of a data set whose file is not read
 constexpr int RealTimeDateLength = 13;  // a double quote, 11 characters, a double quote

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 #include "viewerport.hpp"
 
 constexpr int ExportVariableLength = 30;

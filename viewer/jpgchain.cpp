@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "core/events.hpp"
-#include "core/os.hpp"
+#include "windows/events.hpp"
+#include "base/os.hpp"
 #include "runlog.hpp"
 
 namespace {

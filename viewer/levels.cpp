@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-#include "core/convert.hpp"
+#include "base/convert.hpp"
 
 namespace {
 

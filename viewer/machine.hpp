@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 
 constexpr std::size_t ProcessorNameLength = 100;
 

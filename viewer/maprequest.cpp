@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/convert.hpp"
+#include "base/convert.hpp"
 #include "enddates.hpp"
 #include "exports.hpp"
 #include "levels.hpp"

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "core/events.hpp"
+#include "windows/events.hpp"
 #include "viewerstate.hpp"
 
 // The main routine: start-up, the event loop, shutdown.

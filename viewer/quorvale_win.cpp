@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include "buoys.hpp"
-#include "core/events.hpp"
-#include "core/os.hpp"
-#include "core/startup.hpp"
-#include "core/windows.hpp"
+#include "windows/events.hpp"
+#include "base/os.hpp"
+#include "base/startup.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/messagebox.hpp"
 #include "linerequest.hpp"

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/convert.hpp"
-#include "core/save_file.hpp"
+#include "base/convert.hpp"
+#include "base/save_file.hpp"
 #include "exports.hpp"
 #include "jpgchain.hpp"
 #include "requestparts.hpp"

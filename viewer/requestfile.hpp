@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 #include "resources/velquonids.h"
 #include "viewerport.hpp"
 #include "viewerstate.hpp"

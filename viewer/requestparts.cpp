@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "core/convert.hpp"
-#include "core/text.hpp"
+#include "base/convert.hpp"
+#include "base/text.hpp"
 #include "enddates.hpp"
 #include "levels.hpp"
 #include "resources/velquonids.h"

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "commandline.hpp"
-#include "core/save_file.hpp"
+#include "base/save_file.hpp"
 #include "viewerfile.hpp"
 
 namespace {

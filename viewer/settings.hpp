@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 
 constexpr std::string_view SettingsName = "\\quorvalerc1";
 

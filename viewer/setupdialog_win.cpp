@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "core/errors.hpp"
-#include "core/events.hpp"
-#include "core/os.hpp"
+#include "base/errors.hpp"
+#include "windows/events.hpp"
+#include "base/os.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/messagebox.hpp"
 #include "resources/velquonids.h"

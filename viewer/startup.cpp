@@ -9,8 +9,8 @@
 #include <utility>
 
 #include "buoys.hpp"
-#include "core/errors.hpp"
-#include "core/os.hpp"
+#include "base/errors.hpp"
+#include "base/os.hpp"
 #include "machine.hpp"
 #include "runlog.hpp"
 #include "settings.hpp"

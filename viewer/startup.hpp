@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 
 #include "viewerstate.hpp"
 

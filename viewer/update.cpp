@@ -7,8 +7,8 @@
 #include <string>
 
 #include "commandline.hpp"
-#include "core/os.hpp"
-#include "core/save_file.hpp"
+#include "base/os.hpp"
+#include "base/save_file.hpp"
 #include "enddates.hpp"
 #include "runlog.hpp"
 #include "viewerfile.hpp"

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 #include "resources/velquonids.h"
 
 constexpr int UpdateDialog = IDD_UPDATE;

@@ -1,7 +1,7 @@
 // update_win.cpp - the viewer's Update button: the update procedure on dialog 111 with the
 // library's dialog routines, processes and waits.
-#include "core/os.hpp"
-#include "core/windows.hpp"
+#include "base/os.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "update.hpp"
 

@@ -1,8 +1,8 @@
 // viewerport_win.cpp - the program's viewer port: the library's dialogs, boxes, commands and events.
 #include <algorithm>
 
-#include "core/events.hpp"
-#include "core/os.hpp"
+#include "windows/events.hpp"
+#include "base/os.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/messagebox.hpp"
 #include "viewerport.hpp"

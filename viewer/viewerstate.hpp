@@ -3,7 +3,7 @@
 #pragma once
 
 #include "commandline.hpp"
-#include "core/text.hpp"
+#include "base/text.hpp"
 #include "enddates.hpp"
 
 constexpr int DiagnosticsLevel = 0;  // passed to every routine that takes one: no trace output

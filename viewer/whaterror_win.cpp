@@ -1,6 +1,6 @@
 // whaterror_win.cpp - the diagnostics probe: the library's error slots to the trace (the run
 // log) and into boxes. Only diagnostics level 2 calls it; the viewer always passes 0.
-#include "core/errors.hpp"
+#include "base/errors.hpp"
 #include "dialogs/messagebox.hpp"
 #include "runlog.hpp"
 #include "whaterror.hpp"

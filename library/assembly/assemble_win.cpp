@@ -3,7 +3,7 @@
 // fields' pictures, hardcopy and images answer graphics, the add-ons install their start-up and
 // close hooks with the base, and the kinds of special window their tables with the window manager.
 #include "assembly/assemble.hpp"
-#include "core/windows_internal_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "editor/buffer_store.hpp"
 #include "editor/editor_record_win.hpp"

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "assembly/assemble.hpp"
-#include "core/os.hpp"
-#include "core/startup.hpp"
+#include "base/os.hpp"
+#include "base/startup.hpp"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <shlobj.h>
 
 
-#include "core/callback_guard.hpp"
+#include "base/callback_guard.hpp"
 #include "dialogs/common_dialogs_win.hpp"
 #include "dialogs/modal_win.hpp"
 

@@ -2,8 +2,8 @@
 // the file dialog's switches, its initial name and its result.
 #include "dialogs/common_dialogs_internal.hpp"
 
-#include "core/gravim.hpp"
-#include "core/strings.hpp"
+#include "base/gravim.hpp"
+#include "base/strings.hpp"
 
 namespace {
 

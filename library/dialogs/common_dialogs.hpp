@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 
 // The open or save file dialog. filter: descriptions and patterns, each ended by the filter's
 // last non-blank character ("Text|*.txt|All|*.*|"); flags: 1 save, 2 confirm, 4 the path need

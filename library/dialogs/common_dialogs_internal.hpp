@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 
 // Splits a path (left-justified first) into its directory, left in path, and its file name.
 void yysplitp(TextRef path, TextRef name);

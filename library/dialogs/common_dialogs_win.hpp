@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 
 // The work behind WSelectFile2: filterResource -1 takes filterText (NUL-separated pieces as
 // yyfiltertext makes them), another non-zero number a string resource; title of 260 characters;

@@ -5,8 +5,8 @@
 
 #include <climits>
 
-#include "core/convert_internal.hpp"
-#include "core/text.hpp"
+#include "base/convert_internal.hpp"
+#include "base/text.hpp"
 
 const std::string_view companionSectionNames[14] = {
     "",          "[Ranges]",  "[Menus]",  "[Checks]", "[Tabs]",      "[Grids]", "[Colours]",

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/convert_internal.hpp"
+#include "base/convert_internal.hpp"
 #include "dialogs/companion.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 

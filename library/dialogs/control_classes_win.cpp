@@ -8,12 +8,12 @@
 
 #include <new>
 
-#include "core/callback_guard.hpp"
-#include "core/convert_internal.hpp"
-#include "core/gravim.hpp"
-#include "core/text.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/callback_guard.hpp"
+#include "base/convert_internal.hpp"
+#include "base/gravim.hpp"
+#include "base/text.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/field_rules.hpp"
 #include "dialogs/numeric_internal.hpp"

@@ -4,12 +4,12 @@
 // While the library itself builds or tears down a dialog (the creation flag) nothing is raised.
 #include <string>
 
-#include "core/callback_guard.hpp"
-#include "core/convert_internal.hpp"
-#include "core/events.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/callback_guard.hpp"
+#include "base/convert_internal.hpp"
+#include "windows/events.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"

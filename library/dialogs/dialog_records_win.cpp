@@ -5,11 +5,11 @@
 #include <cstring>
 #include <new>
 
-#include "core/callback_guard.hpp"
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/callback_guard.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/show_internal_win.hpp"

@@ -1,10 +1,10 @@
 // dialog_show_win.cpp - showing and hiding dialogs: modeless, modal through a copy that the
 // system runs in its own loop, and semi-modeless (the others disabled until it is hidden).
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/common_dialogs_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"

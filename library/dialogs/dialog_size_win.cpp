@@ -4,9 +4,9 @@
 
 #include <new>
 
-#include "core/screen_port_win.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "windows/screen_port_win.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/show_internal_win.hpp"

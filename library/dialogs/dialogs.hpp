@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 
 // FieldType: what kind of control a field is.
 enum FieldType : int {

@@ -8,12 +8,12 @@
 
 #include <string_view>
 
-#include "core/dialog_calls_win.hpp"
-#include "core/menus_win.hpp"
+#include "windows/dialog_calls_win.hpp"
+#include "windows/menus_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/field_rules.hpp"
 
-// What the window manager asks of the dialog manager (core/dialog_calls_win.hpp): the routines
+// What the window manager asks of the dialog manager (windows/dialog_calls_win.hpp): the routines
 // below answer its table, which yydialoginstallcalls installs while the library is assembled.
 void yydialoginstallcalls();
 // Resets the dialog words the root window's creation resets.

@@ -1,6 +1,6 @@
 // field_images_win.cpp - pictures on buttons and statics: bitmap and icon resources, metafile
 // resources, off-screen bitmaps and metafile slots. The picture a field held before is freed.
-#include "core/errors_internal.hpp"
+#include "base/errors_internal.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 

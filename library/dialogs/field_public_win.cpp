@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "core/convert.hpp"
-#include "core/convert_internal.hpp"
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
-#include "core/strings.hpp"
+#include "base/convert.hpp"
+#include "base/convert_internal.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
+#include "base/strings.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 

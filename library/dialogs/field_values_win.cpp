@@ -7,9 +7,9 @@
 #include <new>
 #include <string>
 
-#include "core/convert.hpp"
-#include "core/convert_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/convert.hpp"
+#include "base/convert_internal.hpp"
+#include "base/gravim.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 

@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
-#include "core/os_internal.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
+#include "base/os_internal.hpp"
 #include "dialogs/common_dialogs.hpp"
 #include "dialogs/common_dialogs_internal.hpp"
 #include "dialogs/common_dialogs_win.hpp"

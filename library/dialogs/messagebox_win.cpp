@@ -1,9 +1,9 @@
 // messagebox_win.cpp - WMessageBox: a system message box inside the library's modal bracket.
 #include <string>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/messagebox.hpp"
 #include "dialogs/messagebox_internal.hpp"

@@ -2,8 +2,8 @@
 // dialogs and windows around it, and freezing windows into snapshots while it is up.
 #include "dialogs/modal_win.hpp"
 
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 

@@ -1,7 +1,7 @@
 // numeric.cpp - the rules of the numeric edit fields: accepted keys and the range check.
 // Kept free of the window system so that the rules are tested natively as well.
-#include "core/convert_internal.hpp"
-#include "core/text.hpp"
+#include "base/convert_internal.hpp"
+#include "base/text.hpp"
 #include "dialogs/numeric_internal.hpp"
 
 namespace {

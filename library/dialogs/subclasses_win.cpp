@@ -4,11 +4,11 @@
 
 #include <commctrl.h>
 
-#include "core/callback_guard.hpp"
-#include "core/events.hpp"
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/callback_guard.hpp"
+#include "windows/events.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 

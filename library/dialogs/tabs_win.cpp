@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "core/window_tables_win.hpp"
+#include "windows/window_tables_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/show_internal_win.hpp"

@@ -1,9 +1,9 @@
 // window_requests_win.cpp - the dialog manager's answers to the window manager
-// (core/dialog_calls_win.hpp): the loaded-dialog table and the dialog records stay the dialog
+// (windows/dialog_calls_win.hpp): the loaded-dialog table and the dialog records stay the dialog
 // manager's, and the window manager reads or changes them only through the table installed here.
-#include "core/dialog_calls_win.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "windows/dialog_calls_win.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 

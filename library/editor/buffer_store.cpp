@@ -5,7 +5,7 @@
 #include <memory>
 #include <utility>
 
-#include "core/addon_hooks.hpp"
+#include "base/addon_hooks.hpp"
 
 namespace {
 std::unique_ptr<StoredBuffer[]> store;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/window_tables_win.hpp"
+#include "windows/window_tables_win.hpp"
 #include "editor/editor_record_win.hpp"
 #include "editor/editor_text.hpp"
 

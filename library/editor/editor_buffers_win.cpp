@@ -9,10 +9,10 @@
 #include <cstring>
 #include <string>
 
-#include "core/callback_guard.hpp"
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/callback_guard.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "editor/buffer_store.hpp"
 #include "editor/editor_record_win.hpp"
 #include "editor/editor_text.hpp"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "core/callback_guard.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/callback_guard.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "editor/editor_record_win.hpp"
 #include "editor/editor_rules.hpp"
 

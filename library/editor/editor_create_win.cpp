@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
-#include "core/menus_win.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/gravim.hpp"
+#include "windows/menus_win.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/modal_win.hpp"
 #include "editor/editor_record_win.hpp"

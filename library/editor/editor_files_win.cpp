@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "core/callback_guard.hpp"
-#include "core/gravim.hpp"
-#include "core/os_internal.hpp"
-#include "core/save_file.hpp"
-#include "core/windows_internal_win.hpp"
-#include "core/window_tables_win.hpp"
+#include "base/callback_guard.hpp"
+#include "base/gravim.hpp"
+#include "base/os_internal.hpp"
+#include "base/save_file.hpp"
+#include "windows/windows_internal_win.hpp"
+#include "windows/window_tables_win.hpp"
 #include "dialogs/modal_win.hpp"
 #include "editor/editor_record_win.hpp"
 #include "editor/editor_text.hpp"

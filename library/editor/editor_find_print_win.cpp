@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "core/callback_guard.hpp"
+#include "base/callback_guard.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "hardcopy/page_setup_win.hpp"
 #include "editor/editor_record_win.hpp"
 #include "editor/editor_rules.hpp"

@@ -7,8 +7,8 @@
 #include <commdlg.h>
 #include <richedit.h>
 
-#include "core/callback_guard.hpp"
-#include "core/window_tables_win.hpp"
+#include "base/callback_guard.hpp"
+#include "windows/window_tables_win.hpp"
 #include "editor/editor_record_win.hpp"
 
 namespace {

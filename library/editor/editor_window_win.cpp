@@ -5,10 +5,10 @@
 
 #include <richedit.h>
 
-#include "core/menus_win.hpp"
-#include "core/window_kinds_win.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "windows/menus_win.hpp"
+#include "windows/window_kinds_win.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "editor/editor_record_win.hpp"
 
 namespace {

@@ -2,7 +2,7 @@
 // and their answers where a layer is absent.
 #include "graphics/addon_ports.hpp"
 
-#include "core/errors_internal.hpp"
+#include "base/errors_internal.hpp"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // attribute_save.cpp - putting attributes and the area aside around temporary drawing, and the
 // solid stand-in for a pattern fill whose two colours are equal.
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/graphics_internal.hpp"

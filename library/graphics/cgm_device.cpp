@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/cgm_device.hpp"
 #include "graphics/cgm_encoder.hpp"
 #include "graphics/colours.hpp"

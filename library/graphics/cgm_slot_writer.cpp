@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 #include "graphics/cgm_device.hpp"
 #include "graphics/cgm_encoder.hpp"
 #include "graphics/devices.hpp"

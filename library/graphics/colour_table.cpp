@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics_internal.hpp"
 

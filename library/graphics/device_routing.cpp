@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstddef>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/addon_ports.hpp"
 #include "graphics/devices.hpp"
 

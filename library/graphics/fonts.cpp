@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/fonts_internal.hpp"
 #include "graphics/graphics.hpp"

@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 
 namespace {

@@ -2,8 +2,8 @@
 // yyresetgraphics: the graphics core's memory back to program start.
 #include <algorithm>
 
-#include "core/gravim.hpp"
-#include "core/strings_internal.hpp"
+#include "base/gravim.hpp"
+#include "base/strings_internal.hpp"
 #include "graphics/addon_ports.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 
 namespace {

@@ -1,7 +1,7 @@
 // lines.cpp - lines clipped to the drawing area, the plotting position, plot mode and line type.
 #include <algorithm>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/graphics_internal.hpp"

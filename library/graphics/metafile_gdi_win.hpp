@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 
 // The recording context of an entry; after a load, a screen context marking it occupied; null
 // when the entry is empty.

@@ -3,8 +3,8 @@
 // layer's tables (metafile_gdi_win.cpp); CGM slots keep their elements in the record's store.
 #include <exception>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 #include "graphics/cgm_device.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/metafiles.hpp"

@@ -5,7 +5,7 @@
 #include <exception>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/addon_ports.hpp"
 #include "graphics/devices.hpp"
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <new>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 #include "graphics/graphics_internal.hpp"
 #include "graphics/presentation.hpp"
 #include "graphics/presentation_internal.hpp"

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics.hpp"

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
-#include "core/os_internal.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
+#include "base/os_internal.hpp"
 #include "graphics/addon_ports.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/gravim.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/gravim.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "graphics/dash_tables.hpp"
 #include "graphics/metafile_gdi_win.hpp"
 #include "graphics/screen_win.hpp"

@@ -3,8 +3,8 @@
 // palette, surface sizes and positions in graphics units.
 #include <vector>
 
-#include "core/gravim.hpp"
-#include "core/screen_port_win.hpp"
+#include "base/gravim.hpp"
+#include "windows/screen_port_win.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/graphics_internal.hpp"

@@ -4,7 +4,7 @@
 #include <new>
 #include <vector>
 
-#include "core/window_tables_win.hpp"
+#include "windows/window_tables_win.hpp"
 #include "graphics/call_objects_win.hpp"
 #include "graphics/dash_tables.hpp"
 #include "graphics/point_buffer_win.hpp"

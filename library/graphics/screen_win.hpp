@@ -75,5 +75,5 @@ void yyscreenobjectsinit();
 // Deletes the stipple, the clip region, the font, the pen and the palette.
 void yyscreenobjectsdelete();
 
-// Installs graphics' answers to the window manager's screen port (core/screen_port_win.hpp).
+// Installs graphics' answers to the window manager's screen port (windows/screen_port_win.hpp).
 void yygraphicsinstallscreenport();

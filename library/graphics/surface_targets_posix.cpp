@@ -1,8 +1,8 @@
 // surface_targets_posix.cpp - native stand-in of the drawing targets: windows 0..50 with the
 // client size in gravim.windows and the metafile slots (CGM memory slots only); no bitmaps or
 // dialog fields.
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 #include "graphics/graphics_internal.hpp"
 #include "graphics/metafiles.hpp"
 #include "graphics/surface_targets.hpp"

@@ -1,6 +1,6 @@
 // surface_targets_win.cpp - the Win32 drawing targets of the four surface types.
-#include "core/windows.hpp"
-#include "core/windows_internal_win.hpp"
+#include "windows/windows.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/show_internal_win.hpp"
 #include "graphics/addon_ports.hpp"
 #include "graphics/metafiles.hpp"

@@ -1,6 +1,6 @@
 // surfaces.cpp - choosing the drawing surface and following its size.
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/fonts_internal.hpp"
 #include "graphics/graphics.hpp"

@@ -1,8 +1,8 @@
 // transforms.cpp - drawing area, user units, clip rectangle and the pixel/user-unit transforms.
 // Pixels of the surface have y growing upward from the bottom row.
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 #include "graphics/addon_ports.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/fonts_internal.hpp"

@@ -2,9 +2,9 @@
 // requests them from the window manager.
 #include <algorithm>
 
-#include "core/gravim.hpp"
-#include "core/windows.hpp"
-#include "core/windows_internal.hpp"
+#include "base/gravim.hpp"
+#include "windows/windows.hpp"
+#include "windows/windows_internal.hpp"
 #include "graphics/fonts_internal.hpp"
 
 void yyfntcol(int foreground, int background) {

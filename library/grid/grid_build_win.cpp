@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/callback_guard.hpp"
-#include "core/window_tables_win.hpp"
+#include "base/callback_guard.hpp"
+#include "windows/window_tables_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid_companion.hpp"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-#include "core/convert_internal.hpp"
+#include "base/convert_internal.hpp"
 #include "grid/grid_records.hpp"
 
 namespace {

@@ -5,11 +5,11 @@
 #include <new>
 #include <string>
 
-#include "core/convert.hpp"
-#include "core/convert_internal.hpp"
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
-#include "core/strings.hpp"
+#include "base/convert.hpp"
+#include "base/convert_internal.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
+#include "base/strings.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid.hpp"

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "core/convert_internal.hpp"
-#include "core/text.hpp"
+#include "base/convert_internal.hpp"
+#include "base/text.hpp"
 #include "grid/grid_records.hpp"
 
 namespace {

@@ -1,7 +1,7 @@
 // grid_companion.cpp - reading a grid's "[Grids]" line and its row-label lines.
 #include "grid/grid_companion.hpp"
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // with the scroll divisor, scrolling by line, page, thumb and wheel, the header controls (clicks
 // and divider drags), focus, enabling, style changes and the private messages.
 
-#include "core/callback_guard.hpp"
-#include "core/window_tables_win.hpp"
+#include "base/callback_guard.hpp"
+#include "windows/window_tables_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid_control_win.hpp"

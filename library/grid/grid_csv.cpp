@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "core/convert.hpp"
-#include "core/convert_internal.hpp"
-#include "core/errors_internal.hpp"
-#include "core/files.hpp"
-#include "core/gravim.hpp"
-#include "core/save_file.hpp"
-#include "core/strings.hpp"
+#include "base/convert.hpp"
+#include "base/convert_internal.hpp"
+#include "base/errors_internal.hpp"
+#include "base/files.hpp"
+#include "base/gravim.hpp"
+#include "base/save_file.hpp"
+#include "base/strings.hpp"
 #include "grid/grid_files_internal.hpp"
 #include "grid/grid_records.hpp"
 

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
-#include "core/menus_win.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
+#include "windows/menus_win.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/modal_win.hpp"

@@ -4,10 +4,10 @@
 #include <new>
 #include <string>
 
-#include "core/callback_guard.hpp"
-#include "core/convert_internal.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/callback_guard.hpp"
+#include "base/convert_internal.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid_clipboard.hpp"

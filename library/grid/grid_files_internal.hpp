@@ -10,7 +10,7 @@
 #include <string_view>
 #include <utility>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 
 // What the files read and write of a grid (columns and rows from 0, labels as the cell
 // operations number them: column label j + 1 for column j, 0 the corner).

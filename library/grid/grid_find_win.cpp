@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <string>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
-#include "core/strings.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
+#include "base/strings.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid.hpp"
 #include "grid/grid_control_win.hpp"

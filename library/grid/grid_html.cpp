@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "core/errors_internal.hpp"
-#include "core/files_internal.hpp"
-#include "core/gravim.hpp"
-#include "core/save_file.hpp"
+#include "base/errors_internal.hpp"
+#include "base/files_internal.hpp"
+#include "base/gravim.hpp"
+#include "base/save_file.hpp"
 #include "grid/grid_files_internal.hpp"
 #include "grid/grid_records.hpp"
 

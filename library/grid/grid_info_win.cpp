@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid_control_win.hpp"
 #include "grid/grid_window_record_win.hpp"

@@ -3,8 +3,8 @@
 // editor's colours and notifications, the context menu and the messages passed to the dialog.
 #include <string>
 
-#include "core/callback_guard.hpp"
-#include "core/events.hpp"
+#include "base/callback_guard.hpp"
+#include "windows/events.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid_clipboard.hpp"

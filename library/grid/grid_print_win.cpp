@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/window_tables_win.hpp"
+#include "windows/window_tables_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "hardcopy/page_setup_win.hpp"
 #include "grid/grid_control_win.hpp"

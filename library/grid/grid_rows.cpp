@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/strings.hpp"
+#include "base/strings.hpp"
 
 int yygridrowcount(int count) { return count < 1 ? 1 : count; }
 

@@ -2,7 +2,7 @@
 // cells, read-only states and (when asked) labels.
 #include <string>
 
-#include "core/errors_internal.hpp"
+#include "base/errors_internal.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid.hpp"
 #include "grid/grid_control_win.hpp"

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "core/convert_internal.hpp"
-#include "core/events.hpp"
-#include "core/gravim.hpp"
+#include "base/convert_internal.hpp"
+#include "windows/events.hpp"
+#include "base/gravim.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid_clipboard.hpp"

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 
 namespace {
 

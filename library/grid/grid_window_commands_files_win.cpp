@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "core/gravim.hpp"
-#include "core/os.hpp"
+#include "base/gravim.hpp"
+#include "base/os.hpp"
 #include "dialogs/common_dialogs.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/messagebox.hpp"

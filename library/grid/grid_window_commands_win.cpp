@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "core/events.hpp"
-#include "core/gravim.hpp"
-#include "core/windows.hpp"
-#include "core/windows_internal.hpp"
-#include "core/windows_internal_win.hpp"
+#include "windows/events.hpp"
+#include "base/gravim.hpp"
+#include "windows/windows.hpp"
+#include "windows/windows_internal.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/messagebox.hpp"
 #include "dialogs/modal_win.hpp"

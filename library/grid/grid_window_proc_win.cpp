@@ -9,12 +9,12 @@
 #include <cstring>
 #include <string>
 
-#include "core/callback_guard.hpp"
-#include "core/events.hpp"
-#include "core/gravim.hpp"
-#include "core/menus_win.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/callback_guard.hpp"
+#include "windows/events.hpp"
+#include "base/gravim.hpp"
+#include "windows/menus_win.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/modal_win.hpp"

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
-#include "core/menus_win.hpp"
-#include "core/window_kinds_win.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/gravim.hpp"
+#include "windows/menus_win.hpp"
+#include "windows/window_kinds_win.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/messagebox.hpp"

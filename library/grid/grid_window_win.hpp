@@ -1,5 +1,5 @@
 // grid_window_win.hpp - the grid's window classes and messages, and the grid window's answers to
-// the window manager (its kind's table, core/window_kinds_win.hpp).
+// the window manager (its kind's table, windows/window_kinds_win.hpp).
 #pragma once
 
 #include <windows.h>

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
 #include "graphics/cgm_encoder.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
 #include "graphics/addon_ports.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics_internal.hpp"

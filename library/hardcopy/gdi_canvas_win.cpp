@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <new>
 
-#include "core/gravim.hpp"
-#include "core/os_internal.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/gravim.hpp"
+#include "base/os_internal.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "graphics/call_objects_win.hpp"
 #include "graphics/dash_tables.hpp"
 #include "graphics/devices.hpp"

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/graphics_internal.hpp"

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "core/gravim.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/gravim.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "graphics/addon_ports.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/point_buffer_win.hpp"

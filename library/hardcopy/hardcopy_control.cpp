@@ -2,9 +2,9 @@
 // commands and the page aspect.
 #include <string>
 
-#include "core/gravim.hpp"
-#include "core/os.hpp"
-#include "core/output_file.hpp"
+#include "base/gravim.hpp"
+#include "base/os.hpp"
+#include "base/output_file.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics_internal.hpp"

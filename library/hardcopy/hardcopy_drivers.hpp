@@ -47,7 +47,7 @@ void yyresethardcopy();
 // (`yyassemblelibrary`); again is harmless.
 void yyhardcopyinstallport();
 
-// Installs hardcopy's start-up and close hooks with the base (core/addon_hooks.hpp): the printer
+// Installs hardcopy's start-up and close hooks with the base (base/addon_hooks.hpp): the printer
 // settings cleared and then chosen by the options file, any hardcopy in progress ended when the
 // root window closes. Called by the library's assembly.
 void yyhardcopyinstallhooks();

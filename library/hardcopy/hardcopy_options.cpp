@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/hardcopy.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/screen_win.hpp"
 #include "hardcopy/gdi_canvas_win.hpp"
 #include "hardcopy/gdi_drivers.hpp"

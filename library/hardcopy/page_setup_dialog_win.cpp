@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "core/events.hpp"
-#include "core/gravim.hpp"
-#include "core/info_internal.hpp"
-#include "core/windows_internal.hpp"
+#include "windows/events.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_info_internal.hpp"
+#include "windows/windows_internal.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/show_internal_win.hpp"

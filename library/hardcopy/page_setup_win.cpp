@@ -8,7 +8,7 @@
 
 #include <utility>
 
-#include "core/os_internal.hpp"
+#include "base/os_internal.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/modal_win.hpp"
 #include "hardcopy/page_setup_win.hpp"

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/gdi_drivers.hpp"
 #include "hardcopy/number_fields.hpp"

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
 #include "graphics/point_buffer_win.hpp"
 #include "graphics/screen_win.hpp"
 #include "hardcopy/gdi_canvas_win.hpp"

@@ -4,8 +4,8 @@
 #include <limits>
 #include <string>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/point_buffer_win.hpp"
 #include "hardcopy/gdi_canvas_win.hpp"

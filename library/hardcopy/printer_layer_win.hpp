@@ -6,7 +6,7 @@
 
 #include <commdlg.h>
 
-#include "core/text.hpp"
+#include "base/text.hpp"
 #include "hardcopy/printer_layer.hpp"
 
 // The open printer document's context (the image drawer draws into it too), its clip region, and

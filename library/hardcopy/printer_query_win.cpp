@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "hardcopy/printer_layer_win.hpp"
 
 char lpPrintType[260] = "";

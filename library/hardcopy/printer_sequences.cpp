@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "hardcopy/raster_dump.hpp"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "core/addon_hooks.hpp"
-#include "core/gravim.hpp"
+#include "base/addon_hooks.hpp"
+#include "base/gravim.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/printer_layer.hpp"
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/gradient_fill.hpp"

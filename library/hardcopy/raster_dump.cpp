@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
 #include "hardcopy/raster_dump.hpp"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <new>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/software_raster.hpp"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "hardcopy/software_raster.hpp"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/raster_dump.hpp"

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/gdi_drivers.hpp"

@@ -7,7 +7,7 @@
 #include <new>
 #include <vector>
 
-#include "core/window_tables_win.hpp"
+#include "windows/window_tables_win.hpp"
 #include "graphics/screen_win.hpp"
 #include "images/bitmap_arithmetic.hpp"
 #include "images/bitmap_table_win.hpp"

@@ -2,8 +2,8 @@
 // statuses of the store and its operations reported under each routine's own name.
 #include <string_view>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/colours.hpp"
 #include "images/bitmaps.hpp"

@@ -3,9 +3,9 @@
 // A slot is free while its handle is null; width, height and colour are those of its bitmap.
 #include <windows.h>
 
-#include "core/addon_hooks.hpp"
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
+#include "base/addon_hooks.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "graphics/screen_win.hpp"
 #include "images/bitmap_arithmetic.hpp"

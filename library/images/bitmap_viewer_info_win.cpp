@@ -2,7 +2,7 @@
 // graphics layer read: the shown bitmap, the scroll positions, the image size and bottom edge.
 #include <windows.h>
 
-#include "core/window_tables_win.hpp"
+#include "windows/window_tables_win.hpp"
 #include "images/bitmap_viewer_win.hpp"
 #include "images/bitmaps.hpp"
 #include "images/bitmaps_win.hpp"

@@ -6,13 +6,13 @@
 
 #include <new>
 
-#include "core/callback_guard.hpp"
-#include "core/events.hpp"
-#include "core/gravim.hpp"
-#include "core/menus_win.hpp"
-#include "core/window_kinds_win.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/callback_guard.hpp"
+#include "windows/events.hpp"
+#include "base/gravim.hpp"
+#include "windows/menus_win.hpp"
+#include "windows/window_kinds_win.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/modal_win.hpp"
 #include "graphics/screen_win.hpp"

@@ -6,7 +6,7 @@ constexpr int BitmapSlots = 51;  // slots 0..50; BitmapIdentifier = slot + 1
 
 // Installs the bitmap viewer's table with the window manager (when the library is assembled).
 void yybitmapviewerinstallkind();
-// Installs images' close hook with the base (core/addon_hooks.hpp): every off-screen bitmap
+// Installs images' close hook with the base (base/addon_hooks.hpp): every off-screen bitmap
 // deleted while the root window closes. Called by the library's assembly (Windows).
 void yyimagesinstallhooks();
 // Facts of the bitmap viewer in window n: 3 the shown bitmap, 4 and 5 the scroll positions,

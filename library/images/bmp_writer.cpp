@@ -8,11 +8,11 @@
 #include <span>
 #include <string>
 
-#include "core/errors_internal.hpp"
-#include "core/files.hpp"
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
-#include "core/text.hpp"
+#include "base/errors_internal.hpp"
+#include "base/files.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
+#include "base/text.hpp"
 #include "images/image_encoders.hpp"
 #include "images/image_writers.hpp"
 #include "images/raster_reader.hpp"

@@ -10,8 +10,8 @@
 #include <limits>
 #include <vector>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 #include "images/image_formats.hpp"
 #include "images/image_files.hpp"
 

@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/screen_win.hpp"
 #include "hardcopy/metafile_layer_win.hpp"
 #include "hardcopy/printer_layer_win.hpp"

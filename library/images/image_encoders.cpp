@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
 #include "images/png_helpers.hpp"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include <zlib.h>
 
-#include "core/files.hpp"
+#include "base/files.hpp"
 #include "images/png_helpers.hpp"
 
 int yyreadimagefile(std::string_view name, ImageBytes& file) {

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/convert.hpp"
-#include "core/files.hpp"
-#include "core/os.hpp"
+#include "base/convert.hpp"
+#include "base/files.hpp"
+#include "base/os.hpp"
 #include "images/image_files.hpp"
 #include "images/image_info_internal.hpp"
 

@@ -9,11 +9,11 @@
 #include <limits>
 #include <string>
 
-#include "core/convert.hpp"
-#include "core/errors_internal.hpp"
-#include "core/files.hpp"
-#include "core/gravim.hpp"
-#include "core/strings.hpp"
+#include "base/convert.hpp"
+#include "base/errors_internal.hpp"
+#include "base/files.hpp"
+#include "base/gravim.hpp"
+#include "base/strings.hpp"
 #include "images/image_info_internal.hpp"
 
 namespace {

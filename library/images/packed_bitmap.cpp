@@ -8,8 +8,8 @@
 #include <new>
 #include <stdexcept>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <memory>
 
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
 #include "images/image_encoders.hpp"
 #include "images/image_writers.hpp"
 #include "images/raster_reader.hpp"

@@ -9,8 +9,8 @@
 
 #include <zlib.h>
 
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 #include "images/compression.hpp"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <memory>
 #include <span>
 
-#include "core/files.hpp"
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
+#include "base/files.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
 #include "images/image_encoders.hpp"
 #include "images/image_writers.hpp"
 #include "images/png_helpers.hpp"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/files_internal.hpp"
+#include "base/files_internal.hpp"
 #include "images/image_encoders.hpp"
 #include "images/png_helpers.hpp"
 

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <string>
 
-#include "core/files_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/files_internal.hpp"
+#include "base/gravim.hpp"
 #include "graphics/screen_win.hpp"
 
 namespace {

@@ -5,7 +5,7 @@
 // Windows-only ones to tables_filled_test_win.cpp).
 #include <gtest/gtest.h>
 
-#include "core/addon_hooks.hpp"
+#include "base/addon_hooks.hpp"
 #include "graphics/addon_ports.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "tables_filled.hpp"

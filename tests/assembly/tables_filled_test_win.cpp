@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "core/addon_hooks.hpp"
-#include "core/dialog_calls_win.hpp"
-#include "core/os_window_calls_win.hpp"
-#include "core/window_kinds_win.hpp"
-#include "core/window_tables_win.hpp"
+#include "base/addon_hooks.hpp"
+#include "windows/dialog_calls_win.hpp"
+#include "base/os_window_calls_win.hpp"
+#include "windows/window_kinds_win.hpp"
+#include "windows/window_tables_win.hpp"
 #include "tables_filled.hpp"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "dialogs/common_dialogs_internal.hpp"
 
 namespace {

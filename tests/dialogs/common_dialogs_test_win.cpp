@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "core/errors.hpp"
-#include "core/gravim.hpp"
-#include "core/info.hpp"
-#include "core/startup.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
+#include "base/errors.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_info.hpp"
+#include "base/startup.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/common_dialogs.hpp"
 #include "dialogs/common_dialogs_win.hpp"
 #include "gui_driver_win.hpp"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/events.hpp"
-#include "core/windows.hpp"
+#include "windows/events.hpp"
+#include "windows/windows.hpp"
 #include "dialog_fixture_win.hpp"
 #include "gui_driver_win.hpp"
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "core/errors.hpp"
-#include "core/events.hpp"
-#include "core/gravim.hpp"
+#include "base/errors.hpp"
+#include "windows/events.hpp"
+#include "base/gravim.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "event_wait_win.hpp"

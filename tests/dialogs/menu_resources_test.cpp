@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/menu_resources.hpp"
+#include "windows/menu_resources.hpp"
 
 namespace {
 

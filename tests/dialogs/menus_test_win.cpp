@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "core/events.hpp"
-#include "core/gravim.hpp"
-#include "core/menus_win.hpp"
-#include "core/startup.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
-#include "core/windows_internal.hpp"
-#include "core/windows_internal_win.hpp"
+#include "windows/events.hpp"
+#include "base/gravim.hpp"
+#include "windows/menus_win.hpp"
+#include "base/startup.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
+#include "windows/windows_internal.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "event_wait_win.hpp"
 #include "gui_driver_win.hpp"
 #include "test_root_win.hpp"

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "core/errors.hpp"
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
+#include "base/errors.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/messagebox.hpp"
 #include "gui_driver_win.hpp"

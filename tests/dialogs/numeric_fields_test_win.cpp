@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
 #include "dialog_template_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"

@@ -2,9 +2,9 @@
 // control dialog gives the window its size and a fixed frame; a captioned one is refused.
 #include "dialog_fixture_win.hpp"
 
-#include "core/startup.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
+#include "base/startup.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
 
 namespace {
 

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "core/errors.hpp"
-#include "core/events.hpp"
-#include "core/gravim.hpp"
-#include "core/info.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/errors.hpp"
+#include "windows/events.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_info.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/messagebox.hpp"

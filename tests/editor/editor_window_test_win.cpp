@@ -19,12 +19,12 @@
 #include <string>
 #include <vector>
 
-#include "core/events.hpp"
-#include "core/gravim.hpp"
-#include "core/startup.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
-#include "core/windows_internal_win.hpp"
+#include "windows/events.hpp"
+#include "base/gravim.hpp"
+#include "base/startup.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "editor/editor.hpp"
 #include "editor/editor_record_win.hpp"
 #include "event_wait_win.hpp"

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "cgm_walker.hpp"
-#include "core/errors.hpp"
-#include "core/gravim.hpp"
+#include "base/errors.hpp"
+#include "base/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics.hpp"

@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "core/convert.hpp"
-#include "core/convert_internal.hpp"
-#include "core/errors.hpp"
-#include "core/gravim.hpp"
+#include "base/convert.hpp"
+#include "base/convert_internal.hpp"
+#include "base/errors.hpp"
+#include "base/gravim.hpp"
 
 namespace {
 

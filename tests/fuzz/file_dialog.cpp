@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/gravim.hpp"
-#include "core/text.hpp"
+#include "base/gravim.hpp"
+#include "base/text.hpp"
 #include "dialogs/common_dialogs_internal.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/gradient_fill.hpp"
 #include "graphics/graphics_internal.hpp"

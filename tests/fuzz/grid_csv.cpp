@@ -8,7 +8,7 @@
 #include <string>
 
 #include "../grid/grid_file_table.hpp"
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "grid/grid_files_internal.hpp"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "core/menu_resources.hpp"
+#include "windows/menu_resources.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::unique_ptr<unsigned char[]> exact(new unsigned char[size == 0 ? 1 : size]);

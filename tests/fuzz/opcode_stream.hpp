@@ -7,7 +7,7 @@
 #include <functional>
 #include <span>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/gravim.hpp"
-#include "core/startup_internal.hpp"
+#include "base/gravim.hpp"
+#include "base/startup_internal.hpp"
 #include "bytesfile.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
-#include "core/os_internal.hpp"
+#include "base/gravim.hpp"
+#include "base/os_internal.hpp"
 #include "startup.hpp"
 #include "viewerstate.hpp"
 

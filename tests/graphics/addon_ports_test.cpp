@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/addon_ports.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cgm_walker.hpp"
-#include "core/errors_internal.hpp"
+#include "base/errors_internal.hpp"
 #include "graphics/cgm_device.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics_internal.hpp"

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/errors.hpp"
-#include "core/gravim.hpp"
+#include "base/errors.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/gradient_fill.hpp"
 

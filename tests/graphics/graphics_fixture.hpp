@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/errors.hpp"
-#include "core/gravim.hpp"
+#include "base/errors.hpp"
+#include "base/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics_root.hpp"

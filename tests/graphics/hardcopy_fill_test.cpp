@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/hardcopy_fill.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"

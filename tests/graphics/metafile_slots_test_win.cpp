@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/windows.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics_internal.hpp"

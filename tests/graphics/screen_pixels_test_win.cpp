@@ -14,7 +14,7 @@
 #include <string>
 #include <utility>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/gradient_fill.hpp"
 #include "graphics/screen_win.hpp"

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/errors.hpp"
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
+#include "base/errors.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "graphics/graphics.hpp"
 #include "recording_device.hpp"

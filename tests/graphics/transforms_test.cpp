@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/errors.hpp"
-#include "core/errors_internal.hpp"
-#include "core/gravim.hpp"
+#include "base/errors.hpp"
+#include "base/errors_internal.hpp"
+#include "base/gravim.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/graphics_internal.hpp"
 #include "recording_device.hpp"

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "core/errors.hpp"
-#include "core/events.hpp"
-#include "core/gravim.hpp"
-#include "core/windows.hpp"
+#include "base/errors.hpp"
+#include "windows/events.hpp"
+#include "base/gravim.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "event_wait_win.hpp"

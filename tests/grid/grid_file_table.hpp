@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/convert_internal.hpp"
+#include "base/convert_internal.hpp"
 #include "grid/grid_files_internal.hpp"
 #include "grid/grid_records.hpp"
 

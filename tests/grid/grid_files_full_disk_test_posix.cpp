@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "file_size_limit_posix.hpp"
 #include "grid/grid_files_internal.hpp"
 #include "grid_file_table.hpp"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "grid/grid_files_internal.hpp"
 #include "grid_file_table.hpp"
 #include "scratch.hpp"

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/errors.hpp"
-#include "core/gravim.hpp"
+#include "base/errors.hpp"
+#include "base/gravim.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid.hpp"
 #include "grid/grid_control_win.hpp"

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "core/gravim.hpp"
-#include "core/windows.hpp"
+#include "base/gravim.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid_control_win.hpp"

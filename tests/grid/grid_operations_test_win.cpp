@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "core/errors.hpp"
-#include "core/gravim.hpp"
-#include "core/windows.hpp"
+#include "base/errors.hpp"
+#include "base/gravim.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid.hpp"

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/errors.hpp"
+#include "base/errors.hpp"
 #include "grid/grid.hpp"
 #include "grid/grid_control_win.hpp"
 #include "grid/grid_print_win.hpp"

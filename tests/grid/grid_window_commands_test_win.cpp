@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid.hpp"
 #include "grid/grid_control_win.hpp"

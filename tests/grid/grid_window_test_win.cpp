@@ -16,12 +16,12 @@
 #include <utility>
 #include <vector>
 
-#include "core/errors.hpp"
-#include "core/events.hpp"
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/errors.hpp"
+#include "windows/events.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "grid/grid.hpp"
 #include "grid/grid_control_win.hpp"

@@ -4,7 +4,7 @@
 
 #include <bit>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
 #include "hardcopy/dithering.hpp"

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 
 namespace drawing {

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
 #include "graphics/screen_win.hpp"
 #include "hardcopy/metafile_layer_win.hpp"
 #include "hardcopy/printer_layer_win.hpp"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/graphics.hpp"
 #include "hardcopy/gdi_drivers.hpp"
 

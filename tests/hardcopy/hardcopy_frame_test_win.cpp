@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "core/gravim.hpp"
-#include "core/windows.hpp"
+#include "base/gravim.hpp"
+#include "windows/windows.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/screen_win.hpp"
 #include "hardcopy/hardcopy.hpp"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics.hpp"
 #include "hardcopy/dithering.hpp"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/hardcopy.hpp"
 #include "hardcopy/plotter_writers.hpp"

@@ -16,8 +16,8 @@
 #include <thread>
 #include <vector>
 
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/gdi_drivers.hpp"
 #include "hardcopy/hardcopy.hpp"

@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <string>
 
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
 #include "file_size_limit_posix.hpp"
 #include "scratch.hpp"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "hardcopy/page_setup_win.hpp"
 #include "gui_driver_win.hpp"
 #include "hardcopy/printer_layer_win.hpp"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/hardcopy.hpp"
 #include "hardcopy/printer_settings.hpp"

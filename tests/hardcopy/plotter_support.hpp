@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/hardcopy_fill.hpp"

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/gdi_drivers.hpp"
 #include "hardcopy/hardcopy.hpp"

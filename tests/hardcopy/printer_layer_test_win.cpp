@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/point_buffer_win.hpp"
 #include "graphics/screen_win.hpp"
 #include "hardcopy/printer_layer_win.hpp"

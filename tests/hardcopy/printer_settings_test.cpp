@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "hardcopy/printer_settings.hpp"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "hardcopy/software_raster.hpp"
 
 // A cleared width x height raster of the depth (1, 3, 4, 8 or 24), the clip rectangle the whole

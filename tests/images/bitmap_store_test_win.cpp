@@ -6,11 +6,11 @@
 
 #include <vector>
 
-#include "core/errors.hpp"
-#include "core/gravim.hpp"
-#include "core/startup.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
+#include "base/errors.hpp"
+#include "base/gravim.hpp"
+#include "base/startup.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "graphics/graphics.hpp"

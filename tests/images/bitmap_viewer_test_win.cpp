@@ -6,14 +6,14 @@
 
 #include <vector>
 
-#include "core/errors.hpp"
-#include "core/events.hpp"
-#include "core/gravim.hpp"
-#include "core/startup.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
-#include "core/windows_internal.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/errors.hpp"
+#include "windows/events.hpp"
+#include "base/gravim.hpp"
+#include "base/startup.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
+#include "windows/windows_internal.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "event_wait_win.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/screen_win.hpp"

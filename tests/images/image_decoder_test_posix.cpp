@@ -11,7 +11,7 @@
 
 #include <zlib.h>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "images/image_files.hpp"
 #include "image_fixtures.hpp"
 #include "scratch.hpp"

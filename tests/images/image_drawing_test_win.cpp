@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "core/errors.hpp"
-#include "core/gravim.hpp"
-#include "core/startup.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
+#include "base/errors.hpp"
+#include "base/gravim.hpp"
+#include "base/startup.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/screen_win.hpp"

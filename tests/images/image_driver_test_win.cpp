@@ -11,9 +11,9 @@
 #include <string>
 
 #include "../hardcopy/raster_support.hpp"
-#include "core/gravim.hpp"
-#include "core/startup.hpp"
-#include "core/windows.hpp"
+#include "base/gravim.hpp"
+#include "base/startup.hpp"
+#include "windows/windows.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
 #include "hardcopy/hardcopy.hpp"

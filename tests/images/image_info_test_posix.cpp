@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "images/image_files.hpp"
 #include "scratch.hpp"
 

@@ -15,8 +15,8 @@
 #include <zlib.h>
 
 #include "../hardcopy/raster_support.hpp"
-#include "core/gravim.hpp"
-#include "core/output_file.hpp"
+#include "base/gravim.hpp"
+#include "base/output_file.hpp"
 #include "file_bytes.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"

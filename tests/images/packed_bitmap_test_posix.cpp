@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "images/image_files.hpp"
 #include "images/packed_bitmap.hpp"
 #include "file_bytes.hpp"

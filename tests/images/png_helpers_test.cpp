@@ -8,8 +8,8 @@
 
 #include <zlib.h>
 
-#include "core/errors.hpp"
-#include "core/gravim.hpp"
+#include "base/errors.hpp"
+#include "base/gravim.hpp"
 #include "images/compression.hpp"
 #include "images/png_helpers.hpp"
 

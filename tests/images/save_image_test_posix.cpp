@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/files_internal.hpp"
+#include "base/files_internal.hpp"
 #include "command_output.hpp"
 #include "file_bytes.hpp"
 #include "images/image_encoders.hpp"

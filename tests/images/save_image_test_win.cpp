@@ -10,12 +10,12 @@
 
 #include <zlib.h>
 
-#include "core/errors.hpp"
+#include "base/errors.hpp"
 #include "file_bytes.hpp"
-#include "core/gravim.hpp"
-#include "core/startup.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
+#include "base/gravim.hpp"
+#include "base/startup.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/screen_win.hpp"
 #include "images/save_image.hpp"

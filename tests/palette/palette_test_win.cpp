@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/gravim.hpp"
-#include "core/startup_internal.hpp"
-#include "core/windows.hpp"
-#include "core/windows_internal_win.hpp"
+#include "base/gravim.hpp"
+#include "base/startup_internal.hpp"
+#include "windows/windows.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "graphics/graphics.hpp"

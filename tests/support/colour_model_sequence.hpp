@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "core/errors.hpp"
-#include "core/gravim.hpp"
+#include "base/errors.hpp"
+#include "base/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/graphics_internal.hpp"

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <vector>
 
-#include "core/events.hpp"
+#include "windows/events.hpp"
 
 // The next event of a wanted type, or 0 when none came within timeoutMs. Other events are
 // passed over.

@@ -1,7 +1,7 @@
 // graphics_root_posix.cpp - the root window of the graphics tests, natively: the window facts.
 #include "graphics_root.hpp"
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 
 void openRootWindow(int width, int height) {
     gravim.windows.rootOpen = 1;

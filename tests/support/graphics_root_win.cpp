@@ -2,9 +2,9 @@
 // window whose client area is sized as asked.
 #include <windows.h>
 
-#include "core/gravim.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
 #include "graphics_root.hpp"
 
 void openRootWindow(int width, int height) {

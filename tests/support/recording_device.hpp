@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/gravim.hpp"
+#include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 
 struct RecordedOpcode {

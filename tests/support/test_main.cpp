@@ -1,11 +1,11 @@
-// test_main.cpp - the main of every test program: the library assembled, as WinMain assembles it
-// for a program, then the tests.
+// test_main.cpp - the main of every test program: the layers it links assembled, as WinMain
+// assembles the whole library for a program, then the tests.
 #include <gtest/gtest.h>
 
-#include "assembly/assemble.hpp"
+#include "test_assembly.hpp"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    yyassemblelibrary();
+    assembleTestedLayers();
     return RUN_ALL_TESTS();
 }

@@ -5,11 +5,11 @@
 
 #include <commctrl.h>
 
-#include "core/gravim.hpp"
-#include "core/startup.hpp"
-#include "core/window_tables_win.hpp"
-#include "core/windows.hpp"
-#include "core/windows_internal.hpp"
+#include "base/gravim.hpp"
+#include "base/startup.hpp"
+#include "windows/window_tables_win.hpp"
+#include "windows/windows.hpp"
+#include "windows/windows_internal.hpp"
 
 void openTestRoot(int flags, int x, int y, int width, int height, int menu, const int* toolbars) {
     yyresetgravim();

@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "core/gravim.hpp"
-#include "core/windows.hpp"
+#include "base/gravim.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "gui_driver_win.hpp"

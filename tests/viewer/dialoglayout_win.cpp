@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "core/errors.hpp"
-#include "core/startup.hpp"
-#include "core/windows.hpp"
+#include "base/errors.hpp"
+#include "base/startup.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "gui_driver_win.hpp"

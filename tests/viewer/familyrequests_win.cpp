@@ -10,8 +10,8 @@
 #include <string>
 
 #include "buoys.hpp"
-#include "core/gravim.hpp"
-#include "core/windows.hpp"
+#include "base/gravim.hpp"
+#include "windows/windows.hpp"
 #include "dialogfixture_win.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"

@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <string>
 
-#include "core/events.hpp"
+#include "windows/events.hpp"
 #include "dialogfixture_win.hpp"
-#include "core/gravim.hpp"
-#include "core/windows.hpp"
+#include "base/gravim.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "gui_driver_win.hpp"

@@ -2,7 +2,7 @@
 // space-free metafile path, export variables, level routines and the JPG wait's decisions.
 #include <gtest/gtest.h>
 
-#include "core/events.hpp"
+#include "windows/events.hpp"
 #include "exports.hpp"
 #include "fakeport.hpp"
 #include "jpgchain.hpp"

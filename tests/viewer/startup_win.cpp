@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "core/os.hpp"
+#include "base/os.hpp"
 #include "installation.hpp"
 #include "runlog.hpp"
 #include "scratch.hpp"

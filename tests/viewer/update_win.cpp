@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "core/windows.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "enddates.hpp"
 #include "installation.hpp"

@@ -29,7 +29,7 @@
 #include <vector>
 
 #include "best_of.hpp"
-#include "core/convert_internal.hpp"
+#include "base/convert_internal.hpp"
 #include "grid/grid_files_internal.hpp"
 #include "grid/grid_records.hpp"
 

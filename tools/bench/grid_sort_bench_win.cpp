@@ -30,7 +30,7 @@
 #include <vector>
 
 #include "assembly/assemble.hpp"
-#include "core/windows.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid.hpp"

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "core/errors.hpp"
-#include "core/gravim.hpp"
-#include "core/info.hpp"
-#include "core/startup.hpp"
-#include "core/windows.hpp"
+#include "base/errors.hpp"
+#include "base/gravim.hpp"
+#include "windows/window_info.hpp"
+#include "base/startup.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "graphics/addon_ports.hpp"
 #include "hardcopy/page_setup_win.hpp"

@@ -26,9 +26,9 @@
 #include <string>
 #include <vector>
 
-#include "core/errors.hpp"
+#include "base/errors.hpp"
 #include "assembly/assemble.hpp"
-#include "core/windows.hpp"
+#include "windows/windows.hpp"
 #include "dialogs/dialogs.hpp"
 #include "grid/grid.hpp"
 #include "grid/grid_control_win.hpp"

@@ -1,7 +1,0 @@
-// wait_posix.cpp - the timed wait for native builds, which have no window messages to serve.
-#include <chrono>
-#include <thread>
-
-#include "core/wait_internal.hpp"
-
-void yywait(int hundredths) { std::this_thread::sleep_for(std::chrono::milliseconds(hundredths * 10L)); }

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "core/errors_internal.hpp"
+#include "base/errors_internal.hpp"
 
 GravimState gravim;
 

@@ -13,7 +13,7 @@
 // With several scales ("-s1,4,16") a scaling table ends the output.
 //
 // Build against a Release library without sanitizers (see docs/performance.md):
-//   clang++ -std=c++20 -O2 -Ilibrary tools/bench/grid_files_bench.cpp build/bench/libgravimonder.a -lz
+//   clang++ -std=c++20 -O2 -Ilibrary tools/bench/grid_files_bench.cpp build/bench/libgravimonder{,_editor,_grid,_images,_hardcopy,_graphics,_dialogs,_windows,_base}.a -lz
 // Usage: grid_files_bench [-rN] [-RN] [-sSCALES | scale | file]   (writes bench-*.csv here; "file"
 //   writes only bench-grid.csv, at the first scale)
 #include <sys/syscall.h>

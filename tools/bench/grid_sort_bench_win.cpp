@@ -12,7 +12,7 @@
 // Build after build/win64 (from the tree's root), the second command on one line:
 //   x86_64-w64-mingw32-windres -Itests/grid/resources tests/grid/resources/grid.rc -O coff -o build/grid_bench_res.o
 //   x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -Ilibrary tools/bench/grid_sort_bench_win.cpp build/grid_bench_res.o
-//     build/win64/libgravimonder.a -static -lcomdlg32 -lcomctl32 -lgdi32 -luser32 -ladvapi32 -lshell32
+//     build/win64/libgravimonder{,_editor,_grid,_images,_hardcopy,_graphics,_dialogs,_windows,_base}.a -static -lcomdlg32 -lcomctl32 -lgdi32 -luser32 -ladvapi32 -lshell32
 //     -lwinspool -lwinmm -lole32 -luuid -lpsapi -lz -o build/grid_sort_bench.exe
 // Run: WINELOADER=/usr/lib/wine/wine64 /usr/lib/wine/wine64 build/grid_sort_bench.exe [rows [runs [keys]]]
 #include <windows.h>

@@ -10,7 +10,7 @@
 //
 // Build against a Release library without sanitizers (see docs/performance.md):
 //   clang++ -std=c++20 -O2 -Ilibrary -Itools/bench tools/bench/png_bench.cpp \
-//       build/bench/libgravimonder.a -lpng -lz
+//       build/bench/libgravimonder{,_editor,_grid,_images,_hardcopy,_graphics,_dialogs,_windows,_base}.a -lpng -lz
 // Usage: png_bench [-rROUNDS] [depth ...]   (7 rounds; depths 8 24, default both)
 #include <png.h>
 #include <zlib.h>

@@ -9,7 +9,7 @@
 // within 5%: the two rasterisers place and widen lines differently, so the pages are not equal.
 //
 // Build against a Release library without sanitizers (see docs/performance.md):
-//   clang++ -std=c++20 -O2 -Ilibrary tools/bench/raster_bench.cpp build/bench/libgravimonder.a -lplot -lz
+//   clang++ -std=c++20 -O2 -Ilibrary tools/bench/raster_bench.cpp build/bench/libgravimonder{,_editor,_grid,_images,_hardcopy,_graphics,_dialogs,_windows,_base}.a -lplot -lz
 // Usage: raster_bench [-rROUNDS] [-RROUNDS] [-sSCALES] [depth ...]   (5 rounds, scale 1; depths 1 8 24)
 //   "-s1,4,16" runs the drawing once, 4 and 16 times over and ends with a scaling table; "-RN"
 //   runs N rounds at the scales above 1; -xTIMES is -sTIMES.

@@ -11,7 +11,7 @@
 // scale it ran at, and the table says so; "-RN" runs N rounds at the scales above 1.
 //
 // Build against a Release library without sanitizers (see docs/performance.md):
-//   clang++ -std=c++20 -O2 -Ilibrary tools/bench/vector_bench.cpp build/bench/libgravimonder.a -lplot -lz
+//   clang++ -std=c++20 -O2 -Ilibrary tools/bench/vector_bench.cpp build/bench/libgravimonder{,_editor,_grid,_images,_hardcopy,_graphics,_dialogs,_windows,_base}.a -lplot -lz
 // Usage: vector_bench [-rROUNDS] [-RROUNDS] [-sSCALES] [-mMB] [ps|svg|cgm|hpgl|hpgl-lines ...]
 //   (5 rounds, scale 1, no limit, every kind; -xTIMES is -sTIMES)
 #include <algorithm>

@@ -9,7 +9,7 @@
 // Build against the 64-bit Windows library (see docs/performance.md):
 //   cd tools/bench/grid && x86_64-w64-mingw32-windres grid_bench.rc -O coff -o ../../../build/win64/grid_bench.res
 //   x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -Ilibrary tools/bench/grid/grid_files_bench_win.cpp
-//       build/win64/grid_bench.res build/win64/libgravimonder.a -static -lz -lcomdlg32 -lcomctl32
+//       build/win64/grid_bench.res build/win64/libgravimonder{,_editor,_grid,_images,_hardcopy,_graphics,_dialogs,_windows,_base}.a -static -lz -lcomdlg32 -lcomctl32
 //       -lgdi32 -lwinspool -lwinmm -lole32 -luuid -lshell32 -ladvapi32 -lpsapi -o build/win64/grid_files_bench.exe
 // Usage: wine grid_files_bench.exe bench-grid.csv [runs]
 // tools/bench/grid/run-wine-grid runs it a run at a time in turn with Python's csv natively.

@@ -47,6 +47,7 @@ struct Reader {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;  // the same as one zero byte (fuzz_bytes.hpp)
     Reader in{data, size};
     const int flags = in.byte();
     const int n = in.byte() % 40;
@@ -79,5 +80,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int before = g.GradientVertexCount;
     yygradientfill((flags & 4) != 0 ? 2 : 1, clipBox[0], clipBox[1], clipBox[2], clipBox[3], checkPixel, checkWhole);
     if (g.GradientVertexCount > before) std::abort();
+    yyresetgraphics();  // the vertex lists go back before the next input
     return 0;
 }

@@ -4,8 +4,13 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <span>
+#include <string>
+#include <system_error>
+
+#include <unistd.h>
 
 #include "base/gravim.hpp"
 #include "graphics/colours.hpp"
@@ -24,6 +29,23 @@ struct OpcodeStream {
     bool vertexColours;                          // a gradient colour with every vertex
     int gradientLimit;                           // GradientVertexCount at most this
     std::function<void(int opcode)> opcodeBytes;  // after the common operands of the opcode
+};
+
+// A scratch file of this process for a driver's output, in the memory folder where the system
+// has one: a disk file emptied at every opening is written back to the disk at its close, which
+// costs more than the drawing.
+inline std::string fuzzOutputName() {
+    std::error_code error;
+    const std::filesystem::path memory = "/dev/shm";
+    const std::filesystem::path folder = std::filesystem::is_directory(memory, error) ? memory : std::filesystem::temp_directory_path();
+    return (folder / ("grav_fuzz_driver_" + std::to_string(getpid()) + ".out")).string();
+}
+
+// Declared first in a driver input: when the input ends, the hardcopy layer and graphics go back to
+// their start, so that the input gives back what the library allocated for it (libFuzzer runs an
+// input a second time, and looks for leaks, whenever it ends holding more than it started with).
+struct HardcopyReleaseAtEnd {
+    ~HardcopyReleaseAtEnd() { yyresethardcopy(); }
 };
 
 // A fresh drawing state on a surface of width x height pixels.

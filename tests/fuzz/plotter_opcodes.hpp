@@ -8,13 +8,12 @@
 #include <filesystem>
 #include <string>
 
-#include <unistd.h>
-
 #include "base/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "fuzz_bytes.hpp"
+#include "opcode_stream.hpp"
 
 // Mostly on the surface, sometimes far outside it or enormous.
 inline float plotterCoordinate(FuzzBytes& in, float surface) {
@@ -27,8 +26,10 @@ inline float plotterCoordinate(FuzzBytes& in, float surface) {
 
 // Opens the driver `routine` with options from the input, draws its opcodes, closes.
 inline void fuzzPlotter(const std::uint8_t* data, std::size_t size, void (*routine)(int)) {
-    FuzzBytes in(data, size);
+    if (size == 0) return;  // the same as one zero byte (fuzz_bytes.hpp)
     yyresethardcopy();
+    HardcopyReleaseAtEnd release;
+    FuzzBytes in(data, size);
     GraphicsState& g = gravim.graphics;
     HardcopyState& h = gravim.hardcopy;
     const float width = static_cast<float>(1 + in.word() % 2000), height = static_cast<float>(1 + in.word() % 2000);
@@ -53,7 +54,7 @@ inline void fuzzPlotter(const std::uint8_t* data, std::size_t size, void (*routi
     g.OperandValue = 1;
     g.OperandPixelX[1] = in.byte() % 2;
     h.hardcopyTitle.assign(std::string(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 200)));
-    g.OperandText.assign((std::filesystem::temp_directory_path() / ("grav_fuzz_plotter_" + std::to_string(getpid()) + ".out")).string());
+    g.OperandText.assign(fuzzOutputName() + ".plt");
     const std::string output(g.OperandText.trimmed());
     routine(OpOpen);
     if (g.hardcopyActive == 0) return;

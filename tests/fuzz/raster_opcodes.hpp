@@ -11,8 +11,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "base/gravim.hpp"
 #include "graphics/colours.hpp"
 #include "graphics/devices.hpp"
@@ -22,10 +20,6 @@
 #include "images/image_driver.hpp"
 #include "fuzz_bytes.hpp"
 #include "opcode_stream.hpp"
-
-inline std::string fuzzOutputName() {
-    return (std::filesystem::temp_directory_path() / ("grav_fuzz_raster_" + std::to_string(getpid()) + ".out")).string();
-}
 
 // The raster targets' output file: one per process, emptied by every opening and removed when the
 // process ends, rather than made and removed for every input.
@@ -46,11 +40,8 @@ inline int pagePoints(int dots, int resolution) { return std::max(1, (dots * 72 
 // Opens `driver` (4 raster printer of printerType, 6 image file of depth) on a small page, draws
 // the input's opcodes, ends pages and closes.
 inline void fuzzRaster(const std::uint8_t* data, std::size_t size, int driver, int depth, int printerType) {
-    // The input gives back what the library allocated for it before it returns: libFuzzer runs an
-    // input a second time, and looks for leaks, whenever it ends holding more than it started with.
-    struct ReleaseAtEnd {
-        ~ReleaseAtEnd() { yyresethardcopy(); }
-    } releaseAtEnd;
+    if (size == 0) return;  // the same as one zero byte (fuzz_bytes.hpp)
+    HardcopyReleaseAtEnd release;
     FuzzBytes in(data, size);
     const int width = 40 + in.byte() % 60, height = 30 + in.byte() % 50;
     fuzzSurface(width, height);

@@ -20,6 +20,8 @@
 
 // Draws the input's opcodes with `driver` (xxpost, xxsvg or xxcgm) into the file `name`.
 inline void fuzzVectorDriver(const std::uint8_t* data, std::size_t size, void (*driver)(int), const std::string& name) {
+    if (size == 0) return;  // the same as one zero byte (fuzz_bytes.hpp)
+    HardcopyReleaseAtEnd release;
     FuzzBytes in(data, size);
     const int width = 20 + in.word() % 2000, height = 20 + in.word() % 2000;
     fuzzSurface(width, height);

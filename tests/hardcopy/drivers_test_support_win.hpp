@@ -9,6 +9,9 @@
 #include "base/gravim.hpp"
 #include "graphics/devices.hpp"
 
+// Colours as the graphics layer gives them (blue in the high byte).
+constexpr int Red = 0x0000FF, Green = 0x00FF00, Blue = 0xFF0000;
+
 namespace drawing {
 
 // A surface of width x height pixels whose area is all of it, in the RGB colour model.

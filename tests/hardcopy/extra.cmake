@@ -6,12 +6,5 @@ endif()
 # The library's own page-setup dialog needs the library's resources, which the executable above
 # lacks on purpose (its page setup shows the system's dialog): a second executable carries them.
 if(WIN32)
-  set(own_dialog hardcopy_own_dialog_tests)
-  add_executable(${own_dialog} ${dir}/own_dialog/page_setup_test_win.cpp ${GRAV_TEST_MAIN}
-    $<TARGET_OBJECTS:gravimonderresources>)
-  target_link_libraries(${own_dialog} PRIVATE gravtestsupport)
-  grav_test_layer(${own_dialog} hardcopy)
-  target_compile_options(${own_dialog} PRIVATE ${GRAV_WARNINGS})
-  add_test(NAME ${own_dialog} COMMAND ${own_dialog})
-  set_tests_properties(${own_dialog} PROPERTIES TIMEOUT ${GRAV_TEST_TIMEOUT})
+  grav_own_dialog_tests(hardcopy ${dir}/own_dialog/page_setup_test_win.cpp)
 endif()

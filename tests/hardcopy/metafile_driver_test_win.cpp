@@ -25,94 +25,9 @@
 #include "hardcopy/metafile_layer_win.hpp"
 #include "drivers_test_support_win.hpp"
 #include "printed_path_win.hpp"
+#include "metafile_driver_rig_win.hpp"
 
 namespace {
-
-constexpr int Red = 0x0000FF, Green = 0x00FF00, Blue = 0xFF0000;
-
-std::vector<std::uint8_t> fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-unsigned word(const std::vector<std::uint8_t>& bytes, std::size_t at) { return bytes[at] | (bytes[at + 1] << 8); }
-std::uint32_t dword(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    return word(bytes, at) | (static_cast<std::uint32_t>(word(bytes, at + 2)) << 16);
-}
-std::int32_t signedDword(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    return static_cast<std::int32_t>(dword(bytes, at));
-}
-
-// The records of a Windows metafile starting at `at` (after any placeable header): function
-// number and offset of each record's parameters.
-struct WmfRecord {
-    unsigned function;
-    std::size_t parameters;
-    std::uint32_t words;
-};
-std::vector<WmfRecord> wmfRecords(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    std::vector<WmfRecord> records;
-    at += word(bytes, at + 2) * 2u;  // the header's own size in words
-    while (at + 6 <= bytes.size()) {
-        const std::uint32_t words = dword(bytes, at);
-        const unsigned function = word(bytes, at + 4);
-        records.push_back({function, at + 6, words});
-        if (function == 0 || words < 3) break;
-        at += words * 2u;
-    }
-    return records;
-}
-
-// The records of an enhanced metafile: type and offset.
-std::vector<std::pair<std::uint32_t, std::size_t>> emfRecords(const std::vector<std::uint8_t>& bytes) {
-    std::vector<std::pair<std::uint32_t, std::size_t>> records;
-    std::size_t at = 0;
-    while (at + 8 <= bytes.size()) {
-        const std::uint32_t type = dword(bytes, at), size = dword(bytes, at + 4);
-        records.emplace_back(type, at);
-        if (size < 8 || type == EMR_EOF) break;
-        at += size;
-    }
-    return records;
-}
-
-class MetafileDriver : public ::testing::Test {
-protected:
-    void SetUp() override {
-        yyresetgravim();
-        drawing::surface(756, 540);  // one unit a point on the default page of 756 x 540 points
-    }
-    void TearDown() override {
-        IGrHardCopy("S");
-        yyresetgravim();
-    }
-    // Selects the metafile driver with metafile kind `kind` and starts output.
-    void start(int kind, std::optional<std::string> file, const char* title = "metafile test") {
-        IGrHardCopySelect(1, 11);
-        IGrHardCopyOptions(27, kind);
-        if (file) DeleteFileA(file->c_str());
-        if (file) {
-            IGrHardCopy(*file, title);
-        } else {
-            IGrHardCopy(std::nullopt, title);
-        }
-    }
-    // The test drawing: a red line, a blue solid rectangle, a style-3 fill in the mean of red and
-    // blue, green text.
-    void testDrawing() {
-        drawing::colour(Red);
-        drawing::line(50, 480, 700, 480);
-        drawing::colour(Blue);
-        drawing::rectangle(50, 300, 200, 420, 4);
-        drawing::colour(Red);
-        drawing::colour(Blue);
-        drawing::polygon({{300, 300}, {450, 300}, {450, 420}, {300, 420}}, 3);
-        drawing::colour(Green);
-        drawing::text(50, 150, "Gravimonder");
-    }
-    GraphicsState& g = gravim.graphics;
-    int* options = gravim.hardcopy.HardcopyOptions;
-};
 
 TEST_F(MetafileDriver, TheInitialisationSetsTheMetafilePage) {
     IGrHardCopySelect(1, 11);
@@ -431,39 +346,6 @@ TEST_F(MetafileDriver, GradientsAreSystemGradientsInEnhancedMetafilesAndPixelsIn
     // A triangle of 50 x 50 units, about half of them covered.
     EXPECT_GT(setPixels, 1000);
     EXPECT_LT(setPixels, 2600);
-}
-
-// The image drawer records the picture as one stretched device-independent bitmap; its error
-// words come back to the graphics layer.
-TEST_F(MetafileDriver, AnImageIsRecordedOrAnswersTheDrawersError) {
-    const std::string picture = printedPath("image_driver.bmp");
-    const unsigned char bmp[58] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0,
-                                   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x56, 0x34, 0x12, 0};
-    std::ofstream(picture, std::ios::binary).write(reinterpret_cast<const char*>(bmp), sizeof bmp);
-    const std::string path = printedPath("image_driver.emf");
-    start(2, path);
-    ASSERT_EQ(g.hardcopyActive, 1);
-    g.OperandText.assign(printedPath("picture.png"));
-    g.OperandPixelX[1] = 15;
-    g.OperandValue = g.OperandCount = -1;
-    yyhdrv(OpImage);
-    EXPECT_EQ(g.OperandValue, 1);  // no such file
-    EXPECT_EQ(g.OperandCount, ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(g.pageDrawn, 1);
-    g.OperandText.assign(picture);
-    g.OperandPixelX[1] = 1;
-    yyhdrv(OpImage);
-    EXPECT_EQ(g.OperandValue, 0);
-    IGrHardCopy("S");
-    const std::vector<std::uint8_t> bytes = fileBytes(path);
-    int pictures = 0;
-    for (const auto& [type, at] : emfRecords(bytes)) {
-        if (type != EMR_STRETCHDIBITS) continue;
-        ++pictures;
-        const std::uint32_t bits = dword(bytes, at + 56);  // offBitsSrc
-        EXPECT_EQ(dword(bytes, at + bits) & 0xFFFFFF, 0x123456u);
-    }
-    EXPECT_EQ(pictures, 1);
 }
 
 }  // namespace

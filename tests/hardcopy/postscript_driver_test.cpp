@@ -6,35 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "postscript_driver_rig.hpp"
 #include "file_driver_rig.hpp"
 #include "hardcopy/hardcopy_drivers.hpp"
 #include "hardcopy/postscript_driver.hpp"
 #include "hardcopy/postscript_writer.hpp"
 
 namespace {
-
-class PostScriptDriver : public FileDriverRig {
-protected:
-    void SetUp() override {
-        FileDriverRig::SetUp();
-        surface(757, 541);  // both scale factors 1 on the default page (756 x 540 points)
-        gravim.graphics.surfaceMaxX = 756.0f;
-        gravim.graphics.surfaceMaxY = 540.0f;
-        gravim.graphics.clipX2 = 756.0f;
-        gravim.graphics.clipY2 = 540.0f;
-    }
-    // Opens with the set-up opcodes sent and returns the lines written for the drawing alone.
-    void start(std::initializer_list<std::pair<int, int>> options = {}) {
-        begin(xxpost, options, "out.ps");
-        setUpOpcodes();
-    }
-    static std::vector<std::string> afterSetUp(const std::string& file) {
-        std::vector<std::string> all = linesFrom(file, "newpath");
-        // "newpath" of the prolog, the page line, width, join, miter limit, cap and seven clip lines.
-        const std::size_t skip = std::min<std::size_t>(all.size(), 2 + 4 + 7);
-        return {all.begin() + static_cast<std::ptrdiff_t>(skip), all.end()};
-    }
-};
 
 TEST_F(PostScriptDriver, TheHeaderProlog12FontsAndSetUpAreWrittenExactly) {
     begin(xxpost, {}, "out.ps", "Sea  surface   temperature");
@@ -313,36 +291,6 @@ TEST_F(PostScriptDriver, AnImageThatCannotBeLoadedWritesNothingAndReportsItsErro
     EXPECT_NE(g.OperandValue, 0);
     EXPECT_EQ(g.pageDrawn, 0);
     EXPECT_EQ(end().find("colorimage"), std::string::npos);
-}
-
-TEST_F(PostScriptDriver, AnImageFileIsDecodedIntoTheColourImage) {
-    // A 2 x 2 BMP of 24 bits whose file rows are (blue, green), then (red, white).
-    std::string bmp(54, '\0');
-    const auto put = [&bmp](std::size_t at, unsigned value) {
-        for (std::size_t k = 0; k < 4; ++k) bmp[at + k] = static_cast<char>(value >> (8 * k));
-    };
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    put(10, 54);
-    put(14, 40);
-    put(18, 2);
-    put(22, 2);
-    put(26, 1 | 24 << 16);
-    bmp += std::string("\xFF\0\0\0\xFF\0\0\0", 8) + std::string("\0\0\xFF\xFF\xFF\xFF\0\0", 8);
-    put(2, static_cast<unsigned>(bmp.size()));
-    std::ofstream("two.bmp", std::ios::binary).write(bmp.data(), static_cast<std::streamsize>(bmp.size()));
-    start();
-    GraphicsState& g = gravim.graphics;
-    g.OperandText.assign("two.bmp");
-    g.OperandPixelX[2] = 2;
-    g.OperandPixelY[2] = 2;
-    send(OpImage);
-    EXPECT_EQ(g.OperandValue, 0);
-    const std::vector<std::string> out = afterSetUp(end());
-    const auto image = std::find(out.begin(), out.end(), "colorimage");
-    ASSERT_NE(image, out.end());
-    ASSERT_NE(image + 1, out.end());
-    EXPECT_EQ(image[1], "ff0000ffffff0000ff00ff00");  // the file's last row first
 }
 
 }  // namespace

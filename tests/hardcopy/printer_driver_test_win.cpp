@@ -18,36 +18,10 @@
 #include "hardcopy/printer_layer_win.hpp"
 #include "drivers_test_support_win.hpp"
 #include "printed_path_win.hpp"
+#include "printer_driver_rig_win.hpp"
 #include "test_printer_win.hpp"
 
 namespace {
-
-constexpr int Red = 0x0000FF, Green = 0x00FF00, Blue = 0xFF0000, Yellow = 0x00FFFF;
-
-class PrinterDriver : public ::testing::Test {
-protected:
-    void SetUp() override {
-        yyresetgravim();
-        GotPrName = 0;
-        PageDlgShown = 0;
-        drawing::surface(468, 648);  // one unit a point on a portrait page of 468 x 648 points
-    }
-    void TearDown() override {
-        IGrHardCopy("S");
-        yywprclose();
-        GotPrName = 0;
-        yyresetgravim();
-    }
-    // Selects the printer driver (its printer query) and makes the page portrait, 468 x 648.
-    void selectPortrait() {
-        IGrHardCopySelect(1, 10);
-        IGrHardCopyOptions(5, 0);
-        IGrHardCopyOptions(1, 468);
-        IGrHardCopyOptions(2, 648);
-    }
-    GraphicsState& g = gravim.graphics;
-    int* options = gravim.hardcopy.HardcopyOptions;
-};
 
 TEST_F(PrinterDriver, TheInitialisationTakesThePrintersPageAndColours) {
     TestPrinter printer(printedPath("printer_driver.ps"));
@@ -188,47 +162,6 @@ TEST_F(PrinterDriver, ADrawingPrintsWhereItWasDrawn) {
     ASSERT_TRUE(waitForPrintedOutput(printer, 10000));
     EXPECT_NE(printer.output().find("%%Title: driver drawing"), std::string::npos);
     EXPECT_TRUE(CopyFileA(printer.outputPath().c_str(), printedPath("printer_driver_drawing.ps").c_str(), FALSE));
-}
-
-// A 2 x 1 BMP of 24 bits, red on the left and blue on the right, written to path.
-void writeRedBlue(const std::string& path) {
-    unsigned char file[62] = {'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24};
-    file[56] = 255;  // blue, green, red of the left pixel
-    file[57] = 255;  // the right pixel's blue
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(file, 1, sizeof file, f);
-    std::fclose(f);
-}
-
-// An image file stretched into the area of (100, 300)..(300, 500) on the test printer's page:
-// read_printed.py finds red in its left half and blue in its right half.
-TEST_F(PrinterDriver, AnImagePrintsIntoItsArea) {
-    DeleteFileA(printedPath("printer_driver_image.ps").c_str());
-    const std::string picture = printedPath("red_blue.bmp");
-    writeRedBlue(picture);
-    TestPrinter printer(printedPath("printer_driver.ps"));
-    ASSERT_TRUE(printer.installed()) << printer.error();
-    printer.clearOutput();
-    selectPortrait();
-    IGrHardCopy(std::nullopt, "driver image");
-    ASSERT_EQ(g.hardcopyActive, 1);
-    drawing::area(100, 300, 300, 500);
-    g.OperandText.assign(picture);
-    g.OperandPixelX[1] = 1;
-    g.OperandPixelY[3] = 3;
-    g.OperandValue = g.OperandCount = -1;
-    yyhdrv(OpImage);
-    EXPECT_EQ(g.OperandValue, 0);
-    EXPECT_EQ(g.pageDrawn, 1);
-    g.OperandText.assign(printedPath("missing.bmp"));
-    yyhdrv(OpImage);
-    EXPECT_EQ(g.OperandValue, 1);
-    EXPECT_EQ(g.OperandCount, ERROR_FILE_NOT_FOUND);
-    drawing::area(0, 0, g.surfaceMaxX, g.surfaceMaxY);
-    IGrHardCopy("S");
-    ASSERT_TRUE(waitForPrintedOutput(printer, 10000));
-    EXPECT_TRUE(CopyFileA(printer.outputPath().c_str(), printedPath("printer_driver_image.ps").c_str(), FALSE));
 }
 
 }  // namespace

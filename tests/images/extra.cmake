@@ -10,6 +10,9 @@ endif()
 # read_written.py, ordered after it by a fixture, reads them with ImageMagick and netpbm.
 if(WIN32)
   grav_test_readers(${target} images_written written-images GRAV_WRITTEN_DIR ${dir}/read_written.py)
+  # An image printed on the Wine test printer, read by the hardcopy tests' reader.
+  grav_test_readers(${target} images_printed printed-images GRAV_PRINTED_DIR
+                    ${dir}/../hardcopy/read_printed.py printer_driver_image.ps)
 endif()
 # The image drawer's Wine test draws files that ImageMagick and netpbm make at build time, each
 # with its expected pixels beside it.
@@ -21,4 +24,9 @@ if(WIN32)
   add_custom_target(images_drawing_fixtures DEPENDS ${drawing}/made)
   add_dependencies(${target} images_drawing_fixtures)
   target_compile_definitions(${target} PRIVATE GRAV_DRAWING_FIXTURES="${drawing}")
+endif()
+# The own page-setup dialog's preview made as a bitmap by images (the rest of the dialog is
+# tested with the printer layer in tests/hardcopy/own_dialog).
+if(WIN32)
+  grav_own_dialog_tests(images ${dir}/own_dialog/page_setup_preview_test_win.cpp)
 endif()

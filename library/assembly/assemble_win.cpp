@@ -18,6 +18,7 @@
 void yyassemblelibrary() {
     yywindowmanagerinstall();
     yydialoginstallcalls();
+    yydialoginstallhooks();
     yygraphicsinstallscreenport();
     yygraphicsinstallfieldpictures();
     yyhardcopyinstallport();

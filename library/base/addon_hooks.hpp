@@ -1,13 +1,14 @@
 // addon_hooks.hpp - what the library's start-up (WInitialise) and the root window's close
-// (WindowClose) ask of the add-ons above them: one record of hooks per add-on, which the add-on
-// installs when the library is assembled. An add-on without its record is skipped.
+// (WindowClose) ask of the layers above them that keep words of their own (the dialog manager and
+// the add-ons): one record of hooks per owner, which it installs when the library is assembled.
+// An owner without its record is skipped.
 #pragma once
 
 #include "base/startup_internal.hpp"
 
-// The add-ons that take part in start-up and close. At each moment their hooks run in this
-// order, lowest layer first: hardcopy, images, the editor.
-enum AddonHooksOwner { HooksHardcopy, HooksImages, HooksEditor, AddonHooksOwners };
+// The owners that take part in start-up and close. At each moment their hooks run in this order,
+// lowest layer first: the dialog manager, hardcopy, images, the editor.
+enum AddonHooksOwner { HooksDialogs, HooksHardcopy, HooksImages, HooksEditor, AddonHooksOwners };
 
 // The moments, in the order a run meets them; an entry left null does nothing then.
 struct AddonHooks {

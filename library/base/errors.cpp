@@ -99,6 +99,20 @@ void showErrorBox(std::string_view text) {
 
 void yyseterror(int number) { gravim.core.lastError = number; }
 
+void yyseterroroutputs(void (*statusBar)(std::string_view line), int (*messageBox)(std::string_view text)) {
+    yyerroroutputs.statusBar = statusBar;
+    yyerroroutputs.messageBox = messageBox;
+}
+
+void yysetfilestatus(int status, int category) {
+    gravim.core.fileStatus = status;
+    gravim.core.errorCategory = category;
+}
+
+void yyseterrorcategory(int category) { gravim.core.errorCategory = category; }
+
+void yysetosstatus(int code) { gravim.core.osStatus = code; }
+
 void yyerror(int number, std::string_view routine) {
     yyseterror(number);
     CoreState& core = gravim.core;

@@ -6,8 +6,15 @@
 // Records the error number in slot 1 and reports it by the debug level. routine is the failing
 // routine's public name (internal routines pass names starting with yy/YY/xx/XX).
 void yyerror(int number, std::string_view routine);
-// Records the error number in slot 1 without reporting it.
+// Records the error number in slot 1 without reporting it (0 clears the slot).
 void yyseterror(int number);
+// Slot 2 and what it holds (slot 5: 1 a formatted-I/O status, 2 an OS code), for a failure the
+// caller reports next.
+void yysetfilestatus(int status, int category);
+// Slot 5 alone: what slot 2 holds.
+void yyseterrorcategory(int category);
+// Slot 3: the OS code of a failing command or service, or a compression status.
+void yysetosstatus(int code);
 
 // Debug log writers: one line each, ended by CR LF.
 void yydebug(const char* text);
@@ -31,6 +38,8 @@ struct ErrorReportOutputs {
     void (*exitProgram)(int code) = nullptr;  // ends the program after Cancel (default std::exit)
 };
 extern ErrorReportOutputs yyerroroutputs;
+// Installs the status bar and message box outputs (the window manager's); the program end stays.
+void yyseterroroutputs(void (*statusBar)(std::string_view line), int (*messageBox)(std::string_view text));
 
 // Keeps error slot 1 and the debug level as they were, with reporting off in between: for
 // routines that must not report (readers of edit-control texts, re-formatters).

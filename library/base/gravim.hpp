@@ -81,7 +81,8 @@ struct EventState {
     int KBNMessages[53][9] = {};
     int timerIdent = 0;     // identifier and repeat switch of the last WMessageTimer call
     int timerRepeat = 0;
-    int TimerEnabled = 0;   // 1 while the timed wait of IOsWait runs
+    int TimerEnabled = 0;   // 1 while the timed wait of IOsWait runs; the base's wait owns it
+                            // (base/wait_internal.hpp: yyendwait)
 };
 
 // Graphics core. Every graphics routine reads and writes these fields directly;
@@ -332,7 +333,7 @@ struct HardcopyState {
     float hardcopyLastX = 0;         // last pen position of the plotter and PostScript drivers;
     float hardcopyLastY = 0;         //   -9999 none (set so at every start)
     int hardcopyPaletteSize = 0;     // the driver's palette size (read by nothing)
-    // Output file layer.
+    // Output file layer: owned by the base's output units (base/output_file.hpp: yyoutputfailed).
     int hardcopyOutputError = 0;     // 1 after a failed open or write; 0 after a good open
     // The PostScript driver and its line writers (hardcopy/postscript_writer.hpp).
     int plotterLinePrefix = 0;       // 1: every written line begins with one blank, 2: none

@@ -153,3 +153,5 @@ void yyprncmd(std::string_view command) {
     yycmnd(line.c_str(), true, true, -1, status);
     if (status > 0) yyoserror(status, "YYPRNCMD");
 }
+
+void yyoutputfailed() { gravim.hardcopy.hardcopyOutputError = 1; }

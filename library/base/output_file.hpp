@@ -31,6 +31,9 @@ void yyprbu(int handle, const char* bytes, int count, int newline);
 void yyprcl(int unit);
 // Closes every unit still open.
 void yyprclall();
+// Sets the output error flag (gravim.hardcopy.hardcopyOutputError, which the units own) without a
+// report: a writer that could not go on (no buffer, a direct write that failed).
+void yyoutputfailed();
 
 // Runs a print command through the system command interpreter, hidden, and waits for it; a
 // command that cannot be started or waited for gives error 13 under "YYPRNCMD".

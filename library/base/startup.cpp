@@ -39,13 +39,8 @@ void setDefaults() {
     core.debugLevel = 0;
     core.errorCategory = 0;
     core.lfnPlot = 42;
-    gravim.dialogs.currentDialog = 0;
-    gravim.dialogs.undefinedInteger = -999;
-    gravim.dialogs.undefinedReal = -999.0f;
-    gravim.dialogs.undefinedDouble = -999.0;
     gravim.system.displayWord23 = 0;
     gravim.system.displayWord24 = 0;
-    gravim.images.bitmapLimit = 50;
     yyrunaddonhooks(&AddonHooks::startupDefaults);
 }
 
@@ -94,6 +89,14 @@ void yygetdisplayinfo(int& width, int& height, int& colours, int& graphicsColour
     system.ngColours = graphicsColours;
     system.WinNT = yywinvariant() == 4 ? 1 : 0;
     yyosver(system.WinVerMajor, system.WinVerMinor);
+}
+
+void yysetwindowgraphicscolours(int colours) {
+    if (gravim.core.displayColours == 256) gravim.system.ngColours = colours;
+}
+
+void yysetgraphicscolours(int colours) {
+    if (gravim.core.displayColours == 256) gravim.core.graphicsColours = colours;
 }
 
 void yywinitialise() {

@@ -27,6 +27,11 @@ void yytmpprn();
 // Display facts and the window manager's copies; the three further integers receive 3, 0 and 0.
 void yygetdisplayinfo(int& width, int& height, int& colours, int& graphicsColours, int& further1,
                       int& further2, int& further3);
+// The graphics colours the root window takes on a palette display (256 display colours), the
+// window manager's copy when the root window is created and the start-up fact once it is open;
+// on any other display both keep what start-up gave them.
+void yysetwindowgraphicscolours(int colours);
+void yysetgraphicscolours(int colours);
 // The desktop's resolution, horizontal pixels per inch, colour planes and bits per pixel.
 void yydisplaycaps(int& width, int& height, int& dpi, int& planes, int& bitsPerPixel);
 // The locale decimal character, also stored in wDecimal.

@@ -35,6 +35,8 @@ void waitWithoutWindow(int hundredths) {
 
 }  // namespace
 
+void yyendwait() { gravim.events.TimerEnabled = 0; }
+
 void yywait(int hundredths) {
     if (hundredths < 1) return;
     const auto rootClient = yyoswindowcalls().rootClient;
@@ -42,9 +44,9 @@ void yywait(int hundredths) {
         waitWithoutWindow(hundredths);
         return;
     }
-    EventState& e = gravim.events;
+    const EventState& e = gravim.events;
     if (SetTimer(rootClient(), WaitTimerId, static_cast<UINT>(hundredths) * 10u, nullptr) == 0) return;
-    e.TimerEnabled = 1;
+    gravim.events.TimerEnabled = 1;
     MSG message;
     // The client procedure clears TimerEnabled when timer 999 arrives; the events produced
     // meanwhile go to no one, but exposes and resizes are parked for the next WMessage. The root
@@ -54,5 +56,5 @@ void yywait(int hundredths) {
         if (!dispatch(message)) break;
     }
     if (e.TimerEnabled == 1 && rootClient() != nullptr) KillTimer(rootClient(), WaitTimerId);
-    e.TimerEnabled = 0;
+    yyendwait();
 }

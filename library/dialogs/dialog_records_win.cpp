@@ -476,6 +476,11 @@ void WDialogSelect(int identifier) {
     gravim.dialogs.currentDialog = identifier;
 }
 
+void yyrestorecurrentdialog(int previous) {
+    if (previous != 0) WDialogSelect(previous);
+    else gravim.dialogs.currentDialog = 0;
+}
+
 void WDialogUnload(int keepPages) {
     HWND dialog = yycurrentdialogwindow();
     if (dialog == nullptr) {

@@ -16,10 +16,16 @@
 // What the window manager asks of the dialog manager (windows/dialog_calls_win.hpp): the routines
 // below answer its table, which yydialoginstallcalls installs while the library is assembled.
 void yydialoginstallcalls();
+// The dialog manager's start-up defaults (no current dialog, what a get from an undefined field
+// returns), installed with the base's start-up hooks while the library is assembled.
+void yydialoginstallhooks();
 // Resets the dialog words the root window's creation resets.
 void yyresetdialogwords();
 // Unloads every loaded dialog (the root window closes); no dialog is current afterwards.
 void yyunloadalldialogs();
+// Makes the dialog that was current before a routine's own dialog current again (WDialogSelect),
+// or none when previous is 0.
+void yyrestorecurrentdialog(int previous);
 // The table index of a loaded dialog, or -1.
 int yydialogfind(int identifier);
 // The window of a loaded dialog, or null.

@@ -1,6 +1,8 @@
 // window_requests_win.cpp - the dialog manager's answers to the window manager
 // (windows/dialog_calls_win.hpp): the loaded-dialog table and the dialog records stay the dialog
 // manager's, and the window manager reads or changes them only through the table installed here.
+#include "base/addon_hooks.hpp"
+#include "base/gravim.hpp"
 #include "windows/dialog_calls_win.hpp"
 #include "windows/window_tables_win.hpp"
 #include "windows/windows_internal_win.hpp"
@@ -95,6 +97,18 @@ bool yysetfieldcursor(HWND field, HCURSOR cursor, int shape) {
     return true;
 }
 
+void yydialoginstallhooks() {
+    AddonHooks hooks;
+    hooks.startupDefaults = [] {
+        DialogState& dialogs = gravim.dialogs;
+        dialogs.currentDialog = 0;
+        dialogs.undefinedInteger = -999;
+        dialogs.undefinedReal = -999.0f;
+        dialogs.undefinedDouble = -999.0;
+    };
+    yysetaddonhooks(HooksDialogs, hooks);
+}
+
 void yydialoginstallcalls() {
     DialogCalls calls;
     calls.registerClasses = yyregistersuperclass;
@@ -104,6 +118,10 @@ void yydialoginstallcalls() {
         yyresetdialogwords();
     };
     calls.unloadAll = yyunloadalldialogs;
+    calls.rootClosed = [] {
+        gravim.dialogs.currentDialog = 0;
+        gravim.dialogs.lastAnswer = 0;
+    };
     calls.select = WDialogSelect;
     calls.find = yydialogfind;
     calls.window = yydialogwindow;

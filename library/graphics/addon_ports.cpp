@@ -15,6 +15,7 @@ void noDumpStart(int, int, int, int, int& error, int, int, const char*) { error 
 void noDumpBlit(int, int, int, int, int& error) { error = 1; }
 void noDumpEnd() {}
 bool noPrinter(std::string&, std::string&) { return false; }
+void noRestart(bool) {}
 
 void noImageData(std::string_view, std::span<int>) { yyerror(notAnImage, "IGrLoadImageData"); }
 void noImage(int, int, int, int, int, int, int, int, int, int, int, int& error, int& systemError, const char*) {
@@ -26,7 +27,8 @@ void noDialogBitmap(int, int, int, int& identifier) { identifier = 0; }
 void noDialogBitmapDestroy(int) {}
 int noViewer(int, int) { return 0; }
 
-constexpr HardcopyPort absentHardcopy{noDriver, noStop, noOption, noDumpStart, noDumpBlit, noDumpEnd, noPrinter};
+constexpr HardcopyPort absentHardcopy{noDriver,   noStop,    noOption,  noDumpStart,
+                                      noDumpBlit, noDumpEnd, noPrinter, noRestart};
 constexpr ImagePort absentImages{noImageData, noImage, noBitmap, noDialogBitmap, noDialogBitmapDestroy, noViewer};
 
 // Constant-initialised, so that a layer installing itself while the program starts finds them set.
@@ -35,39 +37,27 @@ constinit ImagePort installedImages = absentImages;
 bool hardcopyFilled = false;
 bool imagesFilled = false;
 
-// Takes the given entry, or the absent layer's answer for none; true when one was given.
-template <typename Entry> bool fill(Entry& entry, Entry given, Entry absent) {
-    entry = given != nullptr ? given : absent;
-    return given != nullptr;
+// Takes each named entry of the given table into the installed one, or the absent layer's answer
+// where none is given; true when every entry was given.
+template <typename Port, typename... Entries>
+bool fill(Port& to, const Port& given, const Port& absent, Entries Port::*... entries) {
+    bool all = true;
+    ((to.*entries = given.*entries != nullptr ? given.*entries : absent.*entries, all &= given.*entries != nullptr), ...);
+    return all;
 }
 
 }  // namespace
 
 void yysethardcopyport(const HardcopyPort& port) {
-    HardcopyPort& to = installedHardcopy;
-    const HardcopyPort& absent = absentHardcopy;
-    bool all = true;
-    all &= fill(to.driver, port.driver, absent.driver);
-    all &= fill(to.stop, port.stop, absent.stop);
-    all &= fill(to.option, port.option, absent.option);
-    all &= fill(to.windowDumpStart, port.windowDumpStart, absent.windowDumpStart);
-    all &= fill(to.windowDumpBlit, port.windowDumpBlit, absent.windowDumpBlit);
-    all &= fill(to.windowDumpEnd, port.windowDumpEnd, absent.windowDumpEnd);
-    all &= fill(to.printerNames, port.printerNames, absent.printerNames);
-    hardcopyFilled = all;
+    using P = HardcopyPort;
+    hardcopyFilled = fill(installedHardcopy, port, absentHardcopy, &P::driver, &P::stop, &P::option, &P::windowDumpStart,
+                          &P::windowDumpBlit, &P::windowDumpEnd, &P::printerNames, &P::restart);
 }
 
 void yysetimageport(const ImagePort& port) {
-    ImagePort& to = installedImages;
-    const ImagePort& absent = absentImages;
-    bool all = true;
-    all &= fill(to.loadImageData, port.loadImageData, absent.loadImageData);
-    all &= fill(to.drawImage, port.drawImage, absent.drawImage);
-    all &= fill(to.selectBitmap, port.selectBitmap, absent.selectBitmap);
-    all &= fill(to.createDialogBitmap, port.createDialogBitmap, absent.createDialogBitmap);
-    all &= fill(to.destroyDialogBitmap, port.destroyDialogBitmap, absent.destroyDialogBitmap);
-    all &= fill(to.bitmapViewerInfo, port.bitmapViewerInfo, absent.bitmapViewerInfo);
-    imagesFilled = all;
+    using P = ImagePort;
+    imagesFilled = fill(installedImages, port, absentImages, &P::loadImageData, &P::drawImage, &P::selectBitmap,
+                        &P::createDialogBitmap, &P::destroyDialogBitmap, &P::bitmapViewerInfo);
 }
 
 const HardcopyPort& yyhardcopyport() { return installedHardcopy; }

@@ -23,6 +23,9 @@ struct HardcopyPort {
     void (*windowDumpEnd)() = nullptr;
     // The chosen printer's driver and device names; false when none was chosen.
     bool (*printerNames)(std::string& driver, std::string& device) = nullptr;
+    // The selected driver initialised afresh (IGrInit), its options cleared first; keep: with the
+    // options and the output name it had before (IGrInit "P").
+    void (*restart)(bool keep) = nullptr;
 };
 
 // What graphics asks of images. An entry left null answers as a library without images: no

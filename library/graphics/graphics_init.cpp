@@ -14,10 +14,6 @@
 
 namespace {
 
-constexpr int OptionsKept[] = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12, 13,
-                               14,  15,  16,  17,  18,  19,  20,  21,  22,  23,  24,  25, 26,
-                               27,  28,  29,  101, 102, 103, 104, 105, 106, 107, 108, 109};
-
 void resetDrawingState(GraphicsState& g) {
     g.areaX1 = g.areaY1 = 0;
     g.areaX2 = g.areaY2 = 1;
@@ -60,7 +56,6 @@ void resetDrawingState(GraphicsState& g) {
 
 void IGrInit(std::string_view options, int, int, int) {
     GraphicsState& g = gravim.graphics;
-    HardcopyState& h = gravim.hardcopy;
     resetDrawingState(g);
 
     if (yyopt(options, "H")) {
@@ -85,21 +80,8 @@ void IGrInit(std::string_view options, int, int, int) {
     yyhardcopyport().stop();
 
     // The driver starts afresh; option "P" keeps what was set for the driver before.
-    const bool keep = yyopt(options, "P") && g.driverNumber != 0;
-    int saved[110] = {};
-    Text<260> savedFile;
-    if (keep) {
-        std::copy(std::begin(h.HardcopyOptions), std::end(h.HardcopyOptions), saved);
-        savedFile = h.outputFile;
-    }
-    g.OperandValue = keep ? -998 : 0;
-    std::fill(h.HardcopyOptions + 1, h.HardcopyOptions + 30, 0);
-    yyhardcopyport().driver(OpInitialise);
+    yyhardcopyport().restart(yyopt(options, "P") && g.driverNumber != 0);
     g.OperandValue = 0;
-    if (keep) {
-        h.outputFile = savedFile;
-        for (const int option : OptionsKept) yyhardcopyport().option(option, saved[option]);
-    }
 
     IGrUnits(0, 0, 1, 1);
     g.fillPass[1] = g.fillPass[2] = 0;

@@ -5,13 +5,15 @@
 #include <exception>
 #include <vector>
 
+#include "base/errors.hpp"
+#include "base/errors_internal.hpp"
 #include "base/gravim.hpp"
 #include "graphics/addon_ports.hpp"
 #include "graphics/devices.hpp"
 
 bool yyloadoperandimage(int width, int height, std::vector<int>& pixels) {
     GraphicsState& g = gravim.graphics;
-    CoreState& core = gravim.core;
+    const CoreState& core = gravim.core;
     // The array is sized from the operands; the loader refuses a larger image rather than
     // overrun it. An array that cannot be had is an empty one, which the loader refuses too.
     try {
@@ -20,16 +22,16 @@ bool yyloadoperandimage(int width, int height, std::vector<int>& pixels) {
         pixels.clear();
     }
     const int savedError = core.lastError, savedLevel = core.debugLevel;
-    core.lastError = 0;
-    core.debugLevel = 0;
+    yyseterror(0);
+    IDebugLevel(0);
     yyimageport().loadImageData(g.OperandText.trimmed(), pixels);
-    core.debugLevel = savedLevel;
+    IDebugLevel(savedLevel);
     if (core.lastError != 0) {
         g.OperandValue = core.lastError;
         g.OperandCount = core.fileStatus;
         return false;
     }
-    core.lastError = savedError;
+    yyseterror(savedError);
     g.OperandValue = 0;
     return true;
 }

@@ -44,6 +44,33 @@ void rootClosing() {
     yyscreenobjectsdelete();
 }
 
+void windowSelected(int window, int reselect, int width, int height) {
+    GraphicsState& g = gravim.graphics;
+    if (g.surfaceType == 1) g.surfaceIdent = window;
+    g.reselecting = reselect;
+    yyresn(1, window, width, height);
+    g.reselecting = 0;
+}
+
+void measureOn(int width, int height) {
+    GraphicsState& g = gravim.graphics;
+    const float maxX = static_cast<float>(width) - 0.01f, maxY = static_cast<float>(height) - 0.01f;
+    g.clipX1 = maxX * g.areaX1;
+    g.clipY1 = maxY * g.areaY1;
+    g.clipWidth = maxX * (g.areaX2 - g.areaX1);
+    g.clipHeight = maxY * (g.areaY2 - g.areaY1);
+    g.surfaceHeight = height;
+}
+
+void measureDone(const float clip[4], int surfaceHeight) {
+    GraphicsState& g = gravim.graphics;
+    g.clipX1 = clip[0];
+    g.clipY1 = clip[1];
+    g.clipWidth = clip[2];
+    g.clipHeight = clip[3];
+    g.surfaceHeight = surfaceHeight;
+}
+
 HWND selectedField() { return hFieldWindow; }
 bool usesPalette() { return gPal256 != nullptr; }
 void paletteEntrySet(int index, int rgb) { yywinpalette256(index, rgb, 0); }
@@ -68,6 +95,9 @@ void yygraphicsinstallscreenport() {
         .surfaceResized = yyresn,
         .windowResized = yyresize,
         .fieldResized = yyresizefield,
+        .windowSelected = windowSelected,
+        .measureOn = measureOn,
+        .measureDone = measureDone,
         .pixelToUnits = yyi2e,
         .viewerPixelToUnits = yybvi2e,
     });

@@ -52,6 +52,9 @@ void yyscreenwindowdcselected(HDC windowDC);
 // A dialog or a field of it (the dialog manager's field selection) becomes the target: fieldDC,
 // which it got for field, is graphics' context until the target is released.
 void yyscreenfielddcselected(HWND field, HDC fieldDC);
+// An off-screen bitmap selected into bitmapDC (images' slot, made by images) becomes the target;
+// graphics deletes bitmapDC when the target is given up.
+void yyscreenbitmapdcselected(HBITMAP bitmap, HDC bitmapDC);
 // A window's context is gone: graphics forgets it.
 void yyscreenwindowdcgone(HDC windowDC);
 // The root window opened (graphics draws into its context, no other target) or closed.

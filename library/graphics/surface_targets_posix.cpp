@@ -6,6 +6,7 @@
 #include "graphics/graphics_internal.hpp"
 #include "graphics/metafiles.hpp"
 #include "graphics/surface_targets.hpp"
+#include "windows/windows_internal.hpp"
 
 void yygrtargetnone() {}
 
@@ -15,7 +16,7 @@ void yygrtargetwindow(int n) {
         return;
     }
     GraphicsState& g = gravim.graphics;
-    gravim.windows.wIndex = n;
+    yysetcurrentwindow(n);
     if (g.surfaceType == 1) g.surfaceIdent = n;
     yyresn(1, n, gravim.windows.clientWidth, gravim.windows.clientHeight);
 }

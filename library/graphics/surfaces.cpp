@@ -6,6 +6,7 @@
 #include "graphics/graphics.hpp"
 #include "graphics/graphics_internal.hpp"
 #include "graphics/surface_targets.hpp"
+#include "windows/windows_internal.hpp"
 
 namespace {
 
@@ -45,7 +46,7 @@ void IGrSelect(int type, std::optional<int> ident) {
     case 1: {
         yygrtargetnone();
         const int remembered = gravim.core.lastError;
-        gravim.core.lastError = 0;
+        yyseterror(0);
         g.surfaceIdent = ident.value_or(gravim.windows.wIndex);
         g.surfaceDialog = 0;
         yygrtargetwindow(g.surfaceIdent);
@@ -53,7 +54,7 @@ void IGrSelect(int type, std::optional<int> ident) {
             fallBack();
             return;
         }
-        gravim.core.lastError = remembered;
+        yyseterror(remembered);
         break;
     }
     case 2:
@@ -117,8 +118,7 @@ void yyresn(int type, int ident, int width, int height) {
 
 void yyresize(int window, int width, int height) {
     if (window != gravim.windows.wIndex) return;
-    gravim.windows.clientWidth = width;
-    gravim.windows.clientHeight = height;
+    yysetclientsize(width, height);
     yyfntsiz();
     yyresn(1, window, width, height);
 }

@@ -32,6 +32,12 @@ void yyscreenfielddcselected(HWND field, HDC fieldDC) {
     yyscreentargetselected(fieldDC);
 }
 
+void yyscreenbitmapdcselected(HBITMAP bitmap, HDC bitmapDC) {
+    hGraphicsBitmap = bitmap;
+    hBitmapDC = bitmapDC;
+    yyscreentargetselected(bitmapDC);
+}
+
 void yyscreenwindowdcgone(HDC windowDC) {
     if (gDC == windowDC) gDC = nullptr;
 }

@@ -35,8 +35,7 @@ void finishField(std::string& text) {
 
 // A save that could not begin or end: the system's code in slot 2, as the file routines give it.
 void saveFailure(int number, int status) {
-    gravim.core.fileStatus = status;
-    gravim.core.errorCategory = 2;
+    yysetfilestatus(status, 2);
     yyerror(number, "WGridSave");
 }
 
@@ -206,7 +205,7 @@ private:
 
     void storeNumber(const ColumnFacts& facts, const std::string& text) {
         const int saved = gravim.core.lastError;
-        gravim.core.lastError = 0;
+        yyseterror(0);
         double value = 0.0;
         if (facts.type == GridInteger) {
             int v = 0;
@@ -231,7 +230,7 @@ private:
             grid_.putCell(column_, row_, value, shownNumber(text, facts.type, visible),
                           facts.type == GridInteger ? std::string_view() : trimRight(facts.format));
         }
-        gravim.core.lastError = saved;
+        yyseterror(saved);
     }
 
     // After a line's last field: the columns it did not reach are emptied (column_ is -1 at least).

@@ -33,8 +33,7 @@ std::string_view bounded(const std::string& text) {
 }
 
 void reportFailure(int number, int status) {
-    gravim.core.fileStatus = status;
-    gravim.core.errorCategory = 1;
+    yysetfilestatus(status, 1);
     yyerror(number, routine);
 }
 

@@ -7,6 +7,7 @@
 #include "base/convert_internal.hpp"
 #include "windows/events.hpp"
 #include "base/gravim.hpp"
+#include "windows/windows_internal_win.hpp"
 #include "dialogs/control_classes_win.hpp"
 #include "dialogs/dialogs_internal_win.hpp"
 #include "grid/grid_clipboard.hpp"
@@ -17,20 +18,10 @@ namespace {
 
 // Writes a grid event into the current-event slot.
 void storeEvent(HWND grid, int value3, int x, int y) {
-    EventState& e = gravim.events;
     bool modal = false;
     const int* record = yyeventrecord(GetParent(grid), modal);
     const int id = GetDlgCtrlID(grid);
-    e.wMessageType = EvFieldChanged;
-    e.wMessageWin = record != nullptr ? record[DlgId] : 0;
-    e.wMessageValue1 = id;
-    e.wMessageValue2 = id;
-    e.wMessageValue3 = value3;
-    e.wMessageValue4 = -1;
-    e.wMessageX = x;
-    e.wMessageY = y;
-    e.wMessageTime = static_cast<int>(GetMessageTime());
-    e.wValidMessage = 0;
+    yystorefieldchanged(record != nullptr ? record[DlgId] : 0, id, id, value3, x, y);
 }
 
 bool fieldEventsOn() { return gravim.events.wMessageEnabled[EvFieldChanged - 1] != 0; }

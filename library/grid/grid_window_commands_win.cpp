@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "windows/events.hpp"
+#include "base/errors_internal.hpp"
 #include "base/gravim.hpp"
 #include "windows/windows.hpp"
 #include "windows/windows_internal.hpp"
 #include "windows/windows_internal_win.hpp"
 #include "dialogs/dialogs.hpp"
+#include "dialogs/dialogs_internal_win.hpp"
 #include "dialogs/messagebox.hpp"
 #include "dialogs/modal_win.hpp"
 #include "dialogs/show_internal_win.hpp"
@@ -73,22 +75,21 @@ GridCommandScope::GridCommandScope(int window)
     : previousWindow_(gravim.windows.wIndex), previousDialog_(gravim.dialogs.currentDialog) {
     if (window != previousWindow_) yywinsel(window, 1);
     previousError_ = gravim.core.lastError;
-    gravim.core.lastError = 0;
+    yyseterror(0);
 }
 
 void GridCommandScope::keepErrors() {
     keepErrors_ = true;
-    gravim.core.lastError = 0;
+    yyseterror(0);
 }
 
 GridCommandScope::~GridCommandScope() {
-    if (!keepErrors_ || gravim.core.lastError == 0) gravim.core.lastError = previousError_;
+    if (!keepErrors_ || gravim.core.lastError == 0) yyseterror(previousError_);
     const int error = gravim.core.lastError;
     if (gravim.windows.wIndex != previousWindow_) yywinsel(previousWindow_, 1);
-    if (previousDialog_ != 0) WDialogSelect(previousDialog_);
-    else gravim.dialogs.currentDialog = 0;
+    yyrestorecurrentdialog(previousDialog_);
     // Putting the caller's window and dialog back is no failure of the command.
-    gravim.core.lastError = error;
+    yyseterror(error);
 }
 
 bool yygridwinloaddialog(int dialog) {

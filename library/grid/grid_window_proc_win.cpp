@@ -332,19 +332,12 @@ void cellChanged(HWND frame, GridWindowRecord& w, LPARAM lParam) {
         UpdateWindow(w.hStatusBar);
     }
     if (w.iMode == 1) return;
-    EventState& e = gravim.events;
+    const EventState& e = gravim.events;
     // A change never displaces another event already waiting to be taken.
     const bool otherHeld = e.wValidMessage == 0 && e.wMessageType != 0 && e.wMessageType != EvFieldChanged;
     if (e.wMessageEnabled[EvFieldChanged - 1] != 0 && !otherHeld) {
-        e.wMessageType = EvFieldChanged;
-        e.wMessageTime = static_cast<int>(GetMessageTime());
-        e.wMessageWin = yygetwindowindex(frame);
-        e.wMessageValue1 = e.wMessageValue2 = e.wMessageValue3 = 0;
-        e.wMessageValue4 = -1;
-        if (e.bSetFromCell) e.wMessageX = w.iLastCell;
-        e.wMessageY = static_cast<int>(lParam);
-        e.bSetFromCell = 0;
-        e.wValidMessage = 0;
+        const int x = yyfieldchangedx(w.iLastCell);
+        yystorefieldchanged(yygetwindowindex(frame), 0, 0, 0, x, static_cast<int>(lParam));
     }
     w.iLastCell = static_cast<int>(lParam);
     followInsideWindow(frame);

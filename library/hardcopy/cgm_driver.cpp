@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/errors_internal.hpp"
 #include "base/gravim.hpp"
 #include "base/output_file.hpp"
 #include "graphics/cgm_encoder.hpp"
@@ -50,15 +51,15 @@ public:
     void element(int, int) override {}
     void put(std::span<const std::uint8_t> bytes) override {
         if (failed) return;
-        CoreState& core = gravim.core;
+        const CoreState& core = gravim.core;
         const int saved = core.lastError;
-        core.lastError = 0;
+        yyseterror(0);
         yyprbu(handle_, reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()), 0);
         if (core.lastError != 0) {
             failed = true;
             systemCode = core.fileStatus;
         } else {
-            core.lastError = saved;
+            yyseterror(saved);
         }
     }
     bool failed = false;

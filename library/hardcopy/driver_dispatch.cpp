@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/errors_internal.hpp"
 #include "base/gravim.hpp"
 #include "base/output_file.hpp"
 #include "graphics/addon_ports.hpp"
@@ -20,6 +21,29 @@ std::array<HardcopyDriver, 13> drivers = {
     nullptr, xxhpgl, xxpost, xxsvg, xxrast, nullptr, nullptr, nullptr, xxdxf, xxcgm, xxwin, xxwmf, xxhpgl2,
 };
 
+constexpr int OptionsKept[] = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12, 13,
+                               14,  15,  16,  17,  18,  19,  20,  21,  22,  23,  24,  25, 26,
+                               27,  28,  29,  101, 102, 103, 104, 105, 106, 107, 108, 109};
+
+void restartDriver(bool keep) {
+    GraphicsState& g = gravim.graphics;
+    HardcopyState& h = gravim.hardcopy;
+    int saved[110] = {};
+    Text<260> savedFile;
+    if (keep) {
+        std::copy(std::begin(h.HardcopyOptions), std::end(h.HardcopyOptions), saved);
+        savedFile = h.outputFile;
+    }
+    g.OperandValue = keep ? -998 : 0;
+    std::fill(h.HardcopyOptions + 1, h.HardcopyOptions + 30, 0);
+    xxhcif(OpInitialise);
+    g.OperandValue = 0;
+    if (keep) {
+        h.outputFile = savedFile;
+        for (const int option : OptionsKept) IGrHardCopyOptions(option, saved[option]);
+    }
+}
+
 }  // namespace
 
 void yyhardcopyinstallport() {
@@ -31,6 +55,7 @@ void yyhardcopyinstallport() {
     port.windowDumpBlit = yywindumpblit;
     port.windowDumpEnd = yywindumpend;
     port.printerNames = yyprinternames;
+    port.restart = restartDriver;
     yysethardcopyport(port);
 }
 
@@ -106,15 +131,14 @@ void yypagescales() {
 }
 
 bool yyhardcopyopenfile() {
-    CoreState& core = gravim.core;
-    const int saved = core.lastError;
-    core.lastError = 0;
+    const int saved = gravim.core.lastError;
+    yyseterror(0);
     yyprop(hardcopyUnit);
-    if (core.lastError != 0) {
+    if (gravim.core.lastError != 0) {
         gravim.graphics.hardcopyActive = 0;
         return false;
     }
-    core.lastError = saved;
+    yyseterror(saved);
     return true;
 }
 

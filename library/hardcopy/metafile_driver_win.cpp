@@ -57,8 +57,7 @@ void open() {
         yywmfopen(extent[0], extent[1], option(27), option(29), page.right, page.bottom, page.checksum,
                   g.OperandCount == 1 ? 1 : 0, failed, systemError, fileName.c_str(), description.data());
         if (failed != 0) {
-            gravim.core.fileStatus = systemError;
-            gravim.core.errorCategory = 2;
+            yysetfilestatus(systemError, 2);
             yyerror(1, "XXWMF");
             g.hardcopyActive = 0;
             return;

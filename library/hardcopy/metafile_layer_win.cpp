@@ -1,6 +1,7 @@
 // metafile_layer_win.cpp - the Windows metafile output layer: one recording from open to close
 // (a Windows metafile on disk, a placeable file of header and records, an enhanced metafile, or
 // either kind for the clipboard), drawing into it in metafile units, and playing metafiles.
+#include "base/errors_internal.hpp"
 #include "hardcopy/metafile_layer_win.hpp"
 
 #include <algorithm>
@@ -194,8 +195,7 @@ void yywmfclose(int& error) {
                                                      : ERROR_INVALID_DATA;
         if (failure != 0) {
             error = 2;
-            gravim.core.fileStatus = static_cast<int>(failure);
-            gravim.core.errorCategory = 2;
+            yysetfilestatus(static_cast<int>(failure), 2);
         }
     }
     closePlaceableFile();

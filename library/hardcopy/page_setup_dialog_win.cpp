@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "windows/events.hpp"
+#include "base/errors_internal.hpp"
 #include "base/gravim.hpp"
 #include "windows/window_info_internal.hpp"
 #include "windows/windows_internal.hpp"
@@ -284,7 +285,7 @@ void yypagesetupsub(int& paperWidth, int& paperHeight, int& printableWidth, int&
                     int& top, int& orientation, int& copies, int units, int& ok) {
     const int previousDialog = gravim.dialogs.currentDialog;
     const int previousError = gravim.core.lastError;
-    gravim.core.lastError = 0;
+    yyseterror(0);
     OwnDialog d;
     bool loaded = false;
     int fieldEvents = -1;
@@ -351,7 +352,6 @@ void yypagesetupsub(int& paperWidth, int& paperHeight, int& printableWidth, int&
         WDialogUnload();
     }
     yyimageport().destroyDialogBitmap(d.preview);
-    gravim.core.lastError = previousError;
-    if (previousDialog != 0) WDialogSelect(previousDialog);
-    else gravim.dialogs.currentDialog = 0;
+    yyseterror(previousError);
+    yyrestorecurrentdialog(previousDialog);
 }

@@ -52,8 +52,7 @@ void initialise() {
 }
 
 void failOpen(int code) {
-    gravim.core.fileStatus = code;
-    gravim.core.errorCategory = 2;
+    yysetfilestatus(code, 2);
     yyerror(1, "XXWIN");
     gravim.graphics.hardcopyActive = 0;
 }

@@ -148,9 +148,7 @@ void yybitmapselect(int slot, int& status, int& width, int& height) {
         status = 1;
         return;
     }
-    hGraphicsBitmap = hBitmap[slot];
-    hBitmapDC = dc;
-    yyscreentargetselected(dc);
+    yyscreenbitmapdcselected(hBitmap[slot], dc);
     status = 0;
 }
 
@@ -173,6 +171,7 @@ void yybitmapsdeleteall() {
 
 void yyimagesinstallhooks() {
     AddonHooks hooks;
+    hooks.startupDefaults = [] { gravim.images.bitmapLimit = 50; };
     hooks.windowsClosing = yybitmapsdeleteall;
     yysetaddonhooks(HooksImages, hooks);
 }

@@ -76,7 +76,7 @@ void writePage(int handle) {
     const std::int64_t bufferSize = std::max({std::int64_t{headerBytes + 1024}, aligned, read + encoded});
     const std::unique_ptr<unsigned char[]> buffer = yyimagebuffer(bufferSize);
     if (!buffer) {
-        gravim.hardcopy.hardcopyOutputError = 1;
+        yyoutputfailed();
         return;
     }
     unsigned char* const b = buffer.get();

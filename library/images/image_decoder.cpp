@@ -219,7 +219,7 @@ bool decodePng(const Bytes& f, std::size_t start, std::span<int> pixels, ColourT
     });
     if (status != 0) {
         // As the uncompress wrapper reports it: zlib's status in slot 3.
-        gravim.core.osStatus = status;
+        yysetosstatus(status);
         yyerror(1044, routine);
         return false;
     }

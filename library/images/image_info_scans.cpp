@@ -10,6 +10,7 @@
 #include <string>
 
 #include "base/convert.hpp"
+#include "base/errors.hpp"
 #include "base/errors_internal.hpp"
 #include "base/files.hpp"
 #include "base/gravim.hpp"
@@ -75,8 +76,8 @@ private:
 // The DebugLevel held at 0 for a scan and put back afterwards.
 class QuietConversions {
 public:
-    QuietConversions() : saved_(gravim.core.debugLevel) { gravim.core.debugLevel = 0; }
-    ~QuietConversions() { gravim.core.debugLevel = saved_; }
+    QuietConversions() : saved_(gravim.core.debugLevel) { IDebugLevel(0); }
+    ~QuietConversions() { IDebugLevel(saved_); }
     QuietConversions(const QuietConversions&) = delete;
     QuietConversions& operator=(const QuietConversions&) = delete;
 
@@ -400,8 +401,7 @@ void yycntpic(std::string_view name, int& count) {
     int done = 0;
     const auto shortRead = [&] {
         yyerror(2, routine);
-        gravim.core.fileStatus = 0;
-        gravim.core.errorCategory = 2;
+        yysetfilestatus(0, 2);
     };
     IFileReadChar(handle, std::span<unsigned char>(header), 17, done);
     if (done < 17) {
@@ -459,7 +459,7 @@ void yycntpic(std::string_view name, int& count) {
 void yycnthpg(std::string_view name, int& pages) {
     TextLines lines(name);
     if (!lines.open()) {
-        gravim.core.errorCategory = 1;
+        yyseterrorcategory(1);
         return;
     }
     int counted = 0;
@@ -492,7 +492,7 @@ void yycnthpg(std::string_view name, int& pages) {
     }
     pages = counted;
     if (lines.failed()) {
-        gravim.core.errorCategory = 1;
+        yyseterrorcategory(1);
         yyerror(2, routine);
         return;
     }

@@ -277,12 +277,11 @@ PackedBitmap yypackedbitmapfile(int kind, const char* name, int& systemError) {
     {
         // The file layer's slots are put back: the status goes to the device, nothing is reported.
         const ErrorSilence silence;
-        CoreState& core = gravim.core;
+        const CoreState& core = gravim.core;
         const int fileStatus = core.fileStatus, category = core.errorCategory;
         p.status = yyreadimagefile(name != nullptr ? name : "", file);
         if (p.status != 0) systemError = core.fileStatus;
-        core.fileStatus = fileStatus;
-        core.errorCategory = category;
+        yysetfilestatus(fileStatus, category);
     }
     if (p.status != 0) return p;
     p = yypackedbitmap(kind, file);

@@ -158,7 +158,7 @@ void reportingCall(void (*call)(const void*, void*, int, int&, int&), const char
     int status = 0;
     call(source, dest, sourcelength, destlength, status);
     if (status == 0) return;
-    gravim.core.osStatus = status;
+    yysetosstatus(status);
     yyerror(1044, name);
     destlength = 0;
 }
@@ -269,7 +269,7 @@ int PieceCompression::finish() {
         yypngword(s2_ << 16 | s1_, stream_->next_out);
         return static_cast<int>(sizeof zlibHeader + stream_->total_out + 4);
     }
-    gravim.core.osStatus = status_;
+    yysetosstatus(status_);
     yyerror(1044, "WCompress");
     return 0;
 }

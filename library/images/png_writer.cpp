@@ -99,5 +99,5 @@ void yypng1() {
         written = write(handle, fixed.data(), yypngplte(fixed.data(), colours.data(), n));
     }
     if (written) written = writeImage(handle, fixed.data());
-    if (!written) gravim.hardcopy.hardcopyOutputError = 1;
+    if (!written) yyoutputfailed();
 }

@@ -25,6 +25,8 @@ struct DialogCalls {
     void (*rootOpened)() = [] {};
     // The root window closing: every loaded dialog unloaded, none current afterwards.
     void (*unloadAll)() = [] {};
+    // The root window closed: no dialog current and no answer of a box or file dialog kept.
+    void (*rootClosed)() = [] {};
 
     // Selecting a loaded dialog by its DialogId (WDialogSelect).
     void (*select)(int identifier) = [](int) {};

@@ -22,6 +22,5 @@ int toMessageBox(std::string_view text) { return yydialogcalls().errorBox(std::s
 }  // namespace
 
 void yyinstallerroroutputs() {
-    yyerroroutputs.statusBar = toStatusBar;
-    yyerroroutputs.messageBox = toMessageBox;
+    yyseterroroutputs(toStatusBar, toMessageBox);
 }

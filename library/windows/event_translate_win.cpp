@@ -213,3 +213,19 @@ void yyinterpretmessage(int type, int a, WPARAM wParam, LPARAM lParam, HWND wind
     }
     if (stored) e.wValidMessage = 0;
 }
+
+void yystorefieldchanged(int window, int value1, int value2, int value3, int x, int y) {
+    EventState& e = gravim.events;
+    e.wMessageType = EvFieldChanged;
+    e.wMessageWin = window;
+    storeValues(value1, value2, value3, -1, x, y);
+    e.wMessageTime = static_cast<int>(GetMessageTime());
+    e.wValidMessage = 0;
+}
+
+int yyfieldchangedx(int cell) {
+    EventState& e = gravim.events;
+    const int x = e.bSetFromCell != 0 ? cell : e.wMessageX;
+    e.bSetFromCell = 0;
+    return x;
+}

@@ -249,7 +249,7 @@ void yyevent(int type, WMessageRecord& r) {
                          type == EvDoubleClick;
     if (!pointer && type != EvExpose && type != EvResize && type != EvViewerResize) return;
 
-    GraphicsState& g = gravim.graphics;
+    const GraphicsState& g = gravim.graphics;
     WindowState& w = gravim.windows;
     const bool field = r.Value3 == 1 && type != EvViewerResize;
     const int kind = field ? 3 : 1;
@@ -265,14 +265,9 @@ void yyevent(int type, WMessageRecord& r) {
         if (field && r.Win != gravim.dialogs.currentDialog) yydialogcalls().select(r.Win);
         int width = 0, height = 0;
         yydrawablesize(kind, ident, width, height);
-        const float maxX = static_cast<float>(width) - 0.01f, maxY = static_cast<float>(height) - 0.01f;
-        g.clipX1 = maxX * g.areaX1;
-        g.clipY1 = maxY * g.areaY1;
-        g.clipWidth = maxX * (g.areaX2 - g.areaX1);
-        g.clipHeight = maxY * (g.areaY2 - g.areaY1);
+        yyscreenport().measureOn(width, height);
         w.clientWidth = width;
         w.clientHeight = height;
-        g.surfaceHeight = height;
     }
     const float h = static_cast<float>(g.surfaceHeight);
     auto centre = [h](int px, int py, float& ux, float& uy) {
@@ -320,11 +315,7 @@ void yyevent(int type, WMessageRecord& r) {
     }
     if (!changed) return;
     if (gravim.dialogs.currentDialog != savedDialog) yydialogcalls().select(savedDialog);
-    g.clipX1 = savedClip[0];
-    g.clipY1 = savedClip[1];
-    g.clipWidth = savedClip[2];
-    g.clipHeight = savedClip[3];
-    g.surfaceHeight = savedHeight;
+    yyscreenport().measureDone(savedClip, savedHeight);
     if (!keepClient) {
         w.clientWidth = savedClient[0];
         w.clientHeight = savedClient[1];

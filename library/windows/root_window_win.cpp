@@ -14,6 +14,8 @@
 #include "base/email_internal.hpp"
 #include "base/errors_internal.hpp"
 #include "base/gravim.hpp"
+#include "base/wait_internal.hpp"
+#include "base/startup_internal.hpp"
 #include "windows/screen_port_win.hpp"
 #include "windows/window_kinds_win.hpp"
 #include "windows/window_tables_win.hpp"
@@ -199,9 +201,9 @@ int yycreaterootwindow(int x, int y, int& width, int& height, int& flags, int me
     wColor[16] = GetSysColor(COLOR_WINDOWTEXT);
     wColor[17] = GetSysColor(COLOR_WINDOW);
 
-    gravim.events.TimerEnabled = 0;
+    yyendwait();
     // On a palette display the root palette holds the graphics colours, then the window-text ones.
-    if (gravim.core.displayColours == 256) gravim.system.ngColours = colours;
+    yysetwindowgraphicscolours(colours);
     yyscreenport().rootOpened(wDC, colours, wColor);
     loadOptionalLibraries();
     if (cgmFormat == 0) cgmFormat = RegisterClipboardFormatA("Gravimonder CGM");
@@ -226,7 +228,7 @@ void WindowOpen(int flags, int x, int y, int width, int height, int menu, const 
                        titleText.c_str());
     gravim.windows.clientWidth = width;
     gravim.windows.clientHeight = height;
-    if (gravim.core.displayColours == 256) gravim.core.graphicsColours = graphicsColours;
+    yysetgraphicscolours(graphicsColours);
     if (status > 0) {
         yydialogcalls().select(status);
     } else if (status == -1) {
@@ -285,7 +287,7 @@ void yyshutdown() {
     yydialogcalls().setActiveModeless(nullptr);
     wHideRoot = bDlgRoot = 0;
     yyresetswitches();
-    gravim.events.TimerEnabled = 0;
+    yyendwait();
 }
 
 void WindowClose() {
@@ -293,7 +295,6 @@ void WindowClose() {
     yyshutdown();
     gravim.windows.windowFlags[0] = -1;
     gravim.windows.rootOpen = 0;
-    gravim.dialogs.currentDialog = 0;
-    gravim.dialogs.lastAnswer = 0;
+    yydialogcalls().rootClosed();
     yyrunaddonhooks(&AddonHooks::closeEnded);
 }

@@ -15,6 +15,8 @@ void noRealise(HWND) {}
 void noEntry(int, int) {}
 void noSurface(int, int, int, int) {}
 void noWindow(int, int, int) {}
+void noMeasure(int, int) {}
+void noMeasureDone(const float*, int) {}
 void samePosition(float px, float py, float& ux, float& uy) {
     ux = px;
     uy = py;
@@ -38,6 +40,9 @@ constexpr ScreenPort absentGraphics{
     .surfaceResized = noSurface,
     .windowResized = noWindow,
     .fieldResized = noSurface,
+    .windowSelected = noSurface,
+    .measureOn = noMeasure,
+    .measureDone = noMeasureDone,
     .pixelToUnits = samePosition,
     .viewerPixelToUnits = sameViewerPosition,
 };
@@ -68,6 +73,9 @@ void yysetscreenport(const ScreenPort& port) {
     fill(to.surfaceResized, port.surfaceResized, absent.surfaceResized);
     fill(to.windowResized, port.windowResized, absent.windowResized);
     fill(to.fieldResized, port.fieldResized, absent.fieldResized);
+    fill(to.windowSelected, port.windowSelected, absent.windowSelected);
+    fill(to.measureOn, port.measureOn, absent.measureOn);
+    fill(to.measureDone, port.measureDone, absent.measureDone);
     fill(to.pixelToUnits, port.pixelToUnits, absent.pixelToUnits);
     fill(to.viewerPixelToUnits, port.viewerPixelToUnits, absent.viewerPixelToUnits);
 }

@@ -37,6 +37,14 @@ struct ScreenPort {
     void (*surfaceResized)(int type, int ident, int width, int height) = nullptr;
     void (*windowResized)(int window, int width, int height) = nullptr;
     void (*fieldResized)(int dialog, int field, int width, int height) = nullptr;
+    // The current window selected (yywinsel) with its client size: a window surface follows it,
+    // taken as the window manager's own re-selection while reselect is 1.
+    void (*windowSelected)(int window, int reselect, int width, int height) = nullptr;
+    // An event measured on another drawable than the surface: the clip rectangle and the surface
+    // height follow the drawable's pixel size, then get back what they held (clip x, y, width,
+    // height as graphics keeps them).
+    void (*measureOn)(int width, int height) = nullptr;
+    void (*measureDone)(const float clip[4], int surfaceHeight) = nullptr;
     // Surface pixels (y upward, pixel centres) to graphics units, and a pixel of the bitmap
     // viewer in window to units of the bitmap it shows.
     void (*pixelToUnits)(float px, float py, float& ux, float& uy) = nullptr;

@@ -12,6 +12,7 @@
 #include "windows/dialog_calls_win.hpp"
 #include "windows/events.hpp"
 #include "base/gravim.hpp"
+#include "base/wait_internal.hpp"
 #include "windows/menus_win.hpp"
 #include "windows/screen_port_win.hpp"
 #include "windows/window_kinds_win.hpp"
@@ -677,7 +678,7 @@ LRESULT clientMessage(HWND client, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == static_cast<WPARAM>(WaitTimerId)) {
             // The timed wait's timer is never an application event.
-            gravim.events.TimerEnabled = 0;
+            yyendwait();
             KillTimer(client, wParam);
             return 0;
         }

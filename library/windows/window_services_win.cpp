@@ -22,11 +22,7 @@ void yywinsel(int n, int reselect) {
     gravim.windows.clientHeight = height;
     gravim.windows.wIndex = n;
     wTextX = wTextY = 0;
-    GraphicsState& g = gravim.graphics;
-    if (g.surfaceType == 1) g.surfaceIdent = n;
-    g.reselecting = reselect;
-    yyscreenport().surfaceResized(1, n, width, height);
-    g.reselecting = 0;
+    yyscreenport().windowSelected(n, reselect, width, height);
 }
 
 int yygetwindowindex(HWND window) {

@@ -87,3 +87,10 @@ struct MenuItemRecord {
 }  // namespace
 
 int yysizeofmenuiteminfo() { return static_cast<int>(sizeof(MenuItemRecord)); }
+
+void yysetclientsize(int width, int height) {
+    gravim.windows.clientWidth = width;
+    gravim.windows.clientHeight = height;
+}
+
+void yysetcurrentwindow(int n) { gravim.windows.wIndex = n; }

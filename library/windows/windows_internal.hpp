@@ -14,6 +14,12 @@ bool yyiskeypadkey(int key);
 // Modifier state of a mouse message's key flags: 1 Ctrl, 2 Shift, 4 left, 8 middle, 16 right.
 int yymousemodifiers(unsigned flags);
 
+// The current window's client size in pixels, the scale of the window units (the graphics layer
+// follows a resize of the current window).
+void yysetclientsize(int width, int height);
+// The current window by number alone, for the native stand-in of the drawing targets.
+void yysetcurrentwindow(int n);
+
 // The switch of an event type (0 for a type outside 1..16).
 int yyinfomessage(int type);
 // Puts every switch back to its default (wMessageDefault).

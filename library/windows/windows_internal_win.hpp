@@ -22,6 +22,13 @@ HWND yyGetPromptWindow(int n);
 
 // The event translator every library window procedure calls.
 void yyinterpretmessage(int type, int a, WPARAM wParam, LPARAM lParam, HWND window);
+// A field change that a control of an add-on reports itself (the grid's), stored in the
+// current-event slot as taken: window is a window number or DialogId, value 4 is -1, the time the
+// message's.
+void yystorefieldchanged(int window, int value1, int value2, int value3, int x, int y);
+// The x word of a wait's field change: cell when the wait asked for the first change's cell
+// (which is then given), else what the slot holds.
+int yyfieldchangedx(int cell);
 // Offers a message to the accelerators of menuWindow (or of a split window's designated pane).
 int yyTranslateAccelerator(HWND window, HWND menuWindow, MSG* message);
 // The message pumps: blocking (WMessage) and non-blocking (type -1 when the queue is empty).

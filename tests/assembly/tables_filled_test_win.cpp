@@ -16,6 +16,7 @@ namespace {
 const FilledTable windowsTables[] = {
     {"the base's window calls", yyoswindowcallsfilled},
     {"the window manager's dialog calls", yydialogcallsfilled},
+    {"the base's start-up hooks of the dialog manager", [] { return yyaddonhooksfilled(HooksDialogs); }},
     {"the base's close hooks of images", [] { return yyaddonhooksfilled(HooksImages); }},
     {"the window manager's editor kind", [] { return yyspecialwindowkindfilled(KindEditor); }},
     {"the window manager's grid window kind", [] { return yyspecialwindowkindfilled(KindGrid); }},

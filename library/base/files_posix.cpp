@@ -9,21 +9,11 @@
 #include <string>
 
 #include "base/files_internal.hpp"
-
-namespace {
-
-std::string nativeName(const char* name) {
-    std::string path(name);
-    for (char& c : path)
-        if (c == '\\') c = '/';
-    return path;
-}
-
-}  // namespace
+#include "base/os_internal.hpp"
 
 void yyopen(const char* name, int mode, int& handle, int& status) {
     const int flags = mode == 1 ? O_WRONLY | O_CREAT | O_TRUNC : mode == 2 ? O_RDWR : O_RDONLY;
-    handle = open(nativeName(name).c_str(), flags, 0644);
+    handle = open(yynativename(name).c_str(), flags, 0644);
     status = handle < 0 ? errno : 0;
     if (handle < 0) handle = -1;
 }
@@ -50,7 +40,7 @@ void yyseek(int handle, int offset, int origin, int& position, int& status) {
 }
 
 void yyopenexisting(const char* name, int& handle, bool& device, int& status) {
-    handle = open(nativeName(name).c_str(), O_WRONLY);
+    handle = open(yynativename(name).c_str(), O_WRONLY);
     status = handle < 0 ? errno : 0;
     device = false;
     if (handle < 0) {
@@ -62,7 +52,7 @@ void yyopenexisting(const char* name, int& handle, bool& device, int& status) {
 }
 
 void yycreatenew(const char* name, int& handle, int& status) {
-    handle = open(nativeName(name).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    handle = open(yynativename(name).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     status = handle < 0 ? errno : 0;
     if (handle < 0) handle = -1;
 }
@@ -70,5 +60,5 @@ void yycreatenew(const char* name, int& handle, int& status) {
 void yycommit(int handle, int& status) { status = fsync(handle) == 0 ? 0 : errno; }
 
 int yyreplace(const char* from, const char* to) {
-    return rename(nativeName(from).c_str(), nativeName(to).c_str()) == 0 ? 0 : errno;
+    return rename(yynativename(from).c_str(), yynativename(to).c_str()) == 0 ? 0 : errno;
 }

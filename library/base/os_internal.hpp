@@ -14,6 +14,10 @@ extern const int yyosinvalidargument;  // an argument the call refuses
 extern const int yyosfileexists;       // a file to be created new exists
 extern const int yyosdiskfull;         // a write that stored nothing and gave no reason
 
+// The native side's name of a file: backslashes become slashes (defined by the native stand-ins
+// only; the Windows side hands names to the system as they are).
+std::string yynativename(const char* name);
+
 // Environment: yygetenv returns the length the system reports: the value's length when it fits
 // in size - 1 characters, else a number of at least size; 0 when the variable is not set.
 int yygetenv(const char* name, char* buffer, int size);

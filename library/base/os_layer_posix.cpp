@@ -23,14 +23,14 @@ const int yyosinvalidargument = EINVAL;
 const int yyosfileexists = EEXIST;
 const int yyosdiskfull = ENOSPC;
 
-namespace {
-
-std::string nativeName(const char* name) {
+std::string yynativename(const char* name) {
     std::string path(name);
     for (char& c : path)
         if (c == '\\') c = '/';
     return path;
 }
+
+namespace {
 
 void copyOut(const char* text, char* buffer, int size) {
     if (size > 0) std::snprintf(buffer, static_cast<std::size_t>(size), "%s", text);
@@ -93,9 +93,9 @@ void yyosver(int& major, int& minor) {
 
 int yywinvariant() { return 4; }
 
-int yydirc(const char* name) { return chdir(nativeName(name).c_str()) == 0 ? 0 : errno; }
-int yydird(const char* name) { return rmdir(nativeName(name).c_str()) == 0 ? 0 : errno; }
-int yydirm(const char* name) { return mkdir(nativeName(name).c_str(), 0777) == 0 ? 0 : errno; }
+int yydirc(const char* name) { return chdir(yynativename(name).c_str()) == 0 ? 0 : errno; }
+int yydird(const char* name) { return rmdir(yynativename(name).c_str()) == 0 ? 0 : errno; }
+int yydirm(const char* name) { return mkdir(yynativename(name).c_str(), 0777) == 0 ? 0 : errno; }
 
 int yydirn(char* buffer, int size, bool& tooLong) {
     tooLong = false;
@@ -106,15 +106,15 @@ int yydirn(char* buffer, int size, bool& tooLong) {
     return 0;
 }
 
-int yydelf(const char* name) { return unlink(nativeName(name).c_str()) == 0 ? 0 : errno; }
+int yydelf(const char* name) { return unlink(yynativename(name).c_str()) == 0 ? 0 : errno; }
 int yyrename(const char* from, const char* to) {
-    return std::rename(nativeName(from).c_str(), nativeName(to).c_str()) == 0 ? 0 : errno;
+    return std::rename(yynativename(from).c_str(), yynativename(to).c_str()) == 0 ? 0 : errno;
 }
 
 int yycopyf(const char* from, const char* to) {
-    std::ifstream in(nativeName(from), std::ios::binary);
+    std::ifstream in(yynativename(from), std::ios::binary);
     if (!in) return ENOENT;
-    std::ofstream out(nativeName(to), std::ios::binary | std::ios::trunc);
+    std::ofstream out(yynativename(to), std::ios::binary | std::ios::trunc);
     if (!out) return EACCES;
     out << in.rdbuf();
     return out ? 0 : EIO;
@@ -122,7 +122,7 @@ int yycopyf(const char* from, const char* to) {
 
 int yyfileattr(const char* name, int attributes) {
     const mode_t mode = (attributes & attributeReadOnly) != 0 ? 0444 : 0644;
-    return chmod(nativeName(name).c_str(), mode) == 0 ? 0 : errno;
+    return chmod(yynativename(name).c_str(), mode) == 0 ? 0 : errno;
 }
 
 void yyfileinfo(const char* name, int info[9]) {
@@ -131,7 +131,7 @@ void yyfileinfo(const char* name, int info[9]) {
     const int code = yyfind(search, name, match);
     std::string path;
     if (code == 0) {
-        const std::string pattern = nativeName(name);
+        const std::string pattern = yynativename(name);
         const std::size_t slash = pattern.rfind('/');
         path = (slash == std::string::npos ? std::string() : pattern.substr(0, slash + 1)) + match.name;
     }
@@ -156,7 +156,7 @@ void yyfileinfo(const char* name, int info[9]) {
 int yyfind(std::intptr_t& search, const char* pattern, FindMatch& match) {
     PosixSearch* state = reinterpret_cast<PosixSearch*>(search);
     if (state == nullptr) {
-        const std::string path = nativeName(pattern);
+        const std::string path = yynativename(pattern);
         const std::size_t slash = path.rfind('/');
         auto* fresh = new PosixSearch;
         fresh->directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -237,7 +237,7 @@ int yyerrorstr(int code, char* buffer, int size) {
 
 int yyfullpathname(const char* name, char* buffer, int size) {
     char resolved[4096];
-    if (realpath(nativeName(name).c_str(), resolved) == nullptr) return errno;
+    if (realpath(yynativename(name).c_str(), resolved) == nullptr) return errno;
     if (std::strlen(resolved) + 1 > static_cast<std::size_t>(size)) return yyosnametoolong;
     copyOut(resolved, buffer, size);
     return 0;
@@ -247,7 +247,7 @@ int yyassocexe(const char*, char*, int) { return 1; }
 
 int yygetfiletime(const char* name, unsigned times[6]) {
     struct stat status {};
-    if (stat(nativeName(name).c_str(), &status) != 0) return errno;
+    if (stat(yynativename(name).c_str(), &status) != 0) return errno;
     // 100-nanosecond units since 1601, as the system's file times count.
     const time_t seconds[3] = {status.st_ctime, status.st_atime, status.st_mtime};
     for (int i = 0; i < 3; ++i) {

@@ -261,15 +261,17 @@ void yyevent(int type, WMessageRecord& r) {
     const float savedClip[4] = {g.clipX1, g.clipY1, g.clipWidth, g.clipHeight};
     const int savedClient[2] = {w.clientWidth, w.clientHeight};
     const int savedHeight = g.surfaceHeight;
+    int height = g.surfaceHeight;  // of the drawable the event is measured on
     if (changed) {
         if (field && r.Win != gravim.dialogs.currentDialog) yydialogcalls().select(r.Win);
-        int width = 0, height = 0;
+        int width = 0;
+        height = 0;
         yydrawablesize(kind, ident, width, height);
         yyscreenport().measureOn(width, height);
         w.clientWidth = width;
         w.clientHeight = height;
     }
-    const float h = static_cast<float>(g.surfaceHeight);
+    const float h = static_cast<float>(height);
     auto centre = [h](int px, int py, float& ux, float& uy) {
         yyscreenport().pixelToUnits(static_cast<float>(px) + 0.5f, (h - 1 - static_cast<float>(py)) + 0.5f, ux, uy);
     };

@@ -31,8 +31,9 @@ inline const std::string& fuzzRasterOutput() {
     return output.name;
 }
 
-// The largest page side in pixels or dots; the drawing and the page written grow with its area.
-constexpr int pageDots = 96;
+// The largest page sides in pixels or dots; the drawing and the page written grow with their area.
+// Narrow but two printer bands (48 rows) tall, so that an input stays cheap yet crosses a band.
+constexpr int pageDotsAcross = 48, pageDotsAlong = 96;
 
 // The page option in points for about `dots` dots at `resolution` dots an inch; at least 1.
 inline int pagePoints(int dots, int resolution) { return std::max(1, (dots * 72 + resolution / 2) / resolution); }
@@ -53,8 +54,8 @@ inline void fuzzRaster(const std::uint8_t* data, std::size_t size, int driver, i
     routine(OpInitialise);
     int* const o = gravim.hardcopy.HardcopyOptions;
     // The page is small, so that an input runs fast whatever the resolution, yet spans one pixel
-    // (part of a byte) to several words of a row and more rows than a printer's pass.
-    const int across = 1 + in.byte() % pageDots, along = 1 + in.byte() % pageDots;
+    // (part of a byte) to more than a word of a row and more rows than a printer's pass.
+    const int across = 1 + in.byte() % pageDotsAcross, along = 1 + in.byte() % pageDotsAlong;
     o[5] = in.byte() % 2;
     o[6] = in.byte() % 3;
     o[9] = in.byte() % 40;
